@@ -1,0 +1,9 @@
+#include "engine/audio/AudioManager.h"
+
+namespace VelaEngine::Audio {
+
+// No sound system is opened yet: the game is silent until the audio work lands.
+void AudioManager::Init() {}
+void AudioManager::Update() {}
+
+}  // namespace VelaEngine::Audio

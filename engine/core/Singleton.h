@@ -1,0 +1,46 @@
+#pragma once
+// One instance per service type, owned by a process-wide holder. Each service names itself
+// for the missing-instance failure with `static constexpr const char* kServiceName`.
+#include <memory>
+#include <string>
+
+#include "engine/core/VEDebug.h"
+
+namespace VelaEngine {
+
+template <class T>
+class Singleton {
+public:
+    virtual ~Singleton() = default;
+
+    static void Create() {
+        Assert(Holder() == nullptr, "Can only instantiate Singleton once");
+        Holder() = std::make_shared<T>();
+    }
+
+    // Every use of a service goes through here: no instance is fatal.
+    static T& Get() {
+        T* instance = Holder().get();
+        if (instance == nullptr) {
+            Fail(std::string(T::kServiceName) + " not Instantiated");
+        }
+        return *instance;
+    }
+
+    static bool Exists() { return Holder() != nullptr; }
+
+    // Ends the service early; tests and tools use it to start again in one process.
+    static void Release() { Holder().reset(); }
+
+private:
+    // Defined once per service in ServiceHolders.cpp, where the holders' order is fixed.
+    static std::shared_ptr<T>& Holder();
+};
+
+}  // namespace VelaEngine
+
+// Declares that a service's holder is defined with the others (say it after the class, at
+// global scope).
+#define VELA_SERVICE_HOLDER_DECLARATION(Type) \
+    template <>                               \
+    std::shared_ptr<Type>& VelaEngine::Singleton<Type>::Holder();

@@ -1,0 +1,39 @@
+#pragma once
+#include "engine/core/Singleton.h"
+
+namespace VelaEngine {
+
+// Frame timing, delta time, time scale, the frame-rate cap and the game-wide pause flag.
+class Time : public Singleton<Time> {
+public:
+    static constexpr const char* kServiceName = "Time";
+
+    Time();
+
+    void FrameStart();
+    // Holds the frame until the target frame time has passed since its start.
+    void FrameEnd();
+
+    float GetDeltaTime() const { return unscaledDelta_ * timeScale_; }
+    void SetTimeScale(float scale) { timeScale_ = scale; }
+    float GetTimeScale() const { return timeScale_; }
+    void SetFrameRate(unsigned framesPerSecond);
+    float GetTimeSinceStart() const;
+    bool IsPaused() const { return paused_; }
+    void SetPaused(bool paused) { paused_ = paused; }
+
+private:
+    float timeScale_ = 1.0f;
+    bool firstFrame_ = true;
+    // Clock readings are kept in double: in float, a millisecond count loses sub-millisecond
+    // precision within hours and the measured delta would drift.
+    double startClock_ = 0.0;
+    double frameStartClock_ = 0.0;
+    float targetFrameTime_ = 0.0f;
+    float unscaledDelta_ = 0.0f;
+    bool paused_ = false;
+};
+
+}  // namespace VelaEngine
+
+VELA_SERVICE_HOLDER_DECLARATION(VelaEngine::Time)

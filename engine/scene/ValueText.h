@@ -1,0 +1,25 @@
+#pragma once
+// The tokenising and number formats shared by every value text, scene line and clip.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace VelaEngine {
+
+// Splits on any character of `delimiters`; runs of delimiters count as one, leading and
+// trailing ones are ignored, and no piece is ever empty. Nothing is trimmed.
+std::vector<std::string> SplitText(const std::string& text, const std::string& delimiters);
+
+// Reads exactly `count` comma-separated numbers with atof semantics into `out`. Any other
+// count is a content error reported through Assert with `formatMessage`; `out` is then
+// untouched.
+void ReadFloats(const std::string& text, float* out, std::size_t count,
+                const char* formatMessage);
+
+// One number in "%f" form (six decimals, no exponent).
+std::string FormatFloat(float value);
+
+// Numbers in "%f" form joined by "," with no spaces.
+std::string FormatFloats(const float* values, std::size_t count);
+
+}  // namespace VelaEngine

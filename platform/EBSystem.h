@@ -1,0 +1,38 @@
+#pragma once
+// System module of the platform library: window, message pump, full screen and the
+// frame-rate controller. Free functions over module state, one window per process.
+
+using EBInstance = void*;
+using EBWindowHandle = void*;
+// Kept for the call shape; on SDL every window uses the library's own event handling.
+using EBWindowProc = long (*)(EBWindowHandle, unsigned, unsigned long, long);
+
+int EBSysInit(EBInstance instance, int show, int width, int height, int createConsole,
+              int frameRate, EBWindowProc windowProc);
+void EBSysReset();
+void EBSysUpdate();
+void EBSysFrameStart();
+void EBSysFrameEnd();
+void EBSysExit();
+EBWindowHandle EBSysGetWindowHandle();
+int EBSysSetWindowTitle(const char* title);
+int EBSysDoesWindowExist();
+// Places the window at the top-left corner of its screen, keeping its size.
+void EBSysSetWindowTopLeft();
+int EBToogleFullScreen(unsigned char flag);
+int EBGetWindowWidth();
+int EBGetWindowHeight();
+
+// Full-screen placement of the window-sized picture: scale per axis and, on a screen whose
+// shape differs from the window's, the black-bar offsets in physical pixels.
+float EBGetCursorScaleX();
+float EBGetCursorScaleY();
+int EBGetPictureOffsetX();
+int EBGetPictureOffsetY();
+
+int EBFrameRateControllerInit(int frameRate);
+void EBFrameRateControllerReset();
+void EBFrameRateControllerStart();
+void EBFrameRateControllerEnd();
+double EBFrameRateControllerGetFrameTime();
+unsigned EBFrameRateControllerGetFrameCount();

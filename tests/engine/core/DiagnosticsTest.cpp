@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "engine/core/Random.h"
+#include "engine/core/Time.h"
+#include "engine/core/VEDebug.h"
+#include "support/FatalCatcher.h"
+
+using TestSupport::FatalMessageOf;
+using namespace VelaEngine;
+
+TEST(Diagnostics, AssertAndFailTextsNameTheDiagnosticsModule) {
+    EXPECT_EQ(FatalMessageOf([] { Assert(false, "boom"); }),
+              "Assertion failed in VEDebug.cpp line 22: boom");
+    EXPECT_EQ(FatalMessageOf([] { Fail("bang"); }), "Assertion in VEDebug.cpp line 35: bang");
+    EXPECT_EQ(FatalMessageOf([] { Assert(true, "quiet"); }), "");
+}
+
+TEST(Diagnostics, LogWritesOnePrefixedLine) {
+    testing::internal::CaptureStdout();
+    Log("hello");
+    Log("Running: Vela Engine\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: hello\nLOG: Running: Vela Engine\n\n");
+}
+
+TEST(Singleton, MissingAndDoubleInstancesAreFatal) {
+    EXPECT_EQ(FatalMessageOf([] { Time::Get(); }),
+              "Assertion in VEDebug.cpp line 35: Time not Instantiated");
+    Time::Create();
+    EXPECT_EQ(FatalMessageOf([] { Time::Create(); }),
+              "Assertion failed in VEDebug.cpp line 22: Can only instantiate Singleton once");
+    Time::Release();
+    EXPECT_EQ(FatalMessageOf([] { Random::Get(); }),
+              "Assertion in VEDebug.cpp line 35: Random not Instantiated");
+}
