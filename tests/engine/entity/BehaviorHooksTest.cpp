@@ -127,6 +127,7 @@ TEST_F(BehaviorHooks, EntityDestroyedInUpdateFinishesTheFrameAndLeavesWithItsChi
     // R listened to S's update list; it left it when it died.
     EXPECT_EQ(s.GetUpdateListeners().Size(), 1u);
 
+    sProbe.onUpdate = nullptr;  // D is gone
     RunFrame();
     EXPECT_EQ(TakeLog(), (Log{"S:Update", "S:Physics", "S:Collision 0", "S:Draw"}));
 }
@@ -188,8 +189,11 @@ TEST_F(BehaviorHooks, EntityPathIsResolvedOnceRightBeforeAwake) {
     EXPECT_EQ(log, Log{"Leader"});
     EXPECT_EQ(behaviour->target, &leader);
 
-    AddChild(AddRoot("Group"), "Leader");
-    roots.pop_front();
+    // A newer match placed first would win a fresh lookup.
+    auto newGroup = Entity::Create("Group");
+    AddChild(*newGroup, "Leader");
+    roots.push_front(newGroup);
+    ASSERT_NE(Entity::Find("Group/Leader"), &leader);
     RunFrame();
     EXPECT_EQ(behaviour->target, &leader) << "resolved once, not again";
 }
