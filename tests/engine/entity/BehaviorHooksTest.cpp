@@ -144,19 +144,6 @@ TEST_F(BehaviorHooks, ContactListenerDeliversTheOtherPartyAndRejectsOtherEvents)
               "OnCollisionEvent");
 }
 
-TEST_F(BehaviorHooks, BehaviourRegistersItsFourListenersAndTheOneShotsEmpty) {
-    Entity& e = AddRoot("E");
-    AddProbe(e, "E");
-    EXPECT_EQ(e.GetAwakeListeners().Size(), 1u);
-    EXPECT_EQ(e.GetStartListeners().Size(), 1u);
-    EXPECT_EQ(e.GetUpdateListeners().Size(), 1u);
-    EXPECT_EQ(e.GetContactListeners().Size(), 1u);
-    RunFrame();
-    EXPECT_TRUE(e.GetAwakeListeners().Empty());
-    EXPECT_TRUE(e.GetStartListeners().Empty());
-    EXPECT_EQ(e.GetUpdateListeners().Size(), 1u);
-}
-
 // A behaviour holding a path to another entity, read from its fields like a scene's.
 class Follower : public VelaBehavior {
 public:

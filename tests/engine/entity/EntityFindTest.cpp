@@ -62,17 +62,6 @@ TEST_F(EntityFind, EmptyPathFindsTheFirstNamelessEntity) {
     EXPECT_EQ(r.GetTransform().FindChild("//"), nullptr);
 }
 
-TEST_F(EntityFind, FindChildMatchesOneLevelPerName) {
-    Entity& r = AddRoot("R");
-    Entity& a = AddChild(r, "A");
-    Entity& b = AddChild(a, "B");
-    Transform& t = r.GetTransform();
-    EXPECT_EQ(t.FindChild("A"), &a.GetTransform());
-    EXPECT_EQ(t.FindChild("B"), nullptr);
-    EXPECT_EQ(t.FindChild("A/B"), &b.GetTransform());
-    EXPECT_EQ(t.FindChild("A/B/C"), nullptr);
-}
-
 TEST_F(EntityFind, NoSceneFindsNothing) {
     AddRoot("R");
     SetSceneRoots(nullptr);

@@ -96,21 +96,13 @@ TEST_F(EntityPasses, ClickGoesLastChildFirstAndChildrenBeforeTheEntitysComponent
     EXPECT_EQ(log, (Log{"G", "C2", "C1", "C1b"}));
 }
 
-TEST_F(EntityPasses, ClickGoesToTheLastRootFirstAndOnlyWhenThereIsOne) {
-    AddRoot("X").AddComponent<ClickTarget>(&log, "X", true);
-    AddRoot("Y").AddComponent<ClickTarget>(&log, "Y", true);
-    RunFrame(false);
-    EXPECT_TRUE(log.empty());
-    RunFrame(true);
-    EXPECT_EQ(log, Log{"Y"});
-}
-
-TEST_F(EntityPasses, UnconsumedClickReportsFalse) {
+TEST_F(EntityPasses, ClickNobodyConsumesIsOfferedToEveryoneAndReportedUnconsumed) {
     Entity& root = AddRoot("R");
     root.AddComponent<ClickTarget>(&log, "R", false);
-    AddChild(root, "C");
+    AddChild(root, "C").AddComponent<ClickTarget>(&log, "C", false);
     EXPECT_FALSE(ClickPass(root));
-    EXPECT_EQ(log, Log{"R"});
+    EXPECT_EQ(log, (Log{"C", "R"}));
+    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
 }
 
 TEST_F(EntityPasses, ListenersSeeTheWorldPlacementAndIdentitiesAreNotPushed) {
@@ -191,35 +183,7 @@ TEST_F(EntityPasses, CollisionCandidatesHaveBothAColliderAndABodyInTreeOrder) {
     EXPECT_EQ(candidates, (std::vector<Entity*>{&a, &deep, &c}));
 }
 
-TEST_F(EntityPasses, DestroyedChildLeavesAndTakesItsUnmarkedChildren) {
-    Entity& root = AddRoot("R");
-    Entity& keep = AddChild(root, "Keep");
-    Entity& gone = AddChild(root, "Gone");
-    auto* spy = AddChild(gone, "Inner").AddComponent<DrawSpy>();
-    Entity& deepGone = AddChild(keep, "DeepGone");
-    gone.Destroy();
-    deepGone.Destroy();
-    DrawPass(root);
-    EXPECT_EQ(spy->draws, 1) << "marked entities still see the frame";
-    RemoveDestroyed(roots);
-    ASSERT_EQ(root.GetChildren().size(), 1u);
-    EXPECT_EQ(root.GetChildren().front().get(), &keep);
-    EXPECT_TRUE(keep.GetChildren().empty());
-}
-
 class Entities : public EntityWorld {};
-
-TEST_F(Entities, NewEntityHasOnlyItsTransformAndDescribesItselfByName) {
-    auto e = Entity::Create("Airplane");
-    EXPECT_EQ(e->ToString(), "Airplane");
-    ASSERT_EQ(e->GetComponents().size(), 1u);
-    EXPECT_EQ(e->GetComponents()[0].get(), &e->GetTransform());
-    EXPECT_EQ(e->GetTransform().GetOwner(), e.get());
-    EXPECT_FALSE(e->IsDestroyed());
-    EXPECT_FALSE(e->IsPersistent());
-    e->SetPersistent(true);
-    EXPECT_TRUE(e->IsPersistent());
-}
 
 TEST_F(Entities, GetComponentReturnsTheFirstMatchInListOrder) {
     Entity& e = AddRoot("E");
@@ -234,17 +198,6 @@ TEST_F(Entities, GetComponentReturnsTheFirstMatchInListOrder) {
     // A component made on the entity knows the entity's transform.
     EXPECT_EQ(first->GetTransform(), &e.GetTransform());
     EXPECT_EQ(first->GetOwner(), &e);
-}
-
-TEST_F(Entities, ComponentDefaultsAreInertAndEnabled) {
-    Entity& e = AddRoot("E");
-    auto* c = e.AddComponent<FakeBody>();
-    EXPECT_TRUE(c->IsEnabled());
-    EXPECT_TRUE(c->IsPassive());
-    EXPECT_FALSE(c->HandleClick());
-    c->SetEnabled(false);
-    EXPECT_FALSE(c->IsEnabled());
-    EXPECT_EQ(c->shared_from_this().get(), c);
 }
 
 TEST_F(Entities, FindWithTagIsBreadthFirst) {

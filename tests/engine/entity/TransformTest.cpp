@@ -152,31 +152,5 @@ TEST_F(Transforms, NestedWorldPositionAndLazyRebuild) {
     ExpectPointNear(child.GetTransform().GetWorldMatrix() * Point2(1.0f, 0.0f), -10.0f, 7.0f);
 }
 
-TEST_F(Transforms, CloneCopiesTheValuesForAnotherOwner) {
-    Transform& t = AddRoot("E").GetTransform();
-    Read(t, {{"t", "1,2"}, {"r", "30"}, {"s", "3,4"}});
-    Entity& other = AddRoot("Other");
-    auto copy = std::dynamic_pointer_cast<Transform>(t.Clone(&other));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->GetOwner(), &other);
-    EXPECT_EQ(copy->GetPosition(), Vector2(1.0f, 2.0f));
-    EXPECT_EQ(copy->GetRotation(), 30.0f);
-    EXPECT_EQ(copy->GetScale(), Vector2(3.0f, 4.0f));
-    EXPECT_EQ(copy->GetLocalMatrix(), t.GetLocalMatrix());
-}
-
-TEST_F(Transforms, SetParentAppendsToTheParentsChildren) {
-    Entity& parent = AddRoot("P");
-    Entity& a = AddChild(parent, "A");
-    Entity& b = AddChild(parent, "B");
-    ASSERT_EQ(parent.GetChildren().size(), 2u);
-    EXPECT_EQ(parent.GetChildren().front().get(), &a);
-    EXPECT_EQ(parent.GetChildren().back().get(), &b);
-    auto loose = Entity::Create("Loose");
-    loose->GetTransform().SetParent(nullptr);
-    EXPECT_EQ(loose->GetTransform().GetParent(), nullptr);
-    EXPECT_EQ(parent.GetChildren().size(), 2u);
-}
-
 }  // namespace
 }  // namespace EntityTest
