@@ -111,6 +111,8 @@ BENCHMARK(BM_DrawPass)->Unit(benchmark::kMicrosecond);
 // The usual table, then each pass's time per entity in nanoseconds.
 class PerEntityReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the table's colour codes would run into the lines printed after it.
+    PerEntityReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
