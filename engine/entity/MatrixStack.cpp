@@ -2,7 +2,19 @@
 
 namespace VelaEngine {
 
-// No matrices exist yet; the entity passes bring the stack itself.
-void MatrixStack::Reset() {}
+void MatrixStack::Push(const Matrix3x3& m) {
+    saved_.push_back(current_);
+    current_ = current_ * m;
+}
+
+void MatrixStack::Pop() {
+    Assert(!saved_.empty(), "MatrixStack Pop without a matching Push");
+    current_ = saved_.back();
+    saved_.pop_back();
+}
+
+void MatrixStack::Reset() {
+    current_ = Matrix3x3::Identity();
+}
 
 }  // namespace VelaEngine

@@ -1,14 +1,31 @@
 #pragma once
+#include <cstddef>
+#include <vector>
+
 #include "engine/core/Singleton.h"
+#include "engine/entity/Matrix3x3.h"
 
 namespace VelaEngine {
 
-// The stack of world matrices the entity passes push and pop.
+// The stack of world matrices the entity passes push and pop: while a pass is inside an
+// entity, the current matrix is that entity's world placement.
 class MatrixStack : public Singleton<MatrixStack> {
 public:
     // The stack reports itself under the matrix type's name.
     static constexpr const char* kServiceName = "Matrix3x3";
+
+    const Matrix3x3& GetCurrent() const { return current_; }
+    // Saves the current matrix, then current := current × m.
+    void Push(const Matrix3x3& m);
+    // Back to the matrix saved by the matching Push; unmatched pops are fatal.
+    void Pop();
+    // Current := identity. Saved matrices stay: every pass pops what it pushed.
     void Reset();
+    std::size_t GetDepth() const { return saved_.size(); }
+
+private:
+    Matrix3x3 current_;
+    std::vector<Matrix3x3> saved_;
 };
 
 }  // namespace VelaEngine

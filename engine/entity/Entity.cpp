@@ -1,0 +1,34 @@
+#include "engine/entity/Entity.h"
+
+#include "engine/entity/CanvasSpace.h"
+#include "engine/entity/Transform.h"
+
+namespace VelaEngine {
+
+std::shared_ptr<Entity> Entity::Create(const std::string& name) {
+    return std::shared_ptr<Entity>(new Entity(name));
+}
+
+Entity::Entity(std::string name) : name_(std::move(name)) {
+    auto transform = std::make_shared<Transform>(this);
+    transform_ = transform.get();
+    components_.push_back(std::move(transform));
+}
+
+Entity::~Entity() {
+    // Children and components go while the rest of the entity is still whole, newest
+    // component first, so a component's destructor can still reach its owner and transform.
+    children_.clear();
+    while (!components_.empty()) {
+        components_.pop_back();
+    }
+}
+
+void Entity::AddComponent(std::shared_ptr<Component> component) {
+    if (canvasSpace_ == nullptr) {
+        canvasSpace_ = dynamic_cast<ICanvasSpace*>(component.get());
+    }
+    components_.push_back(std::move(component));
+}
+
+}  // namespace VelaEngine

@@ -1,0 +1,112 @@
+#pragma once
+// A named node of the scene tree: it owns its components (the transform first) and its
+// children, carries tags, and keeps the listener lists through which the passes reach its
+// components.
+#include <list>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/entity/Component.h"
+#include "engine/entity/Listener.h"
+#include "engine/scene/IResource.h"
+#include "engine/scene/Object.h"
+
+namespace VelaEngine {
+
+class Entity;
+class ICanvasSpace;
+class Transform;
+
+// Owning lists of entities: a scene's roots, an entity's children.
+using EntityList = std::list<std::shared_ptr<Entity>>;
+
+class Entity : public Object, public IResource, public std::enable_shared_from_this<Entity> {
+public:
+    // The only way to make one: the entity must be shared for its children and self links.
+    static std::shared_ptr<Entity> Create(const std::string& name);
+    ~Entity() override;
+    Entity(const Entity&) = delete;
+    Entity& operator=(const Entity&) = delete;
+
+    std::string ToString() const override { return name_; }
+    const std::string& GetName() const { return name_; }
+
+    // The component's constructor has already registered its listeners.
+    void AddComponent(std::shared_ptr<Component> component);
+    // Builds a T on this entity and adds it.
+    template <class T, class... Args>
+    T* AddComponent(Args&&... args) {
+        auto component = std::make_shared<T>(this, std::forward<Args>(args)...);
+        T* raw = component.get();
+        AddComponent(std::move(component));
+        return raw;
+    }
+    // The first component, in list order, that is a T.
+    template <class T>
+    T* GetComponent() const {
+        for (const auto& component : components_) {
+            if (T* found = dynamic_cast<T*>(component.get())) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+    const std::vector<std::shared_ptr<Component>>& GetComponents() const { return components_; }
+
+    Transform& GetTransform() const { return *transform_; }
+    Transform* GetTransformPtr() const { return transform_; }
+    // The first component that can put the subtree in camera space, if any.
+    ICanvasSpace* GetCanvasSpace() const { return canvasSpace_; }
+
+    EntityList& GetChildren() { return children_; }
+    const EntityList& GetChildren() const { return children_; }
+
+    std::set<std::string>& GetTags() { return tags_; }
+    const std::set<std::string>& GetTags() const { return tags_; }
+    bool HasTag(const std::string& tag) const { return tags_.count(tag) != 0; }
+
+    // Only marks: the entity sees the rest of the frame and leaves at its end.
+    void Destroy() { destroyed_ = true; }
+    bool IsDestroyed() const { return destroyed_; }
+    // Kept across scene changes; meant for root entities.
+    void SetPersistent(bool persistent) { persistent_ = persistent; }
+    bool IsPersistent() const { return persistent_; }
+
+    Events::ListenerList& GetAwakeListeners() { return awakeListeners_; }
+    Events::ListenerList& GetStartListeners() { return startListeners_; }
+    Events::ListenerList& GetUpdateListeners() { return updateListeners_; }
+    Events::ListenerList& GetPhysicsStepListeners() { return physicsStepListeners_; }
+    Events::ListenerList& GetCollisionEventListeners() { return collisionEventListeners_; }
+    Events::ListenerList& GetDrawListeners() { return drawListeners_; }
+    Events::ListenerList& GetContactListeners() { return contactListeners_; }
+
+    // Over the current scene (SceneRoots.h). A one-part path matches a whole name at any
+    // depth, shallowest first; a longer one walks down from a root, name by name.
+    static Entity* Find(const std::string& path);
+    // Breadth first over the current scene: level order, then list order.
+    static std::vector<Entity*> FindWithTag(const std::string& tag);
+
+private:
+    explicit Entity(std::string name);
+
+    std::set<std::string> tags_;
+    std::vector<std::shared_ptr<Component>> components_;
+    bool destroyed_ = false;
+    bool persistent_ = false;
+    EntityList children_;
+    Transform* transform_ = nullptr;
+    ICanvasSpace* canvasSpace_ = nullptr;
+    std::string name_;
+    Events::ListenerList awakeListeners_;
+    Events::ListenerList startListeners_;
+    Events::ListenerList updateListeners_;
+    Events::ListenerList physicsStepListeners_;
+    Events::ListenerList collisionEventListeners_;
+    Events::ListenerList drawListeners_;
+    Events::ListenerList contactListeners_;
+};
+
+}  // namespace VelaEngine

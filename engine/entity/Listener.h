@@ -1,0 +1,79 @@
+#pragma once
+// Listeners and the lists they are registered in. Both sides know each other, so whichever
+// is destroyed first leaves the other.
+#include <cstddef>
+#include <vector>
+
+#include "engine/entity/EventBase.h"
+
+namespace VelaEngine::Events {
+
+class ListenerList;
+
+class Listener {
+public:
+    Listener() = default;
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+    // Leaves every list it is still in.
+    virtual ~Listener();
+    virtual void Invoke(const EventBase& event) = 0;
+
+    // One entry per registration, so a list appears as often as it holds this listener.
+    const std::vector<ListenerList*>& GetRegistrations() const { return registrations_; }
+
+private:
+    friend class ListenerList;
+    std::vector<ListenerList*> registrations_;
+};
+
+// Calls one member function of one object; declared as a data member of that object so that
+// it lives and dies with it.
+template <class T>
+class ClassListener : public Listener {
+public:
+    using Handler = void (T::*)(const EventBase&);
+
+    ClassListener(T* object, Handler handler) : handler_(handler), object_(object) {}
+    void Invoke(const EventBase& event) override { (object_->*handler_)(event); }
+
+private:
+    Handler handler_;
+    T* object_;
+};
+
+// Non-owning, in registration order. A listener registered while the list is being walked
+// is reached in the same walk; one that dies during a walk is skipped, never dereferenced.
+class ListenerList {
+public:
+    ListenerList() = default;
+    ListenerList(const ListenerList&) = delete;
+    ListenerList& operator=(const ListenerList&) = delete;
+    // Leaves every listener still registered here.
+    ~ListenerList();
+
+    void Register(Listener& listener);
+    // Every listener, in order; the list keeps them.
+    void Invoke(const EventBase& event);
+    // One-shot: every listener with the empty event, then all of them leave the list.
+    void Fire();
+
+    std::size_t Size() const;
+    bool Empty() const { return Size() == 0; }
+    bool Contains(const Listener& listener) const;
+
+private:
+    friend class Listener;
+    class Walk;
+
+    // Called by a dying listener.
+    void Forget(Listener* listener);
+    void Compact();
+
+    std::vector<Listener*> listeners_;
+    // Walks in progress; removals during a walk leave holes that are closed afterwards.
+    int walks_ = 0;
+    bool holes_ = false;
+};
+
+}  // namespace VelaEngine::Events

@@ -1,0 +1,59 @@
+#pragma once
+// Position, rotation and scale relative to the parent, and the local matrix built lazily
+// from them. Every entity has exactly one, as its first component.
+#include <memory>
+#include <string>
+
+#include "engine/entity/Component.h"
+#include "engine/entity/Matrix3x3.h"
+#include "engine/scene/Vector2.h"
+
+namespace VelaEngine {
+
+class Transform : public Component {
+public:
+    // Matrices this close to the identity in every element are treated as the identity.
+    static constexpr float kIdentityTolerance = 0.00001f;
+
+    explicit Transform(Entity* owner);
+
+    const char* GetTypeName() const override { return "Transform"; }
+    // "t" position, "r" rotation and "s" scale; an absent scale is (0, 0).
+    void Deserialize(const FieldMap& fields) override;
+    std::shared_ptr<Component> Clone(Entity* newOwner) const override;
+
+    const Vector2& GetPosition() const { return position_; }
+    float GetRotation() const { return rotation_; }
+    const Vector2& GetScale() const { return scale_; }
+    // Each setter marks the matrix for rebuilding.
+    void SetPosition(const Vector2& position);
+    void SetRotation(float degrees);
+    void SetScale(const Vector2& scale);
+    void SetChanged() { changed_ = true; }
+
+    // Rebuilds the local matrix and the identity flag after a change.
+    void UpdateMatrix();
+    const Matrix3x3& GetLocalMatrix();
+    bool IsIdentity();
+    // The local matrix with every ancestor's applied, parent first.
+    Matrix3x3 GetWorldMatrix();
+    Point2 GetWorldPosition();
+
+    // Also appends the owner to the parent entity's children; only for an entity that is in
+    // no owning list yet.
+    void SetParent(Transform* parent);
+    Transform* GetParent() const { return parent_; }
+    // A path of child names below this transform; see Entity::Find for the rules.
+    Transform* FindChild(const std::string& path) const;
+
+private:
+    Vector2 position_;
+    float rotation_ = 0.0f;
+    Vector2 scale_;
+    bool changed_ = false;
+    Matrix3x3 local_;
+    bool identity_ = true;
+    Transform* parent_ = nullptr;
+};
+
+}  // namespace VelaEngine

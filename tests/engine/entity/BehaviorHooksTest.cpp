@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "EntityTestSupport.h"
+#include "engine/entity/EntityPath.h"
+#include "engine/scene/FieldMap.h"
+#include "support/FatalCatcher.h"
+
+namespace EntityTest {
+namespace {
+
+using TestSupport::FatalMessageOf;
+
+class BehaviorHooks : public EntityWorld {
+protected:
+    Probe& AddProbe(Entity& entity, const std::string& tag) {
+        return *entity.AddComponent<Probe>(&log, tag);
+    }
+    // The frame's entries, then a clean log for the next one.
+    Log TakeLog() {
+        Log taken;
+        taken.swap(log);
+        return taken;
+    }
+};
+
+bool Contains(const Log& log, const std::string& entry) {
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+TEST_F(BehaviorHooks, AwakeAndStartRunEntityByEntityBeforeAnyUpdate) {
+    Entity& a = AddRoot("A");
+    Entity& a1 = AddChild(a, "A1");
+    Entity& b = AddRoot("B");
+    AddProbe(a, "A");
+    AddProbe(a1, "A1");
+    AddProbe(b, "B");
+
+    RunFrame();
+    EXPECT_EQ(TakeLog(),
+              (Log{"A:Awake", "A:Start", "A1:Awake", "A1:Start", "B:Awake", "B:Start", "A:Update",
+                   "A1:Update", "A:Physics", "A1:Physics", "A:Collision 0", "A1:Collision 0",
+                   "A:Draw", "A1:Draw", "B:Update", "B:Physics", "B:Collision 0", "B:Draw"}));
+
+    RunFrame();
+    const Log second = TakeLog();
+    EXPECT_EQ(second.size(), 12u);
+    EXPECT_EQ(std::count_if(second.begin(), second.end(),
+                            [](const std::string& e) {
+                                return e.find("Awake") != std::string::npos ||
+                                       e.find("Start") != std::string::npos;
+                            }),
+              0);
+}
+
+TEST_F(BehaviorHooks, BehaviourMadeInAwakeIsAwokenAndStartedInTheSameFiring) {
+    Entity& a = AddRoot("A");
+    AddProbe(a, "A").onAwake = [&] { AddProbe(a, "A+"); };
+
+    RunFrame();
+    const Log frame = TakeLog();
+    ASSERT_GE(frame.size(), 6u);
+    EXPECT_EQ(Log(frame.begin(), frame.begin() + 6),
+              (Log{"A:Awake", "A+:Awake", "A:Start", "A+:Start", "A:Update", "A+:Update"}));
+}
+
+TEST_F(BehaviorHooks, BehaviourAddedDuringUpdateStartsNextFrame) {
+    Entity& a = AddRoot("A");
+    Entity& b = AddRoot("B");
+    AddProbe(a, "A");
+    Probe& spawner = AddProbe(b, "B");
+    bool spawned = false;
+    spawner.onUpdate = [&] {
+        if (!spawned) {
+            spawned = true;
+            AddProbe(a, "late");  // on an entity already updated this frame
+            AddProbe(b, "self");  // joins the update list while it is being walked
+        }
+    };
+
+    RunFrame();
+    const Log first = TakeLog();
+    for (const char* hook :
+         {"late:Awake", "late:Update", "self:Awake", "self:Start", "self:Update"}) {
+        EXPECT_FALSE(Contains(first, hook)) << hook;
+    }
+
+    RunFrame();
+    const Log second = TakeLog();
+    ASSERT_GE(second.size(), 5u);
+    EXPECT_EQ(Log(second.begin(), second.begin() + 5),
+              (Log{"late:Awake", "late:Start", "self:Awake", "self:Start", "A:Update"}));
+    EXPECT_TRUE(Contains(second, "late:Update"));
+    EXPECT_TRUE(Contains(second, "self:Update"));
+}
+
+TEST_F(BehaviorHooks, EntityDestroyedInUpdateFinishesTheFrameAndLeavesWithItsChildren) {
+    Entity& r = AddRoot("R");
+    Entity& c = AddChild(r, "C");
+    Entity& s = AddRoot("S");
+    Entity& d = AddChild(s, "D");
+    Entity& d1 = AddChild(d, "D1");
+    Probe& rProbe = AddProbe(r, "R");
+    AddProbe(c, "C");
+    Probe& sProbe = AddProbe(s, "S");
+    AddProbe(d, "D");
+    AddProbe(d1, "D1");
+    rProbe.ListenTo(s.GetUpdateListeners());
+    RunFrame();  // awake and start
+    log.clear();
+    rProbe.onUpdate = [&] { r.Destroy(); };
+    sProbe.onUpdate = [&] { d.Destroy(); };
+
+    RunFrame();
+    const Log frame = TakeLog();
+    // The destroyed entities still get the passes after update, then leave.
+    for (const char* entry : {"R:Physics", "C:Physics", "R:Collision 0", "C:Draw", "R:Foreign",
+                              "D:Physics", "D:Draw", "D1:Draw", "R:~", "C:~", "D:~", "D1:~"}) {
+        EXPECT_TRUE(Contains(frame, entry)) << entry;
+    }
+    EXPECT_LT(std::find(frame.begin(), frame.end(), "D1:Draw"),
+              std::find(frame.begin(), frame.end(), "R:~"));
+    ASSERT_EQ(roots.size(), 1u);
+    EXPECT_EQ(roots.front()->GetName(), "S");
+    EXPECT_TRUE(s.GetChildren().empty());
+    // R listened to S's update list; it left it when it died.
+    EXPECT_EQ(s.GetUpdateListeners().Size(), 1u);
+
+    sProbe.onUpdate = nullptr;  // D is gone
+    RunFrame();
+    EXPECT_EQ(TakeLog(), (Log{"S:Update", "S:Physics", "S:Collision 0", "S:Draw"}));
+}
+
+TEST_F(BehaviorHooks, ContactListenerDeliversTheOtherPartyAndRejectsOtherEvents) {
+    Entity& plane = AddRoot("Airplane");
+    Entity& wall = AddRoot("Wall");
+    AddProbe(plane, "P");
+    plane.GetContactListeners().Invoke(OnCollisionEvent(&wall));
+    EXPECT_EQ(TakeLog(), Log{"P:Contact Wall"});
+
+    EXPECT_EQ(FatalMessageOf([&] { plane.GetContactListeners().Invoke(Events::EmptyEvent()); }),
+              "Assertion in VEDebug.cpp line 35: Probe received a contact that is not an "
+              "OnCollisionEvent");
+}
+
+// A behaviour holding a path to another entity, read from its fields like a scene's.
+class Follower : public VelaBehavior {
+public:
+    Follower(Entity* owner, Log* log) : VelaBehavior(owner), log_(log) {}
+    const char* GetTypeName() const override { return "Follower"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<Follower>(owner, log_);
+    }
+    void Deserialize(const FieldMap& fields) override { fields.TryGet("target", targetPath); }
+    void Awake() override { log_->push_back(target ? target->GetName() : "null"); }
+
+    Entity* target = nullptr;
+    EntityPath targetPath{&target, this};
+
+private:
+    Log* log_;
+};
+
+TEST_F(BehaviorHooks, EntityPathIsResolvedOnceRightBeforeAwake) {
+    Entity& follower = AddRoot("Follower");
+    auto* behaviour = follower.AddComponent<Follower>(&log);
+    FieldMap fields;
+    fields.Set("target", "Group/Leader");
+    behaviour->Deserialize(fields);
+    EXPECT_EQ(behaviour->targetPath.Serialize(), "Group/Leader");
+    // Built after the behaviour read its fields, as a scene loader would finish the scene.
+    Entity& leader = AddChild(AddRoot("Group"), "Leader");
+
+    RunFrame();
+    EXPECT_EQ(log, Log{"Leader"});
+    EXPECT_EQ(behaviour->target, &leader);
+
+    // A newer match placed first would win a fresh lookup.
+    auto newGroup = Entity::Create("Group");
+    AddChild(*newGroup, "Leader");
+    roots.push_front(newGroup);
+    ASSERT_NE(Entity::Find("Group/Leader"), &leader);
+    RunFrame();
+    EXPECT_EQ(behaviour->target, &leader) << "resolved once, not again";
+}
+
+TEST_F(BehaviorHooks, EntityPathNamingNothingGivesNull) {
+    auto* behaviour = AddRoot("Follower").AddComponent<Follower>(&log);
+    FieldMap fields;
+    fields.Set("target", "Nobody");
+    behaviour->Deserialize(fields);
+    behaviour->target = &AddRoot("Somebody");
+    RunFrame();
+    EXPECT_EQ(log, Log{"null"});
+    EXPECT_EQ(behaviour->target, nullptr);
+}
+
+}  // namespace
+}  // namespace EntityTest

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "EntityTestSupport.h"
+#include "engine/entity/CanvasSpace.h"
+
+namespace EntityTest {
+namespace {
+
+// Answers the click as told and records who was asked, with the stack's top at that time.
+class ClickTarget : public Component {
+public:
+    ClickTarget(Entity* owner, Log* log, std::string tag, bool consumes)
+        : Component(owner), log_(log), tag_(std::move(tag)), consumes_(consumes) {}
+    const char* GetTypeName() const override { return "ClickTarget"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<ClickTarget>(owner, log_, tag_, consumes_);
+    }
+    bool HandleClick() override {
+        log_->push_back(tag_);
+        seenWith = MatrixStack::Get().GetCurrent();
+        return consumes_;
+    }
+    Matrix3x3 seenWith;
+
+private:
+    Log* log_;
+    std::string tag_;
+    bool consumes_;
+};
+
+// Records the stack while the entity draws.
+class DrawSpy : public Component {
+public:
+    explicit DrawSpy(Entity* owner) : Component(owner) {
+        owner->GetDrawListeners().Register(listener_);
+    }
+    const char* GetTypeName() const override { return "DrawSpy"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<DrawSpy>(owner);
+    }
+    Matrix3x3 matrix;
+    std::size_t depth = 0;
+    int draws = 0;
+
+private:
+    void OnDraw(const Events::EventBase&) {
+        matrix = MatrixStack::Get().GetCurrent();
+        depth = MatrixStack::Get().GetDepth();
+        ++draws;
+    }
+    Events::ClassListener<DrawSpy> listener_{this, &DrawSpy::OnDraw};
+};
+
+// A canvas as the rendering will have it: camera space or not, with a fixed camera.
+class TestCanvas : public Component, public ICanvasSpace {
+public:
+    TestCanvas(Entity* owner, bool cameraSpace) : Component(owner), cameraSpace_(cameraSpace) {}
+    const char* GetTypeName() const override { return "TestCanvas"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<TestCanvas>(owner, cameraSpace_);
+    }
+    bool GetCameraInverse(Matrix3x3& cameraInverse) override {
+        cameraInverse = Matrix3x3::FromTRS({100.0f, 0.0f}, 0.0f, {1.0f, 1.0f}).Inverse();
+        return cameraSpace_;
+    }
+
+private:
+    bool cameraSpace_;
+};
+
+void Place(Entity& entity, Vector2 position, float rotation = 0.0f) {
+    entity.GetTransform().SetPosition(position);
+    entity.GetTransform().SetRotation(rotation);
+    entity.GetTransform().SetScale({1.0f, 1.0f});
+}
+
+class EntityPasses : public EntityWorld {};
+
+TEST_F(EntityPasses, ClickGoesLastChildFirstAndChildrenBeforeTheEntitysComponents) {
+    Entity& root = AddRoot("R");
+    root.AddComponent<ClickTarget>(&log, "R1", false);
+    root.AddComponent<ClickTarget>(&log, "R2", true);
+    root.AddComponent<ClickTarget>(&log, "R3", true);
+    Entity& first = AddChild(root, "C1");
+    first.AddComponent<ClickTarget>(&log, "C1", false);
+    Entity& second = AddChild(root, "C2");
+    second.AddComponent<ClickTarget>(&log, "C2", false);
+    AddChild(second, "G").AddComponent<ClickTarget>(&log, "G", false);
+
+    EXPECT_TRUE(ClickPass(root));
+    EXPECT_EQ(log, (Log{"G", "C2", "C1", "R1", "R2"}));
+
+    log.clear();
+    first.AddComponent<ClickTarget>(&log, "C1b", true);
+    EXPECT_TRUE(ClickPass(root));
+    EXPECT_EQ(log, (Log{"G", "C2", "C1", "C1b"}));
+}
+
+TEST_F(EntityPasses, ClickNobodyConsumesIsOfferedToEveryoneAndReportedUnconsumed) {
+    Entity& root = AddRoot("R");
+    root.AddComponent<ClickTarget>(&log, "R", false);
+    AddChild(root, "C").AddComponent<ClickTarget>(&log, "C", false);
+    EXPECT_FALSE(ClickPass(root));
+    EXPECT_EQ(log, (Log{"C", "R"}));
+    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
+}
+
+TEST_F(EntityPasses, ListenersSeeTheWorldPlacementAndIdentitiesAreNotPushed) {
+    Entity& parent = AddRoot("P");
+    Place(parent, {10.0f, 0.0f}, 90.0f);
+    Entity& group = AddChild(parent, "Group");
+    Place(group, {0.0f, 0.0f});
+    Entity& child = AddChild(group, "C");
+    Place(child, {5.0f, 0.0f});
+    auto* spy = child.AddComponent<DrawSpy>();
+    auto* groupSpy = group.AddComponent<DrawSpy>();
+    auto* click = child.AddComponent<ClickTarget>(&log, "C", true);
+
+    DrawPass(parent);
+    EXPECT_EQ(groupSpy->depth, 1u) << "an identity transform pushes nothing";
+    EXPECT_EQ(spy->depth, 2u);
+    EXPECT_NEAR(spy->matrix.m[0][2], 10.0f, 1e-5f);
+    EXPECT_NEAR(spy->matrix.m[1][2], 5.0f, 1e-5f);
+    EXPECT_EQ(spy->matrix, child.GetTransform().GetWorldMatrix());
+    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
+
+    EXPECT_TRUE(ClickPass(parent));
+    EXPECT_EQ(click->seenWith, spy->matrix);
+    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
+}
+
+TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtree) {
+    Entity& hud = AddRoot("Hud");
+    Place(hud, {0.0f, 50.0f});
+    hud.AddComponent<TestCanvas>(true);
+    auto* own = hud.AddComponent<DrawSpy>();
+    Entity& icon = AddChild(hud, "Icon");
+    Place(icon, {3.0f, 0.0f});
+    auto* spy = icon.AddComponent<DrawSpy>();
+    auto* click = icon.AddComponent<ClickTarget>(&log, "Icon", true);
+    Entity& screen = AddRoot("Screen");
+    Place(screen, {0.0f, 50.0f});
+    screen.AddComponent<TestCanvas>(false);
+    auto* screenSpy = screen.AddComponent<DrawSpy>();
+
+    RunFrame(true);
+    // Own matrix first, then the camera's inverse: (0, 50) + (-100, 0) + (3, 0).
+    EXPECT_EQ(own->depth, 2u);
+    EXPECT_FLOAT_EQ(spy->matrix.m[0][2], -97.0f);
+    EXPECT_FLOAT_EQ(spy->matrix.m[1][2], 50.0f);
+    EXPECT_EQ(click->seenWith, spy->matrix);
+    EXPECT_EQ(screenSpy->depth, 1u);
+    EXPECT_FLOAT_EQ(screenSpy->matrix.m[0][2], 0.0f);
+}
+
+TEST_F(EntityPasses, OnlyTheFirstCanvasOfAnEntityCounts) {
+    Entity& e = AddRoot("E");
+    e.AddComponent<TestCanvas>(false);
+    e.AddComponent<TestCanvas>(true);
+    auto* spy = e.AddComponent<DrawSpy>();
+    DrawPass(e);
+    EXPECT_EQ(spy->depth, 0u);
+}
+
+TEST_F(EntityPasses, CollisionCandidatesHaveBothAColliderAndABodyInTreeOrder) {
+    Entity& a = AddRoot("A");
+    a.AddComponent<FakeCollider>();
+    a.AddComponent<FakeBody>();
+    Entity& onlyCollider = AddChild(a, "OnlyCollider");
+    onlyCollider.AddComponent<FakeCollider>();
+    Entity& deep = AddChild(onlyCollider, "Deep");
+    deep.AddComponent<FakeBody>();
+    deep.AddComponent<FakeCollider>();
+    AddRoot("B").AddComponent<FakeBody>();
+    Entity& c = AddRoot("C");
+    c.AddComponent<FakeBody>();
+    c.AddComponent<FakeCollider>();
+
+    std::vector<Entity*> candidates;
+    for (const auto& root : roots) {
+        GatherCollisionCandidates<FakeCollider, FakeBody>(*root, candidates);
+    }
+    EXPECT_EQ(candidates, (std::vector<Entity*>{&a, &deep, &c}));
+}
+
+class Entities : public EntityWorld {};
+
+TEST_F(Entities, GetComponentReturnsTheFirstMatchInListOrder) {
+    Entity& e = AddRoot("E");
+    auto* first = e.AddComponent<Probe>(&log, "first");
+    e.AddComponent<Probe>(&log, "second");
+    e.AddComponent(e.GetTransform().Clone(&e));
+    EXPECT_EQ(e.GetComponent<Probe>(), first);
+    EXPECT_EQ(e.GetComponent<VelaBehavior>(), first);
+    EXPECT_EQ(e.GetComponent<Transform>(), &e.GetTransform());
+    EXPECT_EQ(e.GetComponent<Component>(), &e.GetTransform());
+    EXPECT_EQ(e.GetComponent<FakeBody>(), nullptr);
+    // A component made on the entity knows the entity's transform.
+    EXPECT_EQ(first->GetTransform(), &e.GetTransform());
+    EXPECT_EQ(first->GetOwner(), &e);
+}
+
+TEST_F(Entities, FindWithTagIsBreadthFirst) {
+    Entity& a = AddRoot("A");
+    Entity& deep = AddChild(AddChild(a, "A1"), "A11");
+    Entity& b = AddRoot("B");
+    Entity& b1 = AddChild(b, "B1");
+    deep.GetTags().insert("solid");
+    b1.GetTags().insert("solid");
+    a.GetTags().insert("solid");
+    b.GetTags().insert("other");
+    EXPECT_EQ(Entity::FindWithTag("solid"), (std::vector<Entity*>{&a, &b1, &deep}));
+    EXPECT_TRUE(Entity::FindWithTag("missing").empty());
+    SetSceneRoots(nullptr);
+    EXPECT_TRUE(Entity::FindWithTag("solid").empty());
+}
+
+}  // namespace
+}  // namespace EntityTest

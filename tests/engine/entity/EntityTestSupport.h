@@ -1,0 +1,160 @@
+#pragma once
+// A small world for entity tests: the matrix stack, a root list registered as the current
+// scene, a frame in the scene's pass order, and components that record what reaches them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/entity/CollisionEvents.h"
+#include "engine/entity/Entity.h"
+#include "engine/entity/EntityPasses.h"
+#include "engine/entity/MatrixStack.h"
+#include "engine/entity/SceneRoots.h"
+#include "engine/entity/Transform.h"
+#include "engine/entity/VelaBehavior.h"
+
+namespace EntityTest {
+
+using namespace VelaEngine;
+using Log = std::vector<std::string>;
+
+// Marker types standing in for the physics components.
+class FakeCollider : public Component {
+public:
+    using Component::Component;
+    const char* GetTypeName() const override { return "FakeCollider"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<FakeCollider>(owner);
+    }
+};
+
+class FakeBody : public Component {
+public:
+    using Component::Component;
+    const char* GetTypeName() const override { return "FakeBody"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<FakeBody>(owner);
+    }
+};
+
+// Records its hooks and the per-frame events of its entity as "<tag>:<what>".
+class Probe : public VelaBehavior {
+public:
+    Probe(Entity* owner, Log* log, std::string tag)
+        : VelaBehavior(owner),
+          log_(log),
+          tag_(std::move(tag)),
+          physics_(this, &Probe::OnPhysics),
+          collision_(this, &Probe::OnCollisionList),
+          draw_(this, &Probe::OnDraw),
+          foreign_(this, &Probe::OnForeign) {
+        owner->GetPhysicsStepListeners().Register(physics_);
+        owner->GetCollisionEventListeners().Register(collision_);
+        owner->GetDrawListeners().Register(draw_);
+    }
+    ~Probe() override { Record("~"); }
+
+    const char* GetTypeName() const override { return "Probe"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<Probe>(owner, log_, tag_);
+    }
+
+    void Awake() override { Hook("Awake", onAwake); }
+    void Start() override { Hook("Start", onStart); }
+    void Update() override { Hook("Update", onUpdate); }
+    void OnCollision(Entity* const& other) override {
+        Record("Contact " + (other ? other->GetName() : std::string("null")));
+    }
+
+    // Also listens to the update list of another entity, as behaviours do with a button's.
+    void ListenTo(Events::ListenerList& list) { list.Register(foreign_); }
+
+    std::function<void()> onAwake, onStart, onUpdate;
+    // The stack's top while the draw listener ran.
+    Matrix3x3 drawnWith;
+
+private:
+    void Record(const std::string& what) { log_->push_back(tag_ + ":" + what); }
+    void Hook(const char* what, const std::function<void()>& extra) {
+        Record(what);
+        if (extra) {
+            extra();
+        }
+    }
+    void OnPhysics(const Events::EventBase&) { Record("Physics"); }
+    void OnCollisionList(const Events::EventBase& event) {
+        const auto& candidates = dynamic_cast<const Events::CollisionEvent&>(event).candidates;
+        Record("Collision " + std::to_string(candidates.size()));
+    }
+    void OnForeign(const Events::EventBase&) { Record("Foreign"); }
+    void OnDraw(const Events::EventBase&) {
+        drawnWith = MatrixStack::Get().GetCurrent();
+        Record("Draw");
+    }
+
+    Log* log_;
+    std::string tag_;
+    Events::ClassListener<Probe> physics_;
+    Events::ClassListener<Probe> collision_;
+    Events::ClassListener<Probe> draw_;
+    Events::ClassListener<Probe> foreign_;
+};
+
+// Fresh services and an empty current scene for every test.
+class EntityWorld : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MatrixStack::Create();
+        SetSceneRoots(&roots);
+    }
+    void TearDown() override {
+        SetSceneRoots(nullptr);
+        roots.clear();
+        MatrixStack::Release();
+    }
+
+    Entity& AddRoot(const std::string& name) {
+        roots.push_back(Entity::Create(name));
+        return *roots.back();
+    }
+    static Entity& AddChild(Entity& parent, const std::string& name) {
+        auto child = Entity::Create(name);
+        child->GetTransform().SetParent(&parent.GetTransform());
+        return *child;
+    }
+
+    // The scene's frame: awake/start and gathering per root, the click from the last root
+    // down, then each root's update, physics-step, collision and draw, then removal.
+    void RunFrame(bool click = false) {
+        std::vector<Entity*> candidates;
+        for (const auto& root : roots) {
+            AwakeStartPass(*root);
+            GatherCollisionCandidates<FakeCollider, FakeBody>(*root, candidates);
+        }
+        if (click) {
+            for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
+                if (ClickPass(**it)) {
+                    break;
+                }
+            }
+        }
+        Events::CollisionEvent event;
+        event.candidates = candidates;
+        for (const auto& root : roots) {
+            UpdatePass(*root);
+            PhysicsStepPass(*root);
+            CollisionPass(*root, event);
+            DrawPass(*root);
+        }
+        RemoveDestroyed(roots);
+        EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u) << "a pass left a matrix on the stack";
+    }
+
+    EntityList roots;
+    Log log;
+};
+
+}  // namespace EntityTest

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EntityTestSupport.h"
+#include "engine/scene/FieldMap.h"
+#include "support/FatalCatcher.h"
+
+namespace EntityTest {
+namespace {
+
+using TestSupport::FatalMessageOf;
+
+void ExpectPointNear(const Point2& p, float x, float y) {
+    EXPECT_NEAR(p.x, x, 1e-5f);
+    EXPECT_NEAR(p.y, y, 1e-5f);
+}
+
+TEST(Matrix3x3, ProductComposesRightToLeftOnPoints) {
+    const Matrix3x3 move = Matrix3x3::FromTRS({10.0f, 0.0f}, 0.0f, {1.0f, 1.0f});
+    const Matrix3x3 grow = Matrix3x3::FromTRS({0.0f, 0.0f}, 0.0f, {2.0f, 3.0f});
+    ExpectPointNear((move * grow) * Point2(1.0f, 1.0f), 12.0f, 3.0f);
+    ExpectPointNear((grow * move) * Point2(1.0f, 1.0f), 22.0f, 3.0f);
+    EXPECT_EQ(Matrix3x3() * move, move);
+}
+
+TEST(Matrix3x3, FromTRSScalesThenRotatesThenTranslates) {
+    const Matrix3x3 m = Matrix3x3::FromTRS({10.0f, 0.0f}, 90.0f, {1.0f, 1.0f});
+    ExpectPointNear(m * Point2(1.0f, 0.0f), 10.0f, 1.0f);
+    const Matrix3x3 s = Matrix3x3::FromTRS({0.0f, 0.0f}, 90.0f, {2.0f, 1.0f});
+    ExpectPointNear(s * Point2(1.0f, 0.0f), 0.0f, 2.0f);
+    EXPECT_EQ(m.m[2][0], 0.0f);
+    EXPECT_EQ(m.m[2][1], 0.0f);
+    EXPECT_EQ(m.m[2][2], 1.0f);
+}
+
+TEST(Matrix3x3, InverseUndoesTheMatrix) {
+    const Matrix3x3 m = Matrix3x3::FromTRS({-40.0f, 25.0f}, 33.0f, {2.0f, 0.5f});
+    const Point2 p = (m.Inverse() * m) * Point2(7.0f, -3.0f);
+    EXPECT_NEAR(p.x, 7.0f, 1e-4f);
+    EXPECT_NEAR(p.y, -3.0f, 1e-4f);
+    EXPECT_TRUE((m * m.Inverse()).IsNearIdentity(1e-5f));
+    // A zero scale is singular: the inverse is not finite.
+    const Matrix3x3 flat = Matrix3x3::FromTRS({1.0f, 1.0f}, 0.0f, {0.0f, 0.0f});
+    EXPECT_FALSE(std::isfinite(flat.Inverse().m[0][0]));
+    EXPECT_FALSE(flat.Inverse().IsNearIdentity(1.0f));
+}
+
+TEST(Matrix3x3, TextHasNineNumbers) {
+    const Matrix3x3 m(1.0f, 2.0f, 3.5f, -4.0f, 5.0f, 6.0f, 0.0f, 0.0f, 1.0f);
+    EXPECT_EQ(m.Serialize(),
+              "1.000000,2.000000,3.500000,-4.000000,5.000000,6.000000,0.000000,0.000000,"
+              "1.000000");
+    EXPECT_EQ(m.ToString(), "Matrix{" + m.Serialize() + "}");
+    Matrix3x3 read;
+    read.Deserialize(m.Serialize());
+    EXPECT_EQ(read, m);
+
+    for (const char* bad : {"1,2,3,4,5,6,7,8", "1,2,3,4,5,6,7,8,9,10", ""}) {
+        Matrix3x3 kept;
+        EXPECT_EQ(FatalMessageOf([&] { kept.Deserialize(bad); }),
+                  "Assertion failed in VEDebug.cpp line 22: Matrix3x3 wrong Serialization format")
+            << bad;
+        EXPECT_EQ(kept, Matrix3x3::Identity());
+    }
+}
+
+TEST(MatrixStack, PushMultipliesOnTheRightAndPopRestores) {
+    MatrixStack::Create();
+    MatrixStack& stack = MatrixStack::Get();
+    const Matrix3x3 a = Matrix3x3::FromTRS({10.0f, 0.0f}, 90.0f, {1.0f, 1.0f});
+    const Matrix3x3 b = Matrix3x3::FromTRS({5.0f, 0.0f}, 0.0f, {1.0f, 1.0f});
+    stack.Push(a);
+    stack.Push(b);
+    EXPECT_EQ(stack.GetCurrent(), a * b);
+    stack.Pop();
+    EXPECT_EQ(stack.GetCurrent(), a);
+    stack.Reset();
+    EXPECT_EQ(stack.GetCurrent(), Matrix3x3::Identity());
+    EXPECT_EQ(stack.GetDepth(), 1u) << "reset leaves the saved matrices";
+    stack.Pop();
+    EXPECT_EQ(stack.GetCurrent(), Matrix3x3::Identity());
+    EXPECT_EQ(FatalMessageOf([&] { stack.Pop(); }),
+              "Assertion failed in VEDebug.cpp line 22: MatrixStack Pop without a matching Push");
+    MatrixStack::Release();
+    EXPECT_EQ(FatalMessageOf([] { MatrixStack::Get(); }),
+              "Assertion in VEDebug.cpp line 35: Matrix3x3 not Instantiated");
+}
+
+class Transforms : public EntityWorld {
+protected:
+    static void Read(Transform& t, std::initializer_list<std::pair<const char*, const char*>> f) {
+        FieldMap fields;
+        for (const auto& [name, text] : f) {
+            fields.Set(name, text);
+        }
+        t.Deserialize(fields);
+    }
+};
+
+TEST_F(Transforms, NewTransformIsTheIdentityWithZeroScale) {
+    Transform& t = AddRoot("E").GetTransform();
+    EXPECT_EQ(t.GetScale(), Vector2(0.0f, 0.0f));
+    EXPECT_TRUE(t.IsIdentity());
+    EXPECT_EQ(t.GetLocalMatrix(), Matrix3x3::Identity());
+    EXPECT_STREQ(t.GetTypeName(), "Transform");
+}
+
+TEST_F(Transforms, FieldsWithoutScaleGiveAZeroScaleAndASingularMatrix) {
+    Transform& t = AddRoot("E").GetTransform();
+    Read(t, {{"t", "3,4"}, {"r", "0"}});
+    EXPECT_EQ(t.GetPosition(), Vector2(3.0f, 4.0f));
+    EXPECT_EQ(t.GetScale(), Vector2(0.0f, 0.0f));
+    EXPECT_FALSE(t.IsIdentity());
+    ExpectPointNear(t.GetLocalMatrix() * Point2(50.0f, -20.0f), 3.0f, 4.0f);
+    EXPECT_FALSE(std::isfinite(t.GetLocalMatrix().Inverse().m[0][0]));
+
+    Read(t, {});
+    EXPECT_EQ(t.GetPosition(), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(t.GetRotation(), 0.0f);
+}
+
+TEST_F(Transforms, RotationNinetyMapsAPoint) {
+    Transform& t = AddRoot("E").GetTransform();
+    Read(t, {{"t", "10,0"}, {"r", "90"}, {"s", "1,1"}});
+    ExpectPointNear(t.GetLocalMatrix() * Point2(1.0f, 0.0f), 10.0f, 1.0f);
+}
+
+TEST_F(Transforms, FullTurnCountsAsTheIdentityWithinTolerance) {
+    Transform& t = AddRoot("E").GetTransform();
+    Read(t, {{"t", "0,0"}, {"r", "360"}, {"s", "1,1"}});
+    EXPECT_NE(t.GetLocalMatrix(), Matrix3x3::Identity()) << "only floating-point error";
+    EXPECT_TRUE(t.IsIdentity());
+    // A thousandth of a degree moves an element by about 0.0000175: no longer the identity.
+    t.SetRotation(0.001f);
+    EXPECT_FALSE(t.IsIdentity());
+    t.SetRotation(0.0005f);
+    EXPECT_TRUE(t.IsIdentity());
+}
+
+TEST_F(Transforms, NestedWorldPositionAndLazyRebuild) {
+    Entity& parent = AddRoot("P");
+    Read(parent.GetTransform(), {{"t", "10,0"}, {"r", "90"}, {"s", "1,1"}});
+    Entity& child = AddChild(parent, "C");
+    Read(child.GetTransform(), {{"t", "5,0"}, {"r", "0"}, {"s", "1,1"}});
+    EXPECT_EQ(child.GetTransform().GetParent(), &parent.GetTransform());
+    ExpectPointNear(child.GetTransform().GetWorldPosition(), 10.0f, 5.0f);
+
+    parent.GetTransform().SetPosition({-10.0f, 0.0f});
+    ExpectPointNear(child.GetTransform().GetWorldPosition(), -10.0f, 5.0f);
+    child.GetTransform().SetScale({2.0f, 2.0f});
+    ExpectPointNear(child.GetTransform().GetWorldMatrix() * Point2(1.0f, 0.0f), -10.0f, 7.0f);
+}
+
+}  // namespace
+}  // namespace EntityTest
