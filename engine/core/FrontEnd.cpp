@@ -40,7 +40,7 @@ void FrontEnd::Init(const ComponentFactory& factory, const std::string& firstSce
     DataStore::Get().Init("data");
     Records::Get().Init("records");
     Audio::AudioManager::Get().Init();
-    Resources::Get().Init("assets", factory);
+    Resources::Get().Init(assetPath_, factory);
     SceneManagement::SceneManager::Get().LoadFirstScene(firstScene);
     Time::Get().SetFrameRate(frameRate);
     Physics::Get().Init(gravity);

@@ -31,12 +31,15 @@ public:
     const std::string& GetTitle() const { return title_; }
 
     void SetFrameHooks(FrameHooks hooks) { hooks_ = std::move(hooks); }
+    // The game always reads "assets"; tools may point Init at another folder first.
+    void SetAssetPath(const std::string& path) { assetPath_ = path; }
 
 private:
     void RunFrame();
 
     bool quitRequested_ = false;
     std::string title_;
+    std::string assetPath_ = "assets";
     FrameHooks hooks_;
     unsigned frameNumber_ = 0;
 };

@@ -1,9 +1,15 @@
 #include "engine/persistence/DataStore.h"
 
+#include "engine/persistence/RecordPaths.h"
+
 namespace VelaEngine {
 
-// Filled in with the saved-records work; until then there is no data folder.
-void DataStore::Init(const std::string&) {}
-const std::string& DataStore::GetPath() { return path_; }
+void DataStore::Init(const std::string& folderName) {
+    path_ = DataFolderPath(HomeFolder(), folderName);
+}
+
+const std::string& DataStore::GetPath() {
+    return path_;
+}
 
 }  // namespace VelaEngine

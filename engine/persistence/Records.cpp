@@ -1,8 +1,82 @@
 #include "engine/persistence/Records.h"
 
+#include "engine/core/FrontEnd.h"
+#include "engine/core/VEDebug.h"
+#include "engine/persistence/DataStore.h"
+#include "engine/persistence/RecordPaths.h"
+#include "engine/persistence/RecordText.h"
+#include "engine/persistence/SafeFile.h"
+#include "engine/scene/ValueText.h"
+
 namespace VelaEngine {
 
-// Nothing is loaded yet: the record file arrives with the saved-records work.
-void Records::Init(const std::string&) {}
+namespace {
+// A record file is a few hundred bytes; anything past this is damage, not progress.
+constexpr std::size_t kMaxRecordFileBytes = 16u * 1024u * 1024u;
+}  // namespace
+
+void Records::Init(const std::string& folderName) {
+    folderName_ = folderName;
+    const std::string path = GetFilePath();
+    std::string text;
+    bool truncated = false;
+    ReadFileText(path, kMaxRecordFileBytes, text, truncated);
+    if (truncated) {
+        Log("Record file too large, reading only its start: " + path);
+    }
+    ParseRecordText(std::move(text), values_);
+}
+
+int Records::GetInt(const std::string& key, int def) const {
+    return values_.Get(key.c_str(), def);
+}
+
+float Records::GetFloat(const std::string& key, float def) const {
+    return values_.Get(key.c_str(), def);
+}
+
+bool Records::GetBool(const std::string& key, bool def) const {
+    return values_.Get(key.c_str(), def);
+}
+
+void Records::SetInt(const std::string& key, int value) {
+    Put(key, std::to_string(value));
+}
+
+void Records::SetFloat(const std::string& key, float value) {
+    Put(key, FormatFloat(value));
+}
+
+void Records::SetBool(const std::string& key, bool value) {
+    Put(key, value ? "t" : "f");
+}
+
+void Records::Clear() {
+    values_.Clear();
+}
+
+bool Records::Save() const {
+    const std::string path = GetFilePath();
+    const std::string text = FormatRecordText(values_);
+    Log("Saving Record to: " + path);
+    CreateFoldersFor(path);
+    const std::string error = WriteFileReplacing(path, text);
+    if (!error.empty()) {
+        Log("Saving Record failed: " + path + ": " + error);
+        return false;
+    }
+    return true;
+}
+
+std::string Records::GetFilePath() const {
+    return RecordFilePath(DataStore::Get().GetPath(), folderName_, FrontEnd::Get().GetTitle());
+}
+
+void Records::Put(const std::string& key, const std::string& text) {
+    // Such a key would split into other entries when the file is read back.
+    Assert(key.find_first_of("\t\r\n") == std::string::npos,
+           "Record key holds a tab or a line end: " + key);
+    values_.Set(key, text);
+}
 
 }  // namespace VelaEngine

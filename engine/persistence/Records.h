@@ -2,14 +2,42 @@
 #include <string>
 
 #include "engine/core/Singleton.h"
+#include "engine/scene/FieldMap.h"
 
 namespace VelaEngine {
 
-// The saved key/value records of the game.
+// The game's saved values, held in memory as key/value texts and written to the record file
+// (in the data folder, named after the game's title) only when the game saves.
 class Records : public Singleton<Records> {
 public:
     static constexpr const char* kServiceName = "Records";
+
+    // Keeps the folder name and loads whatever the record file holds; a missing or damaged
+    // file leaves the values empty or partly filled, never fails.
     void Init(const std::string& folderName);
+
+    // The field-map rules: absent keys, and bools not starting with 't' or 'f', give `def`.
+    int GetInt(const std::string& key, int def) const;
+    float GetFloat(const std::string& key, float def) const;
+    bool GetBool(const std::string& key, bool def) const;
+
+    // Only the memory changes; nothing is written until Save.
+    void SetInt(const std::string& key, int value);
+    void SetFloat(const std::string& key, float value);
+    void SetBool(const std::string& key, bool value);
+    void Clear();
+
+    // Replaces the record file as a whole. A failure is logged and leaves the previous file
+    // and the values in memory as they were; the result tells whether the file was written.
+    bool Save() const;
+
+    std::string GetFilePath() const;
+
+private:
+    void Put(const std::string& key, const std::string& text);
+
+    FieldMap values_;
+    std::string folderName_ = "records";
 };
 
 }  // namespace VelaEngine

@@ -1,8 +1,24 @@
 #include "engine/scene/FieldMap.h"
 
+#include <climits>
 #include <cstdlib>
 
 namespace VelaEngine {
+
+namespace {
+// atoi's reading, but a number beyond the int range (a damaged record, say) clamps instead
+// of being undefined.
+int ReadInt(const std::string& text) {
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+}  // namespace
 
 const std::string* FieldMap::Find(const char* name) const {
     auto found = fields_.find(name);
@@ -16,7 +32,7 @@ float FieldMap::Get(const char* name, float def) const {
 
 int FieldMap::Get(const char* name, int def) const {
     const std::string* text = Find(name);
-    return text == nullptr ? def : std::atoi(text->c_str());
+    return text == nullptr ? def : ReadInt(*text);
 }
 
 bool FieldMap::Get(const char* name, bool def) const {
@@ -35,7 +51,10 @@ bool FieldMap::Get(const char* name, bool def) const {
 
 std::string FieldMap::Get(const char* name, const char* def) const {
     const std::string* text = Find(name);
-    return text == nullptr ? std::string(def) : *text;
+    if (text != nullptr) {
+        return *text;
+    }
+    return def == nullptr ? std::string() : std::string(def);
 }
 
 bool FieldMap::TryGet(const char* name, float& out) const {
@@ -52,7 +71,7 @@ bool FieldMap::TryGet(const char* name, int& out) const {
     if (text == nullptr) {
         return false;
     }
-    out = std::atoi(text->c_str());
+    out = ReadInt(*text);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The named text fields of one component, as a scene file or code hands them over, with the
 // typed getters components read them through.
+#include <concepts>
 #include <string>
 #include <unordered_map>
 
@@ -12,7 +13,8 @@ class FieldMap {
 public:
     // Present: atof of the text; absent: the default.
     float Get(const char* name, float def) const;
-    // Present: atoi of the text; absent: the default.
+    // Present: atoi of the text (out-of-range numbers clamp to the int range); absent: the
+    // default.
     int Get(const char* name, int def) const;
     // Present and starting with 't' or 'f': that; anything else, or absent: the default.
     bool Get(const char* name, bool def) const;
@@ -20,7 +22,8 @@ public:
 
     // Structured values: present, a default-constructed T reads the text; absent, the default.
     template <class T>
-    T Get(const char* name, const T& def) const {
+    requires std::derived_from<T, ISerializedField> T Get(const char* name, const T& def)
+    const {
         const std::string* text = Find(name);
         if (text == nullptr) {
             return def;

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "engine/scene/IResource.h"
+
+struct EBGfxTexture;
+
+namespace VelaEngine::Graphics {
+
+// One decoded image on the GPU, shared through the resource cache.
+class Sprite : public IResource {
+public:
+    // A missing or undecodable file is fatal: "Sprite loading failed: " + path.
+    explicit Sprite(const std::string& path);
+    ~Sprite() override;
+    Sprite(const Sprite&) = delete;
+    Sprite& operator=(const Sprite&) = delete;
+
+    EBGfxTexture* GetTexture() const { return texture_; }
+
+private:
+    EBGfxTexture* texture_ = nullptr;
+};
+
+}  // namespace VelaEngine::Graphics

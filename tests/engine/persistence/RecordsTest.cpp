@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine/core/FrontEnd.h"
+#include "engine/persistence/DataStore.h"
+#include "engine/persistence/RecordPaths.h"
+#include "engine/persistence/Records.h"
+#include "support/FatalCatcher.h"
+
+using namespace VelaEngine;
+namespace fs = std::filesystem;
+
+namespace {
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> SortedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// Each test plays in its own home folder, with the services a running game would have.
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/fleetwing-records-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        home_ = pattern;
+        UseHome(home_);
+        unsetenv("USERPROFILE");
+        FrontEnd::Create();
+        Records::Create();
+    }
+
+    void TearDown() override {
+        Records::Release();
+        DataStore::Release();
+        FrontEnd::Release();
+        fs::remove_all(home_);
+    }
+
+    void UseHome(const std::string& home) {
+        setenv("HOME", home.c_str(), 1);
+        DataStore::Release();
+        DataStore::Create();
+        DataStore::Get().Init("data");
+    }
+
+    // The next run of the game: a fresh service reading what was saved.
+    void Restart() {
+        Records::Release();
+        Records::Create();
+        Records::Get().Init("records");
+    }
+
+    std::string RecordPath() const {
+        return RecordFilePath(DataFolderPath(home_, "data"), "records", "");
+    }
+
+    std::string home_;
+};
+}  // namespace
+
+TEST_F(RecordsTest, TheRecordFileLivesUnderTheHomeFolder) {
+    Records::Get().Init("records");
+    EXPECT_EQ(Records::Get().GetFilePath(), home_ + "/VelaEngine/data/records/.record");
+    EXPECT_EQ(RecordFilePath("/h/VelaEngine/data", "records", "Fleetwing"),
+              "/h/VelaEngine/data/records/Fleetwing.record");
+    EXPECT_FALSE(fs::exists(home_ + "/VelaEngine")) << "nothing is created before a save";
+}
+
+TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestart) {
+    Records::Get().Init("records");
+    Records& records = Records::Get();
+    records.SetInt("planeSkin", 2);
+    records.SetFloat("volume", 0.5f);
+    records.SetBool(std::string("foundstar") + std::to_string(3) + "_" + std::to_string(1), true);
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(records.Save());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "LOG: Saving Record to: " + RecordPath() + "\n");
+    const std::string text = ReadFile(RecordPath());
+    EXPECT_NE(text.back(), '\n');
+    EXPECT_EQ(SortedLines(text),
+              (std::vector<std::string>{"foundstar3_1\tt", "planeSkin\t2", "volume\t0.500000"}));
+
+    Restart();
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 2);
+    EXPECT_EQ(Records::Get().GetFloat("volume", 1.0f), 0.5f);
+    EXPECT_TRUE(Records::Get().GetBool("foundstar3_1", false));
+
+    Records::Get().SetInt("highestLevelUnlocked", -7);
+    Records::Get().SetFloat("shortestTime", 12.3456789f);
+    Records::Get().SetBool("foundstar3_1", false);
+    ASSERT_TRUE(Records::Get().Save());
+    Restart();
+    EXPECT_EQ(Records::Get().GetInt("highestLevelUnlocked", 0), -7);
+    EXPECT_EQ(Records::Get().GetFloat("shortestTime", 0.0f), std::strtof("12.345679", nullptr));
+    EXPECT_FALSE(Records::Get().GetBool("foundstar3_1", true));
+    // A digit is not a bool; an absent key is the default.
+    EXPECT_TRUE(Records::Get().GetBool("planeSkin", true));
+    EXPECT_FALSE(Records::Get().GetBool("planeSkin", false));
+    EXPECT_EQ(Records::Get().GetInt("missing", 9), 9);
+}
+
+TEST_F(RecordsTest, CarriageReturnsAndBlankLinesAreIgnored) {
+    WriteFile(RecordPath(), "\r\n\nplaneSkin\t3\r\n\r\n\r\nvolume\t0.25\r\nshortestTime\t4.5");
+    Records::Get().Init("records");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
+    EXPECT_EQ(Records::Get().GetFloat("volume", 0.0f), 0.25f);
+    EXPECT_EQ(Records::Get().GetFloat("shortestTime", 0.0f), 4.5f);
+}
+
+TEST_F(RecordsTest, DuplicatedKeysAreLoggedAndTheLaterLineWins) {
+    WriteFile(RecordPath(), "planeSkin\t1\nvolume\t0.1\nplaneSkin\t2");
+    testing::internal::CaptureStdout();
+    Records::Get().Init("records");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: Key already exists\n");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 2);
+}
+
+TEST_F(RecordsTest, ALineWithoutATabIsBothKeyAndValue) {
+    WriteFile(RecordPath(), "true\n42\nplaneSkin\t1\tmore");
+    Records::Get().Init("records");
+    EXPECT_TRUE(Records::Get().GetBool("true", false));
+    EXPECT_EQ(Records::Get().GetInt("42", 0), 42);
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 1);
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_NE(ReadFile(RecordPath()).find("planeSkin\t1\tmore"), std::string::npos);
+}
+
+TEST_F(RecordsTest, AGarbageFileLoadsWhatItCanAndSavesBack) {
+    std::string garbage("\0\x01\xff\xfe\t\x80", 6);
+    garbage += "\n" + std::string(2 * 1024 * 1024, 'x') + "\n";
+    garbage += std::string("\0\0\0\n", 4);
+    garbage += "planeSkin\t4\n\xc3\x28\t\xa0\xa1";
+    WriteFile(RecordPath(), garbage);
+    Records::Get().Init("records");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
+    ASSERT_TRUE(Records::Get().Save());
+    const std::vector<std::string> firstSave = SortedLines(ReadFile(RecordPath()));
+    EXPECT_EQ(firstSave.size(), 5u);
+    Restart();
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(SortedLines(ReadFile(RecordPath())), firstSave) << "the damage stays as it was";
+}
+
+TEST_F(RecordsTest, AnOversizedFileIsReadOnlyAtItsStart) {
+    WriteFile(RecordPath(), "planeSkin\t5\n" + std::string(17 * 1024 * 1024, 'z'));
+    testing::internal::CaptureStdout();
+    Records::Get().Init("records");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "LOG: Record file too large, reading only its start: " + RecordPath() + "\n");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 5);
+}
+
+TEST_F(RecordsTest, SavingCreatesTheMissingFoldersAbsoluteOrRelative) {
+    const std::string deepHome = home_ + "/not/yet/there";
+    UseHome(deepHome);
+    Records::Get().Init("records");
+    Records::Get().SetInt("planeSkin", 1);
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_TRUE(fs::is_regular_file(deepHome + "/VelaEngine/data/records/.record"));
+
+    const fs::path previous = fs::current_path();
+    fs::current_path(home_);
+    UseHome("relative/home");
+    const bool saved = Records::Get().Save();
+    fs::current_path(previous);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(fs::is_regular_file(home_ + "/relative/home/VelaEngine/data/records/.record"));
+}
+
+TEST_F(RecordsTest, AnUnwritablePlaceIsLoggedAndTheGameGoesOn) {
+    WriteFile(home_ + "/blocker", "a regular file");
+    UseHome(home_ + "/blocker");
+    Records::Get().Init("records");
+    Records::Get().SetInt("planeSkin", 3);
+    const std::string path = Records::Get().GetFilePath();
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(Records::Get().Save());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("LOG: Saving Record failed: " + path + ": "), std::string::npos) << log;
+    EXPECT_EQ(ReadFile(home_ + "/blocker"), "a regular file");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3) << "the values stay in memory";
+}
+
+TEST_F(RecordsTest, AWriteFailingHalfwayKeepsTheOldFile) {
+    WriteFile(RecordPath(), "planeSkin\t1");
+    Records::Get().Init("records");
+    for (int i = 0; i < 2000; ++i) {
+        Records::Get().SetInt("level" + std::to_string(i), i);
+    }
+    // A file size limit stands in for a full disk: the write stops partway with an error.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit tight = previous;
+    tight.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    testing::internal::CaptureStdout();
+    const bool saved = Records::Get().Save();
+    const std::string log = testing::internal::GetCapturedStdout();
+    setrlimit(RLIMIT_FSIZE, &previous);
+
+    EXPECT_FALSE(saved);
+    EXPECT_NE(log.find("LOG: Saving Record failed: " + RecordPath()), std::string::npos) << log;
+    EXPECT_EQ(ReadFile(RecordPath()), "planeSkin\t1");
+    const auto entries = std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
+                                       fs::directory_iterator());
+    EXPECT_EQ(entries, 1) << "no temporary file is left behind";
+
+    ASSERT_TRUE(Records::Get().Save());
+    Restart();
+    EXPECT_EQ(Records::Get().GetInt("level1999", 0), 1999);
+}
+
+TEST_F(RecordsTest, ASaveReplacesTheFileAndKeepsItsPermissions) {
+    WriteFile(RecordPath(), "planeSkin\t1\nvolume\t0.3");
+    chmod(RecordPath().c_str(), 0600);
+    Records::Get().Init("records");
+    Records::Get().Clear();
+    Records::Get().SetInt("planeSkin", 2);
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(ReadFile(RecordPath()), "planeSkin\t2");
+    EXPECT_EQ(fs::status(RecordPath()).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(RecordsTest, AnEmptyMapWritesAnEmptyFile) {
+    WriteFile(RecordPath(), "planeSkin\t1\nvolume\t0.3");
+    Records::Get().Init("records");
+    Records::Get().Clear();
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 8), 8);
+    EXPECT_EQ(ReadFile(RecordPath()), "planeSkin\t1\nvolume\t0.3") << "Clear alone writes nothing";
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_TRUE(fs::is_regular_file(RecordPath()));
+    EXPECT_EQ(fs::file_size(RecordPath()), 0u);
+    Restart();
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 8), 8);
+}
+
+TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
+    Records::Get().Init("records");
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { Records::Get().SetInt("bad\tkey", 1); }),
+              "Assertion failed in VEDebug.cpp line 22: Record key holds a tab or a line end: "
+              "bad\tkey");
+    EXPECT_EQ(Records::Get().GetInt("bad\tkey", 0), 0);
+}
+
+TEST_F(RecordsTest, TheHomeFolderFallsBackToUserProfileThenTheAccount) {
+    setenv("HOME", "", 1);
+    setenv("USERPROFILE", "C:\\Users\\pat", 1);
+    EXPECT_EQ(HomeFolder(), "C:\\Users\\pat");
+    UseHome("");
+    EXPECT_EQ(DataStore::Get().GetPath(), "C:\\Users\\pat/VelaEngine/data");
+    unsetenv("HOME");
+    unsetenv("USERPROFILE");
+    const std::string account = HomeFolder();
+    EXPECT_FALSE(account.empty());
+    EXPECT_TRUE(fs::is_directory(account)) << account;
+}

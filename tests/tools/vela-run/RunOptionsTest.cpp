@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "tools/vela-run/JsonWriter.h"
+#include "tools/vela-run/RunOptions.h"
+
+using namespace VelaRun;
+
+namespace {
+bool Parse(std::vector<const char*> args, RunOptions& options, std::string& error) {
+    args.insert(args.begin(), "vela-run");
+    return ParseOptions(static_cast<int>(args.size()), args.data(), options, error);
+}
+}  // namespace
+
+TEST(RunOptions, DefaultsAndEveryOption) {
+    RunOptions defaults;
+    std::string error;
+    ASSERT_TRUE(Parse({}, defaults, error));
+    EXPECT_EQ(defaults.assets, "assets");
+    EXPECT_EQ(defaults.scene, "scenes/splash");
+    EXPECT_EQ(defaults.frames, 0u);
+
+    RunOptions options;
+    ASSERT_TRUE(Parse({"--assets", "a", "--scene", "scenes/x", "--frames", "12", "--input", "in",
+                       "--dump", "d.json", "--dump-at", "3:x.json", "--dump-at", "5:y:z.json",
+                       "--screenshot", "2:s.png", "--window"},
+                      options, error))
+        << error;
+    EXPECT_EQ(options.assets, "a");
+    EXPECT_EQ(options.scene, "scenes/x");
+    EXPECT_EQ(options.frames, 12u);
+    EXPECT_EQ(options.inputFile, "in");
+    EXPECT_EQ(options.dumpFile, "d.json");
+    ASSERT_EQ(options.dumpsAt.size(), 2u);
+    EXPECT_EQ(options.dumpsAt[1].frame, 5u);
+    EXPECT_EQ(options.dumpsAt[1].path, "y:z.json");
+    ASSERT_EQ(options.screenshots.size(), 1u);
+    EXPECT_EQ(options.screenshots[0].frame, 2u);
+    EXPECT_TRUE(options.window);
+}
+
+TEST(RunOptions, BadCommandLinesAreRefused) {
+    for (std::vector<const char*> args :
+         {std::vector<const char*>{"--frames", "0"}, {"--frames", "-3"}, {"--frames", "2x"},
+          {"--frames"}, {"--dump-at", "x.json"}, {"--dump-at", "0:x.json"},
+          {"--screenshot", "4:"}, {"--bogus"}}) {
+        RunOptions options;
+        std::string error;
+        EXPECT_FALSE(Parse(args, options, error)) << args[0];
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(JsonWriter, NestsEscapesAndKeepsFloatPrecision) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("name");
+    json.String("a\"b\\c\n\x01");
+    json.Key("list");
+    json.BeginArray();
+    json.Number(0.1f);
+    json.Number(-3);
+    json.Bool(false);
+    json.Null();
+    json.BeginObject();
+    json.EndObject();
+    json.EndArray();
+    json.Key("inf");
+    json.Number(1.0 / 0.0);
+    json.EndObject();
+    EXPECT_EQ(json.Text(),
+              "{\"name\": \"a\\\"b\\\\c\\n\\u0001\", \"list\": [0.100000001, -3, false, null, {}], "
+              "\"inf\": null}");
+}

@@ -1,0 +1,133 @@
+#include "tools/vela-run/Runner.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "engine/core/Clock.h"
+#include "engine/core/FrontEnd.h"
+#include "game/GameFactory.h"
+#include "platform/EBGraphics.h"
+#include "platform/EBImageFile.h"
+#include "platform/EBInput.h"
+#include "tools/vela-run/InputScript.h"
+#include "tools/vela-run/SceneDump.h"
+
+namespace VelaRun {
+
+namespace {
+constexpr int kWidth = 1600;
+constexpr int kHeight = 900;
+
+// The input source is a plain function; it reads the one script of this process.
+InputScript* g_script = nullptr;
+void ScriptedSource(EBInputSnapshot& snapshot) { snapshot = g_script->State(); }
+
+bool ReadFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+bool WriteScreenshot(const std::string& path) {
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(kWidth) * kHeight * 4);
+    return EBGfxReadPixels(0, 0, kWidth, kHeight, pixels.data()) &&
+           EBImageSavePNG(path.c_str(), pixels.data(), kWidth, kHeight);
+}
+
+bool WriteDump(const std::string& path, unsigned frame, const std::string& scene) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << DumpScene(frame, scene) << '\n';
+    return static_cast<bool>(out);
+}
+
+void StartEngine(const RunOptions& options) {
+    const VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
+    void* const instance = nullptr;
+    const uint32_t seed = 1;
+    const VelaEngine::Vector2 gravity(0.0f, -200.0f);
+    const std::string title = "Fleetwing";
+    const VelaEngine::Vector2 windowSize(static_cast<float>(kWidth), static_cast<float>(kHeight));
+    const bool fullscreen = false;
+    const bool cursorVisible = false;
+    const unsigned frameRate = 60;
+    const bool console = false;
+    VelaEngine::FrontEnd::Create();
+    VelaEngine::FrontEnd::Get().SetAssetPath(options.assets);
+    VelaEngine::FrontEnd::Get().Init(factory, options.scene, instance, seed, gravity, title,
+                                     windowSize, fullscreen, cursorVisible, frameRate, console);
+}
+}  // namespace
+
+int Run(const RunOptions& options) {
+    // Scripts are checked before anything starts, so a typo costs no engine start-up.
+    std::vector<InputCommand> commands;
+    if (!options.inputFile.empty()) {
+        std::string text;
+        std::string error;
+        if (!ReadFile(options.inputFile, text)) {
+            std::cerr << "vela-run: cannot read input file " << options.inputFile << "\n";
+            return 2;
+        }
+        if (!ParseInputScript(text, options.inputFile, commands, error)) {
+            std::cerr << "vela-run: " << error << "\n";
+            return 2;
+        }
+    }
+    if (!options.window) {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    static VelaEngine::FixedStepClock clock;
+    VelaEngine::SetClock(&clock);
+
+    static std::unique_ptr<InputScript> script;
+    script = std::make_unique<InputScript>(std::move(commands), kWidth, kHeight);
+    g_script = script.get();
+    EBInputSetSource(ScriptedSource);
+
+    StartEngine(options);
+
+    bool ok = true;
+    unsigned lastFrame = 0;
+    VelaEngine::FrameHooks hooks;
+    hooks.beforeFrame = [](unsigned frame) { g_script->BeginFrame(frame); };
+    hooks.beforePresent = [&](unsigned frame) {
+        for (const FrameFile& shot : options.screenshots) {
+            if (shot.frame == frame && !WriteScreenshot(shot.path)) {
+                std::cerr << "vela-run: cannot write screenshot " << shot.path << "\n";
+                ok = false;
+            }
+        }
+    };
+    hooks.afterFrame = [&](unsigned frame) {
+        lastFrame = frame;
+        for (const FrameFile& dump : options.dumpsAt) {
+            if (dump.frame == frame && !WriteDump(dump.path, frame, options.scene)) {
+                std::cerr << "vela-run: cannot write dump " << dump.path << "\n";
+                ok = false;
+            }
+        }
+        if (options.frames != 0 && frame >= options.frames) {
+            VelaEngine::FrontEnd::Get().Quit();
+        }
+    };
+    VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
+    VelaEngine::FrontEnd::Get().Run();
+
+    if (!options.dumpFile.empty() && !WriteDump(options.dumpFile, lastFrame, options.scene)) {
+        std::cerr << "vela-run: cannot write dump " << options.dumpFile << "\n";
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
+
+}  // namespace VelaRun

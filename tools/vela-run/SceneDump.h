@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+namespace VelaRun {
+
+// The current scene and the engine's state as one JSON object.
+std::string DumpScene(unsigned frame, const std::string& sceneName);
+
+}  // namespace VelaRun

@@ -1,0 +1,18 @@
+#include <iostream>
+
+#include "tools/vela-run/RunOptions.h"
+#include "tools/vela-run/Runner.h"
+
+int main(int argc, char** argv) {
+    VelaRun::RunOptions options;
+    std::string error;
+    if (!VelaRun::ParseOptions(argc, argv, options, error)) {
+        std::cerr << "vela-run: " << error << "\n\n" << VelaRun::kUsage;
+        return 2;
+    }
+    if (options.help) {
+        std::cout << VelaRun::kUsage;
+        return 0;
+    }
+    return VelaRun::Run(options);
+}
