@@ -9,6 +9,7 @@ public:
     static constexpr const char* kServiceName = "AudioManager";
     void Init();
     void Update();
+    void SetPaused(bool paused);
 };
 
 }  // namespace VelaEngine::Audio

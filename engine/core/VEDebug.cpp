@@ -13,12 +13,32 @@ constexpr const char* kFileName = "VEDebug.cpp";
 constexpr int kAssertLine = 22;
 constexpr int kFailLine = 35;
 
+ContentLocation* g_location = nullptr;
+
 [[noreturn]] void Report(const std::string& line) {
+    std::string message = line;
+    const std::string where = ContentLocation::Describe();
+    if (!where.empty()) {
+        message += "\n" + where;
+    }
     std::cout.flush();
-    std::cerr << line << std::endl;
-    EBFatal(EBFatalKind::Assertion, line);
+    std::cerr << message << std::endl;
+    EBFatal(EBFatalKind::Assertion, message);
 }
 }  // namespace
+
+ContentLocation::ContentLocation(std::string file) : file_(std::move(file)), outer_(g_location) {
+    g_location = this;
+}
+
+ContentLocation::~ContentLocation() { g_location = outer_; }
+
+std::string ContentLocation::Describe() {
+    if (g_location == nullptr) {
+        return "";
+    }
+    return "in " + g_location->file_ + ", line " + std::to_string(g_location->line_);
+}
 
 void Log(const std::string& text) { std::cout << "LOG: " << text << std::endl; }
 

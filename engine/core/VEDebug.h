@@ -14,4 +14,23 @@ void Assert(bool condition, const std::string& text);
 // "Assertion in VEDebug.cpp line 35: " + text on standard error, then the process ends.
 [[noreturn]] void Fail(const std::string& text);
 
+// While a content file is read, fatal messages carry its name and the current line on a line
+// of their own after the message. Scopes nest; the innermost one is reported.
+class ContentLocation {
+public:
+    explicit ContentLocation(std::string file);
+    ~ContentLocation();
+    ContentLocation(const ContentLocation&) = delete;
+    ContentLocation& operator=(const ContentLocation&) = delete;
+
+    void SetLine(int line) { line_ = line; }
+    // "in FILE, line N", or "" when no content is being read.
+    static std::string Describe();
+
+private:
+    std::string file_;
+    int line_ = 0;
+    ContentLocation* outer_;
+};
+
 }  // namespace VelaEngine

@@ -1,12 +1,75 @@
 #include "engine/scene/Resources.h"
 
+#include <vector>
+
+#include "engine/core/VEDebug.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/scene/Scene.h"
+#include "engine/scene/SceneLoader.h"
+
 namespace VelaEngine {
 
-// Only remembers where assets live; the caches arrive with scene loading.
+namespace {
+// How one kind of cached resource is named, found and reported.
+struct CachedKind {
+    const char* prefix;
+    const char* extension;
+    const char* typeName;
+};
+constexpr CachedKind kSpriteKind{"sp", "png", "Sprite"};
+
+template <class T>
+std::shared_ptr<T> GetCached(std::unordered_map<std::string, std::shared_ptr<IResource>>& cache,
+                             const std::string& assetPath, const CachedKind& kind,
+                             const std::string& name) {
+    const std::string path = assetPath + "/" + name + "." + kind.extension;
+    const std::string key = kind.prefix + name;
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        Log(std::string("Loading ") + kind.typeName + ": " + path);
+        auto resource = std::make_shared<T>(path);
+        cache[key] = resource;
+        return resource;
+    }
+    auto resource = std::dynamic_pointer_cast<T>(found->second);
+    if (resource == nullptr) {
+        Fail("Pre-loaded IResource \"" + path + "\" is not " + kind.typeName + " type");
+    }
+    return resource;
+}
+}  // namespace
+
 void Resources::Init(const std::string& assetPath, ComponentFactory factory) {
-    
+    Log("Game assets path: " + assetPath + "/\n");
     assetPath_ = assetPath;
-    factory_ = factory;
+    gameFactory_ = factory;
+}
+
+template <>
+std::shared_ptr<Graphics::Sprite> Resources::Get<Graphics::Sprite>(const std::string& name) {
+    return GetCached<Graphics::Sprite>(cache_, assetPath_, kSpriteKind, name);
+}
+
+template <>
+std::shared_ptr<SceneManagement::Scene> Resources::Get<SceneManagement::Scene>(
+    const std::string& name) {
+    return SceneManagement::LoadScene(name);
+}
+
+void Resources::Store(const std::string& key, std::shared_ptr<IResource> resource) {
+    cache_[key] = std::move(resource);
+}
+
+void Resources::UnloadUnused() {
+    std::vector<std::string> unused;
+    for (const auto& [key, resource] : cache_) {
+        if (resource != nullptr && resource.use_count() == 1) {
+            unused.push_back(key);
+        }
+    }
+    for (const std::string& key : unused) {
+        cache_.erase(key);
+    }
 }
 
 }  // namespace VelaEngine

@@ -1,9 +1,93 @@
 #include "engine/scene/SceneManager.h"
 
+#include <vector>
+
+#include "engine/audio/AudioManager.h"
+#include "engine/core/Time.h"
+#include "engine/entity/EntityPasses.h"
+#include "engine/entity/SceneRoots.h"
+#include "engine/input/Input.h"
+#include "engine/physics/CollisionCandidates.h"
+#include "engine/scene/Resources.h"
+
 namespace VelaEngine::SceneManagement {
 
-// There is no scene loader yet, so there is no scene to load or run: frames stay empty.
-void SceneManager::LoadFirstScene(const std::string&) {}
-void SceneManager::Update() {}
+// Lookups must not reach into a scene that is gone.
+SceneManager::~SceneManager() { SetSceneRoots(nullptr); }
+
+void SceneManager::MakeCurrent(std::shared_ptr<Scene> scene, const std::string& name) {
+    current_ = std::move(scene);
+    currentName_ = name;
+    SetSceneRoots(current_ ? &current_->GetRoots() : nullptr);
+}
+
+void SceneManager::LoadFirstScene(const std::string& name) {
+    MakeCurrent(Resources::Get().Get<Scene>(name), name);
+}
+
+void SceneManager::RequestChange(const std::string& name) {
+    Log("Requested to change to Scene: " + name);
+    requested_ = name;
+}
+
+void SceneManager::Update() {
+    if (current_ != nullptr) {
+        RunSceneFrame(*current_);
+    }
+    ProcessChange();
+}
+
+void SceneManager::RunSceneFrame(Scene& scene) {
+    EntityList& roots = scene.GetRoots();
+    std::vector<Entity*> candidates;
+    // Every hook due this frame runs before any update; roots added meanwhile are reached.
+    for (auto it = roots.begin(); it != roots.end(); ++it) {
+        AwakeStartPass(**it);
+        GatherPhysicsCandidates(**it, candidates);
+    }
+    if (Input::Get().IsClicked()) {
+        for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
+            if (ClickPass(**it)) {
+                break;
+            }
+        }
+    }
+    Events::CollisionEvent event;
+    event.candidates = candidates;
+    // Root by root: an earlier root is drawn before a later one updates.
+    for (auto it = roots.begin(); it != roots.end(); ++it) {
+        Entity& root = **it;
+        UpdatePass(root);
+        PhysicsStepPass(root);
+        CollisionPass(root, event);
+        DrawPass(root);
+    }
+    RemoveDestroyed(roots);
+}
+
+void SceneManager::ProcessChange() {
+    if (requested_.empty()) {
+        return;
+    }
+    Log("Unloading Scene\n");
+    EntityList persistent;
+    if (current_ != nullptr) {
+        for (const std::shared_ptr<Entity>& root : current_->GetRoots()) {
+            if (root->IsPersistent()) {
+                persistent.push_back(root);
+            }
+        }
+        current_->GetRoots().clear();
+    }
+    MakeCurrent(nullptr, "");
+    Resources::Get().UnloadUnused();
+    Time::Get().SetPaused(false);
+    Audio::AudioManager::Get().SetPaused(false);
+
+    const std::string name = requested_;
+    MakeCurrent(Resources::Get().Get<Scene>(name), name);
+    current_->GetRoots().splice(current_->GetRoots().end(), persistent);
+    requested_.clear();
+}
 
 }  // namespace VelaEngine::SceneManagement

@@ -1,16 +1,37 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "engine/core/Singleton.h"
+#include "engine/scene/Scene.h"
 
 namespace VelaEngine::SceneManagement {
 
-// Owns the current scene, runs its frame and switches scenes after the frame.
+// Holds the current scene, runs its frame and switches scenes after the frame, carrying
+// persistent root entities over.
 class SceneManager : public Singleton<SceneManager> {
 public:
     static constexpr const char* kServiceName = "SceneManager";
+
+    ~SceneManager() override;
+
     void LoadFirstScene(const std::string& name);
+    // Takes effect after the frame; the last request of a frame wins.
+    void RequestChange(const std::string& name);
+    Scene* GetCurrentScene() const { return current_.get(); }
+    // The name the current scene was loaded under.
+    const std::string& GetCurrentSceneName() const { return currentName_; }
+    // The scene's frame, then any requested change.
     void Update();
+
+private:
+    void RunSceneFrame(Scene& scene);
+    void ProcessChange();
+    void MakeCurrent(std::shared_ptr<Scene> scene, const std::string& name);
+
+    std::shared_ptr<Scene> current_;
+    std::string requested_;
+    std::string currentName_;
 };
 
 }  // namespace VelaEngine::SceneManagement

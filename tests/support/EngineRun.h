@@ -9,6 +9,7 @@
 namespace TestSupport {
 
 struct EngineOptions {
+    std::string assets = "assets";
     std::string firstScene = "scenes/splash";
     bool fullscreen = false;
     VelaEngine::ComponentFactory factory = nullptr;
@@ -28,6 +29,7 @@ inline void StartEngine(const EngineOptions& options = {}) {
     void* const instance = nullptr;
     const uint32_t seed = options.seed;
     VelaEngine::FrontEnd::Create();
+    VelaEngine::FrontEnd::Get().SetAssetPath(options.assets);
     VelaEngine::FrontEnd::Get().Init(options.factory, options.firstScene, instance, seed, gravity,
                                      title, windowSize, options.fullscreen, cursorVisible,
                                      frameRate, console);

@@ -43,9 +43,9 @@ bool WriteScreenshot(const std::string& path) {
            EBImageSavePNG(path.c_str(), pixels.data(), kWidth, kHeight);
 }
 
-bool WriteDump(const std::string& path, unsigned frame, const std::string& scene) {
+bool WriteDump(const std::string& path, unsigned frame) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << DumpScene(frame, scene) << '\n';
+    out << DumpScene(frame) << '\n';
     return static_cast<bool>(out);
 }
 
@@ -111,7 +111,7 @@ int Run(const RunOptions& options) {
     hooks.afterFrame = [&](unsigned frame) {
         lastFrame = frame;
         for (const FrameFile& dump : options.dumpsAt) {
-            if (dump.frame == frame && !WriteDump(dump.path, frame, options.scene)) {
+            if (dump.frame == frame && !WriteDump(dump.path, frame)) {
                 std::cerr << "vela-run: cannot write dump " << dump.path << "\n";
                 ok = false;
             }
@@ -123,7 +123,7 @@ int Run(const RunOptions& options) {
     VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
     VelaEngine::FrontEnd::Get().Run();
 
-    if (!options.dumpFile.empty() && !WriteDump(options.dumpFile, lastFrame, options.scene)) {
+    if (!options.dumpFile.empty() && !WriteDump(options.dumpFile, lastFrame)) {
         std::cerr << "vela-run: cannot write dump " << options.dumpFile << "\n";
         ok = false;
     }

@@ -4,6 +4,6 @@
 namespace VelaRun {
 
 // The current scene and the engine's state as one JSON object.
-std::string DumpScene(unsigned frame, const std::string& sceneName);
+std::string DumpScene(unsigned frame);
 
 }  // namespace VelaRun

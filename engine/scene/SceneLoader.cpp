@@ -1,0 +1,210 @@
+#include "engine/scene/SceneLoader.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <vector>
+
+#include "engine/core/VEDebug.h"
+#include "engine/entity/Transform.h"
+#include "engine/scene/FieldMap.h"
+#include "engine/scene/Resources.h"
+#include "engine/scene/ValueText.h"
+
+namespace VelaEngine::SceneManagement {
+
+namespace {
+
+constexpr const char* kEntityKeyword = "Entity";
+
+// A line is a comment only when "/" is its very first character, before any tab.
+bool IsSkipped(const std::string& line) { return line.empty() || line[0] == '/'; }
+
+// Removes the leading tabs and returns how many there were.
+int StripDepth(std::string& line) {
+    const std::size_t tabs = line.find_first_not_of('\t');
+    const std::size_t depth = tabs == std::string::npos ? line.size() : tabs;
+    line.erase(0, depth);
+    return static_cast<int>(depth);
+}
+
+std::string FirstPiece(const std::string& line) { return line.substr(0, line.find('\t')); }
+
+// What `line` holds after `key` and one tab; the whole line when it does not start so.
+std::string ValueAfterKey(const std::string& line, const std::string& key) {
+    if (line.compare(0, key.size(), key) == 0 && line.size() > key.size() &&
+        line[key.size()] == '\t') {
+        return line.substr(key.size() + 1);
+    }
+    return line;
+}
+
+class Loader {
+public:
+    Loader(std::ifstream& in, const std::string& path, Scene& scene)
+        : in_(in), location_(path), scene_(scene) {}
+
+    void Run() {
+        std::string line;
+        while (ReadLine(line)) {
+            HandleLine(line);
+        }
+        if (pending_ != nullptr) {
+            location_.SetLine(pendingLine_);
+            pending_->Deserialize(fields_);
+            fields_.Clear();
+        }
+    }
+
+private:
+    bool ReadLine(std::string& line) {
+        if (!std::getline(in_, line)) {
+            return false;
+        }
+        ++lineNumber_;
+        location_.SetLine(lineNumber_);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        return true;
+    }
+
+    void HandleLine(std::string line) {
+        if (IsSkipped(line)) {
+            return;
+        }
+        const int depth = StripDepth(line);
+        if (line.empty()) {
+            Fail("A scene line holds only tabs: it needs an entity, a component or a field");
+        }
+        if (pending_ != nullptr && depth != previousDepth_) {
+            if (!fields_.Empty()) {
+                DeserializePending();
+            }
+        }
+        if (pending_ != nullptr && depth <= previousDepth_ && fields_.Empty()) {
+            pending_ = nullptr;  // a component with no fields reads nothing
+        }
+        const std::string first = FirstPiece(line);
+        if (first == kEntityKeyword) {
+            HandleEntity(line, depth);
+        } else if (pending_ != nullptr) {
+            fields_.Set(first, ValueAfterKey(line, first));
+        } else {
+            HandleComponent(first, depth);
+        }
+        previousDepth_ = depth;
+    }
+
+    void DeserializePending() {
+        const int here = lineNumber_;
+        location_.SetLine(pendingLine_);
+        pending_->Deserialize(fields_);
+        location_.SetLine(here);
+        fields_.Clear();
+        pending_ = nullptr;
+    }
+
+    void CutStack(int depth) {
+        if (static_cast<int>(open_.size()) > depth) {
+            open_.resize(depth);
+        }
+    }
+
+    void HandleComponent(const std::string& type, int depth) {
+        CutStack(depth);
+        if (open_.empty()) {
+            Fail("The component line \"" + type +
+                 "\" belongs to no entity: indent it below an Entity line");
+        }
+        Entity& owner = *open_.back();
+        Resources& resources = Resources::Get();
+        Component* component = resources.CreateEngineComponent(type, owner);
+        if (component == nullptr && resources.GetGameFactory() != nullptr) {
+            component = resources.GetGameFactory()(type, owner);
+        }
+        if (component == nullptr) {
+            Fail("Component " + type + " not found");
+        }
+        pending_ = component;
+        pendingLine_ = lineNumber_;
+    }
+
+    void HandleEntity(const std::string& line, int depth) {
+        const std::string prefix = std::string(kEntityKeyword) + '\t';
+        const std::string rest = line.compare(0, prefix.size(), prefix) == 0
+                                     ? line.substr(prefix.size())
+                                     : line;
+        const std::vector<std::string> pieces = SplitText(rest, "\t");
+        CutStack(depth);
+        if (depth > 0 && open_.empty()) {
+            Fail("An indented Entity line has no entity above it to belong to");
+        }
+        const int headerLine = lineNumber_;
+        std::shared_ptr<Entity> entity = Entity::Create(pieces.empty() ? "" : pieces[0]);
+        Entity* raw = entity.get();
+        if (depth == 0) {
+            scene_.GetRoots().push_back(entity);
+            open_.push_back(raw);
+        } else {
+            entity->GetTransform().SetParent(&open_.back()->GetTransform());
+        }
+        for (std::size_t i = 1; i < pieces.size(); ++i) {
+            raw->GetTags().insert(pieces[i]);
+        }
+        ReadTransformLines();
+        location_.SetLine(headerLine);
+        raw->GetTransform().Deserialize(fields_);
+        fields_.Clear();
+        open_.push_back(raw);
+    }
+
+    // The three lines after a header are the transform's, whatever they hold.
+    void ReadTransformLines() {
+        for (int i = 0; i < 3; ++i) {
+            std::string line;
+            if (!ReadLine(line)) {
+                Fail("The scene ends before the three transform lines (t, r, s) of an Entity");
+            }
+            StripDepth(line);
+            const std::vector<std::string> pieces = SplitText(line, "\t");
+            if (pieces.size() < 2) {
+                Fail("A transform line needs a key, a tab and a value (t, r or s)");
+            }
+            fields_.Set(pieces[0], pieces[1]);
+        }
+    }
+
+    std::ifstream& in_;
+    ContentLocation location_;
+    Scene& scene_;
+    int lineNumber_ = 0;
+    std::vector<Entity*> open_;
+    Component* pending_ = nullptr;
+    int pendingLine_ = 0;
+    int previousDepth_ = 0;
+    FieldMap fields_;
+};
+
+}  // namespace
+
+std::shared_ptr<Scene> LoadScene(const std::string& name) {
+    Resources& resources = Resources::Get();
+    const std::string path = resources.GetAssetPath() + "/" + name + ".scene";
+    Log("Loading Scene: " + path);
+    // A folder opens as a stream on Linux but holds no lines: only regular files are scenes.
+    struct stat status {};
+    std::ifstream in;
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        in.open(path);
+    }
+    Assert(in.is_open() && in.good(), "Failed to load Scene " + name);
+
+    auto scene = std::make_shared<Scene>();
+    Loader(in, path, *scene).Run();
+    resources.Store("sc" + name, scene);
+    Log("Scene successfully loaded\n");
+    return scene;
+}
+
+}  // namespace VelaEngine::SceneManagement

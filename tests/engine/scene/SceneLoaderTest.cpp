@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "engine/entity/Entity.h"
+#include "engine/entity/Transform.h"
+#include "engine/scene/FieldMap.h"
+#include "engine/scene/Resources.h"
+#include "engine/scene/Scene.h"
+#include "support/FatalCatcher.h"
+#include "support/TempFolder.h"
+
+using namespace VelaEngine;
+using SceneManagement::Scene;
+using TestSupport::FatalMessageOf;
+
+namespace {
+
+// Remembers every field map it was handed, so tests see what the loader delivered.
+class Probe : public Component {
+public:
+    explicit Probe(Entity* owner) : Component(owner) {}
+    const char* GetTypeName() const override { return "Probe"; }
+    void Deserialize(const FieldMap& fields) override {
+        reads.push_back(std::map<std::string, std::string>(fields.Fields().begin(),
+                                                           fields.Fields().end()));
+    }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<Probe>(owner);
+    }
+    std::vector<std::map<std::string, std::string>> reads;
+};
+
+Component* ProbeFactory(const std::string& type, Entity& owner) {
+    return type == "Probe" ? owner.AddComponent<Probe>() : nullptr;
+}
+
+struct SceneLoaderTest : testing::Test {
+    SceneLoaderTest() {
+        Resources::Create();
+        testing::internal::CaptureStdout();
+        Resources::Get().Init(assets.Path(), ProbeFactory);
+        testing::internal::GetCapturedStdout();
+    }
+    ~SceneLoaderTest() override { Resources::Release(); }
+
+    std::shared_ptr<Scene> Load(const std::string& text) {
+        assets.Write("scenes/test.scene", text);
+        return Resources::Get().Get<Scene>("scenes/test");
+    }
+    std::string LoadFailure(const std::string& text) {
+        assets.Write("scenes/bad.scene", text);
+        return FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/bad"); });
+    }
+
+    TestSupport::TempFolder assets;
+};
+
+Entity& Root(Scene& scene, int index) {
+    auto it = scene.GetRoots().begin();
+    std::advance(it, index);
+    return **it;
+}
+
+const char* kHeader = "\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
+
+}  // namespace
+
+TEST_F(SceneLoaderTest, CommentsAndBlanksOnlyGiveAnEmptySceneAndTheLogLines) {
+    testing::internal::CaptureStdout();
+    auto scene = Load("/ nothing here\n\n/ still nothing\r\n");
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(scene->GetRoots().empty());
+    EXPECT_EQ(log, "LOG: Loading Scene: " + assets.Path() +
+                       "/scenes/test.scene\nLOG: Scene successfully loaded\n\n");
+    EXPECT_TRUE(Resources::Get().IsCached("scscenes/test"));
+}
+
+TEST_F(SceneLoaderTest, BuildsTheTreeWithTransformsTagsAndComponentsInFileOrder) {
+    auto scene = Load(
+        "/ level\n"
+        "Entity\tGround\tsolid\tsolid\tfloor\n"
+        "\tt\t0,-400\n\ts\t2,1\n\tr\t90\n"
+        "\tProbe\n"
+        "\t\tmass\t2\n"
+        "\tEntity\tBall\n"
+        "\t\tt\t0,100\n\t\tr\t0\n\t\ts\t1,1\n"
+        "\t\tProbe\n"
+        "\t\t\tradius\t25\n"
+        "\t\tProbe\n"
+        "\t\t\tradius\t30\n"
+        "\t\t\tcolor\t1,\t2\n"
+        "Entity\tSky\n" +
+        std::string(kHeader));
+    ASSERT_EQ(scene->GetRoots().size(), 2u);
+    Entity& ground = Root(*scene, 0);
+    EXPECT_EQ(ground.GetName(), "Ground");
+    EXPECT_EQ(ground.GetTags(), (std::set<std::string>{"floor", "solid"}));
+    EXPECT_EQ(ground.GetTransform().GetPosition(), Vector2(0.0f, -400.0f));
+    EXPECT_EQ(ground.GetTransform().GetRotation(), 90.0f);
+    EXPECT_EQ(ground.GetTransform().GetScale(), Vector2(2.0f, 1.0f));
+    ASSERT_EQ(ground.GetComponents().size(), 2u);
+    auto* groundProbe = ground.GetComponent<Probe>();
+    ASSERT_EQ(groundProbe->reads.size(), 1u);
+    EXPECT_EQ(groundProbe->reads[0].at("mass"), "2");
+
+    ASSERT_EQ(ground.GetChildren().size(), 1u);
+    Entity& ball = *ground.GetChildren().front();
+    EXPECT_EQ(ball.GetTransform().GetParent(), &ground.GetTransform());
+    ASSERT_EQ(ball.GetComponents().size(), 3u);
+    auto* first = dynamic_cast<Probe*>(ball.GetComponents()[1].get());
+    auto* second = dynamic_cast<Probe*>(ball.GetComponents()[2].get());
+    ASSERT_EQ(first->reads.size(), 1u);
+    EXPECT_EQ(first->reads[0], (std::map<std::string, std::string>{{"radius", "25"}}));
+    ASSERT_EQ(second->reads.size(), 1u);
+    EXPECT_EQ(second->reads[0].at("radius"), "30");
+    EXPECT_EQ(second->reads[0].at("color"), "1,\t2");  // values keep their tabs
+    EXPECT_EQ(Root(*scene, 1).GetName(), "Sky");
+}
+
+TEST_F(SceneLoaderTest, ComponentsWithoutFieldsReadNothingUnlessLastInTheFile) {
+    auto scene = Load("Entity\tA\n" + std::string(kHeader) +
+                      "\tProbe\n"
+                      "\tEntity\tB\n" + "\t" + std::string(kHeader) +
+                      "\t\tProbe\n"
+                      "\t\tProbe\n");
+    Entity& a = Root(*scene, 0);
+    EXPECT_TRUE(a.GetComponent<Probe>()->reads.empty());
+    Entity& b = *a.GetChildren().front();
+    auto* before = dynamic_cast<Probe*>(b.GetComponents()[1].get());
+    auto* last = dynamic_cast<Probe*>(b.GetComponents()[2].get());
+    EXPECT_TRUE(before->reads.empty());
+    ASSERT_EQ(last->reads.size(), 1u);
+    EXPECT_TRUE(last->reads[0].empty());
+}
+
+TEST_F(SceneLoaderTest, EntityWithoutTabIsNamedEntityAndTransformLinesComeInAnyOrder) {
+    auto scene = Load("Entity\n\ts\t3,4\n\t\tt\t5,6\tignored\n\tr\t45\n");
+    Entity& entity = Root(*scene, 0);
+    EXPECT_EQ(entity.GetName(), "Entity");
+    EXPECT_EQ(entity.GetTransform().GetPosition(), Vector2(5.0f, 6.0f));
+    EXPECT_EQ(entity.GetTransform().GetScale(), Vector2(3.0f, 4.0f));
+    EXPECT_EQ(entity.GetTransform().GetRotation(), 45.0f);
+}
+
+TEST_F(SceneLoaderTest, EachLoadReadsTheFileAgain) {
+    auto first = Load("Entity\tA\n" + std::string(kHeader));
+    auto second = Resources::Get().Get<Scene>("scenes/test");
+    EXPECT_NE(first, second);
+    ASSERT_EQ(second->GetRoots().size(), 1u);
+}
+
+TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLine) {
+    const std::string where = "\nin " + assets.Path() + "/scenes/bad.scene, line ";
+    EXPECT_EQ(LoadFailure("Entity\tA\n" + std::string(kHeader) + "\tprobe\n"),
+              "Assertion in VEDebug.cpp line 35: Component probe not found" + where + "5");
+    EXPECT_EQ(LoadFailure("Entity\tA\n" + std::string(kHeader) + "\tProbe \n"),
+              "Assertion in VEDebug.cpp line 35: Component Probe  not found" + where + "5");
+    // A tab before "/" makes an ordinary line, here a component line.
+    EXPECT_EQ(LoadFailure("Entity\tA\n" + std::string(kHeader) + "\t/ note\n"),
+              "Assertion in VEDebug.cpp line 35: Component / note not found" + where + "5");
+    EXPECT_NE(LoadFailure("Entity\tA\n" + std::string(kHeader) + "\t\t\n").find("only tabs"),
+              std::string::npos);
+    const std::string orphan = LoadFailure("Probe\n");
+    EXPECT_NE(orphan.find("belongs to no entity"), std::string::npos);
+    EXPECT_TRUE(orphan.ends_with(where + "1")) << orphan;
+    EXPECT_NE(LoadFailure("Entity\tA\n\tt\t0,0\n").find("ends before the three transform lines"),
+              std::string::npos);
+    const std::string noTab = LoadFailure("Entity\tA\n\tt\t0,0\n\tr 0\n\ts\t1,1\n");
+    EXPECT_NE(noTab.find("key, a tab"), std::string::npos);
+    EXPECT_TRUE(noTab.ends_with(where + "3")) << noTab;
+    EXPECT_NE(LoadFailure("\tEntity\tA\n" + std::string(kHeader)).find("no entity above it"),
+              std::string::npos);
+    // A value the transform rejects is reported at its entity's header line.
+    EXPECT_EQ(LoadFailure("\n\nEntity\tA\n\tt\t0;0\n\tr\t0\n\ts\t1,1\n"),
+              "Assertion failed in VEDebug.cpp line 22: Vector2 wrong Serialization format" +
+                  where + "3");
+}
+
+TEST_F(SceneLoaderTest, AMissingSceneIsFatalAndNamesTheScene) {
+    EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/none"); }),
+              "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/none");
+    assets.Write("scenes/folder.scene/inside", "");
+    EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/folder"); }),
+              "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/folder");
+}
+
+TEST_F(SceneLoaderTest, FieldLinesKeepOddTextAsItStands) {
+    auto scene = Load("Entity\tA\n" + std::string(kHeader) +
+                      "\tProbe\n"
+                      "\t\tnotab\n"
+                      "/ a comment between fields\n"
+                      "\n"
+                      "\t\tlead\t\tx\n"
+                      "\t\tdup\t1\n"
+                      "\t\tdup\t2\n"
+                      "\t\t/path\tstill a field\n");
+    auto* probe = Root(*scene, 0).GetComponent<Probe>();
+    ASSERT_EQ(probe->reads.size(), 1u);
+    const auto& fields = probe->reads[0];
+    EXPECT_EQ(fields.at("notab"), "notab");
+    EXPECT_EQ(fields.at("lead"), "\tx");
+    EXPECT_EQ(fields.at("dup"), "2");
+    EXPECT_EQ(fields.at("/path"), "still a field");
+}

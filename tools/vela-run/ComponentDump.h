@@ -1,0 +1,14 @@
+#pragma once
+#include "tools/vela-run/JsonWriter.h"
+
+namespace VelaEngine {
+class Component;
+}
+
+namespace VelaRun {
+
+// Writes the keys of one component's state into the open JSON object: its "type" and
+// whatever that kind of component shows of itself.
+void DumpComponent(const VelaEngine::Component& component, JsonWriter& json);
+
+}  // namespace VelaRun
