@@ -89,6 +89,11 @@ EBSoundResult EBSoundSystemCreate(EBSoundSystem** system) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return Failure(EBSoundResult::DeviceUnavailable, reason);
     }
+    // The mixer marks a pause with the tick count, so a pause in the very first millisecond
+    // of SDL's clock would be lost: let that millisecond pass.
+    while (SDL_GetTicks() == 0) {
+        SDL_Delay(1);
+    }
     g_openSystem = new EBSoundSystem;
     *system = g_openSystem;
     return EBSoundResult::Ok;
