@@ -1,5 +1,6 @@
 #include "tools/vela-run/SceneDump.h"
 
+#include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
 #include "engine/entity/Transform.h"
 #include "engine/scene/SceneManager.h"
@@ -72,6 +73,8 @@ std::string DumpScene(unsigned frame) {
     json.Bool(time.IsPaused());
     json.Key("timeScale");
     json.Number(time.GetTimeScale());
+    json.Key("volume");
+    json.Number(VelaEngine::Audio::AudioManager::Get().GetVolume());
     json.Key("entities");
     json.BeginArray();
     if (VelaEngine::SceneManagement::Scene* scene = scenes.GetCurrentScene()) {
