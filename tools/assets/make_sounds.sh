@@ -145,8 +145,8 @@ for i in 0 1 2 3; do
     start=$((i * bar))
     j=0
     for n in ${chords[$i]}; do
-        sx -r $RATE -c 1 -n -e floating-point -b 32 "$work/pad_${i}_$j.wav" synth $bar triangle "$n" \
-            lowpass 1200 fade q 0.9 $bar 1.3 vol 0.5 pad "$start"
+        sx -r $RATE -c 1 -n -e floating-point -b 32 "$work/pad_${i}_$j.wav" \
+            synth $bar triangle "$n" lowpass 1200 fade q 0.9 $bar 1.3 vol 0.5 pad "$start"
         parts+=("pad_${i}_$j")
         j=$((j + 1))
     done

@@ -262,7 +262,8 @@ class Registry:
         self.rows.append((name, img.size[0], img.size[1], what, sheet))
 
     def table(self):
-        lines = ["| File | Size (px) | Sheet | What it shows |", "|---|---|---|---|"]
+        lines = ["| File | Size (px) | Cells (cols x rows) | What it shows |",
+                 "|---|---|---|---|"]
         for name, w, h, what, sheet in self.rows:
-            lines.append(f"| `{name}.png` | {w} x {h} | {sheet or '-'} | {what} |")
+            lines.append(f"| `{name}.png` | {w} x {h} | {sheet or '1 x 1'} | {what} |")
         return "\n".join(lines) + "\n"

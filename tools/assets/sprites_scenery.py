@@ -65,7 +65,8 @@ def draw_trees(img, rnd, pts, color, ss, count):
         x, y = pts[i]
         h = rnd.uniform(26, 44)
         r = h * 0.32
-        d.rectangle(((x - 2) * ss, (y - h * 0.4) * ss, (x + 2) * ss, (y + 6) * ss), fill=rgba(color))
+        d.rectangle(((x - 2) * ss, (y - h * 0.4) * ss, (x + 2) * ss, (y + 6) * ss),
+                    fill=rgba(color))
         d.ellipse(((x - r) * ss, (y - h) * ss, (x + r) * ss, (y - h + 2 * r + h * 0.35) * ss),
                   fill=rgba(color))
     return Image.alpha_composite(img, lay)
