@@ -94,13 +94,14 @@ def make_planes(reg):
 # Fans, wind, cursor
 # ------------------------------------------------------------------------------------------
 
-def fan_body(c, blade_len, blur):
-    """Cursor fan facing right, symmetric top and bottom (it turns towards the plane)."""
-    cx, cy = 40, 40
-    # airflow hints to the right
-    for dy, length in ((-14, 16), (0, 22), (14, 16)):
-        c.line([(58, cy + dy), (58 + length, cy + dy)], rgba(WHITE, 200), 3)
-        c.line([(58, cy + dy), (58 + length, cy + dy)], rgba(SKY_DEEP, 160), 1.2)
+def fan_body(c, blade_len, blur, flow):
+    """Cursor fan facing right, symmetric top and bottom (it turns towards the plane); flow
+    shifts the airflow lines so that the blowing frames stream."""
+    cy = 40
+    for dy, length in ((-14, 14), (0, 18), (14, 14)):
+        x0 = 56 + flow
+        c.line([(x0, cy + dy), (x0 + length, cy + dy)], rgba(WHITE, 200), 3)
+        c.line([(x0, cy + dy), (x0 + length, cy + dy)], rgba(SKY_DEEP, 160), 1.2)
     # motor housing
     c.polygon([(12, cy - 11), (30, cy - 15), (30, cy + 15), (12, cy + 11)], rgba(TEAL),
               rgba(INK), OUTLINE)
@@ -118,9 +119,9 @@ def fan_body(c, blade_len, blur):
               rgba(INK), OUTLINE)
 
 
-def draw_fan(blade_len, blur):
+def draw_fan(blade_len, blur, flow=0):
     c = Canvas(80, 80)
-    fan_body(c, blade_len, blur)
+    fan_body(c, blade_len, blur, flow)
     c.shadow(offset=(0, 2), blur=1.5, alpha=60)
     return c.final()
 
@@ -160,8 +161,8 @@ def draw_wind():
 def make_fans(reg):
     reg.add(f"{ENTITIES}fan", draw_fan(30, False),
             "Cursor fan at rest, blowing to the right (+x); turned towards the plane")
-    for i, (length, blur) in enumerate(((22, True), (10, True), (30, True)), start=1):
-        reg.add(f"{ENTITIES}fan_spin{i}", draw_fan(length, blur),
+    for i, (length, flow) in enumerate(((22, 2), (10, 4), (30, 6)), start=1):
+        reg.add(f"{ENTITIES}fan_spin{i}", draw_fan(length, True, flow),
                 f"Cursor fan blowing, frame {i} of 3 (sprite swaps, same size as fan)")
     reg.add("sprites/centercursor", draw_cursor(),
             "Crosshair shown in place of the fan while paused; centre is the click point")

@@ -258,7 +258,7 @@ def draw_studio_card():
     c = Canvas(W, H, ss=BG_SS)
     c.img = vertical_gradient(W, H, [(0, PAPER), (1, PAPER_SHADE)]).resize(
         (W * BG_SS, H * BG_SS), Image.BILINEAR)
-    cx, cy = 800, 330
+    cx, cy = 800, 270
     kite = [(cx, cy - 150), (cx + 110, cy - 10), (cx, cy + 140), (cx - 110, cy - 10)]
     c.polygon(kite, rgba(CORAL), rgba(INK), 6)
     c.polygon([kite[0], kite[1], (cx, cy - 10)], rgba(SUN))
@@ -267,14 +267,14 @@ def draw_studio_card():
     c.line([kite[0], kite[2]], rgba(INK), 4)
     c.line([kite[1], kite[3]], rgba(INK), 4)
     tail = [(cx, cy + 140)]
-    for i in range(1, 9):
+    for i in range(1, 8):
         tail.append((cx + 30 * math.sin(i * 0.9), cy + 140 + i * 22))
     c.line(tail, rgba(INK), 4)
     for i in (2, 4, 6):
         x, y = tail[i]
         c.polygon([(x - 14, y - 8), (x, y), (x - 14, y + 8)], rgba(MINT), rgba(INK), 2)
-    c.text(800, 610, "PAPERKITE STUDIO", 86, rgba(INK))
-    c.text(800, 690, "presents", 36, rgba(INK_SOFT), path=FONT_REGULAR)
+    c.text(800, 660, "PAPERKITE STUDIO", 86, rgba(INK))
+    c.text(800, 740, "presents", 36, rgba(INK_SOFT), path=FONT_REGULAR)
     return c.final()
 
 
