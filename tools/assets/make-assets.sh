@@ -13,6 +13,9 @@ assets="$root/assets"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Both folders are wholly generated: start them afresh so a renamed picture leaves nothing behind.
+rm -rf "$assets/sprites" "$assets/sounds"
+
 echo "Drawing sprites"
 # Debian's interpreter: the first python3 on PATH may be another one without Pillow.
 PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/make_sprites.py" "$assets" "$work/sprites.md"
