@@ -66,21 +66,27 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         } else if (arg == "--window") {
             options.window = true;
         } else if (arg == "--assets") {
-            if (!value(options.assets)) return false;
+            if (!value(options.assets))
+                return false;
         } else if (arg == "--scene") {
-            if (!value(options.scene)) return false;
+            if (!value(options.scene))
+                return false;
         } else if (arg == "--input") {
-            if (!value(options.inputFile)) return false;
+            if (!value(options.inputFile))
+                return false;
         } else if (arg == "--dump") {
-            if (!value(options.dumpFile)) return false;
+            if (!value(options.dumpFile))
+                return false;
         } else if (arg == "--frames") {
-            if (!value(text)) return false;
+            if (!value(text))
+                return false;
             if (!ParseCount(text, options.frames) || options.frames == 0) {
                 error = "--frames needs a positive whole number, not '" + text + "'";
                 return false;
             }
         } else if (arg == "--dump-at" || arg == "--screenshot") {
-            if (!value(text)) return false;
+            if (!value(text))
+                return false;
             FrameFile frameFile;
             if (!ParseFrameFile(text, frameFile)) {
                 error = arg + " needs N:FILE with N a frame from 1, not '" + text + "'";
