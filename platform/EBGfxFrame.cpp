@@ -66,6 +66,10 @@ int EBGfxInit(int width, int height) {
     g.ready = true;
     g.currentSlot = 0;
 
+    // Both programs start untinted and opaque, so a texture drawn before any tint shows.
+    EBGfxSetRenderMode(2);
+    EBGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
+    EBGfxSetTransparency(1.0f);
     EBGfxSetRenderMode(1);
     EBGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
     EBGfxSetTransparency(1.0f);
