@@ -177,7 +177,9 @@ bool EBTestCircleToRect(const EBVec2& centre, float radius, const EBVec2& rectCe
 bool EBTestRectToRect(const EBVec2& centre0, float width0, float height0, const EBVec2& centre1,
                       float width1, float height1);
 
-// Swept tests: the fraction of the step at the hit, or -1 for no hit.
+// Swept tests: the fraction of the step at the hit, or -1 for no hit. A circle that already
+// overlaps the line or circle at the start can report a negative fraction (contact behind
+// it); the reflecting forms only reflect for a fraction above 0.
 float EBStaticPointToStaticLineSegment(const EBVec2& p, const EBLineSegment& segment);
 float EBAnimatedPointToStaticLineSegment(const EBVec2& ps, const EBVec2& pe,
                                          const EBLineSegment& segment, EBVec2& pi);
