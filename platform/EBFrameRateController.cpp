@@ -15,8 +15,9 @@ struct FrameRateState {
 };
 
 FrameRateState& State() {
-    static FrameRateState state;
-    return state;
+    // Never destroyed: the engine's services close the window at exit, after other statics.
+    static FrameRateState* state = new FrameRateState();
+    return *state;
 }
 
 double TimeForRate(double rate) {

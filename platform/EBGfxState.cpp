@@ -5,8 +5,9 @@
 namespace EBInternal {
 
 GraphicsState& Graphics() {
-    static GraphicsState state;
-    return state;
+    // Never destroyed: the engine's services close the window at exit, after other statics.
+    static GraphicsState* state = new GraphicsState();
+    return *state;
 }
 
 namespace {

@@ -22,8 +22,9 @@ struct InputState {
 };
 
 InputState& State() {
-    static InputState state;
-    return state;
+    // Never destroyed: the engine's services close the window at exit, after other statics.
+    static InputState* state = new InputState();
+    return *state;
 }
 
 bool Down(unsigned char value) {

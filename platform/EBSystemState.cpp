@@ -3,8 +3,9 @@
 namespace EBInternal {
 
 SystemState& System() {
-    static SystemState state;
-    return state;
+    // Never destroyed: the engine's services close the window at exit, after other statics.
+    static SystemState* state = new SystemState();
+    return *state;
 }
 
 }  // namespace EBInternal
