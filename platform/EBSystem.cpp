@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/EBDriverPin.h"
 #include "platform/EBFatal.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
@@ -28,6 +29,7 @@ constexpr double kVersion = 3.05;
 }
 
 void StartVideo() {
+    EBPinGraphicsDriver();
     // A full-screen game must not minimise itself when another window takes the focus.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
