@@ -1,7 +1,10 @@
 // The engine's own component types, compared by exact name in table order.
-#include <array>
-
 #include "engine/entity/Entity.h"
+#include "engine/graphics/AnimatedImage.h"
+#include "engine/graphics/Camera.h"
+#include "engine/graphics/Canvas.h"
+#include "engine/graphics/Image.h"
+#include "engine/graphics/ParticleSystem.h"
 #include "engine/scene/Resources.h"
 
 namespace VelaEngine {
@@ -19,7 +22,15 @@ Component* Make(Entity& owner) {
 }
 
 // Each engine component joins this table as it is written.
-constexpr std::array<EngineComponentType, 0> kEngineTypes{};
+constexpr EngineComponentType kEngineTypes[] = {
+    {"Image", Make<Graphics::Image>},
+    {"AnimatedImage", Make<Graphics::AnimatedImage>},
+    {"Canvas", Make<Graphics::Canvas>},
+
+    {"Camera", Make<Camera>},
+
+    {"ParticleSystem", Make<Graphics::ParticleSystem>},
+};
 }  // namespace
 
 Component* Resources::CreateEngineComponent(const std::string& typeName, Entity& owner) {

@@ -2,6 +2,7 @@
 
 #include "engine/entity/Component.h"
 #include "engine/entity/VelaBehavior.h"
+#include "tools/vela-run/GraphicsDump.h"
 
 namespace VelaRun {
 
@@ -12,6 +13,7 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json) {
         json.Key("enabled");
         json.Bool(component.IsEnabled());
     }
+    DumpGraphics(component, json);
 }
 
 }  // namespace VelaRun

@@ -1,0 +1,31 @@
+#include "engine/graphics/DrawMesh.h"
+
+#include "engine/entity/Matrix3x3.h"
+#include "engine/graphics/Color.h"
+#include "engine/graphics/Mesh.h"
+#include "engine/graphics/Sprite.h"
+#include "platform/EBGraphics.h"
+
+namespace VelaEngine::Graphics {
+
+namespace {
+constexpr int kColourMode = 1;
+constexpr int kTextureMode = 2;
+}  // namespace
+
+void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
+              const Matrix3x3& world) {
+    if (sprite != nullptr) {
+        EBGfxSetRenderMode(kTextureMode);
+        EBGfxTextureSet(sprite->GetTexture(), 0.0f, 0.0f);
+    } else {
+        EBGfxSetRenderMode(kColourMode);
+    }
+    EBGfxSetPosition(0.0f, 0.0f);
+    EBGfxSetTintColor(tint.r, tint.g, tint.b, tintW);
+    EBGfxSetTransparency(tint.a);
+    EBGfxSetTransform(&world.m[0][0]);
+    mesh.Draw();
+}
+
+}  // namespace VelaEngine::Graphics
