@@ -18,7 +18,10 @@ const char* const kUsage =
     "                        'up KEY' with KEY one of mouse_left, mouse_right, escape, p, space,\n"
     "                        enter, a, i. A command holds until changed. Blank lines and lines\n"
     "                        starting with # are ignored.\n"
-    "  --dump FILE           after the last frame, write the current scene as JSON\n"
+    "  --dump FILE           after the last frame, write the current scene as JSON: each\n"
+    "                        entity with its transform and components; a DynamicBody2D shows\n"
+    "                        velocity, mass and gravityScale, a CircleCollider radius and\n"
+    "                        material, a RectCollider w, h and material\n"
     "  --dump-at N:FILE      the same after frame N (repeatable)\n"
     "  --screenshot N:FILE   write frame N's picture, 1600 x 900, as PNG (repeatable)\n"
     "  --window              open a real window and sound device instead of offscreen/dummy\n"
@@ -66,21 +69,27 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         } else if (arg == "--window") {
             options.window = true;
         } else if (arg == "--assets") {
-            if (!value(options.assets)) return false;
+            if (!value(options.assets))
+                return false;
         } else if (arg == "--scene") {
-            if (!value(options.scene)) return false;
+            if (!value(options.scene))
+                return false;
         } else if (arg == "--input") {
-            if (!value(options.inputFile)) return false;
+            if (!value(options.inputFile))
+                return false;
         } else if (arg == "--dump") {
-            if (!value(options.dumpFile)) return false;
+            if (!value(options.dumpFile))
+                return false;
         } else if (arg == "--frames") {
-            if (!value(text)) return false;
+            if (!value(text))
+                return false;
             if (!ParseCount(text, options.frames) || options.frames == 0) {
                 error = "--frames needs a positive whole number, not '" + text + "'";
                 return false;
             }
         } else if (arg == "--dump-at" || arg == "--screenshot") {
-            if (!value(text)) return false;
+            if (!value(text))
+                return false;
             FrameFile frameFile;
             if (!ParseFrameFile(text, frameFile)) {
                 error = arg + " needs N:FILE with N a frame from 1, not '" + text + "'";

@@ -1,0 +1,32 @@
+#pragma once
+// The shape of an entity for contacts and clicks. Whether the shape collides is up to the
+// entity's body; a collider alone never does.
+#include <memory>
+
+#include "engine/entity/Component.h"
+#include "engine/entity/Matrix3x3.h"
+#include "engine/physics/Material.h"
+#include "engine/scene/Vector2.h"
+
+namespace VelaEngine::Collision {
+
+class Collider : public Component {
+public:
+    using Component::Component;
+
+    // `world` is this collider's own world matrix: the matrix stack's top while its entity
+    // is visited.
+    virtual bool ContainsPoint(const Point2& point, const Matrix3x3& world) const = 0;
+    // Whether the two shapes touch. `newVelocity` comes in as (0, 0) and is written only
+    // when a circle bounces off a rectangle's face.
+    virtual bool TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
+                               const Matrix3x3& world) const = 0;
+
+    const Material& GetMaterial() const { return material_; }
+    void SetMaterial(const Material& material) { material_ = material; }
+
+protected:
+    Material material_;
+};
+
+}  // namespace VelaEngine::Collision
