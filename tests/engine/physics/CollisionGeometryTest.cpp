@@ -58,6 +58,13 @@ TEST(CircleAgainstRect, ASunkCentreStops) {
     EXPECT_EQ(TestCircleAgainstRect({49.0f, 19.0f}, 1.0f, Level()).kind, ContactKind::Stop);
 }
 
+TEST(CircleAgainstRect, ACentreOnAFaceLineBouncesOffThatFace) {
+    // Insideness is strict, so the centre is not sunk; its distance to the face is 0.
+    const CircleRectContact c = TestCircleAgainstRect({10.0f, 20.0f}, 1.0f, Level());
+    EXPECT_EQ(c.kind, ContactKind::Reflect);
+    EXPECT_EQ(c.face, Level().top);
+}
+
 TEST(CircleAgainstRect, ACornerContactStopsAndOnlyWithinTheRadius) {
     // Diagonally off the top-right corner (50, 20), 7.07 away.
     EXPECT_EQ(TestCircleAgainstRect({55.0f, 25.0f}, 8.0f, Level()).kind, ContactKind::Stop);
