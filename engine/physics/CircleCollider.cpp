@@ -30,11 +30,14 @@ bool CircleCollider::ContainsPoint(const Point2& point, const Matrix3x3& world) 
 
 bool CircleCollider::TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
                                    const Matrix3x3& world) const {
-    if (const auto* circle = dynamic_cast<const CircleCollider*>(other.get())) {
-        return TouchesCircle(*circle);
+    if (other == nullptr) {
+        return false;
     }
-    if (const auto* rect = dynamic_cast<const RectCollider*>(other.get())) {
-        return TouchesRect(*rect, newVelocity, world);
+    switch (other->GetShape()) {
+        case Shape::Circle:
+            return TouchesCircle(static_cast<const CircleCollider&>(*other));
+        case Shape::Rect:
+            return TouchesRect(static_cast<const RectCollider&>(*other), newVelocity, world);
     }
     return false;
 }

@@ -11,7 +11,7 @@ class RectCollider;
 // with the entity.
 class CircleCollider : public Collider {
 public:
-    using Collider::Collider;
+    explicit CircleCollider(Entity* owner) : Collider(owner, Shape::Circle) {}
 
     const char* GetTypeName() const override { return "CircleCollider"; }
     // "radius" (default 0) and "material" (default 0.5,0).

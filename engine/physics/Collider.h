@@ -12,7 +12,11 @@ namespace VelaEngine::Collision {
 
 class Collider : public Component {
 public:
-    using Component::Component;
+    // What a contact test needs to know of the other shape, without a run-time type test
+    // for every pair of every frame.
+    enum class Shape { Circle, Rect };
+
+    Collider(Entity* owner, Shape shape) : Component(owner), shape_(shape) {}
 
     // `world` is this collider's own world matrix: the matrix stack's top while its entity
     // is visited.
@@ -22,11 +26,15 @@ public:
     virtual bool TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
                                const Matrix3x3& world) const = 0;
 
+    Shape GetShape() const { return shape_; }
     const Material& GetMaterial() const { return material_; }
     void SetMaterial(const Material& material) { material_ = material; }
 
 protected:
     Material material_;
+
+private:
+    Shape shape_;
 };
 
 }  // namespace VelaEngine::Collision

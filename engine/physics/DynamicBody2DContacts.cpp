@@ -32,12 +32,13 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
     const std::vector<Entity*> candidates = collisions->candidates;
     Entity& own = *GetOwner();
+    // Components are never taken off an entity, so the first collider stays the first.
+    Collision::Collider* ownCollider = own.GetComponent<Collision::Collider>();
+    if (ownCollider == nullptr) {
+        return;
+    }
     for (Entity* other : candidates) {
         if (other == &own) {
-            continue;
-        }
-        Collision::Collider* ownCollider = own.GetComponent<Collision::Collider>();
-        if (ownCollider == nullptr) {
             continue;
         }
         Vector2 newVelocity;

@@ -57,10 +57,10 @@ bool RectCollider::ContainsPoint(const Point2& point, const Matrix3x3& world) co
 
 bool RectCollider::TestCollision(const std::shared_ptr<Collider>& other, Vector2&,
                                  const Matrix3x3& world) const {
-    const auto* rect = dynamic_cast<const RectCollider*>(other.get());
-    if (rect == nullptr) {
+    if (other == nullptr || other->GetShape() != Shape::Rect) {
         return false;
     }
+    const auto* rect = static_cast<const RectCollider*>(other.get());
     const RectFaces theirs =
         MakeRectFaces(rect->GetTransform()->GetWorldMatrix(), rect->w_, rect->h_);
     for (const Point2& probe :

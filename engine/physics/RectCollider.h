@@ -8,7 +8,7 @@ namespace VelaEngine::Collision {
 // A w × h rectangle centred on its entity, turning and scaling with it.
 class RectCollider : public Collider {
 public:
-    using Collider::Collider;
+    explicit RectCollider(Entity* owner) : Collider(owner, Shape::Rect) {}
 
     const char* GetTypeName() const override { return "RectCollider"; }
     // "w" and "h" (default 0) and "material" (default 0.5,0).
