@@ -29,14 +29,6 @@ TEST_F(DynamicBodyTest, OneStepFromRestFallsWithSemiImplicitEuler) {
     EXPECT_EQ(ball.GetTransform().GetWorldPosition().y, Position().y);
 }
 
-TEST_F(DynamicBodyTest, GravityIsReadAtEveryStepAndScaledPerBody) {
-    body.SetGravityScale(0.5f);
-    Physics::Get().SetGravity({60.0f, 0.0f});
-    body.Step();
-    EXPECT_FLOAT_EQ(body.GetVelocity().x, 0.5f);
-    EXPECT_EQ(body.GetVelocity().y, 0.0f);
-}
-
 TEST_F(DynamicBodyTest, GravityScaleZeroKeepsTheVelocity) {
     body.SetGravityScale(0.0f);
     body.SetVelocity({30.0f, -6.0f});
