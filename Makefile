@@ -4,7 +4,7 @@ SANITIZE_BUILD ?= build-sanitize
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize bench clean
+.PHONY: deps configure build run test test-sanitize bench assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -28,6 +28,10 @@ test-sanitize: deps
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+# Regenerates the committed sprites and sounds from tools/assets.
+assets:
+	@tools/assets/make-assets.sh
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

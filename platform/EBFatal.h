@@ -4,7 +4,7 @@
 #include <string>
 
 enum class EBFatalKind {
-    Assertion,  // engine Assert/Fail: the default ends the process with std::terminate
+    Assertion,  // engine Assert/Fail: the default ends the process with status 1
     Halt,       // platform HALT: the default waits for a key on a terminal, then exit(1)
 };
 

@@ -20,5 +20,6 @@ struct EBInputSnapshot {
     int cursorY;
 };
 // Replaces the device read of EBInputUpdate (scripted runs); null restores the devices.
+// The source is handed all keys up and the cursor where it last was.
 using EBInputSource = void (*)(EBInputSnapshot& snapshot);
 void EBInputSetSource(EBInputSource source);

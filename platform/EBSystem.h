@@ -7,6 +7,8 @@ using EBWindowHandle = void*;
 // Kept for the call shape; on SDL every window uses the library's own event handling.
 using EBWindowProc = long (*)(EBWindowHandle, unsigned, unsigned long, long);
 
+// Prints the banner, opens the window and its OpenGL context. Without a display it reports
+// how to run headless and halts.
 int EBSysInit(EBInstance instance, int show, int width, int height, int createConsole,
               int frameRate, EBWindowProc windowProc);
 void EBSysReset();
@@ -20,11 +22,13 @@ int EBSysDoesWindowExist();
 // Places the window at the top-left corner of its screen, keeping its size.
 void EBSysSetWindowTopLeft();
 int EBToogleFullScreen(unsigned char flag);
+// The desktop size of the screen the window is on.
+void EBSysGetScreenSize(int& width, int& height);
 int EBGetWindowWidth();
 int EBGetWindowHeight();
 
-// Full-screen placement of the window-sized picture: scale per axis and, on a screen whose
-// shape differs from the window's, the black-bar offsets in physical pixels.
+// Full-screen placement of the window-sized picture: one uniform scale (the same on both
+// axes) and, on a screen whose shape differs from the window's, the black-bar widths.
 float EBGetCursorScaleX();
 float EBGetCursorScaleY();
 int EBGetPictureOffsetX();

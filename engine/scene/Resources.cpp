@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/audio/AudioClip.h"
 #include "engine/core/VEDebug.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/scene/Scene.h"
@@ -17,6 +18,7 @@ struct CachedKind {
     const char* typeName;
 };
 constexpr CachedKind kSpriteKind{"sp", "png", "Sprite"};
+constexpr CachedKind kClipKind{"ac", "mp3", "AudioClip"};
 
 template <class T>
 std::shared_ptr<T> GetCached(std::unordered_map<std::string, std::shared_ptr<IResource>>& cache,
@@ -48,6 +50,11 @@ void Resources::Init(const std::string& assetPath, ComponentFactory factory) {
 template <>
 std::shared_ptr<Graphics::Sprite> Resources::Get<Graphics::Sprite>(const std::string& name) {
     return GetCached<Graphics::Sprite>(cache_, assetPath_, kSpriteKind, name);
+}
+
+template <>
+std::shared_ptr<Audio::AudioClip> Resources::Get<Audio::AudioClip>(const std::string& name) {
+    return GetCached<Audio::AudioClip>(cache_, assetPath_, kClipKind, name);
 }
 
 template <>

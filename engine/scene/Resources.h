@@ -12,6 +12,9 @@ namespace VelaEngine {
 namespace Graphics {
 class Sprite;
 }
+namespace Audio {
+class AudioClip;
+}
 namespace SceneManagement {
 class Scene;
 }
@@ -49,6 +52,8 @@ private:
 
 template <>
 std::shared_ptr<Graphics::Sprite> Resources::Get<Graphics::Sprite>(const std::string& name);
+template <>
+std::shared_ptr<Audio::AudioClip> Resources::Get<Audio::AudioClip>(const std::string& name);
 template <>
 std::shared_ptr<SceneManagement::Scene> Resources::Get<SceneManagement::Scene>(
     const std::string& name);

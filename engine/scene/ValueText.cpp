@@ -2,38 +2,72 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "engine/core/VEDebug.h"
 
 namespace VelaEngine {
 
-std::vector<std::string> SplitText(const std::string& text, const std::string& delimiters) {
-    std::vector<std::string> pieces;
+namespace {
+// Membership of every byte in a delimiter set, so a scan costs one lookup per character.
+struct DelimiterSet {
+    explicit DelimiterSet(const std::string& delimiters) {
+        for (unsigned char c : delimiters) {
+            member[c] = true;
+        }
+    }
+    bool operator()(char c) const { return member[static_cast<unsigned char>(c)]; }
+    bool member[256] = {};
+};
+
+// Calls `piece(begin, end)` for every piece of `text` in order.
+template <class F>
+void ForEachPiece(const std::string& text, const DelimiterSet& isDelimiter, F&& piece) {
+    const std::size_t size = text.size();
     std::size_t pos = 0;
     while (true) {
-        pos = text.find_first_not_of(delimiters, pos);
-        if (pos == std::string::npos) {
-            break;
+        while (pos < size && isDelimiter(text[pos])) {
+            ++pos;
         }
-        std::size_t end = text.find_first_of(delimiters, pos);
-        if (end == std::string::npos) {
-            end = text.size();
+        if (pos == size) {
+            return;
         }
-        pieces.push_back(text.substr(pos, end - pos));
+        std::size_t end = pos;
+        while (end < size && !isDelimiter(text[end])) {
+            ++end;
+        }
+        piece(pos, end);
         pos = end;
     }
+}
+}  // namespace
+
+std::vector<std::string> SplitText(const std::string& text, const std::string& delimiters) {
+    std::vector<std::string> pieces;
+    ForEachPiece(text, DelimiterSet(delimiters), [&](std::size_t begin, std::size_t end) {
+        pieces.push_back(text.substr(begin, end - begin));
+    });
     return pieces;
 }
 
-void ReadFloats(const std::string& text, float* out, std::size_t count,
-                const char* formatMessage) {
-    const std::vector<std::string> pieces = SplitText(text, ",");
-    if (pieces.size() != count) {
+void ReadFloats(const std::string& text, float* out, std::size_t count, const char* formatMessage) {
+    static const DelimiterSet kComma(",");
+    // Pieces are read in place: a number never runs on past a comma, so converting from the
+    // piece's start reads exactly what converting the piece alone would.
+    std::size_t starts[16];
+    std::size_t found = 0;
+    ForEachPiece(text, kComma, [&](std::size_t begin, std::size_t) {
+        if (found < count && found < std::size(starts)) {
+            starts[found] = begin;
+        }
+        ++found;
+    });
+    if (found != count || count > std::size(starts)) {
         Assert(false, formatMessage);
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        out[i] = static_cast<float>(std::atof(pieces[i].c_str()));
+        out[i] = static_cast<float>(std::atof(text.c_str() + starts[i]));
     }
 }
 

@@ -96,8 +96,9 @@ bool ParseInputScript(const std::string& text, const std::string& fileName,
         commands.push_back(command);
     }
     // Frames may be listed out of order; within a frame the file order holds.
-    std::stable_sort(commands.begin(), commands.end(),
-                     [](const InputCommand& a, const InputCommand& b) { return a.frame < b.frame; });
+    std::stable_sort(
+        commands.begin(), commands.end(),
+        [](const InputCommand& a, const InputCommand& b) { return a.frame < b.frame; });
     return true;
 }
 

@@ -56,11 +56,21 @@ void JsonWriter::WriteString(const std::string& value) {
     text_ += '"';
     for (unsigned char c : value) {
         switch (c) {
-            case '"': text_ += "\\\""; break;
-            case '\\': text_ += "\\\\"; break;
-            case '\n': text_ += "\\n"; break;
-            case '\r': text_ += "\\r"; break;
-            case '\t': text_ += "\\t"; break;
+            case '"':
+                text_ += "\\\"";
+                break;
+            case '\\':
+                text_ += "\\\\";
+                break;
+            case '\n':
+                text_ += "\\n";
+                break;
+            case '\r':
+                text_ += "\\r";
+                break;
+            case '\t':
+                text_ += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char escaped[8];

@@ -24,7 +24,9 @@ constexpr int kHeight = 900;
 
 // The input source is a plain function; it reads the one script of this process.
 InputScript* g_script = nullptr;
-void ScriptedSource(EBInputSnapshot& snapshot) { snapshot = g_script->State(); }
+void ScriptedSource(EBInputSnapshot& snapshot) {
+    snapshot = g_script->State();
+}
 
 bool ReadFile(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);

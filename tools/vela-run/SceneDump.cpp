@@ -1,7 +1,9 @@
 #include "tools/vela-run/SceneDump.h"
 
+#include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
 #include "engine/entity/Transform.h"
+#include "engine/input/Input.h"
 #include "engine/scene/SceneManager.h"
 #include "tools/vela-run/ComponentDump.h"
 #include "tools/vela-run/JsonWriter.h"
@@ -72,6 +74,10 @@ std::string DumpScene(unsigned frame) {
     json.Bool(time.IsPaused());
     json.Key("timeScale");
     json.Number(time.GetTimeScale());
+    json.Key("volume");
+    json.Number(VelaEngine::Audio::AudioManager::Get().GetVolume());
+    const VelaEngine::Point2& cursor = VelaEngine::Input::Get().GetCursor();
+    Pair(json, "cursor", cursor.x, cursor.y);
     json.Key("entities");
     json.BeginArray();
     if (VelaEngine::SceneManagement::Scene* scene = scenes.GetCurrentScene()) {

@@ -8,6 +8,7 @@
 #include "engine/graphics/Display.h"
 #include "platform/EBSystem.h"
 #include "support/EngineRun.h"
+#include "support/TempFolder.h"
 
 using namespace VelaEngine;
 
@@ -21,6 +22,17 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// An asset folder whose first scene is empty.
+struct EmptyGame {
+    EmptyGame() { assets.Write("scenes/splash.scene", "/ nothing to see\n"); }
+    TestSupport::EngineOptions Options() const {
+        TestSupport::EngineOptions options;
+        options.assets = assets.Path();
+        return options;
+    }
+    TestSupport::TempFolder assets;
+};
+
 // Position of the first line equal to `wanted` at or after `from`, or -1.
 int IndexOf(const std::vector<std::string>& lines, const std::string& wanted, int from = 0) {
     for (int i = from; i < static_cast<int>(lines.size()); ++i) {
@@ -33,8 +45,9 @@ int IndexOf(const std::vector<std::string>& lines, const std::string& wanted, in
 }  // namespace
 
 TEST(FrontEnd, StartsRunsAndQuitsWithTheLogInOrder) {
+    EmptyGame game;
     testing::internal::CaptureStdout();
-    TestSupport::StartEngine();
+    TestSupport::StartEngine(game.Options());
     TestSupport::RunFrames(3);
     const std::vector<std::string> lines = Lines(testing::internal::GetCapturedStdout());
 
@@ -53,7 +66,8 @@ TEST(FrontEnd, StartsRunsAndQuitsWithTheLogInOrder) {
 }
 
 TEST(FrontEnd, QuitLetsTheFrameFinish) {
-    TestSupport::StartEngine();
+    EmptyGame game;
+    TestSupport::StartEngine(game.Options());
     unsigned framesStarted = 0;
     unsigned framesEnded = 0;
     FrameHooks hooks;
@@ -71,7 +85,8 @@ TEST(FrontEnd, QuitLetsTheFrameFinish) {
 }
 
 TEST(FrontEnd, FirstFrameLastsOneSixtiethAndTheWindowIsWindowed) {
-    TestSupport::StartEngine();
+    EmptyGame game;
+    TestSupport::StartEngine(game.Options());
     float firstDelta = -1.0f;
     FrameHooks hooks;
     hooks.beforePresent = [&](unsigned frame) {

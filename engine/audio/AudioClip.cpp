@@ -1,0 +1,37 @@
+#include "engine/audio/AudioClip.h"
+
+#include <fstream>
+
+#include "engine/audio/AudioManager.h"
+#include "engine/core/VEDebug.h"
+
+namespace VelaEngine::Audio {
+
+namespace {
+void ReportFailure(const std::string& path, const std::string& reason) {
+    Log("Failed to load AudioClip: " + path + " (" + reason + ")");
+}
+}  // namespace
+
+AudioClip::AudioClip(const std::string& path) {
+    EBSoundSystem* system = AudioManager::Get().GetSystem();
+    if (system == nullptr) {
+        // Nothing can be decoded without a device, but a missing file is still worth telling.
+        if (!std::ifstream(path, std::ios::binary)) {
+            ReportFailure(path, "cannot open the file");
+        }
+        return;
+    }
+    if (EBSoundSystemCreateSound(system, path.c_str(), EB_SOUND_CREATESAMPLE, &sound_) !=
+        EBSoundResult::Ok) {
+        ReportFailure(path, EBSoundGetLastError());
+    }
+}
+
+AudioClip::~AudioClip() {
+    if (sound_ != nullptr) {
+        EBSoundRelease(sound_);
+    }
+}
+
+}  // namespace VelaEngine::Audio

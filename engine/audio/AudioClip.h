@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+#include "engine/scene/IResource.h"
+#include "platform/EBSound.h"
+
+namespace VelaEngine::Audio {
+
+// One sound file decoded whole into memory. A file that cannot be loaded is reported once in
+// the log and leaves the clip silent: playing it does nothing.
+class AudioClip : public IResource {
+public:
+    // Needs the AudioManager, whose sound system decodes the file.
+    explicit AudioClip(const std::string& path);
+    ~AudioClip() override;
+    AudioClip(const AudioClip&) = delete;
+    AudioClip& operator=(const AudioClip&) = delete;
+
+    // Null for a silent clip.
+    EBSound* GetSound() const { return sound_; }
+
+private:
+    EBSound* sound_ = nullptr;
+};
+
+}  // namespace VelaEngine::Audio

@@ -1,0 +1,39 @@
+#include <SDL2/SDL.h>
+
+#include "platform/EBSystemState.h"
+
+namespace EBInternal {
+
+namespace {
+void HandleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            System().windowExists = 0;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            System().windowActive = 1;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            System().windowActive = 0;
+            break;
+        default:
+            break;
+    }
+}
+}  // namespace
+
+void PumpEvents() {
+    if (!System().videoStarted) {
+        return;
+    }
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        if (event.type == SDL_QUIT) {
+            System().windowExists = 0;
+        } else if (event.type == SDL_WINDOWEVENT) {
+            HandleWindowEvent(event.window);
+        }
+    }
+}
+
+}  // namespace EBInternal

@@ -1,0 +1,153 @@
+#include <GL/glew.h>
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "platform/EBGfxDebug.h"
+#include "platform/EBGfxState.h"
+#include "platform/EBGraphics.h"
+
+using EBInternal::Graphics;
+
+namespace {
+constexpr size_t kMaxPathLength = 255;
+
+EBGfxTexture* NewRecord() {
+    auto* texture = new EBGfxTexture{};
+    texture->name = new unsigned(0);
+    return texture;
+}
+
+GLuint CreateTexture(GLint internalFormat, int width, int height, const unsigned char* rgba) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 rgba);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return name;
+}
+
+// Decodes any image SDL2_image reads into tight RGBA rows, top row first.
+bool DecodeImage(const char* path, std::vector<unsigned char>& rgba, int& width, int& height) {
+    SDL_Surface* loaded = IMG_Load(path);
+    if (loaded == nullptr) {
+        return false;
+    }
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(loaded);
+    if (converted == nullptr) {
+        return false;
+    }
+    width = converted->w;
+    height = converted->h;
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    rgba.resize(rowBytes * static_cast<size_t>(height));
+    SDL_LockSurface(converted);
+    for (int row = 0; row < height; ++row) {
+        const auto* source = static_cast<const unsigned char*>(converted->pixels) +
+                             static_cast<size_t>(row) * static_cast<size_t>(converted->pitch);
+        std::memcpy(rgba.data() + rowBytes * static_cast<size_t>(row), source, rowBytes);
+    }
+    SDL_UnlockSurface(converted);
+    SDL_FreeSurface(converted);
+    return true;
+}
+}  // namespace
+
+float EBGfxReduceTextureOffset(float offset) {
+    while (offset > 1.0f) {
+        offset -= 1.0f;
+    }
+    return offset;
+}
+
+void EBGfxTextureInitialize(EBGfxTexture** texture) {
+    if (texture != nullptr) {
+        *texture = NewRecord();
+    }
+}
+
+EBGfxTexture* EBGfxTextureLoad(const char* path) {
+    if (path == nullptr || std::strlen(path) > kMaxPathLength || !Graphics().ready) {
+        return nullptr;
+    }
+    std::vector<unsigned char> rgba;
+    int width = 0;
+    int height = 0;
+    if (!DecodeImage(path, rgba, width, height)) {
+        return nullptr;
+    }
+    EBGfxTexture* texture = NewRecord();
+    std::strncpy(texture->fileName, path, sizeof(texture->fileName) - 1);
+    *texture->name = CreateTexture(GL_RGBA8, width, height, rgba.data());
+    return texture;
+}
+
+EBGfxTexture* EBGfxTextureLoadFromMemory(const unsigned char* rgba, int width, int height) {
+    if (rgba == nullptr || width <= 0 || height <= 0 || !Graphics().ready) {
+        return nullptr;
+    }
+    EBGfxTexture* texture = NewRecord();
+    *texture->name = CreateTexture(GL_RGBA, width, height, rgba);
+    return texture;
+}
+
+void EBGfxTextureSet(EBGfxTexture* texture, float u, float v) {
+    if (!Graphics().ready) {
+        return;
+    }
+    if (texture == nullptr) {
+        glBindTexture(GL_TEXTURE_2D, 0);
+        return;
+    }
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, *texture->name);
+    const int sampler = EBInternal::UniformLocation("uTexture");
+    if (sampler >= 0) {
+        glUniform1i(sampler, 0);
+    }
+    EBInternal::CheckGLError(2310, "EBGfxTextureSet");
+    const int offset = EBInternal::UniformLocation("uTextureOffset");
+    if (offset >= 0) {
+        glUniform2f(offset, EBGfxReduceTextureOffset(u), EBGfxReduceTextureOffset(v));
+    }
+    EBInternal::CheckGLError(2320, "EBGfxTextureSet");
+}
+
+void EBGfxSetTextureMode(int mode) {
+    if (mode != 0 && mode != 1) {
+        std::printf("Unsupported texture mode!\n");
+        return;
+    }
+    if (!Graphics().ready) {
+        return;
+    }
+    const GLint filter = mode == 0 ? GL_NEAREST : GL_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+}
+
+void EBGfxTextureUnload(EBGfxTexture* texture) {
+    if (texture == nullptr) {
+        return;
+    }
+    if (texture->name != nullptr && Graphics().ready) {
+        glDeleteTextures(1, texture->name);
+    }
+    delete texture->name;
+    delete texture;
+}
+
+void EBGfxSaveTextureToFile(EBGfxTexture* texture, const char* fileName) {
+    if (texture != nullptr && fileName != nullptr) {
+        std::printf(
+            "EBGfxSaveTextureToFile not supported in the OpenGL version of the Ember Engine!\n");
+    }
+}

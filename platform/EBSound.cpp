@@ -1,0 +1,312 @@
+#include "platform/EBSound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+struct EBSoundChannel {
+    int index = 0;
+    unsigned mode = EB_SOUND_LOOP_OFF;
+    int loopCount = -1;
+    // What the mixer was told when the current sound started.
+    int mixerLoops = 0;
+};
+
+struct EBSoundSystem {
+    std::vector<EBSoundChannel> channels;
+    bool initialised = false;
+};
+
+struct EBSound {
+    Mix_Chunk* chunk = nullptr;
+};
+
+namespace {
+// The mixer is process-wide state, so at most one system is open.
+EBSoundSystem* g_openSystem = nullptr;
+std::string g_lastError;
+
+// 1024 frames keep the latency near 20 ms without starving slow machines.
+constexpr int kBufferFrames = 1024;
+constexpr int kOutputChannels = 2;
+
+EBSoundResult Failure(EBSoundResult result, const std::string& reason) {
+    g_lastError = reason;
+    return result;
+}
+
+bool IsOpen(const EBSoundSystem* system) {
+    return system != nullptr && system == g_openSystem;
+}
+
+bool IsSounding(const EBSoundChannel* channel) {
+    return Mix_Playing(channel->index) != 0;
+}
+
+int EffectiveLoops(const EBSoundChannel* channel) {
+    return channel->mode == EB_SOUND_LOOP_NORMAL ? channel->loopCount : 0;
+}
+
+// Starts the channel's sound again with the loop count its settings now ask for, keeping
+// its volume and pause state.
+void ApplyLoops(EBSoundChannel* channel) {
+    const int loops = EffectiveLoops(channel);
+    if (loops == channel->mixerLoops || !IsSounding(channel)) {
+        return;
+    }
+    Mix_Chunk* chunk = Mix_GetChunk(channel->index);
+    const bool paused = Mix_Paused(channel->index) != 0;
+    if (chunk == nullptr || Mix_PlayChannel(channel->index, chunk, loops) < 0) {
+        return;
+    }
+    if (paused) {
+        Mix_Pause(channel->index);
+    }
+    channel->mixerLoops = loops;
+}
+}  // namespace
+
+EBSoundResult EBSoundSystemCreate(EBSoundSystem** system) {
+    if (system == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no place for the sound system");
+    }
+    *system = nullptr;
+    if (g_openSystem != nullptr) {
+        return Failure(EBSoundResult::DeviceUnavailable, "a sound system is already open");
+    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return Failure(EBSoundResult::DeviceUnavailable, SDL_GetError());
+    }
+    // Decoders that fail to load only narrow the formats; WAV needs none of them.
+    Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_FLAC);
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kOutputChannels, kBufferFrames) !=
+        0) {
+        const std::string reason = Mix_GetError();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return Failure(EBSoundResult::DeviceUnavailable, reason);
+    }
+    // The mixer marks a pause with the tick count, so a pause in the very first millisecond
+    // of SDL's clock would be lost: let that millisecond pass.
+    while (SDL_GetTicks() == 0) {
+        SDL_Delay(1);
+    }
+    g_openSystem = new EBSoundSystem;
+    *system = g_openSystem;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundSystemGetNumDrivers(EBSoundSystem* system, int* count) {
+    if (count == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no place for the driver count");
+    }
+    *count = 0;
+    if (!IsOpen(system)) {
+        return Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    }
+    const int listed = SDL_GetNumAudioDevices(0);
+    *count = listed > 0 ? listed : 1;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundSystemInit(EBSoundSystem* system, int channelCount, unsigned flags) {
+    (void)flags;  // no start-up options exist
+    if (!IsOpen(system)) {
+        return Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    }
+    if (channelCount < 1) {
+        return Failure(EBSoundResult::InvalidParameter, "a sound system needs a channel");
+    }
+    Mix_HaltChannel(-1);
+    Mix_AllocateChannels(channelCount);
+    system->channels.assign(static_cast<std::size_t>(channelCount), EBSoundChannel{});
+    for (int i = 0; i < channelCount; ++i) {
+        system->channels[static_cast<std::size_t>(i)].index = i;
+        Mix_Volume(i, MIX_MAX_VOLUME);
+    }
+    system->initialised = true;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundSystemGetChannel(EBSoundSystem* system, int index, EBSoundChannel** channel) {
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no place for the channel");
+    }
+    *channel = nullptr;
+    if (!IsOpen(system)) {
+        return Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    }
+    if (!system->initialised) {
+        return Failure(EBSoundResult::NotReady, "sound channels not initialised");
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= system->channels.size()) {
+        return Failure(EBSoundResult::InvalidParameter, "no channel " + std::to_string(index));
+    }
+    *channel = &system->channels[static_cast<std::size_t>(index)];
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundSystemUpdate(EBSoundSystem* system) {
+    return IsOpen(system) ? EBSoundResult::Ok
+                          : Failure(EBSoundResult::InvalidHandle, "sound system not open");
+}
+
+EBSoundResult EBSoundSystemRelease(EBSoundSystem* system) {
+    if (!IsOpen(system)) {
+        return Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    }
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    delete system;
+    g_openSystem = nullptr;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, unsigned mode,
+                                       EBSound** sound) {
+    if (sound == nullptr || path == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no path or no place for the sound");
+    }
+    *sound = nullptr;
+    if (!IsOpen(system)) {
+        return Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    }
+    if (mode != EB_SOUND_CREATESAMPLE) {
+        return Failure(EBSoundResult::InvalidParameter, "sounds are only decoded whole");
+    }
+    // Opened here so that a missing file is told as such, not as a decoding failure.
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr) {
+        return Failure(EBSoundResult::FileNotLoaded, SDL_GetError());
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
+    if (chunk == nullptr) {
+        return Failure(EBSoundResult::FileNotLoaded, Mix_GetError());
+    }
+    *sound = new EBSound{chunk};
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundSystemPlaySound(EBSoundSystem* system, EBSound* sound, bool paused,
+                                     EBSoundChannel** channel) {
+    if (channel == nullptr || *channel == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no channel to play on");
+    }
+    if (!IsOpen(system) || sound == nullptr || sound->chunk == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no open system or no sound");
+    }
+    EBSoundChannel* target = *channel;
+    // A new sound starts at full volume whatever the channel's last one was set to.
+    Mix_Volume(target->index, MIX_MAX_VOLUME);
+    if (Mix_PlayChannel(target->index, sound->chunk, 0) < 0) {
+        return Failure(EBSoundResult::InvalidParameter, Mix_GetError());
+    }
+    if (paused) {
+        Mix_Pause(target->index);
+    }
+    target->mode = EB_SOUND_LOOP_OFF;
+    target->loopCount = -1;
+    target->mixerLoops = 0;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundRelease(EBSound* sound) {
+    if (sound == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no sound");
+    }
+    // Freeing a chunk halts every channel that plays it.
+    Mix_FreeChunk(sound->chunk);
+    delete sound;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelSetMode(EBSoundChannel* channel, unsigned mode) {
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    if (mode != EB_SOUND_LOOP_OFF && mode != EB_SOUND_LOOP_NORMAL) {
+        return Failure(EBSoundResult::InvalidParameter, "channels only loop or not");
+    }
+    channel->mode = mode;
+    ApplyLoops(channel);
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelSetLoopCount(EBSoundChannel* channel, int count) {
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    if (count < -1) {
+        return Failure(EBSoundResult::InvalidParameter, "loop counts start at -1");
+    }
+    channel->loopCount = count;
+    ApplyLoops(channel);
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelIsPlaying(EBSoundChannel* channel, bool* playing) {
+    if (playing == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no place for the answer");
+    }
+    *playing = false;
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    *playing = IsSounding(channel);
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelSetVolume(EBSoundChannel* channel, float volume) {
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    // Written so that NaN lands on silence.
+    const float gain = volume > 0.0f ? (volume < 1.0f ? volume : 1.0f) : 0.0f;
+    Mix_Volume(channel->index, static_cast<int>(std::lround(gain * MIX_MAX_VOLUME)));
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelGetVolume(EBSoundChannel* channel, float* volume) {
+    if (volume == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no place for the answer");
+    }
+    *volume = 0.0f;
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    *volume = static_cast<float>(Mix_Volume(channel->index, -1)) / MIX_MAX_VOLUME;
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelSetPaused(EBSoundChannel* channel, bool paused) {
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    if (paused) {
+        Mix_Pause(channel->index);
+    } else {
+        Mix_Resume(channel->index);
+    }
+    return EBSoundResult::Ok;
+}
+
+EBSoundResult EBSoundChannelGetPaused(EBSoundChannel* channel, bool* paused) {
+    if (paused == nullptr) {
+        return Failure(EBSoundResult::InvalidParameter, "no place for the answer");
+    }
+    *paused = false;
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    *paused = Mix_Paused(channel->index) != 0;
+    return EBSoundResult::Ok;
+}
+
+const char* EBSoundGetLastError() {
+    return g_lastError.c_str();
+}

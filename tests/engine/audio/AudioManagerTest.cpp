@@ -1,0 +1,216 @@
+#include "engine/audio/AudioManager.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "engine/audio/AudioClip.h"
+#include "support/FatalCatcher.h"
+#include "support/SoundFiles.h"
+
+using namespace TestSupport;
+using VelaEngine::Audio::AudioClip;
+using VelaEngine::Audio::AudioManager;
+using VelaEngine::Audio::ChannelSlot;
+
+namespace {
+
+constexpr int kShortMs = 80;
+constexpr float kMixerStep = 1.0f / 128;
+
+bool Playing(const ChannelSlot& slot) {
+    bool playing = false;
+    EBSoundChannelIsPlaying(slot.channel, &playing);
+    return playing;
+}
+
+bool Paused(const ChannelSlot& slot) {
+    bool paused = false;
+    EBSoundChannelGetPaused(slot.channel, &paused);
+    return paused;
+}
+
+float Volume(const ChannelSlot& slot) {
+    float volume = -1.0f;
+    EBSoundChannelGetVolume(slot.channel, &volume);
+    return volume;
+}
+
+// The manager on the dummy device, with a short clip and a sample owner.
+class AudioManagerPool : public testing::Test {
+protected:
+    void SetUp() override {
+        AudioManager::Create();
+        Manager().Init();
+        ASSERT_NE(Manager().GetSystem(), nullptr);
+        clip_ = std::make_unique<AudioClip>(WriteToneWav(folder_.File("short.wav"), kShortMs));
+        ASSERT_NE(clip_->GetSound(), nullptr);
+    }
+    void TearDown() override {
+        clip_.reset();
+        AudioManager::Release();
+    }
+
+    static AudioManager& Manager() { return AudioManager::Get(); }
+    static const ChannelSlot& Slot(int index) {
+        return Manager().GetSlots()[static_cast<std::size_t>(index)];
+    }
+    void FillPoolWithLoops() {
+        for (int i = 0; i < AudioManager::kChannelCount; ++i) {
+            ASSERT_EQ(Manager().Play(*clip_, 1.0f, true, nullptr), i);
+        }
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<AudioClip> clip_;
+    int owner_ = 0;
+};
+
+}  // namespace
+
+TEST_F(AudioManagerPool, InitMakesThirtySixSilentChannelsAtFullMasterVolume) {
+    const auto& slots = Manager().GetSlots();
+    ASSERT_EQ(slots.size(), 36u);
+    std::set<EBSoundChannel*> channels;
+    for (const ChannelSlot& slot : slots) {
+        EXPECT_NE(slot.channel, nullptr);
+        EXPECT_EQ(slot.owner, nullptr);
+        EXPECT_FALSE(Playing(slot));
+        channels.insert(slot.channel);
+    }
+    EXPECT_EQ(channels.size(), 36u);
+    EXPECT_FLOAT_EQ(Manager().GetVolume(), 1.0f);
+
+    // A second Init keeps the open system and its channels.
+    EBSoundSystem* system = Manager().GetSystem();
+    Manager().SetVolume(0.3f);
+    Manager().Init();
+    EXPECT_EQ(Manager().GetSystem(), system);
+    EXPECT_EQ(Manager().GetSlots().size(), 36u);
+    EXPECT_FLOAT_EQ(Manager().GetVolume(), 1.0f);
+    Manager().Update();
+}
+
+TEST_F(AudioManagerPool, PlayTakesTheFirstSilentSlotAtMasterTimesSourceVolume) {
+    Manager().SetVolume(0.8f);
+    EXPECT_EQ(Manager().Play(*clip_, 0.5f, false, &owner_), 0);
+    EXPECT_EQ(Slot(0).owner, &owner_);
+    EXPECT_NEAR(Volume(Slot(0)), 0.4f, kMixerStep);
+
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, true, nullptr), 1);
+    EXPECT_NEAR(Volume(Slot(1)), 0.8f, kMixerStep);
+
+    // Once the one-shot sound in slot 0 is over, slot 0 is free again; slot 1 still loops.
+    ASSERT_TRUE(WaitFor([] { return !Playing(Slot(0)); }));
+    EXPECT_TRUE(Playing(Slot(1)));
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 0);
+    EXPECT_EQ(Slot(0).owner, nullptr);
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 2);
+}
+
+TEST_F(AudioManagerPool, SetVolumeClampsAndReachesOnlySoundingChannels) {
+    ASSERT_EQ(Manager().Play(*clip_, 0.5f, true, &owner_), 0);
+    EBSoundChannelSetVolume(Slot(5).channel, 0.3f);
+
+    Manager().SetVolume(1.5f);
+    EXPECT_FLOAT_EQ(Manager().GetVolume(), 1.0f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.5f, kMixerStep);
+    EXPECT_NEAR(Volume(Slot(5)), 0.3f, kMixerStep);
+
+    Manager().SetVolume(-0.2f);
+    EXPECT_FLOAT_EQ(Manager().GetVolume(), 0.0f);
+    EXPECT_FLOAT_EQ(Volume(Slot(0)), 0.0f);
+    EXPECT_NEAR(Volume(Slot(5)), 0.3f, kMixerStep);
+
+    Manager().SetVolume(0.6f);
+    EXPECT_FLOAT_EQ(Manager().GetVolume(), 0.6f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.3f, kMixerStep);
+}
+
+TEST_F(AudioManagerPool, AThirtySeventhSoundIsDroppedAndStopsNothing) {
+    FillPoolWithLoops();
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, &owner_), -1);
+    for (const ChannelSlot& slot : Manager().GetSlots()) {
+        EXPECT_TRUE(Playing(slot));
+        EXPECT_EQ(slot.owner, nullptr);
+    }
+    // Looping sounds keep their channels busy well past their length.
+    Hold(kShortMs * 3);
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, &owner_), -1);
+}
+
+TEST_F(AudioManagerPool, PausingHoldsEverySoundAndKeepsItsChannelBusy) {
+    ASSERT_EQ(Manager().Play(*clip_, 1.0f, true, nullptr), 0);
+    ASSERT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 1);
+    Manager().SetPaused(true);
+    EXPECT_TRUE(Paused(Slot(0)));
+    EXPECT_TRUE(Paused(Slot(1)));
+    Hold(kShortMs * 3);
+    EXPECT_TRUE(Playing(Slot(1)));
+
+    // Paused channels still count as playing, so the next sound goes elsewhere and sounds.
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 2);
+    EXPECT_FALSE(Paused(Slot(2)));
+
+    Manager().SetPaused(false);
+    EXPECT_FALSE(Paused(Slot(0)));
+    EXPECT_FALSE(Paused(Slot(1)));
+    EXPECT_TRUE(WaitFor([] { return !Playing(Slot(1)); }));
+    EXPECT_TRUE(Playing(Slot(0)));
+}
+
+TEST_F(AudioManagerPool, AForgottenOwnerIsNeverConsultedAgain) {
+    int otherOwner = 0;
+    ASSERT_EQ(Manager().Play(*clip_, 0.5f, true, &owner_), 0);
+    ASSERT_EQ(Manager().Play(*clip_, 0.5f, true, &otherOwner), 1);
+    Manager().SetOwnerVolume(&owner_, 0.25f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep);
+    EXPECT_NEAR(Volume(Slot(1)), 0.5f, kMixerStep);
+
+    Manager().ForgetOwner(&owner_);
+    EXPECT_EQ(Slot(0).owner, nullptr);
+    EXPECT_EQ(Slot(1).owner, &otherOwner);
+    // The sound plays on at the volume its source last gave, under the master volume.
+    Manager().SetVolume(0.5f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.125f, kMixerStep);
+    // A new object at the forgotten address does not take the sound over.
+    Manager().SetOwnerVolume(&owner_, 1.0f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.125f, kMixerStep);
+    // Nor does a null owner reach unowned sounds.
+    Manager().SetOwnerVolume(nullptr, 1.0f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.125f, kMixerStep);
+}
+
+TEST_F(AudioManagerPool, ASilentClipTakesNoSlot) {
+    testing::internal::CaptureStdout();
+    AudioClip missing(folder_.File("missing.mp3"));
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Manager().Play(missing, 1.0f, true, &owner_), -1);
+    EXPECT_EQ(Slot(0).owner, nullptr);
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 0);
+}
+
+TEST(AudioManager, WithoutAnAudioDeviceTheGameRunsSilently) {
+    ScopedAudioDriver missingDriver("no-such-audio-driver");
+    TempFolder folder;
+    AudioManager::Create();
+    AudioManager& manager = AudioManager::Get();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(FatalMessageOf([&] { manager.Init(); }), "");
+    EXPECT_EQ(manager.GetSystem(), nullptr);
+    EXPECT_TRUE(manager.GetSlots().empty());
+
+    manager.Update();
+    manager.SetVolume(2.0f);
+    EXPECT_FLOAT_EQ(manager.GetVolume(), 1.0f);
+    manager.SetPaused(true);
+    manager.SetPaused(false);
+
+    AudioClip clip(WriteToneWav(folder.File("tone.wav"), 10));
+    EXPECT_EQ(clip.GetSound(), nullptr);
+    EXPECT_EQ(manager.Play(clip, 1.0f, true, nullptr), -1);
+    // A sound system that cannot start is no error of the game's: the log stays quiet.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    AudioManager::Release();
+}

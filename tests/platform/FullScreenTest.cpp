@@ -1,0 +1,160 @@
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/EBInput.h"
+#include "platform/EBPicturePlacement.h"
+#include "platform/EBSystem.h"
+#include "support/FatalCatcher.h"
+#include "tests/platform/PlatformTestSupport.h"
+
+using namespace PlatformTest;
+
+namespace {
+int g_cursorX = 0;
+int g_cursorY = 0;
+
+void CursorSource(EBInputSnapshot& snapshot) {
+    snapshot.cursorX = g_cursorX;
+    snapshot.cursorY = g_cursorY;
+}
+
+// The game's window size, on whatever screen SDL reports.
+class FullScreen : public WindowTest {
+protected:
+    FullScreen() : WindowTest(1600, 900) {}
+    void TearDown() override {
+        EBInputSetSource(nullptr);
+        WindowTest::TearDown();
+    }
+
+    Frame ReadScreen() const { return Frame(screenWidth_, screenHeight_); }
+
+    int screenWidth_ = 0;
+    int screenHeight_ = 0;
+};
+}  // namespace
+
+TEST_F(FullScreen, PictureKeepsItsShapeBetweenBlackBars) {
+    EBSysGetScreenSize(screenWidth_, screenHeight_);
+    ASSERT_GT(screenWidth_, 0);
+    ASSERT_LE(screenWidth_, 1600);  // the offscreen surface is the window's size
+    ASSERT_LE(screenHeight_, 900);
+    const EBPicturePlacement expected =
+        EBPlacePicture(1600, 900, true, screenWidth_, screenHeight_);
+    const double scale = std::min(screenWidth_ / 1600.0, screenHeight_ / 900.0);
+    EXPECT_NE(scale, 1.0);
+
+    ASSERT_EQ(EBToogleFullScreen(1), 1);
+    EXPECT_EQ(EBGetCursorScaleX(), expected.scaleX);
+    EXPECT_EQ(EBGetCursorScaleY(), expected.scaleX);
+    EXPECT_EQ(EBGetPictureOffsetX(), expected.offsetX);
+    EXPECT_EQ(EBGetPictureOffsetY(), expected.offsetY);
+    EXPECT_EQ(EBGetWindowWidth(), 1600);  // the logical size never changes
+    const int pictureWidth = static_cast<int>(1600 * scale);
+    const int pictureHeight = static_cast<int>(900 * scale);
+    EXPECT_EQ(EBGetPictureOffsetX(), (screenWidth_ - pictureWidth) / 2);
+    EXPECT_EQ(EBGetPictureOffsetY(), (screenHeight_ - pictureHeight) / 2);
+    const int left = EBGetPictureOffsetX();
+    const int top = EBGetPictureOffsetY();
+
+    // The whole logical picture in white, then a red square at world (200, 100).
+    EBSysFrameEnd();
+    EBSysFrameStart();
+    EBGfxVertexList* picture = Square(1.0f, kVertexWhite);
+    EBGfxVertexList* square = Square(50.0f, kVertexRed);
+    EBGfxSetRenderMode(1);
+    const float stretch[9] = {800, 0, 0, 0, 450, 0, 0, 0, 1};
+    EBGfxSetTransform(stretch);
+    EBGfxMeshDraw(picture, 3);
+    EBGfxSetPosition(200.0f, 100.0f);
+    EBGfxMeshDraw(square, 3);
+    const Frame f = ReadScreen();
+    ASSERT_TRUE(f.ok());
+
+    // Bars stay black on both sides of the picture along the shorter axis.
+    const int midX = left + pictureWidth / 2;
+    const int midY = top + pictureHeight / 2;
+    EXPECT_EQ(f.At(left + 1, midY), kWhite);
+    EXPECT_EQ(f.At(left + pictureWidth - 2, midY), kWhite);
+    EXPECT_EQ(f.At(midX, top + 1), kWhite);
+    EXPECT_EQ(f.At(midX, top + pictureHeight - 2), kWhite);
+    if (top > 0) {
+        EXPECT_EQ(f.At(midX, top - 2), kBlack);
+        EXPECT_EQ(f.At(midX, top + pictureHeight + 1), kBlack);
+    }
+    if (left > 0) {
+        EXPECT_EQ(f.At(left - 2, midY), kBlack);
+        EXPECT_EQ(f.At(left + pictureWidth + 1, midY), kBlack);
+    }
+    // World (150..250, 50..150) scaled from the picture's top-left corner.
+    const auto px = [&](double worldX) { return left + static_cast<int>((worldX + 800) * scale); };
+    const auto py = [&](double worldY) { return top + static_cast<int>((450 - worldY) * scale); };
+    EXPECT_EQ(f.At(px(150) + 2, py(150) + 2), kRed);
+    EXPECT_EQ(f.At(px(250) - 2, py(50) - 2), kRed);
+    EXPECT_EQ(f.At(px(150) - 2, py(100)), kWhite);
+    EXPECT_EQ(f.At(px(250) + 2, py(100)), kWhite);
+    EXPECT_EQ(f.At(px(200), py(150) - 2), kWhite);
+
+    // A cursor on the picture's centre reads as the window's centre; the delta scales too.
+    EBInputSetSource(&CursorSource);
+    EBInputReset();
+    g_cursorX = left + pictureWidth / 2;
+    g_cursorY = top + pictureHeight / 2;
+    EBInputUpdate();
+    int x = 0, y = 0;
+    EBInputGetCursorPosition(x, y);
+    EXPECT_EQ(x, static_cast<int>((g_cursorX - left) / scale));
+    EXPECT_EQ(y, static_cast<int>((g_cursorY - top) / scale));
+    EXPECT_NEAR(x, 800, 1);
+    EXPECT_NEAR(y, 450, 1);
+    g_cursorX = left;  // the picture's top-left pixel
+    g_cursorY = top;
+    EBInputUpdate();
+    EBInputGetCursorPosition(x, y);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EBInputGetCursorPositionDelta(x, y);
+    EXPECT_EQ(x, static_cast<int>(-(pictureWidth / 2) / scale));
+    EXPECT_EQ(y, static_cast<int>(-(pictureHeight / 2) / scale));
+
+    EBGfxMeshFree(square);
+    EBGfxMeshFree(picture);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+}
+
+TEST_F(FullScreen, LeavingRestoresTheWindowAtItsStartUpSize) {
+    ASSERT_EQ(EBToogleFullScreen(1), 1);
+    EBSysSetWindowTopLeft();
+    ASSERT_EQ(EBToogleFullScreen(0), 1);
+    EBSysSetWindowTopLeft();
+    EXPECT_EQ(EBGetCursorScaleX(), 1.0f);
+    EXPECT_EQ(EBGetCursorScaleY(), 1.0f);
+    EXPECT_EQ(EBGetPictureOffsetX(), 0);
+    EXPECT_EQ(EBGetPictureOffsetY(), 0);
+    auto* window = static_cast<SDL_Window*>(EBSysGetWindowHandle());
+    int w = 0, h = 0, x = -1, y = -1;
+    SDL_GetWindowSize(window, &w, &h);
+    SDL_GetWindowPosition(window, &x, &y);
+    EXPECT_EQ(w, 1600);
+    EXPECT_EQ(h, 900);
+    SDL_Rect bounds;
+    SDL_GetDisplayBounds(0, &bounds);
+    EXPECT_EQ(x, bounds.x);
+    EXPECT_EQ(y, bounds.y);
+
+    // Windowed again: world (0, 0) is the centre of the 1600 x 900 picture.
+    EBSysFrameEnd();
+    EBSysFrameStart();
+    EBGfxVertexList* square = Square(50.0f, kVertexRed);
+    EBGfxSetRenderMode(1);
+    EBGfxSetPosition(0.0f, 0.0f);
+    EBGfxMeshDraw(square, 3);
+    const Frame f(1600, 900);
+    EXPECT_EQ(f.At(750, 400), kRed);
+    EXPECT_EQ(f.At(849, 499), kRed);
+    EXPECT_EQ(f.At(749, 400), kBlack);
+    EXPECT_EQ(f.At(850, 499), kBlack);
+    EBGfxMeshFree(square);
+}

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "platform/EBGraphics.h"
+#include "platform/EBSystem.h"
+#include "support/FatalCatcher.h"
+#include "tests/platform/PlatformTestSupport.h"
+
+using namespace PlatformTest;
+
+namespace {
+const std::string kCorners = std::string(FLEETWING_SOURCE_DIR) + "/tests/platform/data/corners.png";
+
+class GraphicsTexture : public WindowTest {
+protected:
+    // Draws the texture over the 20 x 20 square [70, 90) x [35, 55) of the frame.
+    void DrawTextured(EBGfxTexture* texture, float u, float v) {
+        EBGfxVertexList* square = Square(10.0f, 0xFFFFFFFF);
+        EBGfxSetRenderMode(2);
+        EBGfxSetPosition(0.0f, 0.0f);
+        EBGfxTextureSet(texture, u, v);
+        EBGfxMeshDraw(square, 3);
+        EBGfxMeshFree(square);
+    }
+
+    // Top-left, top-right, bottom-left and bottom-right quarters of the drawn square.
+    void ExpectCorners(uint32_t tl, uint32_t tr, uint32_t bl, uint32_t br) {
+        const Frame f = Read();
+        EXPECT_EQ(f.At(71, 36), tl);
+        EXPECT_EQ(f.At(79, 44), tl);
+        EXPECT_EQ(f.At(88, 36), tr);
+        EXPECT_EQ(f.At(71, 53), bl);
+        EXPECT_EQ(f.At(88, 53), br);
+        EXPECT_EQ(f.At(69, 36), kBlack);
+    }
+};
+}  // namespace
+
+TEST(GraphicsTextureOffset, WholeTurnsAboveOneAreRemoved) {
+    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(2.5f), 0.5f);
+    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(-0.25f), -0.25f);
+    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(1.0f), 1.0f);
+    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(0.75f), 0.75f);
+}
+
+TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirst) {
+    EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(std::string(texture->fileName), kCorners);
+    DrawTextured(texture, 0.0f, 0.0f);
+    ExpectCorners(kRed, kGreen, kBlue, kWhite);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+    EBGfxTextureUnload(texture);
+}
+
+TEST_F(GraphicsTexture, OffsetsShiftTheCoordinatesAndWrapOnce) {
+    EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
+    ASSERT_NE(texture, nullptr);
+    DrawTextured(texture, 2.5f, 0.0f);  // half a turn: the columns swap
+    ExpectCorners(kGreen, kRed, kWhite, kBlue);
+    DrawTextured(texture, 0.0f, 0.5f);
+    ExpectCorners(kBlue, kWhite, kRed, kGreen);
+    EBGfxTextureUnload(texture);
+}
+
+TEST_F(GraphicsTexture, MemoryPixelsAreRowsTopFirst) {
+    const unsigned char rgba[] = {255, 0, 0,   255, 0,   255, 0,   255,
+                                  0,   0, 255, 255, 255, 255, 255, 255};
+    EBGfxTexture* texture = EBGfxTextureLoadFromMemory(rgba, 2, 2);
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->fileName[0], '\0');
+    DrawTextured(texture, 0.0f, 0.0f);
+    ExpectCorners(kRed, kGreen, kBlue, kWhite);
+    EBGfxTextureUnload(texture);
+    EXPECT_EQ(EBGfxTextureLoadFromMemory(nullptr, 2, 2), nullptr);
+    EXPECT_EQ(EBGfxTextureLoadFromMemory(rgba, 0, 2), nullptr);
+}
+
+TEST_F(GraphicsTexture, UndecodableFilesGiveNoTexture) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("eb-texture-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string garbage = (folder / "garbage.png").string();
+    std::ofstream(garbage) << "this is not an image";
+    EXPECT_EQ(EBGfxTextureLoad(garbage.c_str()), nullptr);
+    EXPECT_EQ(EBGfxTextureLoad((folder / "missing.png").string().c_str()), nullptr);
+    EXPECT_EQ(EBGfxTextureLoad(std::string(256, 'a').c_str()), nullptr);
+    EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+}
+
+TEST_F(GraphicsTexture, ModesAndUnsupportedCalls) {
+    testing::internal::CaptureStdout();
+    EBGfxSetTextureMode(5);
+    EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
+    EBGfxSaveTextureToFile(texture, "out.png");
+    EBGfxSaveTextureToFile(nullptr, "out.png");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Unsupported texture mode!\n"
+              "EBGfxSaveTextureToFile not supported in the OpenGL version of the Ember "
+              "Engine!\n");
+    EBGfxTextureSet(texture, 0.0f, 0.0f);
+    EBGfxSetTextureMode(1);
+    EBGfxTextureSet(nullptr, 0.0f, 0.0f);
+    EBGfxTextureUnload(texture);
+    EBGfxTextureUnload(nullptr);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+}
+
+TEST_F(GraphicsTexture, PrintDrawsRealTextAtItsBaseline) {
+    const unsigned font = EBGfxCreateFont("Arial", 20, true, false);
+    ASSERT_NE(font, 0u);
+    EBGfxSetRenderMode(1);
+    EBGfxPrint(font, "H%d", -60, -10, 1.0f, 0.0f, 0.0f, 1);
+    const Frame f = Read();
+    // Glyphs sit above the baseline (screen row 55), starting at column 20.
+    int red = 0;
+    for (int y = 35; y < 56; ++y) {
+        for (int x = 20; x < 50; ++x) {
+            red += (f.At(x, y) >> 24) > 128 && ((f.At(x, y) >> 16) & 0xFF) < 64 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 30);
+    EXPECT_LT(f.CountNot(kBlack), 400);
+    EXPECT_EQ(EBGfxGetRenderMode(), 1);  // the caller's mode comes back
+
+    EBSysFrameEnd();
+    EBSysFrameStart();
+    EBGfxPrint(font, "outside", 500, 0, 1.0f, 1.0f, 1.0f);
+    EBGfxPrint(font, nullptr, 0, 0, 1.0f, 1.0f, 1.0f);
+    EXPECT_EQ(Read().CountNot(kBlack), 0);
+    EBGfxDestroyFont(font);
+    EBGfxPrint(font, "gone", 0, 0, 1.0f, 1.0f, 1.0f);
+    EXPECT_EQ(Read().CountNot(kBlack), 0);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+}

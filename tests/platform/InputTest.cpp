@@ -1,0 +1,122 @@
+#include <SDL2/SDL_keycode.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/EBInput.h"
+#include "platform/EBKeyMap.h"
+
+namespace {
+constexpr unsigned char kLeftButton = 0x01;
+constexpr unsigned char kKeyA = 0x41;
+constexpr unsigned char kSpace = 0x20;
+
+// What the scripted source reports on the next update.
+struct Script {
+    bool leftDown = false;
+    bool aDown = false;
+    int cursorX = 0;
+    int cursorY = 0;
+} g_script;
+
+void ScriptedSource(EBInputSnapshot& snapshot) {
+    std::memset(snapshot.keys, 0, sizeof(snapshot.keys));
+    snapshot.keys[kLeftButton] = g_script.leftDown ? 0x80 : 0x00;
+    // Only bit 7 means down: the low toggle bit alone must read as up.
+    snapshot.keys[kKeyA] = g_script.aDown ? 0x81 : 0x01;
+    snapshot.cursorX = g_script.cursorX;
+    snapshot.cursorY = g_script.cursorY;
+}
+
+class ScriptedInput : public testing::Test {
+protected:
+    void SetUp() override {
+        g_script = Script{};
+        EBInputSetSource(&ScriptedSource);
+        EBInputReset();
+    }
+    void TearDown() override { EBInputSetSource(nullptr); }
+
+    static void Frame(bool a, bool left, int x = 0, int y = 0) {
+        g_script.aDown = a;
+        g_script.leftDown = left;
+        g_script.cursorX = x;
+        g_script.cursorY = y;
+        EBInputUpdate();
+    }
+};
+}  // namespace
+
+TEST_F(ScriptedInput, PressHoldReleaseAcrossSnapshots) {
+    Frame(true, false);
+    EXPECT_TRUE(EBInputCheckCurr(kKeyA));
+    EXPECT_FALSE(EBInputCheckPrev(kKeyA));
+    EXPECT_TRUE(EBInputCheckTriggered(kKeyA));
+    EXPECT_FALSE(EBInputCheckReleased(kKeyA));
+
+    Frame(true, true);  // held: current and previous, neither triggered nor released
+    EXPECT_TRUE(EBInputCheckCurr(kKeyA));
+    EXPECT_TRUE(EBInputCheckPrev(kKeyA));
+    EXPECT_FALSE(EBInputCheckTriggered(kKeyA));
+    EXPECT_FALSE(EBInputCheckReleased(kKeyA));
+    EXPECT_TRUE(EBInputCheckTriggered(kLeftButton));
+
+    Frame(false, true);
+    EXPECT_FALSE(EBInputCheckCurr(kKeyA));
+    EXPECT_TRUE(EBInputCheckReleased(kKeyA));
+    EXPECT_FALSE(EBInputCheckTriggered(kLeftButton));
+
+    Frame(false, false);
+    EXPECT_FALSE(EBInputCheckReleased(kKeyA));
+    EXPECT_TRUE(EBInputCheckReleased(kLeftButton));
+    EXPECT_FALSE(EBInputCheckCurr(kSpace));
+}
+
+TEST_F(ScriptedInput, ResetMakesHeldKeysTriggerAgain) {
+    Frame(true, true, 30, 40);
+    Frame(true, true, 35, 38);
+    EXPECT_FALSE(EBInputCheckTriggered(kKeyA));
+    int dx = 0, dy = 0;
+    EBInputGetCursorPositionDelta(dx, dy);
+    EXPECT_EQ(dx, 5);
+    EXPECT_EQ(dy, -2);
+
+    EBInputReset();
+    EXPECT_FALSE(EBInputCheckCurr(kKeyA));
+    EXPECT_FALSE(EBInputCheckPrev(kKeyA));
+    Frame(true, true, 35, 38);
+    EXPECT_TRUE(EBInputCheckTriggered(kKeyA));
+    EXPECT_TRUE(EBInputCheckTriggered(kLeftButton));
+    // The first delta after a reset is the whole position.
+    EBInputGetCursorPositionDelta(dx, dy);
+    EXPECT_EQ(dx, 35);
+    EXPECT_EQ(dy, 38);
+}
+
+TEST_F(ScriptedInput, WindowedCursorIsNotClampedToTheWindow) {
+    Frame(false, false, -12, 5000);
+    int x = 0, y = 0;
+    EBInputGetCursorPosition(x, y);
+    EXPECT_EQ(x, -12);
+    EXPECT_EQ(y, 5000);
+}
+
+TEST(InputKeyMap, SdlKeysBecomeVirtualKeyCodes) {
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_a), 0x41);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_p), 0x50);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_z), 0x5A);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_0), 0x30);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_9), 0x39);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_RETURN), 0x0D);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_ESCAPE), 0x1B);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_SPACE), 0x20);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_BACKSPACE), 0x08);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_TAB), 0x09);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_LEFT), 0x25);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_DOWN), 0x28);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_F1), 0x70);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_F12), 0x7B);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_KP_7), 0x67);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_RSHIFT), 0xA1);
+    EXPECT_EQ(EBVirtualKeyFromKeycode(SDLK_UNKNOWN), 0);
+}

@@ -1,0 +1,166 @@
+#include <GL/gl.h>
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/EBGfxDebug.h"
+#include "platform/EBGraphics.h"
+#include "platform/EBInput.h"
+#include "platform/EBSystem.h"
+#include "support/FatalCatcher.h"
+#include "tests/platform/PlatformTestSupport.h"
+
+using namespace PlatformTest;
+using TestSupport::FatalMessageOf;
+
+namespace {
+class SystemWindow : public WindowTest {};
+
+void PushWindowClose() {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    event.window.windowID = SDL_GetWindowID(static_cast<SDL_Window*>(EBSysGetWindowHandle()));
+    SDL_PushEvent(&event);
+}
+}  // namespace
+
+TEST(SystemStartUp, PrintsTheBannerAndOpensTheTitledWindow) {
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 1, 60, nullptr), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Ember Engine version: 3.05\n\nGraphics: OpenGL\n");
+    auto* window = static_cast<SDL_Window*>(EBSysGetWindowHandle());
+    ASSERT_NE(window, nullptr);
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Ember Engine");
+    EXPECT_STREQ(SDL_GetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS), "0");
+    EXPECT_EQ(EBSysSetWindowTitle("Fleetwing"), 1);
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Fleetwing");
+    EXPECT_EQ(EBSysDoesWindowExist(), 1);
+    EXPECT_EQ(EBGetWindowWidth(), 160);
+    EXPECT_EQ(EBGetWindowHeight(), 90);
+    EXPECT_EQ(EBGfxGetRenderMode(), 1);
+    EBSysExit();
+    EXPECT_EQ(EBSysDoesWindowExist(), 0);
+    EXPECT_EQ(EBSysGetWindowHandle(), nullptr);
+    unsigned char pixel[4];
+    EXPECT_FALSE(EBGfxReadPixels(0, 0, 1, 1, pixel));
+}
+
+TEST(SystemStartUp, NoDisplayEndsWithAClearMessage) {
+    const char* previous = std::getenv("SDL_VIDEODRIVER");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("SDL_VIDEODRIVER", "no-such-display", 1);
+    testing::internal::CaptureStderr();
+    const std::string message =
+        FatalMessageOf([] { EBSysInit(nullptr, 1, 160, 90, 0, 60, nullptr); });
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EBSysExit();
+    if (previous != nullptr) {
+        setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    EXPECT_NE(message.find("cannot start the video system"), std::string::npos) << message;
+    EXPECT_NE(message.find("SDL_VIDEODRIVER=offscreen"), std::string::npos) << message;
+    EXPECT_EQ(printed, message);
+}
+
+TEST_F(SystemWindow, QuitAndCloseClearTheWindowFlag) {
+    EBSysUpdate();
+    EXPECT_EQ(EBSysDoesWindowExist(), 1);
+    PushWindowClose();
+    EBSysFrameEnd();
+    EXPECT_EQ(EBSysDoesWindowExist(), 0);
+
+    EBSysExit();
+    ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 0, 60, nullptr), 1);
+    EXPECT_EQ(EBSysDoesWindowExist(), 1);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    EBSysUpdate();
+    EXPECT_EQ(EBSysDoesWindowExist(), 0);
+}
+
+TEST_F(SystemWindow, CursorVisibilityFollowsTheDisplayCounter) {
+    EXPECT_EQ(EBInputShowCursor(0), -1);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+    EXPECT_EQ(EBInputShowCursor(0), -2);
+    EXPECT_EQ(EBInputShowCursor(1), -1);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+    EXPECT_EQ(EBInputShowCursor(1), 0);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+}
+
+TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {
+    glEnable(0x1234);  // not a capability: GL_INVALID_ENUM
+    testing::internal::CaptureStdout();
+    const std::string message = FatalMessageOf([] { EBSysFrameEnd(); });
+    const std::string printed = testing::internal::GetCapturedStdout();
+    const std::string expected =
+        "CHECK_GL_ERROR:\nLine: 1002\nFunc: EBGfxEnd\nFile: ..\\..\\src\\EBGraphics\n"
+        "Code: 0x00000500\nMesg: \n"
+        "HALT:\nLine: 1002\nFunc: EBGfxEnd\nFile: ..\\..\\src\\EBGraphics\n\n";
+    EXPECT_EQ(printed, expected);
+    EXPECT_EQ(message, expected);
+}
+
+TEST(GraphicsReports, HaltTextsNameLineFunctionAndFile) {
+    EXPECT_EQ(EBInternal::FormatHalt(770, "EBGfxInit", "Mesg: fail to initialize GLEW!!"),
+              "HALT:\nLine: 770\nFunc: EBGfxInit\nFile: ..\\..\\src\\EBGraphics\n"
+              "Mesg: fail to initialize GLEW!!\n");
+    EXPECT_EQ(EBInternal::FormatGLError(2650, "SetProjectionAndViewMatrices", 0x502),
+              "CHECK_GL_ERROR:\nLine: 2650\nFunc: SetProjectionAndViewMatrices\n"
+              "File: ..\\..\\src\\EBGraphics\nCode: 0x00000502\nMesg: \n");
+    testing::internal::CaptureStdout();
+    const std::string message = FatalMessageOf(
+        [] { EBInternal::Halt(773, "EBGfxInit", "Mesg: OpenGL 2.0 is not supported!!"); });
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), message);
+    EXPECT_EQ(message,
+              "HALT:\nLine: 773\nFunc: EBGfxInit\nFile: ..\\..\\src\\EBGraphics\n"
+              "Mesg: OpenGL 2.0 is not supported!!\n");
+}
+
+TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
+    EBFrameRateControllerInit(0);
+    EXPECT_EQ(EBFrameRateControllerGetFrameTime(), 0.0);
+    EBFrameRateControllerStart();
+    EBFrameRateControllerEnd();  // no minimum: returns after one reading
+    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 1u);
+
+    EBFrameRateControllerInit(200);
+    EXPECT_DOUBLE_EQ(EBFrameRateControllerGetFrameTime(), 0.005);
+    EBFrameRateControllerStart();
+    EBFrameRateControllerEnd();
+    EBFrameRateControllerEnd();
+    EXPECT_GE(EBFrameRateControllerGetFrameTime(), 0.005);
+    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 2u);
+    EBFrameRateControllerReset();
+    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 0u);
+    EXPECT_DOUBLE_EQ(EBFrameRateControllerGetFrameTime(), 0.005);
+
+    // The engine's value: the minimum is far below one counter tick.
+    EBFrameRateControllerInit(2147483647);
+    EXPECT_LT(EBFrameRateControllerGetFrameTime(), 1e-9);
+}
+
+TEST(ShaderSources, AreOneLineWithTheirExactLengths) {
+    const std::string sources[] = {EBGfxColorVertexShaderSource, EBGfxTextureVertexShaderSource,
+                                   EBGfxColorFragmentShaderSource,
+                                   EBGfxTextureFragmentShaderSource};
+    EXPECT_EQ(sources[0].size(), 450u);
+    EXPECT_EQ(sources[1].size(), 485u);
+    EXPECT_EQ(sources[2].size(), 715u);
+    EXPECT_EQ(sources[3].size(), 1249u);
+    for (const std::string& source : sources) {
+        EXPECT_EQ(source.find('\n'), std::string::npos);
+        EXPECT_EQ(source.back(), '}');
+    }
+    EXPECT_EQ(sources[0].substr(0, 23), "uniform mat4 uPMatrix;\t");
+    EXPECT_EQ(sources[0].find("uniform mat4 uVMatrix;"), 22u + 22u);
+    EXPECT_EQ(sources[2].substr(0, 29), "/*precision mediump float;\t*/");
+    EXPECT_EQ(sources[2].find("uniform vec4 uBlendColor;"), 29u + 20u);
+}

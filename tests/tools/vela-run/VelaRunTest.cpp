@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/EBImageFile.h"
+#include "support/Json.h"
+#include "support/TempFolder.h"
+
+using TestSupport::Json;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string output;  // standard output and error together
+};
+
+// Runs the real runner in its own process, as scene authors and CI do.
+Result RunVelaRun(const std::string& arguments, const std::string& home) {
+    const std::string command =
+        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
+    Result result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        result.output.append(buffer, n);
+    }
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return result;
+}
+
+Json ReadJson(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return Json::Parse(text.str());
+}
+
+const std::string kFixtureAssets = FLEETWING_SOURCE_DIR "/tests/tools/vela-run/data";
+
+struct VelaRunTest : testing::Test {
+    TestSupport::TempFolder work;
+    std::string Out(const std::string& name) const { return work.Path() + "/" + name; }
+    std::string Run(const std::string& extra, int expectedStatus = 0) {
+        Result result = RunVelaRun(
+            "--assets " + kFixtureAssets + " --scene scenes/fixture " + extra, work.Path());
+        EXPECT_EQ(result.status, expectedStatus) << result.output;
+        return result.output;
+    }
+};
+
+}  // namespace
+
+TEST_F(VelaRunTest, DumpsTheSceneInTreeOrderAtTheFramesAskedFor) {
+    const std::string input =
+        work.Write("input.txt", "# cursor moves\n1\tmove\t100\t-50\n3\tmove\t-200\t75\n");
+    const std::string log = Run("--frames 4 --input " + input + " --dump " + Out("end.json") +
+                                " --dump-at 2:" + Out("two.json"));
+    EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos);
+
+    const Json two = ReadJson(Out("two.json"));
+    EXPECT_EQ(two["frame"].number, 2);
+    EXPECT_EQ(two["cursor"][0].number, 100);
+    EXPECT_EQ(two["cursor"][1].number, -50);
+
+    const Json end = ReadJson(Out("end.json"));
+    EXPECT_EQ(end["frame"].number, 4);
+    EXPECT_EQ(end["scene"].text, "scenes/fixture");
+    EXPECT_FALSE(end["paused"].boolean);
+    EXPECT_EQ(end["timeScale"].number, 1);
+    EXPECT_EQ(end["cursor"][0].number, -200);
+    const Json& entities = end["entities"];
+    ASSERT_EQ(entities.items.size(), 4u);
+    EXPECT_EQ(entities[0]["path"].text, "Base");
+    EXPECT_EQ(entities[1]["path"].text, "Base/Arm");
+    EXPECT_EQ(entities[2]["path"].text, "Base/Arm/Hand");
+    EXPECT_EQ(entities[3]["path"].text, "Loose");
+    EXPECT_EQ(entities[0]["tags"].items.size(), 2u);
+    EXPECT_EQ(entities[0]["tags"][0].text, "ground");
+    EXPECT_EQ(entities[0]["components"][0]["type"].text, "Transform");
+    // Hand: (5, 0) scaled by Arm's 2 and moved 10 along x is (20, 0) in Base, which turns it
+    // a quarter to (0, 20) and moves it to (100, -30).
+    EXPECT_NEAR(entities[2]["world"][0].number, 100.0, 1e-3);
+    EXPECT_NEAR(entities[2]["world"][1].number, -30.0, 1e-3);
+    EXPECT_EQ(entities[3]["position"][0].number, -20);
+    EXPECT_EQ(entities[3]["rotation"].number, 0);
+}
+
+TEST_F(VelaRunTest, ScreenshotsAreTheWholePicture) {
+    Run("--frames 3 --screenshot 2:" + Out("two.png"));
+    std::vector<unsigned char> pixels;
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(EBImageLoadPNG(Out("two.png").c_str(), pixels, width, height));
+    EXPECT_EQ(width, 1600);
+    EXPECT_EQ(height, 900);
+    // Nothing in the fixture draws: every pixel is the opaque black background.
+    for (std::size_t i = 0; i < pixels.size(); i += 4) {
+        ASSERT_EQ(pixels[i] + pixels[i + 1] + pixels[i + 2], 0) << "pixel " << i / 4;
+        ASSERT_EQ(pixels[i + 3], 255);
+    }
+}
+
+TEST_F(VelaRunTest, MalformedInputStopsBeforeTheEngineStarts) {
+    const std::string input = work.Write("bad.txt", "1\tmove\t0\t0\n\n2\tpress\tp\n");
+    const std::string output = Run("--frames 2 --input " + input, 2);
+    EXPECT_NE(output.find(input + ":3: unknown command 'press'"), std::string::npos) << output;
+    EXPECT_EQ(output.find("Ember Engine"), std::string::npos);
+}
+
+TEST_F(VelaRunTest, HelpAndBadOptions) {
+    Result help = RunVelaRun("--help", work.Path());
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("--dump-at N:FILE"), std::string::npos);
+    Result bad = RunVelaRun("--frames none", work.Path());
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.output.find("Usage: vela-run"), std::string::npos);
+}
+
+TEST_F(VelaRunTest, AMissingSceneEndsWithTheLoadersMessage) {
+    Result result =
+        RunVelaRun("--assets " + kFixtureAssets + " --scene scenes/none --frames 1", work.Path());
+    EXPECT_NE(result.status, 0);
+    EXPECT_NE(result.output.find("Failed to load Scene scenes/none"), std::string::npos);
+}
