@@ -2,6 +2,10 @@
 #include <array>
 
 #include "engine/entity/Entity.h"
+#include "engine/physics/CircleCollider.h"
+#include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/RectCollider.h"
+#include "engine/physics/StaticBody2D.h"
 #include "engine/scene/Resources.h"
 
 namespace VelaEngine {
@@ -19,7 +23,12 @@ Component* Make(Entity& owner) {
 }
 
 // Each engine component joins this table as it is written.
-constexpr std::array<EngineComponentType, 0> kEngineTypes{};
+constexpr std::array<EngineComponentType, 4> kEngineTypes{{
+    {"DynamicBody2D", &Make<DynamicBody2D>},
+    {"StaticBody2D", &Make<StaticBody2D>},
+    {"CircleCollider", &Make<Collision::CircleCollider>},
+    {"RectCollider", &Make<Collision::RectCollider>},
+}};
 }  // namespace
 
 Component* Resources::CreateEngineComponent(const std::string& typeName, Entity& owner) {
