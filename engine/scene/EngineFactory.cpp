@@ -1,6 +1,8 @@
 // The engine's own component types, compared by exact name in table order.
 #include <array>
 
+#include "engine/animation/Animation.h"
+#include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
 #include "engine/scene/Resources.h"
 
@@ -19,7 +21,11 @@ Component* Make(Entity& owner) {
 }
 
 // Each engine component joins this table as it is written.
-constexpr std::array<EngineComponentType, 0> kEngineTypes{};
+constexpr std::array<EngineComponentType, 2> kEngineTypes{{
+
+    {"Animation", &Make<Mecanim::Animation>},
+    {"AudioSource", &Make<Audio::AudioSource>},
+}};
 }  // namespace
 
 Component* Resources::CreateEngineComponent(const std::string& typeName, Entity& owner) {
