@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,7 +12,10 @@
 #include "engine/entity/Entity.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/Resources.h"
+#include "engine/scene/SceneManager.h"
+#include "support/EngineRun.h"
 #include "support/FatalCatcher.h"
+#include "support/TempFolder.h"
 
 using namespace VelaEngine;
 using Mecanim::Animation;
@@ -248,4 +253,34 @@ TEST(EngineFactory, MakesAnimationsAndAudioSourcesByTheirExactNames) {
     EXPECT_EQ(resources.CreateEngineComponent("AudioSource ", *entity), nullptr);
     EXPECT_EQ(entity->GetComponents().size(), 3u);
     Resources::Release();
+}
+
+namespace {
+Component* RecorderFactory(const std::string& type, Entity& owner) {
+    return type == "Recorder" ? owner.AddComponent<Recorder>("Recorder") : nullptr;
+}
+}  // namespace
+
+TEST(AnimationInAScene, AClipWrittenInTheSceneFilePlaysFromTheFirstFrame) {
+    TestSupport::TempFolder assets;
+    assets.Write("scenes/flag.scene",
+                 "Entity\tFlag\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tRecorder\n\tAnimation\n"
+                 "\t\tloop\tt\n\t\tclip\t0.05\t0\tRecorder\tmark:a\t0.02\tRecorder\tmark:b\n");
+    TestSupport::EngineOptions options;
+    options.assets = assets.Path();
+    options.firstScene = "scenes/flag";
+    options.factory = RecorderFactory;
+    testing::internal::CaptureStdout();
+    TestSupport::StartEngine(options);
+    TestSupport::RunFrames(2);
+    testing::internal::GetCapturedStdout();
+
+    Entity& flag = *SceneManagement::SceneManager::Get().GetCurrentScene()->GetRoots().front();
+    const Animation* animation = flag.GetComponent<Animation>();
+    ASSERT_NE(animation, nullptr);
+    EXPECT_TRUE(animation->IsLooping());
+    EXPECT_EQ(animation->GetClip().GetKeyframes().size(), 2u);
+    EXPECT_EQ(flag.GetComponent<Recorder>()->received,
+              (std::vector<std::string>{"mark:a", "mark:a", "mark:b"}));
+    EXPECT_FLOAT_EQ(animation->GetTime(), 2.0f / 60.0f);
 }
