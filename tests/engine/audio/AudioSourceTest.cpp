@@ -228,13 +228,6 @@ TEST_F(AudioSourcePlayback, ADestroyedSourceIsForgottenAndItsSoundPlaysOn) {
     EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep);
 }
 
-TEST(AudioSource, PlayNeedsTheAudioManager) {
-    auto entity = Entity::Create("Speaker");
-    AudioSource* source = entity->AddComponent<AudioSource>();
-    EXPECT_EQ(FatalMessageOf([&] { source->Play(); }),
-              "Assertion in VEDebug.cpp line 35: AudioManager not Instantiated");
-}
-
 namespace {
 
 // A scene with a source that plays on waking and one that waits to be told.
