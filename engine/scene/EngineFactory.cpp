@@ -1,6 +1,6 @@
 // The engine's own component types, compared by exact name in table order.
-#include <array>
-
+#include "engine/animation/Animation.h"
+#include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
@@ -23,12 +23,14 @@ Component* Make(Entity& owner) {
 }
 
 // Each engine component joins this table as it is written.
-constexpr std::array<EngineComponentType, 4> kEngineTypes{{
+constexpr EngineComponentType kEngineTypes[] = {
     {"DynamicBody2D", &Make<DynamicBody2D>},
     {"StaticBody2D", &Make<StaticBody2D>},
     {"CircleCollider", &Make<Collision::CircleCollider>},
     {"RectCollider", &Make<Collision::RectCollider>},
-}};
+    {"Animation", &Make<Mecanim::Animation>},
+    {"AudioSource", &Make<Audio::AudioSource>},
+};
 }  // namespace
 
 Component* Resources::CreateEngineComponent(const std::string& typeName, Entity& owner) {
