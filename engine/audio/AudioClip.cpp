@@ -13,7 +13,7 @@ void ReportFailure(const std::string& path, const std::string& reason) {
 }
 }  // namespace
 
-AudioClip::AudioClip(const std::string& path) {
+AudioClip::AudioClip(const std::string& path) : path_(path) {
     EBSoundSystem* system = AudioManager::Get().GetSystem();
     if (system == nullptr) {
         // Nothing can be decoded without a device, but a missing file is still worth telling.

@@ -18,9 +18,12 @@ public:
 
     // Null for a silent clip.
     EBSound* GetSound() const { return sound_; }
+    // The file it was made from, silent or not.
+    const std::string& GetPath() const { return path_; }
 
 private:
     EBSound* sound_ = nullptr;
+    std::string path_;
 };
 
 }  // namespace VelaEngine::Audio

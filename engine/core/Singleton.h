@@ -11,11 +11,16 @@ namespace VelaEngine {
 template <class T>
 class Singleton {
 public:
-    virtual ~Singleton() = default;
+    virtual ~Singleton() {
+        if (instance_ == this) {
+            instance_ = nullptr;
+        }
+    }
 
     static void Create() {
         Assert(Holder() == nullptr, "Can only instantiate Singleton once");
         Holder() = std::make_shared<T>();
+        instance_ = Holder().get();
     }
 
     // Every use of a service goes through here: no instance is fatal.
@@ -27,7 +32,9 @@ public:
         return *instance;
     }
 
-    static bool Exists() { return Holder() != nullptr; }
+    // Also right while the holders are destroyed at exit, when a component that outlives a
+    // service (one held by the resource cache) asks whether it may still call it.
+    static bool Exists() { return instance_ != nullptr; }
 
     // Ends the service early; tests and tools use it to start again in one process.
     static void Release() { Holder().reset(); }
@@ -35,6 +42,8 @@ public:
 private:
     // Defined once per service in ServiceHolders.cpp, where the holders' order is fixed.
     static std::shared_ptr<T>& Holder();
+    // Plain data, so it stays readable after the holder itself is gone.
+    static inline const Singleton* instance_ = nullptr;
 };
 
 }  // namespace VelaEngine

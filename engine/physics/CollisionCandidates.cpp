@@ -1,8 +1,13 @@
 #include "engine/physics/CollisionCandidates.h"
 
+#include "engine/entity/EntityPasses.h"
+#include "engine/physics/Collider.h"
+#include "engine/physics/RigidBody2D.h"
+
 namespace VelaEngine {
 
-// Colliders and bodies are not written yet, so no entity can be a candidate.
-void GatherPhysicsCandidates(Entity&, std::vector<Entity*>&) {}
+void GatherPhysicsCandidates(Entity& root, std::vector<Entity*>& candidates) {
+    GatherCollisionCandidates<Collision::Collider, RigidBody2D>(root, candidates);
+}
 
 }  // namespace VelaEngine

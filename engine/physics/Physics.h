@@ -11,7 +11,6 @@ public:
     void Init(const Vector2& gravity) { SetGravity(gravity); }
     Vector2& GetGravity() { return gravity_; }
     void SetGravity(const Vector2& gravity) {
-        
         gravity_.x = gravity.x;
         gravity_.y = gravity.y;
     }

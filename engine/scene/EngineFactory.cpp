@@ -1,10 +1,16 @@
 // The engine's own component types, compared by exact name in table order.
+#include "engine/animation/Animation.h"
+#include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
 #include "engine/graphics/AnimatedImage.h"
 #include "engine/graphics/Camera.h"
 #include "engine/graphics/Canvas.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
+#include "engine/physics/CircleCollider.h"
+#include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/RectCollider.h"
+#include "engine/physics/StaticBody2D.h"
 #include "engine/scene/Resources.h"
 
 namespace VelaEngine {
@@ -23,13 +29,17 @@ Component* Make(Entity& owner) {
 
 // Each engine component joins this table as it is written.
 constexpr EngineComponentType kEngineTypes[] = {
-    {"Image", Make<Graphics::Image>},
-    {"AnimatedImage", Make<Graphics::AnimatedImage>},
-    {"Canvas", Make<Graphics::Canvas>},
-
-    {"Camera", Make<Camera>},
-
-    {"ParticleSystem", Make<Graphics::ParticleSystem>},
+    {"Image", &Make<Graphics::Image>},
+    {"AnimatedImage", &Make<Graphics::AnimatedImage>},
+    {"Canvas", &Make<Graphics::Canvas>},
+    {"DynamicBody2D", &Make<DynamicBody2D>},
+    {"StaticBody2D", &Make<StaticBody2D>},
+    {"CircleCollider", &Make<Collision::CircleCollider>},
+    {"RectCollider", &Make<Collision::RectCollider>},
+    {"Camera", &Make<Camera>},
+    {"Animation", &Make<Mecanim::Animation>},
+    {"ParticleSystem", &Make<Graphics::ParticleSystem>},
+    {"AudioSource", &Make<Audio::AudioSource>},
 };
 }  // namespace
 

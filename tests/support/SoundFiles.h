@@ -11,27 +11,9 @@
 #include <string>
 #include <thread>
 
+#include "support/TempFolder.h"
+
 namespace TestSupport {
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fleetwing-XXXXXX");
-        path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
 
 namespace Detail {
 inline void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) {

@@ -24,6 +24,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return path_; }
+    // The path of a file below the folder (nothing is created).
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
 
     // Writes `text` to a file below the folder, creating the folders on the way.
     std::string Write(const std::string& relative, const std::string& text) const {

@@ -2,7 +2,7 @@
 
 #include "engine/entity/Component.h"
 #include "engine/entity/VelaBehavior.h"
-#include "tools/vela-run/GraphicsDump.h"
+#include "tools/vela-run/DumpFields.h"
 
 namespace VelaRun {
 
@@ -10,10 +10,12 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json) {
     json.Key("type");
     json.String(component.GetTypeName());
     if (dynamic_cast<const VelaEngine::VelaBehavior*>(&component) != nullptr) {
-        json.Key("enabled");
-        json.Bool(component.IsEnabled());
+        BoolField(json, "enabled", component.IsEnabled());
+        return;
     }
-    DumpGraphics(component, json);
+    // Each family writes what it knows; the first that knows the component wins.
+    DumpPhysicsComponent(component, json) || DumpAudioAnimationComponent(component, json) ||
+        DumpGraphicsComponent(component, json);
 }
 
 }  // namespace VelaRun

@@ -1,10 +1,10 @@
-#include "tools/vela-run/GraphicsDump.h"
-
 #include "engine/graphics/AnimatedImage.h"
 #include "engine/graphics/Canvas.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
+#include "tools/vela-run/ComponentDump.h"
+#include "tools/vela-run/DumpFields.h"
 
 namespace VelaRun {
 
@@ -18,10 +18,8 @@ void DumpImage(const Image& image, JsonWriter& json) {
     } else {
         json.Null();
     }
-    json.Key("w");
-    json.Number(image.GetWidth());
-    json.Key("h");
-    json.Number(image.GetHeight());
+    NumberField(json, "w", image.GetWidth());
+    NumberField(json, "h", image.GetHeight());
     const Color& tint = image.GetTint();
     json.Key("tint");
     json.BeginArray();
@@ -30,36 +28,32 @@ void DumpImage(const Image& image, JsonWriter& json) {
     json.Number(tint.b);
     json.Number(tint.a);
     json.EndArray();
-    json.Key("flipX");
-    json.Bool(image.GetFlipX());
-    json.Key("flipY");
-    json.Bool(image.GetFlipY());
-}
-
-void DumpSheet(const AnimatedImage& image, JsonWriter& json) {
-    json.Key("frame");
-    json.Number(image.GetFrame());
-    json.Key("cols");
-    json.Number(image.GetCols());
-    json.Key("rows");
-    json.Number(image.GetRows());
+    BoolField(json, "flipX", image.GetFlipX());
+    BoolField(json, "flipY", image.GetFlipY());
 }
 }  // namespace
 
-void DumpGraphics(const VelaEngine::Component& component, JsonWriter& json) {
+bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& json) {
     if (const auto* image = dynamic_cast<const Image*>(&component)) {
         DumpImage(*image, json);
         if (const auto* sheet = dynamic_cast<const AnimatedImage*>(image)) {
-            DumpSheet(*sheet, json);
+            NumberField(json, "frame", sheet->GetFrame());
+            NumberField(json, "cols", sheet->GetCols());
+            NumberField(json, "rows", sheet->GetRows());
         }
-    } else if (const auto* canvas = dynamic_cast<const Canvas*>(&component)) {
+        return true;
+    }
+    if (const auto* canvas = dynamic_cast<const Canvas*>(&component)) {
         json.Key("renderMode");
         json.String(canvas->GetRenderMode() == Canvas::kScreenSpace ? "ScreenSpace"
                                                                     : "CameraSpace");
-    } else if (const auto* particles = dynamic_cast<const ParticleSystem*>(&component)) {
-        json.Key("particles");
-        json.Number(static_cast<double>(particles->GetParticles().size()));
+        return true;
     }
+    if (const auto* particles = dynamic_cast<const ParticleSystem*>(&component)) {
+        NumberField(json, "particles", static_cast<double>(particles->GetParticles().size()));
+        return true;
+    }
+    return false;
 }
 
 }  // namespace VelaRun

@@ -1,6 +1,9 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,13 +11,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "engine/core/FrontEnd.h"
 #include "engine/persistence/DataStore.h"
 #include "engine/persistence/RecordPaths.h"
+#include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
+#include "engine/persistence/SafeFile.h"
 #include "support/FatalCatcher.h"
+#include "tests/engine/persistence/RecordVersions.h"
 
 using namespace VelaEngine;
 namespace fs = std::filesystem;
@@ -127,7 +134,8 @@ TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestart) {
 }
 
 TEST_F(RecordsTest, CarriageReturnsAndBlankLinesAreIgnored) {
-    WriteFile(RecordPath(), "\r\n\nplaneSkin\t3\r\n\r\n\r\nvolume\t0.25\r\nshortestTime\t4.5");
+    WriteFile(RecordPath(),
+              "\r\n\nplaneSkin\t3\r\n\r\n\r\nvolume\t0.25\r\nshortestTime\t4.5\r\n\n\r\n");
     Records::Get().Init("records");
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
     EXPECT_EQ(Records::Get().GetFloat("volume", 0.0f), 0.25f);
@@ -283,4 +291,97 @@ TEST_F(RecordsTest, TheHomeFolderFallsBackToUserProfileThenTheAccount) {
     const std::string account = HomeFolder();
     EXPECT_FALSE(account.empty());
     EXPECT_TRUE(fs::is_directory(account)) << account;
+}
+
+TEST_F(RecordsTest, AMissingOrUnreadableFileStartsEmptyWithoutAWord) {
+    testing::internal::CaptureStdout();
+    Records::Get().Init("records");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 6), 6);
+    // A folder where the file should be cannot be read as one.
+    fs::create_directories(RecordPath());
+    Restart();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(Records::Get().GetFloat("volume", 0.75f), 0.75f);
+    EXPECT_TRUE(Records::Get().GetBool("foundstar1_1", true));
+}
+
+namespace {
+// Starts the saving program on versions from `firstVersion` on, its log silenced. `ready`
+// becomes the end of a pipe that yields one byte once the child has begun saving.
+pid_t StartSaver(long firstVersion, int& ready) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        return -1;
+    }
+    const int silence = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    std::string program = RECORD_SAVER_PATH;
+    std::string first = std::to_string(firstVersion);
+    std::string readyEnd = std::to_string(pipeEnds[1]);
+    char* argv[] = {program.data(), first.data(), readyEnd.data(), nullptr};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(silence, STDOUT_FILENO);
+        close(pipeEnds[0]);
+        execv(argv[0], argv);
+        _exit(127);
+    }
+    close(silence);
+    close(pipeEnds[1]);
+    ready = pipeEnds[0];
+    return pid;
+}
+
+bool AwaitByte(int fd) {
+    pollfd waiting{fd, POLLIN, 0};
+    char byte = 0;
+    return poll(&waiting, 1, 10000) == 1 && read(fd, &byte, 1) == 1;
+}
+}  // namespace
+
+TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
+    constexpr int kKills = 200;
+    std::mt19937 random(7919);
+    // Several saves fit in the longest wait, so kills land before, inside and between them.
+    std::uniform_int_distribution<int> waitMicroseconds(0, 8000);
+    long onDisk = -1;
+    int advanced = 0;
+    for (int round = 0; round < kKills; ++round) {
+        int ready = -1;
+        const pid_t pid = StartSaver(onDisk + 1, ready);
+        ASSERT_GT(pid, 0);
+        const bool started = AwaitByte(ready);
+        close(ready);
+        if (started) {
+            usleep(static_cast<useconds_t>(waitMicroseconds(random)));
+        }
+        kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(started) << "the saver did not start (status " << status << ")";
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
+
+        std::string text;
+        bool truncated = false;
+        if (!ReadFileText(RecordPath(), 1 << 20, text, truncated)) {
+            ASSERT_EQ(onDisk, -1) << "round " << round << ": the record file is gone";
+            continue;
+        }
+        FieldMap values;
+        ParseRecordText(text, values);
+        const long version = RecordVersions::CompleteVersion(values);
+        ASSERT_NE(version, -1) << "round " << round << " left a damaged file of " << text.size()
+                               << " bytes";
+        ASSERT_GE(version, onDisk) << "round " << round << ": an older version came back";
+        advanced += version > onDisk ? 1 : 0;
+        onDisk = version;
+    }
+    // Every save cut short leaves its temporary file beside the record.
+    const auto leftovers =
+        std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
+                      fs::directory_iterator()) -
+        1;
+    std::cout << kKills << " kills, " << advanced << " after a finished save, " << leftovers
+              << " inside a save, " << onDisk + 1 << " versions saved\n";
+    EXPECT_GT(leftovers, 0) << "no kill landed inside a save";
+    EXPECT_GT(advanced, 0) << "no save ever finished";
 }

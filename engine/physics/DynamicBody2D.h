@@ -1,0 +1,62 @@
+#pragma once
+// A body that falls under the world's gravity, carries a velocity, takes impulses and is moved
+// once per frame; it also resolves its own contacts with the frame's collision candidates.
+#include <memory>
+
+#include "engine/entity/Listener.h"
+#include "engine/physics/RigidBody2D.h"
+#include "engine/scene/Vector2.h"
+
+namespace VelaEngine {
+
+class Entity;
+
+namespace Collision {
+class Collider;
+}
+
+class DynamicBody2D : public RigidBody2D {
+public:
+    // Listens to the owner's collision events, then to its physics steps.
+    explicit DynamicBody2D(Entity* owner);
+
+    const char* GetTypeName() const override { return "DynamicBody2D"; }
+    // "gravityScale" (default 1) and "mass" (default 0); the body comes to rest.
+    void Deserialize(const FieldMap& fields) override;
+    std::shared_ptr<Component> Clone(Entity* newOwner) const override;
+
+    // velocity += impulse / mass, with no frame-time factor; nothing while paused.
+    void ApplyImpulse(const Vector2& impulse);
+    // Takes the velocity and replays the last step with it from the previous position;
+    // nothing while paused.
+    void ResolveVelocity(const Vector2& newVelocity);
+    // One semi-implicit Euler step under gravity; nothing while paused.
+    void Step();
+
+    const Vector2& GetVelocity() const { return velocity_; }
+    void SetVelocity(const Vector2& velocity) { velocity_ = velocity; }
+    float GetMass() const { return mass_; }
+    void SetMass(float mass) { mass_ = mass; }
+    float GetGravityScale() const { return gravityScale_; }
+    void SetGravityScale(float scale) { gravityScale_ = scale; }
+    bool IsResolvedThisFrame() const { return resolvedThisFrame_; }
+    const Point2& GetPreviousPosition() const { return previousPosition_; }
+    const Vector2& GetPreviousVelocity() const { return previousVelocity_; }
+
+private:
+    void OnPhysicsStep(const Events::EventBase&) { Step(); }
+    // Tests this body's collider against every candidate of the frame and answers each hit.
+    void OnCollisionCandidates(const Events::EventBase& event);
+    void Answer(Entity& own, Entity& other, const Vector2& newVelocity);
+
+    Point2 previousPosition_;
+    Events::ClassListener<DynamicBody2D> collisionListener_;
+    Vector2 previousVelocity_;
+    Events::ClassListener<DynamicBody2D> stepListener_;
+    float gravityScale_ = 1.0f;
+    float mass_ = 1.0f;
+    bool resolvedThisFrame_ = false;
+    Vector2 velocity_;
+};
+
+}  // namespace VelaEngine

@@ -1,0 +1,286 @@
+#include "engine/animation/Animation.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/core/Clock.h"
+#include "engine/core/Time.h"
+#include "engine/entity/Entity.h"
+#include "engine/scene/FieldMap.h"
+#include "engine/scene/Resources.h"
+#include "engine/scene/SceneManager.h"
+#include "support/EngineRun.h"
+#include "support/FatalCatcher.h"
+#include "support/TempFolder.h"
+
+using namespace VelaEngine;
+using Mecanim::Animation;
+using TestSupport::FatalMessageOf;
+
+namespace {
+
+// Stands in for the components that understand instructions: it keeps every instruction it
+// gets, and the one it got last is what it "shows".
+class Recorder : public Component {
+public:
+    Recorder(Entity* owner, const char* typeName) : Component(owner), typeName_(typeName) {}
+    const char* GetTypeName() const override { return typeName_; }
+    void ApplyInstruction(const std::string& instruction) override {
+        received.push_back(instruction);
+    }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<Recorder>(owner, typeName_);
+    }
+    std::string Shown() const { return received.empty() ? "" : received.back(); }
+
+    std::vector<std::string> received;
+
+private:
+    const char* typeName_;
+};
+
+FieldMap Fields(const std::string& loop, const std::string& clip) {
+    FieldMap fields;
+    fields.Set("loop", loop);
+    fields.Set("clip", clip);
+    return fields;
+}
+
+// One entity with a player on it; frames last a quarter of a second, which every clip time
+// below adds up to exactly.
+class AnimationPlayer : public testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(&clock_);
+        Time::Create();
+        Time::Get().SetFrameRate(4);
+        entity_ = Entity::Create("Flag");
+        image_ = entity_->AddComponent<Recorder>("Image");
+        animation_ = entity_->AddComponent<Animation>();
+    }
+    void TearDown() override {
+        entity_.reset();
+        Time::Release();
+        SetClock(nullptr);
+    }
+
+    // What the main loop does around the entity's update listeners.
+    void RunFrames(int count) {
+        for (int i = 0; i < count; ++i) {
+            Time::Get().FrameStart();
+            entity_->GetUpdateListeners().Invoke(Events::EmptyEvent());
+            Time::Get().FrameEnd();
+        }
+    }
+    void Play(const std::string& loop, const std::string& clip) {
+        animation_->Deserialize(Fields(loop, clip));
+    }
+
+    FixedStepClock clock_;
+    std::shared_ptr<Entity> entity_;
+    Recorder* image_ = nullptr;
+    Animation* animation_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(AnimationPlayer, ReadsLoopAndAppendsTheClipWithoutTouchingTheTime) {
+    Play("t", "1.5\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
+    EXPECT_TRUE(animation_->IsLooping());
+    EXPECT_EQ(animation_->GetClip().GetKeyframes().size(), 2u);
+    RunFrames(1);
+    EXPECT_EQ(animation_->GetTime(), 0.25f);
+
+    // A duration alone adds no keyframe; loop falls back to its default.
+    FieldMap durationOnly;
+    durationOnly.Set("clip", "3");
+    animation_->Deserialize(durationOnly);
+    EXPECT_FALSE(animation_->IsLooping());
+    EXPECT_EQ(animation_->GetClip().GetDuration(), 3.0f);
+    EXPECT_EQ(animation_->GetClip().GetKeyframes().size(), 2u);
+    EXPECT_EQ(animation_->GetTime(), 0.25f);
+}
+
+TEST_F(AnimationPlayer, AMissingClipIsLoggedAndABadOneEndsTheProgram) {
+    FieldMap noClip;
+    noClip.Set("loop", "t");
+    testing::internal::CaptureStdout();
+    animation_->Deserialize(noClip);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: clip not found\n");
+    RunFrames(3);
+    EXPECT_TRUE(image_->received.empty());
+
+    const std::string formatError =
+        "Assertion failed in VEDebug.cpp line 22: AnimationClip must be "
+        "<duration>\t<time>\t<component name>\t<instruction>, where the last 3 may repeat.";
+    for (const char* clip : {"", "1\t0", "1\t0\tImage\tsprite:a\t2"}) {
+        SCOPED_TRACE(testing::PrintToString(clip));
+        EXPECT_EQ(FatalMessageOf([&] { Play("f", clip); }), formatError);
+    }
+}
+
+TEST_F(AnimationPlayer, ShowsAThenBThenAAgainAfterTheWrap) {
+    Recorder* second = entity_->AddComponent<Recorder>("Image");
+    Recorder* other = entity_->AddComponent<Recorder>("AnimatedImage");
+    Play("t", "1.5\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
+
+    // The frame starting at t applies what is due by t + 0.25, every due keyframe again.
+    const std::vector<std::string> shown = {"sprite:a", "sprite:a", "sprite:b", "sprite:b",
+                                            "sprite:b", "sprite:b", "sprite:b", "sprite:a"};
+    const std::vector<float> timeAfter = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 0.0f, 0.25f};
+    for (std::size_t frame = 0; frame < shown.size(); ++frame) {
+        SCOPED_TRACE("frame " + std::to_string(frame + 1));
+        RunFrames(1);
+        EXPECT_EQ(image_->Shown(), shown[frame]);
+        EXPECT_EQ(second->Shown(), shown[frame]);
+        // Ending exactly on the duration does not wrap; passing it drops the remainder.
+        EXPECT_EQ(animation_->GetTime(), timeAfter[frame]);
+    }
+    EXPECT_EQ(image_->received, second->received);
+    EXPECT_EQ(image_->received.size(), 13u);
+    EXPECT_TRUE(other->received.empty());
+}
+
+TEST_F(AnimationPlayer, AmongDueKeyframesTheLastWrittenWinsWhateverItsTime) {
+    Play("f", "2\t1\tImage\tsprite:late\t0\tImage\tsprite:early");
+    RunFrames(3);
+    EXPECT_EQ(image_->received,
+              (std::vector<std::string>{"sprite:early", "sprite:early", "sprite:early"}));
+    RunFrames(1);  // from 0.75 on, both are due, in the order written
+    EXPECT_EQ(image_->Shown(), "sprite:early");
+    EXPECT_EQ(image_->received[image_->received.size() - 2], "sprite:late");
+}
+
+TEST_F(AnimationPlayer, AFinishedClipMakesNoMoreCallsAndTheStateStays) {
+    Play("f", "0.5\t0\tImage\tsprite:a\t0.25\tImage\tsprite:b");
+    RunFrames(2);
+    EXPECT_EQ(image_->received,
+              (std::vector<std::string>{"sprite:a", "sprite:b", "sprite:a", "sprite:b"}));
+    RunFrames(6);
+    EXPECT_EQ(image_->received.size(), 4u);
+    EXPECT_EQ(image_->Shown(), "sprite:b");
+    EXPECT_EQ(animation_->GetTime(), 0.5f);
+}
+
+TEST_F(AnimationPlayer, ATimeScaleOfZeroFreezesTimeButDueKeyframesKeepComing) {
+    Play("t", "1\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
+    RunFrames(2);
+    Time::Get().SetTimeScale(0.0f);
+    image_->received.clear();
+    RunFrames(5);
+    EXPECT_EQ(animation_->GetTime(), 0.5f);
+    EXPECT_EQ(image_->received, std::vector<std::string>(5, "sprite:a"));
+}
+
+TEST_F(AnimationPlayer, WhileDisabledItMakesNoCallsAndItsTimeHolds) {
+    Play("t", "1\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
+    RunFrames(1);
+    animation_->SetEnabled(false);
+    image_->received.clear();
+    RunFrames(4);
+    EXPECT_TRUE(image_->received.empty());
+    EXPECT_EQ(animation_->GetTime(), 0.25f);
+
+    animation_->SetEnabled(true);
+    RunFrames(1);
+    EXPECT_EQ(image_->received, (std::vector<std::string>{"sprite:a"}));
+    RunFrames(1);
+    EXPECT_EQ(image_->Shown(), "sprite:b");
+}
+
+TEST_F(AnimationPlayer, TypeNamesMatchExactly) {
+    Play("t", "1\t0\timage\tsprite:a\t0\tImage \tsprite:b\t0\tImag\tsprite:c");
+    RunFrames(2);
+    EXPECT_TRUE(image_->received.empty());
+}
+
+TEST_F(AnimationPlayer, AnInstructionThatAddsAComponentIsSafe) {
+    // A handler that grows the entity's component list while the player walks it.
+    class Grower : public Recorder {
+    public:
+        using Recorder::Recorder;
+        void ApplyInstruction(const std::string& instruction) override {
+            Recorder::ApplyInstruction(instruction);
+            for (int i = 0; i < 64; ++i) {
+                GetOwner()->AddComponent<Recorder>("Filler");
+            }
+        }
+    };
+    Grower* grower = entity_->AddComponent<Grower>("Grower");
+    Recorder* last = entity_->AddComponent<Recorder>("Grower");
+    Play("t", "1\t0\tGrower\tgrow");
+    RunFrames(2);
+    EXPECT_EQ(grower->received.size(), 2u);
+    EXPECT_EQ(last->received.size(), 2u);
+}
+
+TEST_F(AnimationPlayer, AClonePlaysNothingUntilItIsGivenAClip) {
+    Play("t", "1\t0\tImage\tsprite:a");
+    RunFrames(2);
+    auto copyOwner = Entity::Create("Copy");
+    Recorder* copyImage = copyOwner->AddComponent<Recorder>("Image");
+    auto clone = std::dynamic_pointer_cast<Animation>(animation_->Clone(copyOwner.get()));
+    ASSERT_NE(clone, nullptr);
+    copyOwner->AddComponent(clone);
+    EXPECT_EQ(clone->GetOwner(), copyOwner.get());
+    EXPECT_FALSE(clone->IsLooping());
+    EXPECT_EQ(clone->GetTime(), 0.0f);
+    EXPECT_TRUE(clone->GetClip().GetKeyframes().empty());
+
+    clone->Deserialize(Fields("f", "1\t0\tImage\tsprite:copy"));
+    Time::Get().FrameStart();
+    copyOwner->GetUpdateListeners().Invoke(Events::EmptyEvent());
+    EXPECT_EQ(copyImage->received, (std::vector<std::string>{"sprite:copy"}));
+    EXPECT_EQ(image_->received.size(), 2u);
+}
+
+TEST(EngineFactory, MakesAnimationsAndAudioSourcesByTheirExactNames) {
+    Resources::Create();
+    auto entity = Entity::Create("Made");
+    Resources& resources = Resources::Get();
+    Component* animation = resources.CreateEngineComponent("Animation", *entity);
+    ASSERT_NE(dynamic_cast<Animation*>(animation), nullptr);
+    EXPECT_EQ(entity->GetComponents().back().get(), animation);
+    Component* source = resources.CreateEngineComponent("AudioSource", *entity);
+    ASSERT_NE(source, nullptr);
+    EXPECT_STREQ(source->GetTypeName(), "AudioSource");
+    EXPECT_EQ(entity->GetComponents().size(), 3u);
+    EXPECT_EQ(resources.CreateEngineComponent("animation", *entity), nullptr);
+    EXPECT_EQ(resources.CreateEngineComponent("AudioSource ", *entity), nullptr);
+    EXPECT_EQ(entity->GetComponents().size(), 3u);
+    Resources::Release();
+}
+
+namespace {
+Component* RecorderFactory(const std::string& type, Entity& owner) {
+    return type == "Recorder" ? owner.AddComponent<Recorder>("Recorder") : nullptr;
+}
+}  // namespace
+
+TEST(AnimationInAScene, AClipWrittenInTheSceneFilePlaysFromTheFirstFrame) {
+    TestSupport::TempFolder assets;
+    assets.Write("scenes/flag.scene",
+                 "Entity\tFlag\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tRecorder\n\tAnimation\n"
+                 "\t\tloop\tt\n\t\tclip\t0.05\t0\tRecorder\tmark:a\t0.02\tRecorder\tmark:b\n");
+    TestSupport::EngineOptions options;
+    options.assets = assets.Path();
+    options.firstScene = "scenes/flag";
+    options.factory = RecorderFactory;
+    testing::internal::CaptureStdout();
+    TestSupport::StartEngine(options);
+    TestSupport::RunFrames(2);
+    testing::internal::GetCapturedStdout();
+
+    Entity& flag = *SceneManagement::SceneManager::Get().GetCurrentScene()->GetRoots().front();
+    const Animation* animation = flag.GetComponent<Animation>();
+    ASSERT_NE(animation, nullptr);
+    EXPECT_TRUE(animation->IsLooping());
+    EXPECT_EQ(animation->GetClip().GetKeyframes().size(), 2u);
+    EXPECT_EQ(flag.GetComponent<Recorder>()->received,
+              (std::vector<std::string>{"mark:a", "mark:a", "mark:b"}));
+    EXPECT_FLOAT_EQ(animation->GetTime(), 2.0f / 60.0f);
+}

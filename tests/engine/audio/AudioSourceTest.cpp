@@ -1,0 +1,303 @@
+#include "engine/audio/AudioSource.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "engine/audio/AudioClip.h"
+#include "engine/audio/AudioManager.h"
+#include "engine/core/FrontEnd.h"
+#include "engine/entity/Entity.h"
+#include "engine/scene/FieldMap.h"
+#include "engine/scene/Resources.h"
+#include "engine/scene/SceneManager.h"
+#include "support/EngineRun.h"
+#include "support/FatalCatcher.h"
+#include "support/SoundFiles.h"
+
+using namespace TestSupport;
+using VelaEngine::Entity;
+using VelaEngine::FieldMap;
+using VelaEngine::Resources;
+using VelaEngine::Audio::AudioClip;
+using VelaEngine::Audio::AudioManager;
+using VelaEngine::Audio::AudioSource;
+using VelaEngine::Audio::ChannelSlot;
+
+namespace {
+
+constexpr int kShortMs = 80;
+constexpr float kMixerStep = 1.0f / 128;
+
+const ChannelSlot& Slot(int index) {
+    return AudioManager::Get().GetSlots()[static_cast<std::size_t>(index)];
+}
+
+bool Playing(const ChannelSlot& slot) {
+    bool playing = false;
+    EBSoundChannelIsPlaying(slot.channel, &playing);
+    return playing;
+}
+
+bool Paused(const ChannelSlot& slot) {
+    bool paused = false;
+    EBSoundChannelGetPaused(slot.channel, &paused);
+    return paused;
+}
+
+float Volume(const ChannelSlot& slot) {
+    float volume = -1.0f;
+    EBSoundChannelGetVolume(slot.channel, &volume);
+    return volume;
+}
+
+int SlotsPlaying() {
+    int count = 0;
+    for (const ChannelSlot& slot : AudioManager::Get().GetSlots()) {
+        count += Playing(slot) ? 1 : 0;
+    }
+    return count;
+}
+
+// Writes a sound resource "sounds/<name>" (a WAV behind the game's .mp3 name) under `assets`.
+void WriteSound(const std::string& assets, const std::string& name, int milliseconds) {
+    std::filesystem::create_directories(assets + "/sounds");
+    WriteToneWav(assets + "/sounds/" + name + ".mp3", milliseconds);
+}
+
+FieldMap SourceFields(const std::string& clip, const std::string& volume, const std::string& loop,
+                      const std::string& playOnAwake) {
+    FieldMap fields;
+    fields.Set("audioClip", clip);
+    fields.Set("volume", volume);
+    fields.Set("loop", loop);
+    fields.Set("playOnAwake", playOnAwake);
+    return fields;
+}
+
+// The manager on the dummy device and sounds behind the resource cache, as in a running game.
+class AudioSourcePlayback : public testing::Test {
+protected:
+    void SetUp() override {
+        assets_ = folder_.File("assets");
+        WriteSound(assets_, "short", kShortMs);
+        AudioManager::Create();
+        AudioManager::Get().Init();
+        ASSERT_EQ(AudioManager::Get().GetSlots().size(), 36u);
+        Resources::Create();
+        Resources::Get().Init(assets_, nullptr);
+        entity_ = Entity::Create("Speaker");
+    }
+    void TearDown() override {
+        entity_.reset();
+        Resources::Release();
+        AudioManager::Release();
+    }
+
+    AudioSource& AddSource(const FieldMap& fields) {
+        AudioSource* source = entity_->AddComponent<AudioSource>();
+        source->Deserialize(fields);
+        return *source;
+    }
+
+    TempFolder folder_;
+    std::string assets_;
+    std::shared_ptr<Entity> entity_;
+};
+
+}  // namespace
+
+TEST_F(AudioSourcePlayback, ReadsItsFieldsAndTakesTheClipFromTheCache) {
+    AudioSource& source = AddSource(SourceFields("sounds/short", "0.5", "true", "false"));
+    EXPECT_EQ(source.GetClip(), Resources::Get().Get<AudioClip>("sounds/short"));
+    EXPECT_EQ(source.GetVolume(), 0.5f);
+    EXPECT_TRUE(source.IsLooping());
+    EXPECT_FALSE(source.PlaysOnAwake());
+    EXPECT_TRUE(entity_->GetAwakeListeners().Empty());
+
+    // Absent fields take their defaults, except the clip, which stays.
+    source.Deserialize(FieldMap());
+    EXPECT_NE(source.GetClip(), nullptr);
+    EXPECT_EQ(source.GetVolume(), 1.0f);
+    EXPECT_FALSE(source.IsLooping());
+
+    AudioSource& empty = AddSource(FieldMap());
+    EXPECT_EQ(empty.GetClip(), nullptr);
+    empty.Play();
+    EXPECT_EQ(SlotsPlaying(), 0) << "a source without a clip plays nothing";
+}
+
+TEST_F(AudioSourcePlayback, PlaysAtItsVolumeUnderTheMasterVolume) {
+    AudioSource& source = AddSource(SourceFields("sounds/short", "0.5", "true", "false"));
+    AudioManager::Get().SetVolume(0.8f);
+    source.Play();
+    ASSERT_TRUE(Playing(Slot(0)));
+    EXPECT_EQ(Slot(0).owner, &source);
+    EXPECT_NEAR(Volume(Slot(0)), 0.4f, kMixerStep);
+
+    AudioManager::Get().SetVolume(1.5f);
+    EXPECT_EQ(AudioManager::Get().GetVolume(), 1.0f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.5f, kMixerStep);
+    AudioManager::Get().SetVolume(-0.2f);
+    EXPECT_EQ(AudioManager::Get().GetVolume(), 0.0f);
+    EXPECT_EQ(Volume(Slot(0)), 0.0f);
+
+    // Read again while sounding, the source's sound follows its new volume.
+    AudioManager::Get().SetVolume(1.0f);
+    source.Deserialize(SourceFields("sounds/short", "0.25", "true", "false"));
+    EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep);
+}
+
+TEST_F(AudioSourcePlayback, ALoopingSourceHoldsItsChannelThroughAPause) {
+    AudioSource& looping = AddSource(SourceFields("sounds/short", "1", "true", "false"));
+    AudioSource& once = AddSource(SourceFields("sounds/short", "1", "false", "false"));
+    looping.Play();
+    once.Play();
+    EXPECT_EQ(Slot(1).owner, &once);
+    ASSERT_TRUE(WaitFor([] { return !Playing(Slot(1)); }));
+    Hold(kShortMs * 2);
+    EXPECT_TRUE(Playing(Slot(0)));
+
+    AudioManager::Get().SetPaused(true);
+    EXPECT_TRUE(Paused(Slot(0)));
+    Hold(kShortMs * 2);
+    EXPECT_TRUE(Playing(Slot(0))) << "a paused channel still counts as playing";
+    once.Play();
+    EXPECT_EQ(Slot(1).owner, &once) << "the paused loop keeps its channel";
+    EXPECT_FALSE(Paused(Slot(1)));
+
+    AudioManager::Get().SetPaused(false);
+    EXPECT_FALSE(Paused(Slot(0)));
+    Hold(kShortMs * 2);
+    EXPECT_TRUE(Playing(Slot(0)));
+}
+
+TEST_F(AudioSourcePlayback, AThirtySeventhSourceIsSilentAndStopsNone) {
+    std::vector<AudioSource*> sources;
+    for (int i = 0; i < 37; ++i) {
+        sources.push_back(&AddSource(SourceFields("sounds/short", "1", "true", "false")));
+    }
+    for (int i = 0; i < 36; ++i) {
+        sources[static_cast<std::size_t>(i)]->Play();
+    }
+    sources.back()->Play();
+    for (int i = 0; i < 36; ++i) {
+        EXPECT_TRUE(Playing(Slot(i)));
+        EXPECT_EQ(Slot(i).owner, sources[static_cast<std::size_t>(i)]);
+    }
+}
+
+TEST_F(AudioSourcePlayback, ACloneKeepsClipAndWakingButPlaysOnceAtFullVolume) {
+    AudioSource& original = AddSource(SourceFields("sounds/short", "0.3", "true", "true"));
+    auto other = Entity::Create("Copy");
+    auto clone = std::dynamic_pointer_cast<AudioSource>(original.Clone(other.get()));
+    ASSERT_NE(clone, nullptr);
+    other->AddComponent(clone);
+    EXPECT_EQ(clone->GetClip(), original.GetClip());
+    EXPECT_TRUE(clone->PlaysOnAwake());
+    EXPECT_EQ(clone->GetVolume(), 1.0f);
+    EXPECT_FALSE(clone->IsLooping());
+
+    other->GetAwakeListeners().Fire();
+    ASSERT_TRUE(Playing(Slot(0)));
+    EXPECT_EQ(Slot(0).owner, clone.get());
+    EXPECT_NEAR(Volume(Slot(0)), 1.0f, kMixerStep);
+    EXPECT_TRUE(WaitFor([] { return !Playing(Slot(0)); })) << "the clone does not loop";
+}
+
+TEST_F(AudioSourcePlayback, ReadingPlayOnAwakeTwiceStillPlaysOnce) {
+    AudioSource& source = AddSource(SourceFields("sounds/short", "1", "true", "true"));
+    source.Deserialize(SourceFields("sounds/short", "1", "true", "true"));
+    EXPECT_EQ(SlotsPlaying(), 0) << "reading the fields plays nothing yet";
+    entity_->GetAwakeListeners().Fire();
+    EXPECT_EQ(SlotsPlaying(), 1);
+}
+
+TEST_F(AudioSourcePlayback, ADestroyedSourceIsForgottenAndItsSoundPlaysOn) {
+    AudioSource& source = AddSource(SourceFields("sounds/short", "0.5", "true", "false"));
+    source.Play();
+    ASSERT_EQ(Slot(0).owner, &source);
+    entity_.reset();
+    EXPECT_EQ(Slot(0).owner, nullptr);
+    EXPECT_TRUE(Playing(Slot(0)));
+    // Master changes still reach the orphaned sound without asking the source.
+    AudioManager::Get().SetVolume(0.5f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep);
+}
+
+namespace {
+
+// A scene with a source that plays on waking and one that waits to be told.
+void WriteSpeakerScene(const std::string& assets) {
+    WriteSound(assets, "short", kShortMs);
+    std::filesystem::create_directories(assets + "/scenes");
+    std::ofstream(assets + "/scenes/speakers.scene")
+        << "Entity\tQuiet\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tAudioSource\n\t\taudioClip\tsounds/short\n"
+           "Entity\tSpeaker\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tAudioSource\n"
+           "\t\taudioClip\tsounds/short\n\t\tplayOnAwake\ttrue\n\t\tvolume\t0.5\n\t\tloop\ttrue\n";
+}
+
+void StartSpeakerScene(const std::string& assets) {
+    EngineOptions options;
+    options.assets = assets;
+    options.firstScene = "scenes/speakers";
+    testing::internal::CaptureStdout();
+    StartEngine(options);
+    testing::internal::GetCapturedStdout();
+}
+
+AudioSource* SpeakerSource() {
+    auto* scene = VelaEngine::SceneManagement::SceneManager::Get().GetCurrentScene();
+    return scene->GetRoots().back()->GetComponent<AudioSource>();
+}
+
+}  // namespace
+
+TEST(AudioSourceInAScene, PlayOnAwakeSoundsInTheFirstFrameNotWhileLoading) {
+    TempFolder folder;
+    const std::string assets = folder.File("assets");
+    WriteSpeakerScene(assets);
+    StartSpeakerScene(assets);
+    EXPECT_EQ(SlotsPlaying(), 0) << "loading the scene plays nothing";
+
+    int playingBefore = -1;
+    int playingAfter = -1;
+    VelaEngine::FrameHooks hooks;
+    hooks.beforeFrame = [&](unsigned) { playingBefore = SlotsPlaying(); };
+    hooks.afterFrame = [&](unsigned) {
+        playingAfter = SlotsPlaying();
+        VelaEngine::FrontEnd::Get().Quit();
+    };
+    VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
+    testing::internal::CaptureStdout();
+    VelaEngine::FrontEnd::Get().Run();
+    testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(playingBefore, 0);
+    EXPECT_EQ(playingAfter, 1);
+    EXPECT_EQ(Slot(0).owner, SpeakerSource());
+    EXPECT_NEAR(Volume(Slot(0)), 0.5f, kMixerStep);
+}
+
+TEST(AudioSourceInAScene, WithoutAnAudioDeviceTheGameRunsSilently) {
+    ScopedAudioDriver missingDriver("no-such-audio-driver");
+    TempFolder folder;
+    const std::string assets = folder.File("assets");
+    WriteSpeakerScene(assets);
+    std::string message = FatalMessageOf([&] {
+        StartSpeakerScene(assets);
+        testing::internal::CaptureStdout();
+        RunFrames(5);
+        testing::internal::GetCapturedStdout();
+    });
+    EXPECT_EQ(message, "");
+    EXPECT_TRUE(AudioManager::Get().GetSlots().empty());
+    ASSERT_NE(SpeakerSource(), nullptr);
+    EXPECT_NE(SpeakerSource()->GetClip(), nullptr);
+    SpeakerSource()->Play();
+    AudioManager::Get().SetVolume(0.5f);
+    EXPECT_EQ(AudioManager::Get().GetVolume(), 0.5f);
+}

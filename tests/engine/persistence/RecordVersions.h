@@ -1,0 +1,48 @@
+#pragma once
+// Numbered versions of a whole record set, shared by the saving child and the test that
+// checks what the child left on disk. Versions alternate between a long and a short set, so a
+// file that mixes two versions or stops partway cannot pass for a complete one.
+#include <string>
+
+#include "engine/persistence/Records.h"
+#include "engine/scene/FieldMap.h"
+
+namespace RecordVersions {
+
+inline int EntryCount(long version) {
+    return version % 2 == 0 ? 300 : 120;
+}
+
+inline std::string EntryKey(int index) {
+    return "entry" + std::to_string(index);
+}
+
+inline int EntryValue(long version, int index) {
+    return static_cast<int>(version * 1000 + index);
+}
+
+// Replaces every value with those of `version`.
+inline void Fill(VelaEngine::Records& records, long version) {
+    records.Clear();
+    records.SetInt("version", static_cast<int>(version));
+    for (int i = 0; i < EntryCount(version); ++i) {
+        records.SetInt(EntryKey(i), EntryValue(version, i));
+    }
+}
+
+// The version `values` holds in full, or -1 when they are not exactly one version.
+inline long CompleteVersion(const VelaEngine::FieldMap& values) {
+    const long version = values.Get("version", -1);
+    if (version < 0 ||
+        values.Fields().size() != static_cast<std::size_t>(1 + EntryCount(version))) {
+        return -1;
+    }
+    for (int i = 0; i < EntryCount(version); ++i) {
+        if (values.Get(EntryKey(i).c_str(), -1) != EntryValue(version, i)) {
+            return -1;
+        }
+    }
+    return version;
+}
+
+}  // namespace RecordVersions

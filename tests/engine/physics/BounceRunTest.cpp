@@ -1,0 +1,127 @@
+// A ball bouncing on a floor, run by the real vela-run and read back from its dumps.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/Json.h"
+#include "support/TempFolder.h"
+
+using TestSupport::Json;
+
+namespace {
+
+constexpr unsigned kFrames = 320;
+constexpr float kDt = 1.0f / 60.0f;
+constexpr float kGravity = -200.0f;
+constexpr float kBounce = 0.5f;
+constexpr float kRadius = 20.0f;
+constexpr float kStartY = 200.0f;
+constexpr float kFloorTop = -200.0f + 40.0f * 0.5f;
+
+// Runs the runner in its own process; the records it may write go to a throw-away home.
+int RunVelaRun(const std::string& arguments, const std::string& home, std::string& output) {
+    const std::string command =
+        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return -1;
+    }
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, n);
+    }
+    const int raw = pclose(pipe);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+const Json& Ball(const Json& dump) {
+    for (const Json& entity : dump["entities"].items) {
+        if (entity["name"].text == "Ball") {
+            return entity;
+        }
+    }
+    throw std::runtime_error("no Ball in the dump");
+}
+
+// The ball's height after each frame, worked out from the motion rules alone: a
+// semi-implicit Euler step, and within one radius of the floor's top the step is taken
+// again from where it began with the vertical speed turned round and scaled by
+// bounce × (1 − dt).
+std::vector<float> ExpectedHeights() {
+    std::vector<float> heights;
+    float y = kStartY;
+    float v = 0.0f;
+    for (unsigned frame = 1; frame <= kFrames; ++frame) {
+        const float before = y;
+        v += kGravity * kDt;
+        y += v * kDt;
+        if (y - kFloorTop < kRadius) {
+            v = -v * kBounce * (1.0f - kDt);
+            y = before + v * kDt;
+        }
+        heights.push_back(y);
+    }
+    return heights;
+}
+
+// The highest points between bounces: frames higher than both neighbours.
+std::vector<float> Peaks(const std::vector<float>& heights) {
+    std::vector<float> peaks;
+    for (std::size_t i = 1; i + 1 < heights.size(); ++i) {
+        if (heights[i] > heights[i - 1] && heights[i] >= heights[i + 1]) {
+            peaks.push_back(heights[i]);
+        }
+    }
+    return peaks;
+}
+
+TEST(BounceRun, TheDumpsShowTheExpectedBounceHeights) {
+    TestSupport::TempFolder out;
+    std::string arguments = "--assets " FLEETWING_SOURCE_DIR
+                            "/tests/engine/physics/assets --scene scenes/bounce --frames " +
+                            std::to_string(kFrames);
+    for (unsigned frame = 1; frame <= kFrames; ++frame) {
+        arguments += " --dump-at " + std::to_string(frame) + ":" + out.Path() + "/" +
+                     std::to_string(frame) + ".json";
+    }
+    std::string output;
+    ASSERT_EQ(RunVelaRun(arguments, out.Path(), output), 0) << output;
+
+    std::vector<float> heights;
+    for (unsigned frame = 1; frame <= kFrames; ++frame) {
+        std::ifstream in(out.Path() + "/" + std::to_string(frame) + ".json");
+        std::stringstream text;
+        text << in.rdbuf();
+        const Json dump = Json::Parse(text.str());
+        const Json& ball = Ball(dump);
+        EXPECT_EQ(ball["position"][0].number, 0.0) << "nothing pushes the ball sideways";
+        heights.push_back(static_cast<float>(ball["position"][1].number));
+        const Json& body = ball["components"][2];
+        ASSERT_EQ(body["type"].text, "DynamicBody2D");
+        EXPECT_EQ(body["mass"].number, 1.0);
+    }
+
+    const std::vector<float> expected = ExpectedHeights();
+    for (unsigned i = 0; i < kFrames; ++i) {
+        ASSERT_NEAR(heights[i], expected[i], 0.01f) << "after frame " << i + 1;
+    }
+    const std::vector<float> peaks = Peaks(heights);
+    const std::vector<float> expectedPeaks = Peaks(expected);
+    ASSERT_GE(expectedPeaks.size(), 3u);
+    ASSERT_GE(peaks.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(peaks[i], expectedPeaks[i], 0.01f) << "bounce " << i + 1;
+    }
+    // Each rebound keeps about (bounce × (1 − dt))² of the previous drop height.
+    const float keep = kBounce * (1.0f - kDt) * kBounce * (1.0f - kDt);
+    const float contact = kFloorTop + kRadius;
+    EXPECT_NEAR((peaks[0] - contact) / (kStartY - contact), keep, 0.05f);
+    EXPECT_NEAR((peaks[1] - contact) / (peaks[0] - contact), keep, 0.05f);
+}
+
+}  // namespace

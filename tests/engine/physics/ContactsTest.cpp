@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "PhysicsTestSupport.h"
+
+using namespace PhysicsTest;
+using Names = std::vector<std::string>;
+
+namespace {
+
+struct ContactsTest : PhysicsWorld {
+    // A ball that records its contacts.
+    Entity& AddBall(Entity* parent, const std::string& name, Vector2 position, float radius,
+                    Vector2 velocity, float gravityScale = 1.0f) {
+        Entity& ball =
+            parent != nullptr ? AddChild(*parent, name, position) : AddRoot(name, position);
+        MakeCircle(ball, radius);
+        MakeDynamic(ball, velocity, gravityScale);
+        ball.AddComponent<ContactProbe>();
+        return ball;
+    }
+    static DynamicBody2D& Body(Entity& e) { return *e.GetComponent<DynamicBody2D>(); }
+    static Vector2 Position(Entity& e) { return e.GetTransform().GetPosition(); }
+};
+
+TEST_F(ContactsTest, CandidatesAreEntitiesWithBothAColliderAndABodyInTreeOrder) {
+    Entity& both = AddRoot("Both");
+    MakeRect(both, 1.0f, 1.0f);
+    both.AddComponent<StaticBody2D>();
+    Entity& colliderOnly = AddChild(both, "ColliderOnly");
+    MakeCircle(colliderOnly, 1.0f);
+    Entity& child = AddChild(colliderOnly, "Grandchild");
+    MakeDynamic(child);
+    MakeCircle(child, 1.0f);
+    Entity& bodyOnly = AddRoot("BodyOnly");
+    MakeDynamic(bodyOnly);
+    std::vector<Entity*> candidates;
+    for (const auto& root : roots) {
+        GatherPhysicsCandidates(*root, candidates);
+    }
+    EXPECT_EQ(candidates, (std::vector<Entity*>{&both, &child}));
+}
+
+TEST_F(ContactsTest, AFallingCircleBouncesOffALevelFloorAndBothHearOfIt) {
+    Entity& floor = AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
+    Entity& ball = AddBall(nullptr, "Ball", {0.0f, 20.5f}, 10.0f, {30.0f, -120.0f});
+    RunFrame();
+    // The step's velocity, reflected: sideways unchanged, upwards at 0.5 × (1 − 1/60).
+    const float fallSpeed = 120.0f + 200.0f * kDt;
+    EXPECT_FLOAT_EQ(Body(ball).GetVelocity().x, 30.0f);
+    EXPECT_FLOAT_EQ(Body(ball).GetVelocity().y, fallSpeed * 0.5f * (1.0f - kDt));
+    // Replayed from where the step began.
+    EXPECT_NEAR(Position(ball).x, 30.0f * kDt, 1e-5);
+    EXPECT_NEAR(Position(ball).y, 20.5f + Body(ball).GetVelocity().y * kDt, 1e-5);
+    EXPECT_EQ(ContactsOf(ball), Names{"Floor"});
+    EXPECT_EQ(ContactsOf(floor), Names{"Ball"});
+    EXPECT_EQ(Position(floor), Vector2(0.0f, 0.0f));
+}
+
+TEST_F(ContactsTest, AWeightlessCircleStillCollides) {
+    AddWall("Wall", {100.0f, 0.0f}, 20.0f, 400.0f);
+    Entity& ball = AddBall(nullptr, "Ball", {81.0f, 0.0f}, 10.0f, {60.0f, 0.0f}, 0.0f);
+    RunFrame();
+    EXPECT_FLOAT_EQ(Body(ball).GetVelocity().x, -60.0f * 0.5f * (1.0f - kDt));
+    EXPECT_EQ(Body(ball).GetVelocity().y, 0.0f);
+}
+
+TEST_F(ContactsTest, TwoOverlappingCirclesBothStopWhereTheyWereAndHearOnce) {
+    Entity& world = AddRoot("World");
+    Entity& a = AddBall(&world, "A", {0.0f, 0.0f}, 10.0f, {50.0f, 0.0f});
+    Entity& b = AddBall(&world, "B", {19.0f, 0.0f}, 10.0f, {-50.0f, 0.0f});
+    RunFrame();
+    EXPECT_EQ(Body(a).GetVelocity(), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(Body(b).GetVelocity(), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(Position(a), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(Position(b), Vector2(19.0f, 0.0f));
+    // B was answered as A's other party, so its own handler stayed quiet: one event each.
+    EXPECT_EQ(ContactsOf(a), Names{"B"});
+    EXPECT_EQ(ContactsOf(b), Names{"A"});
+    EXPECT_TRUE(Body(b).IsResolvedThisFrame());
+}
+
+TEST_F(ContactsTest, ASunkCircleStopsInsteadOfBouncing) {
+    AddWall("Block", {0.0f, 0.0f}, 100.0f, 100.0f);
+    Entity& ball = AddBall(nullptr, "Ball", {10.0f, 10.0f}, 5.0f, {20.0f, -20.0f});
+    RunFrame();
+    EXPECT_EQ(Body(ball).GetVelocity(), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(Position(ball), Vector2(10.0f, 10.0f));
+}
+
+TEST_F(ContactsTest, EveryHitOfTheFrameOverwritesTheVelocityInCandidateOrder) {
+    AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
+    Entity& post = AddRoot("Post", {0.0f, 33.0f});
+    MakeCircle(post, 6.0f);
+    post.AddComponent<StaticBody2D>();
+    post.AddComponent<ContactProbe>();
+    Entity& ball = AddBall(nullptr, "Ball", {0.0f, 20.5f}, 10.0f, {0.0f, -120.0f});
+    RunFrame();
+    // Bounced by the floor first, then stopped by the post.
+    EXPECT_EQ(ContactsOf(ball), (Names{"Floor", "Post"}));
+    EXPECT_EQ(Body(ball).GetVelocity(), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(ContactsOf(post), Names{"Ball"});
+}
+
+TEST_F(ContactsTest, TheCollisionUsesTheBodysWorldPlacement) {
+    Entity& group = AddRoot("Group", {1000.0f, 0.0f});
+    Entity& ball = AddBall(&group, "Ball", {0.0f, 20.5f}, 10.0f, {0.0f, -60.0f});
+    AddWall("Far", {0.0f, 0.0f}, 400.0f, 20.0f);
+    RunFrame();
+    EXPECT_TRUE(ContactsOf(ball).empty()) << "the wall is 1000 units away from the ball";
+    AddWall("Near", {1000.0f, 0.0f}, 400.0f, 20.0f);
+    RunFrame();
+    EXPECT_EQ(ContactsOf(ball), Names{"Near"});
+    EXPECT_GT(Body(ball).GetVelocity().y, 0.0f);
+}
+
+TEST_F(ContactsTest, ABodyWithoutAColliderStartsNoTest) {
+    Entity& floor = AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
+    Entity& ghost = AddRoot("Ghost", {0.0f, 0.0f});
+    MakeDynamic(ghost);
+    RunFrame();
+    EXPECT_TRUE(ContactsOf(floor).empty());
+    EXPECT_LT(Position(ghost).y, 0.0f);
+}
+
+TEST_F(ContactsTest, AFallingRectangleStopsOnAnother) {
+    AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
+    Entity& crate = AddRoot("Crate", {0.0f, 20.0f});
+    MakeRect(crate, 20.0f, 20.0f);
+    MakeDynamic(crate, {0.0f, -60.0f});
+    RunFrame();
+    EXPECT_EQ(crate.GetComponent<DynamicBody2D>()->GetVelocity(), Vector2(0.0f, 0.0f));
+    EXPECT_EQ(Position(crate), Vector2(0.0f, 20.0f));
+}
+
+}  // namespace

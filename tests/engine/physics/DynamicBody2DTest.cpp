@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "PhysicsTestSupport.h"
+#include "engine/scene/FieldMap.h"
+#include "support/FatalCatcher.h"
+
+using namespace PhysicsTest;
+using TestSupport::FatalMessageOf;
+
+namespace {
+
+struct DynamicBodyTest : PhysicsWorld {
+    Entity& ball = AddRoot("Ball", {10.0f, 100.0f});
+    DynamicBody2D& body = MakeDynamic(ball);
+
+    Vector2 Position() const { return ball.GetTransform().GetPosition(); }
+};
+
+TEST_F(DynamicBodyTest, OneStepFromRestFallsWithSemiImplicitEuler) {
+    body.Step();
+    EXPECT_EQ(body.GetVelocity().x, 0.0f);
+    EXPECT_FLOAT_EQ(body.GetVelocity().y, -200.0f / 60.0f);
+    // The move uses the new velocity: (0, -3.333...) × 1/60.
+    EXPECT_EQ(Position().x, 10.0f);
+    EXPECT_NEAR(Position().y - 100.0f, -200.0f / 3600.0f, 1e-5);
+    EXPECT_EQ(body.GetPreviousPosition(), Point2(10.0f, 100.0f));
+    EXPECT_EQ(body.GetPreviousVelocity(), Vector2(0.0f, 0.0f));
+    // The matrices follow the move.
+    EXPECT_EQ(ball.GetTransform().GetWorldPosition().y, Position().y);
+}
+
+TEST_F(DynamicBodyTest, GravityScaleZeroKeepsTheVelocity) {
+    body.SetGravityScale(0.0f);
+    body.SetVelocity({30.0f, -6.0f});
+    body.Step();
+    body.Step();
+    EXPECT_EQ(body.GetVelocity(), Vector2(30.0f, -6.0f));
+    EXPECT_NEAR(Position().x, 10.0f + 2.0f * 30.0f * kDt, 1e-4);
+    EXPECT_NEAR(Position().y, 100.0f - 2.0f * 6.0f * kDt, 1e-4);
+}
+
+TEST_F(DynamicBodyTest, TimeScaleZeroFreezesMotionButRefreshesThePreviousPosition) {
+    body.SetVelocity({5.0f, 5.0f});
+    Time::Get().SetTimeScale(0.0f);
+    ball.GetTransform().SetPosition({-3.0f, 7.0f});
+    body.Step();
+    EXPECT_EQ(body.GetVelocity(), Vector2(5.0f, 5.0f));
+    EXPECT_EQ(Position(), Vector2(-3.0f, 7.0f));
+    EXPECT_EQ(body.GetPreviousPosition(), Point2(-3.0f, 7.0f));
+}
+
+TEST_F(DynamicBodyTest, APauseHoldsStepsImpulsesAndResolutions) {
+    body.SetVelocity({1.0f, 2.0f});
+    body.ResolveVelocity({4.0f, 4.0f});
+    ASSERT_TRUE(body.IsResolvedThisFrame());
+    const Vector2 before = Position();
+    Time::Get().SetPaused(true);
+    body.Step();
+    body.ApplyImpulse({100.0f, 100.0f});
+    body.ResolveVelocity({-9.0f, -9.0f});
+    EXPECT_EQ(body.GetVelocity(), Vector2(4.0f, 4.0f));
+    EXPECT_EQ(Position(), before);
+    EXPECT_TRUE(body.IsResolvedThisFrame()) << "a paused step must not clear the flag";
+}
+
+TEST_F(DynamicBodyTest, ImpulsesAreDividedByMassWithoutFrameTime) {
+    body.SetMass(4.0f);
+    body.SetVelocity({1.0f, 0.0f});
+    body.ApplyImpulse({8.0f, -2.0f});
+    EXPECT_EQ(body.GetVelocity(), Vector2(3.0f, -0.5f));
+}
+
+TEST_F(DynamicBodyTest, AnImpulseOnAMasslessBodyIsAContentError) {
+    body.SetMass(0.0f);
+    EXPECT_EQ(FatalMessageOf([&] {
+                  body.ApplyImpulse({1.0f, 0.0f});
+              }),
+              "Assertion in VEDebug.cpp line 35: DynamicBody2D of Ball has mass 0 and cannot take "
+              "impulses");
+    EXPECT_EQ(body.GetVelocity(), Vector2(0.0f, 0.0f));
+    // Massless bodies still fall; only pushing them is refused.
+    body.Step();
+    EXPECT_LT(Position().y, 100.0f);
+}
+
+TEST_F(DynamicBodyTest, ResolvingReplaysTheStepFromThePreviousPosition) {
+    body.Step();
+    body.ResolveVelocity({60.0f, 120.0f});
+    EXPECT_EQ(body.GetVelocity(), Vector2(60.0f, 120.0f));
+    EXPECT_NEAR(Position().x, 11.0f, 1e-5);
+    EXPECT_NEAR(Position().y, 102.0f, 1e-5);
+    EXPECT_TRUE(body.IsResolvedThisFrame());
+    body.Step();
+    EXPECT_FALSE(body.IsResolvedThisFrame());
+}
+
+TEST_F(DynamicBodyTest, ReadingFieldsTakesDefaultsAndStopsTheBody) {
+    body.SetVelocity({50.0f, -20.0f});
+    FieldMap fields;
+    body.Deserialize(fields);
+    EXPECT_EQ(body.GetGravityScale(), 1.0f);
+    EXPECT_EQ(body.GetMass(), 0.0f);
+    EXPECT_EQ(body.GetVelocity(), Vector2(0.0f, 0.0f));
+
+    body.SetVelocity({1.0f, 1.0f});
+    fields.Set("mass", "2.5");
+    fields.Set("gravityScale", "0");
+    body.Deserialize(fields);
+    EXPECT_EQ(body.GetMass(), 2.5f);
+    EXPECT_EQ(body.GetGravityScale(), 0.0f);
+    EXPECT_EQ(body.GetVelocity(), Vector2(0.0f, 0.0f));
+}
+
+TEST_F(DynamicBodyTest, ACloneCarriesMassGravityScaleAndVelocityToItsOwner) {
+    body.SetMass(3.0f);
+    body.SetGravityScale(0.25f);
+    body.SetVelocity({7.0f, -1.0f});
+    auto other = Entity::Create("Other");
+    auto copy = std::dynamic_pointer_cast<DynamicBody2D>(body.Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetOwner(), other.get());
+    EXPECT_EQ(copy->GetMass(), 3.0f);
+    EXPECT_EQ(copy->GetGravityScale(), 0.25f);
+    EXPECT_EQ(copy->GetVelocity(), Vector2(7.0f, -1.0f));
+    // The copy listens to its own entity only.
+    EXPECT_EQ(other->GetPhysicsStepListeners().Size(), 1u);
+    EXPECT_EQ(ball.GetPhysicsStepListeners().Size(), 1u);
+}
+
+TEST_F(DynamicBodyTest, StepsThroughThePassAndLeavesTheListsWhenDestroyed) {
+    auto loose = std::make_shared<DynamicBody2D>(&ball);
+    EXPECT_EQ(ball.GetCollisionEventListeners().Size(), 2u);
+    EXPECT_EQ(ball.GetPhysicsStepListeners().Size(), 2u);
+    loose.reset();
+    EXPECT_EQ(ball.GetCollisionEventListeners().Size(), 1u);
+    EXPECT_EQ(ball.GetPhysicsStepListeners().Size(), 1u);
+
+    PhysicsStepPass(ball);
+    EXPECT_FLOAT_EQ(body.GetVelocity().y, -200.0f / 60.0f);
+}
+
+TEST(DynamicBodyWithoutPhysics, StepNamesTheMissingService) {
+    Time::Create();
+    auto entity = Entity::Create("Lonely");
+    auto* body = entity->AddComponent<DynamicBody2D>();
+    EXPECT_EQ(FatalMessageOf([&] { body->Step(); }),
+              "Assertion in VEDebug.cpp line 35: Physics not Instantiated");
+    Time::Release();
+}
+
+}  // namespace
