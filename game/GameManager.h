@@ -1,0 +1,38 @@
+#pragma once
+#include <memory>
+
+#include "engine/entity/VelaBehavior.h"
+
+namespace Game {
+
+// What a level knows of itself: stars found, when it started, whether it is over, and the
+// in-level options window on Escape. Ends the level and remembers the progress.
+class GameManager : public VelaEngine::VelaBehavior {
+public:
+    explicit GameManager(VelaEngine::Entity* owner) : VelaBehavior(owner) {}
+
+    const char* GetTypeName() const override { return "GameManager"; }
+    bool IsPassive() const override { return false; }
+    // "currentLevel" is required.
+    void Deserialize(const VelaEngine::FieldMap& fields) override;
+    std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override;
+    void Start() override;
+    void Update() override;
+
+    // Won: records the unlocked level, the best time and the stars, and saves them.
+    void EndLevel(bool won);
+
+    int starsFound = 0;
+    float levelStartTime = 0.0f;
+    bool optionsOpen = false;
+    int currentLevel = 0;
+    bool levelEnded = false;
+
+private:
+    void ToggleOptions();
+};
+
+// Shows the stars found so far on the window's "Star1" to "Star3" pictures.
+void LightStars(int starsFound);
+
+}  // namespace Game
