@@ -15,5 +15,7 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpPhysicsComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpAudioAnimationComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& json);
+// The plane and the cursor fan.
+bool DumpFlightComponent(const VelaEngine::Component& component, JsonWriter& json);
 
 }  // namespace VelaRun
