@@ -7,7 +7,7 @@
 
 namespace VelaEngine::Graphics {
 
-Sprite::Sprite(const std::string& path) {
+Sprite::Sprite(const std::string& path) : path_(path) {
     struct stat status {};
     if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
         texture_ = EBGfxTextureLoad(path.c_str());
@@ -17,6 +17,8 @@ Sprite::Sprite(const std::string& path) {
     }
 }
 
-Sprite::~Sprite() { EBGfxTextureUnload(texture_); }
+Sprite::~Sprite() {
+    EBGfxTextureUnload(texture_);
+}
 
 }  // namespace VelaEngine::Graphics

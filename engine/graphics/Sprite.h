@@ -17,8 +17,11 @@ public:
     Sprite& operator=(const Sprite&) = delete;
 
     EBGfxTexture* GetTexture() const { return texture_; }
+    // The file it was decoded from.
+    const std::string& GetPath() const { return path_; }
 
 private:
+    std::string path_;
     EBGfxTexture* texture_ = nullptr;
 };
 

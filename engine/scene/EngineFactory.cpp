@@ -2,6 +2,12 @@
 #include "engine/animation/Animation.h"
 #include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
+#include "engine/graphics/AnimatedImage.h"
+#include "engine/graphics/Camera.h"
+#include "engine/graphics/Canvas.h"
+#include "engine/graphics/Image.h"
+#include "engine/graphics/ParticleSystem.h"
+#include "engine/input/Button.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/RectCollider.h"
@@ -24,11 +30,17 @@ Component* Make(Entity& owner) {
 
 // Each engine component joins this table as it is written.
 constexpr EngineComponentType kEngineTypes[] = {
+    {"Image", &Make<Graphics::Image>},
+    {"AnimatedImage", &Make<Graphics::AnimatedImage>},
+    {"Canvas", &Make<Graphics::Canvas>},
+    {"Button", &Make<UI::Button>},
     {"DynamicBody2D", &Make<DynamicBody2D>},
     {"StaticBody2D", &Make<StaticBody2D>},
     {"CircleCollider", &Make<Collision::CircleCollider>},
     {"RectCollider", &Make<Collision::RectCollider>},
+    {"Camera", &Make<Camera>},
     {"Animation", &Make<Mecanim::Animation>},
+    {"ParticleSystem", &Make<Graphics::ParticleSystem>},
     {"AudioSource", &Make<Audio::AudioSource>},
 };
 }  // namespace

@@ -14,7 +14,8 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json) {
         return;
     }
     // Each family writes what it knows; the first that knows the component wins.
-    DumpPhysicsComponent(component, json) || DumpAudioAnimationComponent(component, json);
+    DumpPhysicsComponent(component, json) || DumpAudioAnimationComponent(component, json) ||
+        DumpGraphicsComponent(component, json);
 }
 
 }  // namespace VelaRun

@@ -14,5 +14,6 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json);
 // One family of components each; true when the component was theirs.
 bool DumpPhysicsComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpAudioAnimationComponent(const VelaEngine::Component& component, JsonWriter& json);
+bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& json);
 
 }  // namespace VelaRun

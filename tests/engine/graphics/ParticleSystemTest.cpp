@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/core/Clock.h"
+#include "engine/core/Random.h"
+#include "engine/core/Time.h"
+#include "engine/entity/Angles.h"
+#include "engine/entity/Entity.h"
+#include "engine/graphics/ParticleSystem.h"
+
+using namespace VelaEngine;
+using namespace VelaEngine::Graphics;
+
+namespace {
+
+// Random and Time services with frames of exactly 1/60 s.
+struct ParticleTest : testing::Test {
+    void SetUp() override {
+        SetClock(&clock);
+        Random::Create();
+        Random::Get().SetSeed(7);
+        Time::Create();
+        Time::Get().SetFrameRate(60);
+        Time::Get().FrameStart();
+    }
+    void TearDown() override {
+        Time::Release();
+        Random::Release();
+        SetClock(nullptr);
+    }
+    // One update of the system's entity.
+    void Update() { entity->GetUpdateListeners().Invoke(Events::EmptyEvent()); }
+    void Emit(uint32_t count, float minSpeed, float maxSpeed, float lifetime,
+              const Vector2& acceleration = Vector2()) {
+        system->Emit(count, minSpeed, maxSpeed, lifetime, 4.0f, 99.0f, nullptr, acceleration);
+    }
+
+    FixedStepClock clock;
+    std::shared_ptr<Entity> entity = Entity::Create("Sparks");
+    ParticleSystem* system = entity->AddComponent<ParticleSystem>();
+};
+
+TEST_F(ParticleTest, TheUnitQuadIsBuiltAtOnce) {
+    const Mesh& quad = system->GetQuad();
+    ASSERT_TRUE(quad.IsBuilt());
+    ASSERT_EQ(quad.Triangles().size(), 2u);
+    EXPECT_EQ(quad.Triangles()[0].position[0], Point2(-0.5f, -0.5f));
+    EXPECT_EQ(quad.Triangles()[0].uv[0], Point2(0.0f, 1.0f));
+    EXPECT_EQ(quad.Triangles()[1].position[1], Point2(0.5f, 0.5f));
+    EXPECT_EQ(quad.Triangles()[1].uv[1], Point2(1.0f, 0.0f));
+    EXPECT_EQ(entity->GetUpdateListeners().Size(), 1u);
+    EXPECT_EQ(entity->GetDrawListeners().Size(), 1u);
+}
+
+TEST_F(ParticleTest, EachParticleDrawsItsSpeedThenItsDirection) {
+    Emit(3, 10.0f, 20.0f, 1.0f, Vector2(0.0f, -5.0f));
+    // The same generator, replayed: speed, angle, speed, angle...
+    Random::Release();
+    Random::Create();
+    Random::Get().SetSeed(7);
+    ASSERT_EQ(system->GetParticles().size(), 3u);
+    for (const Particle& particle : system->GetParticles()) {
+        const float speed = Random::Get().Range(10.0f, 20.0f);
+        const float angle = Random::Get().Range(0.0f, 360.0f) * kDegToRad;
+        EXPECT_FLOAT_EQ(particle.velocity.x, Cos(angle) * speed);
+        EXPECT_FLOAT_EQ(particle.velocity.y, Sin(angle) * speed);
+        EXPECT_EQ(particle.position, Point2(0.0f, 0.0f));
+        EXPECT_EQ(particle.acceleration, Vector2(0.0f, -5.0f));
+        EXPECT_EQ(particle.lifetime, 1.0f);
+        EXPECT_EQ(particle.age, 0.0f);
+        EXPECT_EQ(particle.size, 4.0f);
+        EXPECT_EQ(particle.colour, Color(1.0f, 1.0f, 1.0f, 1.0f));
+    }
+}
+
+TEST_F(ParticleTest, EmittingNothingDrawsNoRandomNumbers) {
+    Emit(0, 1.0f, 2.0f, 1.0f);
+    EXPECT_TRUE(system->GetParticles().empty());
+    const float next = Random::Get().Range(0.0f, 1.0f);
+    Random::Get().SetSeed(7);
+    EXPECT_EQ(Random::Get().Range(0.0f, 1.0f), next);
+}
+
+TEST_F(ParticleTest, EqualBoundsGiveEveryParticleThatSpeed) {
+    Emit(5, 30.0f, 30.0f, 1.0f);
+    for (const Particle& particle : system->GetParticles()) {
+        EXPECT_NEAR(particle.velocity.Length(), 30.0f, 1e-4f);
+    }
+}
+
+TEST_F(ParticleTest, WithoutAccelerationParticlesKeepTheirLine) {
+    Emit(2, 60.0f, 60.0f, 10.0f);
+    const Vector2 velocity = system->GetParticles().front().velocity;
+    for (int frame = 0; frame < 30; ++frame) {
+        Update();
+    }
+    const Particle& particle = system->GetParticles().front();
+    EXPECT_EQ(particle.velocity, velocity);
+    EXPECT_NEAR(particle.position.x, velocity.x * 0.5f, 1e-3f);
+    EXPECT_NEAR(particle.position.y, velocity.y * 0.5f, 1e-3f);
+}
+
+TEST_F(ParticleTest, AccelerationChangesTheVelocityBeforeItMoves) {
+    Emit(1, 0.0f, 0.0f, 10.0f, Vector2(0.0f, -60.0f));
+    Update();
+    const Particle& particle = system->GetParticles().front();
+    EXPECT_FLOAT_EQ(particle.velocity.y, -1.0f);
+    EXPECT_FLOAT_EQ(particle.position.y, -1.0f / 60.0f);
+}
+
+TEST_F(ParticleTest, AlphaFadesPerFrameWhateverTheTimeScale) {
+    Emit(1, 0.0f, 0.0f, 10.0f);
+    Time::Get().SetTimeScale(0.0f);
+    for (int frame = 0; frame < 29; ++frame) {
+        Update();
+    }
+    const Particle& particle = system->GetParticles().front();
+    EXPECT_NEAR(particle.colour.a, -0.015f, 1e-5f);
+    EXPECT_EQ(particle.age, 0.0f);
+}
+
+TEST_F(ParticleTest, ParticlesLeaveOnceTheirAgeReachesTheirLifetime) {
+    Emit(1, 5.0f, 5.0f, 0.0f);   // expires in its first update, unmoved
+    Emit(1, 5.0f, 5.0f, 0.05f);  // three frames
+    Emit(1, 5.0f, 5.0f, 1.0f);
+    Update();
+    ASSERT_EQ(system->GetParticles().size(), 2u);
+    EXPECT_EQ(system->GetParticles().front().lifetime, 0.05f);
+    Update();
+    EXPECT_EQ(system->GetParticles().size(), 2u);
+    Update();
+    Update();
+    ASSERT_EQ(system->GetParticles().size(), 1u);
+    EXPECT_EQ(system->GetParticles().front().lifetime, 1.0f);
+}
+
+TEST_F(ParticleTest, CloneCarriesTheLiveParticles) {
+    Emit(2, 1.0f, 2.0f, 1.0f);
+    Update();
+    auto other = Entity::Create("Copy");
+    auto copy = std::dynamic_pointer_cast<ParticleSystem>(system->Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(copy->GetParticles().size(), 2u);
+    EXPECT_EQ(copy->GetParticles().back().position, system->GetParticles().back().position);
+    EXPECT_EQ(copy->GetParticles().back().colour, system->GetParticles().back().colour);
+    EXPECT_TRUE(copy->GetQuad().IsBuilt());
+    EXPECT_EQ(other->GetUpdateListeners().Size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "engine/graphics/AnimatedImage.h"
+#include "engine/graphics/Canvas.h"
+#include "engine/graphics/Image.h"
+#include "engine/graphics/ParticleSystem.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/input/Button.h"
+#include "tools/vela-run/ComponentDump.h"
+#include "tools/vela-run/DumpFields.h"
+
+namespace VelaRun {
+
+namespace {
+using namespace VelaEngine::Graphics;
+
+void DumpImage(const Image& image, JsonWriter& json) {
+    json.Key("sprite");
+    if (image.GetSprite() != nullptr) {
+        json.String(image.GetSprite()->GetPath());
+    } else {
+        json.Null();
+    }
+    NumberField(json, "w", image.GetWidth());
+    NumberField(json, "h", image.GetHeight());
+    const Color& tint = image.GetTint();
+    json.Key("tint");
+    json.BeginArray();
+    json.Number(tint.r);
+    json.Number(tint.g);
+    json.Number(tint.b);
+    json.Number(tint.a);
+    json.EndArray();
+    BoolField(json, "flipX", image.GetFlipX());
+    BoolField(json, "flipY", image.GetFlipY());
+}
+}  // namespace
+
+bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& json) {
+    if (const auto* image = dynamic_cast<const Image*>(&component)) {
+        DumpImage(*image, json);
+        if (const auto* sheet = dynamic_cast<const AnimatedImage*>(image)) {
+            NumberField(json, "frame", sheet->GetFrame());
+            NumberField(json, "cols", sheet->GetCols());
+            NumberField(json, "rows", sheet->GetRows());
+        }
+        return true;
+    }
+    if (const auto* canvas = dynamic_cast<const Canvas*>(&component)) {
+        json.Key("renderMode");
+        json.String(canvas->GetRenderMode() == Canvas::kScreenSpace ? "ScreenSpace"
+                                                                    : "CameraSpace");
+        return true;
+    }
+    if (const auto* particles = dynamic_cast<const ParticleSystem*>(&component)) {
+        NumberField(json, "particles", static_cast<double>(particles->GetParticles().size()));
+        return true;
+    }
+    if (const auto* button = dynamic_cast<const VelaEngine::UI::Button*>(&component)) {
+        BoolField(json, "collider", button->HasCollider());
+        NumberField(json, "clicks", button->GetClickCount());
+        NumberField(json, "listeners", static_cast<double>(button->GetClickListeners().Size()));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace VelaRun
