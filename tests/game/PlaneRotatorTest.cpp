@@ -77,18 +77,6 @@ TEST_F(PlaneRotatorTest,
     EXPECT_EQ(Plane().startPosition, Point2(40.0f, 60.0f));
 }
 
-TEST_F(PlaneRotatorTest, WithoutTheMouseTheCountdownRunsSixSecondsAndLeavesTheNumbersToTheScene) {
-    Start(PlaneText("0,0") + CountdownText());
-    Run(362, nullptr, [&](unsigned frame) {
-        if (frame == 358) {
-            EXPECT_GT(Plane().countdownLeft, 0.0f);
-        }
-    });
-    EXPECT_LT(Plane().countdownLeft, 0.0f);
-    EXPECT_NE(Entity::Find("g3"), nullptr);
-    EXPECT_LT(PositionOf("Airplane").y, -0.1f);
-}
-
 TEST_F(PlaneRotatorTest, TheSkinComesFromTheRecords) {
     home.Write("VelaEngine/data/records/Fleetwing.record", "planeSkin\t3");
     Start(PlaneText("0,0"));
