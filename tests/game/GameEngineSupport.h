@@ -56,7 +56,7 @@ public:
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
         options.firstScene = "scenes/boot";
-        options.factory = Game::CreateGameComponent;
+        options.factory = factory;
         StartEngineWithClock(options);
         VelaEngine::SceneManagement::SceneManager::Get().RequestChange(scene_);
         VelaEngine::FrameHooks hooks;
@@ -79,6 +79,8 @@ public:
 
     FixtureAssets assets;
     Home home;
+    // The game's own unless a test adds components of its own.
+    VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
 
 private:
     // StartEngine installs the 1/60 s clock; this one goes back in before the first frame.
