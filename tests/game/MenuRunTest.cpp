@@ -112,11 +112,4 @@ TEST_F(MenuRun, ThrowFarAwaySendsItsEntityOutOfSight) {
     ExpectAt(EntityAt(End(), "Popup"), -1000000000.0f, -100000000.0f);
 }
 
-TEST_F(MenuRun, ClicksBesideTheButtonsDoNothing) {
-    home.WriteRecords("planeSkin\t2");
-    RunOk("menu", 4, ClickAt(3, 150, 300) + ClickAt(4, -700, 400));
-    EXPECT_EQ(home.ReadRecordText(), "planeSkin\t2");
-    EXPECT_TRUE(SpriteOf(End(), "SkinPreview").ends_with("/ball2.png"));
-}
-
 }  // namespace
