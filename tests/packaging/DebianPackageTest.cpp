@@ -184,7 +184,7 @@ TEST_F(DebianPackageTest, LintianReportsNoErrors) {
     }
     const CommandResult report = RunCommand("lintian --fail-on error " + ShellQuote(deb));
     EXPECT_EQ(report.status, 0) << report.output;
-    EXPECT_EQ(report.output.find("\nE: "), std::string::npos) << report.output;
+    EXPECT_EQ(("\n" + report.output).find("\nE: "), std::string::npos) << report.output;
 }
 
 // A plain `cmake --install` into a prefix with a blank: the desktop entry quotes the command so
