@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Draws the 256 x 256 application icon from the game's own art: a patch of the morning sky in
-a rounded square with the first plane skin in front. Run with Debian's python3 (Pillow):
+a rounded square with the first plane skin in front. Run with Debian's python3 and its Pillow
+(package python3-pil):
 
     /usr/bin/python3 packaging/make-icon.py
 
