@@ -1,6 +1,8 @@
 #include "game/GameFactory.h"
 
 #include "engine/entity/Entity.h"
+#include "game/AutoCannon.h"
+#include "game/Cannon.h"
 #include "game/ClickTinter.h"
 #include "game/CoolTurn.h"
 #include "game/CreditsScroller.h"
@@ -12,12 +14,14 @@
 #include "game/FullscreenToggler.h"
 #include "game/GameManager.h"
 #include "game/GameWin.h"
+#include "game/HazardWind.h"
 #include "game/Jiggle.h"
 #include "game/LevelSelect.h"
 #include "game/LinkPlay.h"
 #include "game/MoveEntity.h"
 #include "game/Patrol.h"
 #include "game/Pendulum.h"
+#include "game/PlaneRotator.h"
 #include "game/PlaneSkinSelect.h"
 #include "game/QuitGame.h"
 #include "game/ResetData.h"
@@ -27,11 +31,7 @@
 #include "game/ThrowFarAway.h"
 #include "game/TimeScale.h"
 #include "game/VolumeChanger.h"
-// #include "game/AutoCannon.h"  // flight behaviours join here
-// #include "game/Cannon.h"
-// #include "game/HazardWind.h"
-// #include "game/PlaneRotator.h"
-// #include "game/Wind.h"
+#include "game/Wind.h"
 
 namespace Game {
 
@@ -54,10 +54,10 @@ struct Maker {
 constexpr Maker kMakers[] = {
     {"CoolTurn", Make<CoolTurn>},
     {"FollowCursor", Make<FollowCursor>},
-    // {"Wind", Make<Wind>},  // flight behaviours join here
+    {"Wind", Make<Wind>},
     {"ClickTinter", Make<ClickTinter>},
     {"TimeScale", Make<TimeScale>},
-    // {"PlaneRotator", Make<PlaneRotator>},
+    {"PlaneRotator", Make<PlaneRotator>},
     {"FollowPlane", Make<FollowPlane>},
     {"LinkPlay", Make<LinkPlay>},
     {"SplashScript", Make<SplashScript>},
@@ -65,9 +65,9 @@ constexpr Maker kMakers[] = {
     {"GameWin", Make<GameWin>},
     {"GameManager", Make<GameManager>},
     {"DontDestroyOnLoad", Make<DontDestroyOnLoad>},
-    // {"HazardWind", Make<HazardWind>},
+    {"HazardWind", Make<HazardWind>},
     {"Patrol", Make<Patrol>},
-    // {"Cannon", Make<Cannon>},
+    {"Cannon", Make<Cannon>},
     {"VolumeChanger", Make<VolumeChanger>},
     {"FullscreenToggler", Make<FullscreenToggler>},
     {"Pendulum", Make<Pendulum>},
@@ -78,7 +78,7 @@ constexpr Maker kMakers[] = {
     {"ThrowFarAway", Make<ThrowFarAway>},
     {"DestroyAfter", Make<DestroyAfter>},
     {"Jiggle", Make<Jiggle>},
-    // {"AutoCannon", Make<AutoCannon>},
+    {"AutoCannon", Make<AutoCannon>},
     {"MoveEntity", Make<MoveEntity>},
     {"StarFound", Make<StarFound>},
     {"CreditsScroller", Make<CreditsScroller>},
