@@ -2,6 +2,7 @@
 // What every harness shares: content errors become exceptions the entry point catches (an
 // accepted outcome), a broken promise of the engine aborts (a finding), and a private scratch
 // folder holds the files that the real loaders read.
+#include <sanitizer/common_interface_defs.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -30,7 +31,9 @@ bool EndsFatally(F&& body) {
 // A property the engine promises but did not keep: report it as a crash with the input.
 inline void Require(bool condition, const char* what) {
     if (!condition) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what);
+        const std::string line = std::string("fuzz check failed: ") + what;
+        // The sanitizers' own output survives the fuzzer closing standard error.
+        __sanitizer_report_error_summary(line.c_str());
         std::abort();
     }
 }
