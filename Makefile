@@ -1,10 +1,12 @@
 # Front door for players and contributors; CMake and Ninja do the real work.
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD     ?= build-fuzz
+FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize bench assets clean
+.PHONY: deps configure build run test test-sanitize fuzz-build fuzz fuzz-ci bench assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -26,6 +28,20 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer harnesses of fuzz/, built with clang under the address and undefined-behaviour
+# sanitizers, each run for FUZZ_SECONDS (fuzz-ci: 30 s each).
+fuzz-build:
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DFLEETWING_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+fuzz: fuzz-build
+	tools/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz-ci:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
@@ -34,7 +50,7 @@ assets:
 	@tools/assets/make-assets.sh
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
 
 # Installs the game, vela-run, the assets, the desktop entry, the icon and the manual pages
 # under PREFIX; DESTDIR stages the same tree below another root.

@@ -2,6 +2,8 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -34,9 +36,47 @@ GLuint CreateTexture(GLint internalFormat, int width, int height, const unsigned
     return name;
 }
 
-// Decodes any image SDL2_image reads into tight RGBA rows, top row first.
+// No sprite needs more, and a damaged header must not claim gigabytes before the decoder
+// finds out that the pixels are not there.
+constexpr int kMaxTextureSide = 8192;
+
+int MaxTextureSide() {
+    GLint driver = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &driver);
+    return driver > 0 ? std::min<int>(driver, kMaxTextureSide) : kMaxTextureSide;
+}
+
+uint32_t BigEndian32(const unsigned char* bytes) {
+    return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) |
+           uint32_t{bytes[3]};
+}
+
+// Whether the file is a PNG whose header declares a size the GL can take: signature, then the
+// IHDR chunk with the width and height. The file is left at its start.
+bool IsPngOfUsableSize(SDL_RWops* file) {
+    static const unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    unsigned char header[24];
+    const bool read = SDL_RWread(file, header, sizeof(header), 1) == 1;
+    SDL_RWseek(file, 0, RW_SEEK_SET);
+    if (!read || std::memcmp(header, kSignature, sizeof(kSignature)) != 0 ||
+        std::memcmp(header + 12, "IHDR", 4) != 0) {
+        return false;
+    }
+    const uint32_t width = BigEndian32(header + 16);
+    const uint32_t height = BigEndian32(header + 20);
+    const auto limit = static_cast<uint32_t>(MaxTextureSide());
+    return width > 0 && height > 0 && width <= limit && height <= limit;
+}
+
+// Sprites are PNG files; their size is checked before the pixels are decoded into tight RGBA
+// rows, top row first.
 bool DecodeImage(const char* path, std::vector<unsigned char>& rgba, int& width, int& height) {
-    SDL_Surface* loaded = IMG_Load(path);
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    SDL_Surface* loaded = IsPngOfUsableSize(file) ? IMG_LoadPNG_RW(file) : nullptr;
+    SDL_RWclose(file);
     if (loaded == nullptr) {
         return false;
     }

@@ -59,8 +59,9 @@ void EBGfxMeshDraw(EBGfxVertexList* list, unsigned mode);
 void EBGfxMeshFree(EBGfxVertexList* list);
 
 void EBGfxTextureInitialize(EBGfxTexture** texture);
-// Any image SDL2_image decodes, rows top first (v = 0 is the top edge). Null for a path of
-// more than 255 characters or a file that cannot be decoded.
+// A PNG file, rows top first (v = 0 is the top edge). Null for a path of more than 255
+// characters, a file that is no PNG or cannot be decoded, and a picture wider or taller than
+// the GL takes (at most 8192 pixels a side).
 EBGfxTexture* EBGfxTextureLoad(const char* path);
 EBGfxTexture* EBGfxTextureLoadFromMemory(const unsigned char* rgba, int width, int height);
 void EBGfxTextureSet(EBGfxTexture* texture, float u, float v);

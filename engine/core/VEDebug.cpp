@@ -15,12 +15,32 @@ constexpr int kFailLine = 35;
 
 ContentLocation* g_location = nullptr;
 
+// Messages quote content, which may hold any byte: control characters other than tab and line
+// feed are written as \xNN, so a damaged file can neither drive the terminal nor cut a message
+// short at a NUL.
+std::string Printable(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\n') || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(byte));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 [[noreturn]] void Report(const std::string& line) {
     std::string message = line;
     const std::string where = ContentLocation::Describe();
     if (!where.empty()) {
         message += "\n" + where;
     }
+    message = Printable(message);
     std::cout.flush();
     std::cerr << message << std::endl;
     EBFatal(EBFatalKind::Assertion, message);
@@ -31,7 +51,9 @@ ContentLocation::ContentLocation(std::string file) : file_(std::move(file)), out
     g_location = this;
 }
 
-ContentLocation::~ContentLocation() { g_location = outer_; }
+ContentLocation::~ContentLocation() {
+    g_location = outer_;
+}
 
 std::string ContentLocation::Describe() {
     if (g_location == nullptr) {
@@ -40,7 +62,9 @@ std::string ContentLocation::Describe() {
     return "in " + g_location->file_ + ", line " + std::to_string(g_location->line_);
 }
 
-void Log(const std::string& text) { std::cout << "LOG: " << text << std::endl; }
+void Log(const std::string& text) {
+    std::cout << "LOG: " << Printable(text) << std::endl;
+}
 
 void Assert(bool condition, const std::string& text) {
     if (!condition) {
@@ -50,8 +74,8 @@ void Assert(bool condition, const std::string& text) {
 }
 
 void Fail(const std::string& text) {
-    Report(std::string("Assertion in ") + kFileName + " line " + std::to_string(kFailLine) +
-           ": " + text);
+    Report(std::string("Assertion in ") + kFileName + " line " + std::to_string(kFailLine) + ": " +
+           text);
 }
 
 }  // namespace VelaEngine

@@ -1,5 +1,6 @@
 #pragma once
-// Log lines and fatal assertions, the diagnostics every part of the engine uses.
+// Log lines and fatal assertions, the diagnostics every part of the engine uses. Texts may
+// quote content: their control characters other than tab and line feed are written as \xNN.
 #include <string>
 
 namespace VelaEngine {

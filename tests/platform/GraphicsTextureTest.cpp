@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
 #include "platform/EBGraphics.h"
+#include "platform/EBImageFile.h"
 #include "platform/EBSystem.h"
 #include "support/FatalCatcher.h"
 #include "tests/platform/PlatformTestSupport.h"
@@ -92,6 +94,43 @@ TEST_F(GraphicsTexture, UndecodableFilesGiveNoTexture) {
     EXPECT_EQ(EBGfxTextureLoad((folder / "missing.png").string().c_str()), nullptr);
     EXPECT_EQ(EBGfxTextureLoad(std::string(256, 'a').c_str()), nullptr);
     EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+}
+
+namespace {
+// A 1 x 1 uncompressed 24-bit BMP: a picture that is not a PNG.
+std::string OnePixelBmp() {
+    auto le = [](uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) {
+            out += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+        return out;
+    };
+    return "BM" + le(58, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(1, 4) + le(1, 4) + le(1, 2) +
+           le(24, 2) + le(0, 4) + le(4, 4) + le(2835, 4) + le(2835, 4) + le(0, 4) + le(0, 4) +
+           std::string("\xff\x00\x00\x00", 4);
+}
+}  // namespace
+
+TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("eb-texture-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::vector<unsigned char> row(8193 * 4, 0x80);
+    const std::string widest = (folder / "widest.png").string();
+    const std::string tooWide = (folder / "too-wide.png").string();
+    ASSERT_TRUE(EBImageSavePNG(widest.c_str(), row.data(), 8192, 1));
+    ASSERT_TRUE(EBImageSavePNG(tooWide.c_str(), row.data(), 8193, 1));
+    const std::string bmp = (folder / "picture.png").string();
+    std::ofstream(bmp, std::ios::binary) << OnePixelBmp();
+
+    EBGfxTexture* texture = EBGfxTextureLoad(widest.c_str());
+    EXPECT_NE(texture, nullptr);
+    EBGfxTextureUnload(texture);
+    EXPECT_EQ(EBGfxTextureLoad(tooWide.c_str()), nullptr);
+    EXPECT_EQ(EBGfxTextureLoad(bmp.c_str()), nullptr);
     std::filesystem::remove_all(folder);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
 }

@@ -22,6 +22,17 @@ TEST(Diagnostics, LogWritesOnePrefixedLine) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: hello\nLOG: Running: Vela Engine\n\n");
 }
 
+TEST(Diagnostics, ControlCharactersOfQuotedContentAreWrittenAsEscapes) {
+    const std::string name("ro\0gue\x1b[2J\r\x7f\xc3\xa9", 14);
+    EXPECT_EQ(FatalMessageOf([&] { Fail("Component " + name + "\tx not found\n"); }),
+              "Assertion in VEDebug.cpp line 35: Component ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\tx "
+              "not found\n");
+    testing::internal::CaptureStdout();
+    Log("Loading Sprite: " + name);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "LOG: Loading Sprite: ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\n");
+}
+
 TEST(Singleton, MissingAndDoubleInstancesAreFatal) {
     EXPECT_EQ(FatalMessageOf([] { Time::Get(); }),
               "Assertion in VEDebug.cpp line 35: Time not Instantiated");

@@ -1,0 +1,440 @@
+// The bad-input table: damaged or hostile files and surroundings, each with the clear message
+// or the behaviour it must get. None may crash, hang or lose the previous record file.
+//
+// Rows tested in other files:
+//   missing scene                 SceneLoaderTest.AMissingSceneIsFatalAndNamesTheScene,
+//                                 VelaRunTest.AMissingSceneEndsWithTheLoadersMessage
+//   unknown component             SceneLoaderTest.ContentErrorsNameTheProblemTheFileAndTheLine
+//   wrong value counts            Vector2Text.WrongCountsAreFatalAndLeaveTheValue,
+//                                 ColorText.WrongCountsAreFatalAndLeaveTheColour,
+//                                 SceneLoaderTest.ContentErrors... (a transform "0;0")
+//   truncated entity header       SceneLoaderTest.ContentErrors... (the file ends before the
+//                                 transform lines; a transform line without a tab)
+//   a line of tabs only           SceneLoaderTest.ContentErrors...
+//   component line at depth 0     SceneLoaderTest.ContentErrors...
+//   clip with 2 pieces            AnimationClip.EveryPieceCountButOnePlusThreeKIsAFormatError,
+//                                 AnimationPlayer.AMissingClipIsLoggedAndABadOneEndsTheProgram
+//   record file with NUL bytes    RecordsTest.AGarbageFileLoadsWhatItCanAndSavesBack
+//   corrupt MP3                   AudioClipLoading.AFileThatIsNoSoundWritesOneLogLine
+//   HOME that is a file           RecordsTest.AnUnwritablePlaceIsLoggedAndTheGameGoesOn
+// Rows tested here: a scene of random bytes; every cut of a scene (truncated headers among
+// them); a 1 MB line; a record file without line ends; 10 MB of record text; a missing,
+// corrupt, truncated or 20,000 x 20,000 PNG; a zero-byte and a corrupt MP3 in a running scene;
+// HOME in a folder that cannot be written; a record folder that is a file.
+#include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/audio/AudioManager.h"
+#include "engine/audio/AudioSource.h"
+#include "engine/core/FrontEnd.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/persistence/DataStore.h"
+#include "engine/persistence/RecordPaths.h"
+#include "engine/persistence/RecordText.h"
+#include "engine/persistence/Records.h"
+#include "engine/scene/Resources.h"
+#include "engine/scene/Scene.h"
+#include "engine/scene/SceneManager.h"
+#include "platform/EBImageFile.h"
+#include "support/EngineRun.h"
+#include "support/FatalCatcher.h"
+#include "support/SoundFiles.h"
+#include "support/TempFolder.h"
+
+using namespace VelaEngine;
+using SceneManagement::Scene;
+using TestSupport::FatalMessageOf;
+using TestSupport::TempFolder;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string RandomBytes(std::mt19937& random, std::size_t count) {
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes(count, '\0');
+    for (char& c : bytes) {
+        c = static_cast<char>(byte(random));
+    }
+    return bytes;
+}
+
+// ----------------------------------------------------------------------------------- scenes
+
+constexpr const char* kValidScene =
+    "/ a floor and a ball\n"
+    "Entity\tFloor\tsolid\n\tt\t0,-200\n\tr\t0\n\ts\t1,1\n\tStaticBody2D\n"
+    "\tRectCollider\n\t\tw\t1000\n\t\th\t40\n"
+    "\tEntity\tBall\n\t\tt\t0,200\n\t\tr\t0\n\t\ts\t1,1\n\t\tCircleCollider\n\t\t\tradius\t20\n"
+    "\t\tAnimation\n\t\t\tclip\t1\t0\tCircleCollider\tx\n";
+
+// The loader with the engine's own components, over a private asset folder.
+class BadScene : public testing::Test {
+protected:
+    BadScene() {
+        Resources::Create();
+        testing::internal::CaptureStdout();
+        Resources::Get().Init(assets_.Path(), nullptr);
+        testing::internal::GetCapturedStdout();
+    }
+    ~BadScene() override { Resources::Release(); }
+
+    // The fatal message of loading `text`, or "" when it loads.
+    std::string Load(const std::string& text) {
+        assets_.Write("scenes/bad.scene", text);
+        testing::internal::CaptureStdout();
+        const std::string message =
+            FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/bad"); });
+        testing::internal::GetCapturedStdout();
+        return message;
+    }
+    std::string Where() const { return "\nin " + assets_.Path() + "/scenes/bad.scene, line "; }
+
+    TempFolder assets_;
+};
+
+TEST_F(BadScene, RandomBytesEndWithAMessageNamingTheFileAndLine) {
+    std::mt19937 random(20240611);
+    int failed = 0;
+    for (int file = 0; file < 24; ++file) {
+        const std::string message = Load(RandomBytes(random, 2048));
+        if (!message.empty()) {
+            ++failed;
+            EXPECT_EQ(message.rfind("Assertion", 0), 0u) << message;
+            EXPECT_NE(message.find(Where()), std::string::npos) << message;
+            // Quoted bytes cannot drive the terminal: only tabs and line feeds stay raw.
+            for (const char c : message) {
+                EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n');
+                EXPECT_NE(c, '\x7f');
+            }
+        }
+    }
+    EXPECT_GT(failed, 0) << "random bytes never made a content error";
+}
+
+TEST_F(BadScene, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
+    const std::string scene = kValidScene;
+    ASSERT_EQ(Load(scene), "");
+    int failed = 0;
+    for (std::size_t length = 0; length < scene.size(); ++length) {
+        const std::string message = Load(scene.substr(0, length));
+        if (!message.empty()) {
+            ++failed;
+            EXPECT_NE(message.find(Where()), std::string::npos) << length << ": " << message;
+        }
+    }
+    // Cut inside the transform lines of either header, the file must be refused.
+    EXPECT_NE(Load(scene.substr(0, scene.find("\tr\t0"))).find("ends before the three"),
+              std::string::npos);
+    EXPECT_GT(failed, 0);
+}
+
+TEST_F(BadScene, AOneMegabyteLineIsReadWhole) {
+    const std::string mega(1 << 20, 'x');
+    const std::string header = "\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
+    EXPECT_EQ(Load("/" + mega + "\n"), "") << "a long comment";
+    EXPECT_EQ(Load("Entity\t" + mega + header), "") << "a long name";
+    EXPECT_EQ(Load("Entity\tA" + header + "\tAnimation\n\t\tclip\t1\t0\tImage\t" + mega + "\n"), "")
+        << "a long instruction";
+    EXPECT_EQ(Load("Entity\tA" + header + "\t" + mega + "\n"),
+              "Assertion in VEDebug.cpp line 35: Component " + mega + " not found" + Where() + "5");
+    std::string numbers = "1";
+    while (numbers.size() < (1u << 20)) {
+        numbers += ",1";
+    }
+    EXPECT_EQ(Load("Entity\tA\n\tt\t" + numbers + "\n\tr\t0\n\ts\t1,1\n"),
+              "Assertion failed in VEDebug.cpp line 22: Vector2 wrong Serialization format" +
+                  Where() + "1");
+}
+
+// ---------------------------------------------------------------------------------- sprites
+
+std::uint32_t Crc32(const std::string& bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+std::string BigEndian(std::uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+std::string Chunk(const std::string& type, const std::string& data) {
+    return BigEndian(static_cast<std::uint32_t>(data.size())) + type + data +
+           BigEndian(Crc32(type + data));
+}
+
+// A well-formed PNG start that declares the size, 8-bit RGBA, with a few bytes of pixels.
+std::string PngDeclaring(std::uint32_t width, std::uint32_t height) {
+    const std::string header =
+        BigEndian(width) + BigEndian(height) + std::string("\x08\x06\0\0\0", 5);
+    // A stored (uncompressed) deflate block of one zero row byte.
+    const std::string pixels("\x78\x01\x01\x01\x00\xfe\xff\x00\x00\x01\x00\x01", 12);
+    return std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) + Chunk("IDAT", pixels) +
+           Chunk("IEND", "");
+}
+
+// The engine running offscreen over a private asset folder with an empty first scene.
+class BadAsset : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("HOME", home_.Path().c_str(), 1);
+        assets_.Write("scenes/empty.scene", "");
+    }
+
+    void Start(const std::string& firstScene = "scenes/empty") {
+        TestSupport::EngineOptions options;
+        options.assets = assets_.Path();
+        options.firstScene = firstScene;
+        testing::internal::CaptureStdout();
+        TestSupport::StartEngine(options);
+        startLog_ = testing::internal::GetCapturedStdout();
+    }
+
+    std::string SpriteFailure(const std::string& name) {
+        return FatalMessageOf([&] { Resources::Get().Get<Graphics::Sprite>(name); });
+    }
+    std::string Expected(const std::string& name) const {
+        return "Assertion in VEDebug.cpp line 35: Sprite loading failed: " + assets_.Path() + "/" +
+               name + ".png";
+    }
+
+    TempFolder home_;
+    TempFolder assets_;
+    std::string startLog_;
+};
+
+TEST_F(BadAsset, MissingCorruptTruncatedOrHugePngsFailWithTheirPath) {
+    Start();
+    std::vector<unsigned char> rgba(16 * 16 * 4, 0xC0);
+    fs::create_directories(assets_.Path() + "/sprites");
+    const std::string goodPath = assets_.Path() + "/sprites/good.png";
+    ASSERT_TRUE(EBImageSavePNG(goodPath.c_str(), rgba.data(), 16, 16));
+    const std::string good = ReadFile(goodPath);
+    std::mt19937 random(5);
+    assets_.Write("sprites/corrupt.png", RandomBytes(random, 4096));
+    assets_.Write("sprites/truncated.png", good.substr(0, good.size() / 2));
+    assets_.Write("sprites/huge.png", PngDeclaring(20000, 20000));
+    assets_.Write("sprites/empty.png", "");
+
+    for (const char* name : {"sprites/missing", "sprites/corrupt", "sprites/truncated",
+                             "sprites/huge", "sprites/empty"}) {
+        EXPECT_EQ(SpriteFailure(name), Expected(name));
+    }
+    // The declared 1.6 GB were refused before anything was allocated for them.
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss, 1024L * 1024L) << "kilobytes at the peak";
+    EXPECT_EQ(SpriteFailure("sprites/good"), "") << "a sound picture still loads";
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(2); }), "");
+    testing::internal::GetCapturedStdout();
+}
+
+// ----------------------------------------------------------------------------------- sounds
+
+TEST_F(BadAsset, ZeroByteAndCorruptMp3sLeaveARunningSceneSilent) {
+    assets_.Write("sounds/empty.mp3", "");
+    std::mt19937 random(11);
+    assets_.Write("sounds/corrupt.mp3", "ID3\x03" + RandomBytes(random, 4096));
+    const std::string header = "\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
+    assets_.Write("scenes/speakers.scene",
+                  "Entity\tA" + header + "\tAudioSource\n\t\taudioClip\tsounds/empty\n" +
+                      "\t\tplayOnAwake\tt\nEntity\tB" + header +
+                      "\tAudioSource\n\t\taudioClip\tsounds/corrupt\n\t\tplayOnAwake\tt\n");
+    Start("scenes/speakers");
+    for (const char* name : {"empty", "corrupt"}) {
+        EXPECT_NE(startLog_.find("LOG: Failed to load AudioClip: " + assets_.Path() + "/sounds/" +
+                                 name + ".mp3 ("),
+                  std::string::npos)
+            << startLog_;
+    }
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(3); }), "");
+    testing::internal::GetCapturedStdout();
+    for (const Audio::ChannelSlot& slot : Audio::AudioManager::Get().GetSlots()) {
+        EXPECT_EQ(slot.owner, nullptr) << "nothing was played";
+    }
+}
+
+// ---------------------------------------------------------------------------------- records
+
+// Root passes every permission check; for the scope, this process is held to the file modes
+// like any player.
+class FileModesApply {
+public:
+    FileModesApply() {
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        header_.pid = 0;
+        if (geteuid() != 0 || syscall(SYS_capget, &header_, saved_) != 0) {
+            return;
+        }
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        active_ = syscall(SYS_capset, &header_, reduced) == 0;
+    }
+    ~FileModesApply() {
+        if (active_) {
+            syscall(SYS_capset, &header_, saved_);
+        }
+    }
+    FileModesApply(const FileModesApply&) = delete;
+    FileModesApply& operator=(const FileModesApply&) = delete;
+
+private:
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2] = {};
+    bool active_ = false;
+};
+
+// The record services of a running game, with the home folder in a private folder.
+class BadRecords : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("HOME", home_.Path().c_str(), 1);
+        unsetenv("USERPROFILE");
+        FrontEnd::Create();
+        DataStore::Create();
+        DataStore::Get().Init("data");
+        Records::Create();
+    }
+    void TearDown() override {
+        Records::Release();
+        DataStore::Release();
+        FrontEnd::Release();
+    }
+
+    std::string RecordPath() const {
+        return RecordFilePath(DataFolderPath(home_.Path(), "data"), "records", "");
+    }
+    // The next start of the game with `text` as its record file.
+    void Load(const std::string& text) {
+        home_.Write(RecordPath().substr(home_.Path().size() + 1), text);
+        Records::Release();
+        Records::Create();
+        Records::Get().Init("records");
+    }
+    FieldMap OnDisk() const {
+        FieldMap values;
+        ParseRecordText(ReadFile(RecordPath()), values);
+        return values;
+    }
+
+    TempFolder home_;
+};
+
+TEST_F(BadRecords, AFileWithoutLineEndsIsOneEntryAndSavesBackUnchanged) {
+    const std::string text = "planeSkin\t4\tvolume\t0.5\tshortestTime\t9";
+    Load(text);
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
+    EXPECT_EQ(Records::Get().GetInt("volume", 7), 7) << "the rest belongs to the first value";
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(ReadFile(RecordPath()), text);
+
+    const std::string blob(3 << 20, 'q');
+    Load(blob);
+    ASSERT_TRUE(Records::Get().Save());
+    FieldMap expected;
+    ParseRecordText(blob, expected);
+    EXPECT_EQ(OnDisk().Fields(), expected.Fields());
+}
+
+TEST_F(BadRecords, TenMegabytesOfTextLoadWholeAndSaveBack) {
+    // Long values keep the entry count, and so the test's time, modest.
+    const std::string filler(1000, 'z');
+    std::string text;
+    int entries = 0;
+    while (text.size() < (10u << 20)) {
+        text += "level" + std::to_string(entries) + "\t" + std::to_string(entries) + " " + filler +
+                "\n";
+        ++entries;
+    }
+    testing::internal::CaptureStdout();
+    Load(text);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "nothing was cut off";
+    EXPECT_EQ(Records::Get().GetInt("level" + std::to_string(entries - 1), -1), entries - 1);
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(Records::Get().Save());
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(OnDisk().Fields().size(), static_cast<std::size_t>(entries));
+}
+
+TEST_F(BadRecords, ARecordFolderThatIsAFileIsLeftAloneAndTheValuesStay) {
+    const std::string folder = fs::path(RecordPath()).parent_path().string();
+    home_.Write(folder.substr(home_.Path().size() + 1), "not a folder");
+    testing::internal::CaptureStdout();
+    Records::Get().Init("records");
+    Records::Get().SetInt("planeSkin", 3);
+    EXPECT_FALSE(Records::Get().Save());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("LOG: Saving Record failed: " + RecordPath() + ": "), std::string::npos)
+        << log;
+    EXPECT_EQ(ReadFile(folder), "not a folder");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
+}
+
+// A home the player cannot write: the game runs on with its values in memory, and the record
+// file saved in an earlier run stays as it was.
+TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
+    const std::string record = home_.Path() + "/VelaEngine/data/records/Fleetwing.record";
+    home_.Write("VelaEngine/data/records/Fleetwing.record", "planeSkin\t1");
+    for (const std::string& folder :
+         {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
+          home_.Path() + "/VelaEngine/data/records"}) {
+        ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    }
+    Start();
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 1);
+
+    bool saved = true;
+    std::string log;
+    {
+        FileModesApply modes;
+        Records::Get().SetInt("planeSkin", 2);
+        testing::internal::CaptureStdout();
+        saved = Records::Get().Save();
+        EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(3); }), "");
+        log = testing::internal::GetCapturedStdout();
+    }
+    for (const std::string& folder :
+         {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
+          home_.Path() + "/VelaEngine/data/records"}) {
+        chmod(folder.c_str(), 0755);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_NE(log.find("LOG: Saving Record failed: " + record + ": "), std::string::npos) << log;
+    EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos) << "the frames ran";
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 2) << "the value stays in memory";
+    EXPECT_EQ(ReadFile(record), "planeSkin\t1");
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(record).parent_path()),
+                            fs::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
+}
+
+}  // namespace
