@@ -249,11 +249,11 @@ def lose_window(level):
 def options_window(level):
     w = Ent("OptionsWindow", t=HIDDEN)
     image(w, "sprites/ui/window_options", 720, 560)
-    w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (-170, -85),
+    w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (0, 40),
                    link(f"scenes/level{level}")))
-    w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (170, -85),
+    w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (0, -70),
                    link("scenes/levelselect")))
-    w.child(button("MenuButton", "sprites/buttons/menu", 320, 90, (0, -185),
+    w.child(button("MenuButton", "sprites/buttons/menu", 320, 90, (0, -180),
                    link("scenes/menu")))
     return w
 
