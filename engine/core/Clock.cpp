@@ -1,5 +1,6 @@
 #include "engine/core/Clock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -8,8 +9,16 @@ namespace VelaEngine {
 namespace {
 WallClock g_wallClock;
 FrameClock* g_clock = &g_wallClock;
-// Sleeping is coarse; leave this much of the wait to the spin so the deadline is met exactly.
-constexpr double kSpinMarginMs = 2.0;
+// Sleeping wakes late by a varying amount; the spin covers the rest of the wait. The margin
+// follows how late sleeps actually wake: it jumps up at once and creeps back down.
+constexpr double kMinSpinMarginMs = 0.25;
+constexpr double kMaxSpinMarginMs = 4.0;
+double g_spinMarginMs = 1.0;
+
+void LearnOversleep(double lateMs) {
+    const double wanted = std::clamp(lateMs * 1.5, kMinSpinMarginMs, kMaxSpinMarginMs);
+    g_spinMarginMs = wanted > g_spinMarginMs ? wanted : g_spinMarginMs * 0.98 + wanted * 0.02;
+}
 }  // namespace
 
 double WallClock::NowMs() {
@@ -18,10 +27,10 @@ double WallClock::NowMs() {
 }
 
 void WallClock::WaitUntilMs(double deadlineMs) {
-    double remaining = deadlineMs - NowMs();
-    if (remaining > kSpinMarginMs) {
-        std::this_thread::sleep_for(
-            std::chrono::duration<double, std::milli>(remaining - kSpinMarginMs));
+    const double wake = deadlineMs - g_spinMarginMs;
+    if (NowMs() < wake) {
+        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wake - NowMs()));
+        LearnOversleep(NowMs() - wake);
     }
     while (NowMs() < deadlineMs) {
     }

@@ -24,7 +24,10 @@ void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float t
     EBGfxSetPosition(0.0f, 0.0f);
     EBGfxSetTintColor(tint.r, tint.g, tint.b, tintW);
     EBGfxSetTransparency(tint.a);
-    EBGfxSetTransform(&world.m[0][0]);
+    const float rows[9] = {world.m[0][0], world.m[0][1], world.m[0][2],
+                           world.m[1][0], world.m[1][1], world.m[1][2],
+                           world.m[2][0], world.m[2][1], world.m[2][2]};
+    EBGfxSetTransform(rows);
     mesh.Draw();
 }
 

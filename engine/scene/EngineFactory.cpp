@@ -7,6 +7,7 @@
 #include "engine/graphics/Canvas.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
+#include "engine/input/Button.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/RectCollider.h"
@@ -32,6 +33,7 @@ constexpr EngineComponentType kEngineTypes[] = {
     {"Image", &Make<Graphics::Image>},
     {"AnimatedImage", &Make<Graphics::AnimatedImage>},
     {"Canvas", &Make<Graphics::Canvas>},
+    {"Button", &Make<UI::Button>},
     {"DynamicBody2D", &Make<DynamicBody2D>},
     {"StaticBody2D", &Make<StaticBody2D>},
     {"CircleCollider", &Make<Collision::CircleCollider>},

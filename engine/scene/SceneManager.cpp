@@ -12,8 +12,18 @@
 
 namespace VelaEngine::SceneManagement {
 
-// Lookups must not reach into a scene that is gone.
-SceneManager::~SceneManager() { SetSceneRoots(nullptr); }
+// The scene's entities and what only they used go with the scene manager, while the window,
+// the sound system and the other services they release into still exist.
+SceneManager::~SceneManager() {
+    SetSceneRoots(nullptr);
+    if (current_ != nullptr) {
+        current_->GetRoots().clear();
+        current_.reset();
+    }
+    if (Resources::Exists()) {
+        Resources::Get().UnloadUnused();
+    }
+}
 
 void SceneManager::MakeCurrent(std::shared_ptr<Scene> scene, const std::string& name) {
     current_ = std::move(scene);

@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace TestSupport {
 

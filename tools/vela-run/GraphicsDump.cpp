@@ -3,6 +3,7 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/input/Button.h"
 #include "tools/vela-run/ComponentDump.h"
 #include "tools/vela-run/DumpFields.h"
 
@@ -51,6 +52,12 @@ bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& j
     }
     if (const auto* particles = dynamic_cast<const ParticleSystem*>(&component)) {
         NumberField(json, "particles", static_cast<double>(particles->GetParticles().size()));
+        return true;
+    }
+    if (const auto* button = dynamic_cast<const VelaEngine::UI::Button*>(&component)) {
+        BoolField(json, "collider", button->HasCollider());
+        NumberField(json, "clicks", button->GetClickCount());
+        NumberField(json, "listeners", static_cast<double>(button->GetClickListeners().Size()));
         return true;
     }
     return false;

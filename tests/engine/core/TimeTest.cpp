@@ -86,3 +86,14 @@ TEST(FixedStepClock, EveryFrameLastsExactlyOneSixtieth) {
     Time::Release();
     SetClock(nullptr);
 }
+
+TEST(WallClock, NeverReturnsBeforeTheDeadline) {
+    WallClock clock;
+    for (double wait : {0.0, 0.1, 3.0, 7.5}) {
+        const double deadline = clock.NowMs() + wait;
+        clock.WaitUntilMs(deadline);
+        EXPECT_GE(clock.NowMs(), deadline);
+    }
+    // A deadline already past returns at once.
+    clock.WaitUntilMs(clock.NowMs() - 1000.0);
+}

@@ -5,6 +5,7 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/Mesh.h"
 #include "engine/scene/FieldMap.h"
+#include "engine/scene/Resources.h"
 #include "support/FatalCatcher.h"
 
 using namespace VelaEngine;
@@ -218,6 +219,28 @@ TEST(Mesh, BuildingTwiceIsFatalUntilCleared) {
     EXPECT_FALSE(mesh.IsBuilt());
     EXPECT_TRUE(mesh.Triangles().empty());
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { mesh.Build(); }), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EngineFactory, MakesTheDrawingAndClickingComponentsByExactName) {
+    Resources::Create();
+    auto entity = Entity::Create("Owner");
+    for (const char* name :
+         {"Image", "AnimatedImage", "Canvas", "Button", "Camera", "ParticleSystem"}) {
+        Component* made = Resources::Get().CreateEngineComponent(name, *entity);
+        ASSERT_NE(made, nullptr) << name;
+        EXPECT_STREQ(made->GetTypeName(), name);
+        EXPECT_EQ(entity->GetComponents().back().get(), made);
+    }
+    EXPECT_EQ(entity->GetComponents().size(), 7u);
+    EXPECT_EQ(Resources::Get().CreateEngineComponent("image", *entity), nullptr);
+    EXPECT_EQ(Resources::Get().CreateEngineComponent("Image ", *entity), nullptr);
+    EXPECT_EQ(Resources::Get().CreateEngineComponent("Graphic", *entity), nullptr);
+    entity.reset();
+    Resources::Release();
 }
 
 }  // namespace

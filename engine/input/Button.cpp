@@ -1,0 +1,65 @@
+#include "engine/input/Button.h"
+
+#include "engine/audio/AudioClip.h"
+#include "engine/audio/AudioSource.h"
+#include "engine/entity/Entity.h"
+#include "engine/entity/MatrixStack.h"
+#include "engine/input/Input.h"
+#include "engine/physics/Collider.h"
+#include "engine/scene/Resources.h"
+
+namespace VelaEngine::UI {
+
+namespace {
+constexpr const char* kMenuSound = "sounds/sfx/menu";
+constexpr const char* kSoundPlayer = "buttonsoundplayer";
+
+// Menu sounds all play from one well-known entity's source, not from the buttons. Without
+// the clip, that entity or its source the click stays silent.
+void PlayMenuSound() {
+    std::shared_ptr<Audio::AudioClip> clip = Resources::Get().Get<Audio::AudioClip>(kMenuSound);
+    if (clip == nullptr) {
+        return;
+    }
+    Entity* player = Entity::Find(kSoundPlayer);
+    Audio::AudioSource* source =
+        player != nullptr ? player->GetComponent<Audio::AudioSource>() : nullptr;
+    if (source != nullptr) {
+        source->SetClip(std::move(clip));
+        source->Play();
+    }
+}
+}  // namespace
+
+Button::Button(Entity* owner) : Component(owner) {
+    owner->GetStartListeners().Register(startListener_);
+}
+
+void Button::OnStart(const Events::EventBase&) {
+    for (const auto& component : GetOwner()->GetComponents()) {
+        if (auto collider = std::dynamic_pointer_cast<Collision::Collider>(component)) {
+            collider_ = collider;
+            return;
+        }
+    }
+}
+
+bool Button::HandleClick() {
+    bool hit = false;
+    if (std::shared_ptr<Collision::Collider> collider = collider_.lock()) {
+        hit = collider->ContainsPoint(Input::Get().GetCursor(), MatrixStack::Get().GetCurrent());
+    }
+    if (!hit) {
+        return false;
+    }
+    PlayMenuSound();
+    ++clicks_;
+    clickListeners_.Invoke(Events::EmptyEvent());
+    return true;
+}
+
+std::shared_ptr<Component> Button::Clone(Entity* newOwner) const {
+    return std::make_shared<Button>(newOwner);
+}
+
+}  // namespace VelaEngine::UI

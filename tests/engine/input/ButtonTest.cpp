@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include "engine/audio/AudioClip.h"
+#include "engine/audio/AudioManager.h"
+#include "engine/audio/AudioSource.h"
+#include "engine/input/Button.h"
+#include "engine/input/Input.h"
+#include "engine/physics/RectCollider.h"
+#include "engine/scene/Resources.h"
+#include "support/TempFolder.h"
+#include "tests/engine/entity/EntityTestSupport.h"
+
+namespace EntityTest {
+namespace {
+
+using UI::Button;
+
+// Hears a button's clicks and writes its name to the log.
+class Subscriber {
+public:
+    Subscriber(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
+    void Follow(Button& button) { button.GetClickListeners().Register(listener_); }
+
+private:
+    void OnClick(const Events::EventBase& event) {
+        EXPECT_EQ(&event, &Events::EmptyEvent());
+        log_.push_back(name_);
+    }
+    Log& log_;
+    std::string name_;
+    Events::ClassListener<Subscriber> listener_{this, &Subscriber::OnClick};
+};
+
+// Counts the clicks offered to its entity.
+class ClickCounter : public Component {
+public:
+    using Component::Component;
+    const char* GetTypeName() const override { return "ClickCounter"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<ClickCounter>(owner);
+    }
+    bool HandleClick() override {
+        ++offered;
+        return false;
+    }
+    int offered = 0;
+};
+
+// Entity tests with the cursor, the resource cache and a silent sound system.
+class ButtonWorld : public EntityWorld {
+protected:
+    void SetUp() override {
+        EntityWorld::SetUp();
+        Input::Create();
+        Audio::AudioManager::Create();
+        Resources::Create();
+        Resources::Get().Init(assets.Path(), nullptr);
+    }
+    void TearDown() override {
+        EntityWorld::TearDown();
+        Resources::Release();
+        Audio::AudioManager::Release();
+        Input::Release();
+    }
+
+    // A root at (x, y) with a w × h button over it.
+    Button& AddButton(const std::string& name, float x, float y, float w, float h) {
+        Entity& entity = AddRoot(name);
+        Place(entity, x, y);
+        entity.AddComponent<Collision::RectCollider>()->SetSize(w, h);
+        return *entity.AddComponent<Button>();
+    }
+    static void Place(Entity& entity, float x, float y) {
+        entity.GetTransform().SetPosition(Vector2(x, y));
+        entity.GetTransform().SetScale(Vector2(1.0f, 1.0f));
+    }
+    void ClickAt(float x, float y) {
+        Input::Get().GetCursor() = Point2(x, y);
+        RunFrame(true);
+    }
+
+    TestSupport::TempFolder assets;
+};
+
+TEST_F(ButtonWorld, OfTwoOverlappingButtonsOnlyTheUpperFires) {
+    Subscriber lower(log, "lower"), upper(log, "upper");
+    Button& below = AddButton("Below", 0.0f, 0.0f, 100.0f, 100.0f);
+    Button& above = AddButton("Above", 40.0f, 0.0f, 100.0f, 100.0f);
+    lower.Follow(below);
+    upper.Follow(above);
+    ClickAt(20.0f, 0.0f);
+    EXPECT_EQ(log, Log({"upper"}));
+    EXPECT_EQ(above.GetClickCount(), 1u);
+    EXPECT_EQ(below.GetClickCount(), 0u);
+    // Outside the upper one the lower one takes it.
+    ClickAt(-20.0f, 0.0f);
+    EXPECT_EQ(log, Log({"upper", "lower"}));
+}
+
+TEST_F(ButtonWorld, EveryListenerHearsAConsumedClickInOrder) {
+    Subscriber first(log, "first"), second(log, "second");
+    Button& button = AddButton("Only", 0.0f, 0.0f, 10.0f, 10.0f);
+    first.Follow(button);
+    second.Follow(button);
+    ClickAt(5.0f, -5.0f);  // an edge counts as inside
+    EXPECT_EQ(log, Log({"first", "second"}));
+}
+
+TEST_F(ButtonWorld, AClickOutsideEveryButtonReachesNoListenerAndVisitsEveryEntity) {
+    Subscriber listener(log, "button");
+    Button& button = AddButton("Play", 0.0f, 0.0f, 50.0f, 50.0f);
+    listener.Follow(button);
+    ClickCounter* onButton = button.GetOwner()->AddComponent<ClickCounter>();
+    Entity& panel = AddRoot("Panel");
+    ClickCounter* onPanel = panel.AddComponent<ClickCounter>();
+    ClickCounter* onChild = AddChild(panel, "Label").AddComponent<ClickCounter>();
+    ClickAt(100.0f, 100.0f);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(button.GetClickCount(), 0u);
+    EXPECT_EQ(onButton->offered, 1);
+    EXPECT_EQ(onPanel->offered, 1);
+    EXPECT_EQ(onChild->offered, 1);
+}
+
+TEST_F(ButtonWorld, AButtonCreatedThisFrameHasNoColliderYetAndDoesNotConsume) {
+    Subscriber older(log, "older"), newer(log, "newer");
+    older.Follow(AddButton("Old", 0.0f, 0.0f, 100.0f, 100.0f));
+    RunFrame();
+    // Made after this frame's start pass, on top of the old one.
+    Button& fresh = AddButton("New", 0.0f, 0.0f, 100.0f, 100.0f);
+    newer.Follow(fresh);
+    EXPECT_FALSE(fresh.HasCollider());
+    Input::Get().GetCursor() = Point2(0.0f, 0.0f);
+    for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
+        if (ClickPass(**it)) {
+            break;
+        }
+    }
+    EXPECT_EQ(log, Log({"older"}));
+    // From its first start pass on it is the upper button.
+    ClickAt(0.0f, 0.0f);
+    EXPECT_TRUE(fresh.HasCollider());
+    EXPECT_EQ(log, Log({"older", "newer"}));
+}
+
+TEST_F(ButtonWorld, TheShapeIsPlacedByTheStackTop) {
+    Entity& panel = AddRoot("Panel");
+    Place(panel, 200.0f, 100.0f);
+    panel.GetTransform().SetScale(Vector2(2.0f, 2.0f));
+    Entity& child = AddChild(panel, "Ok");
+    Place(child, 10.0f, 0.0f);
+    child.AddComponent<Collision::RectCollider>()->SetSize(10.0f, 10.0f);
+    Button* button = child.AddComponent<Button>();
+    // The button's local square sits at (220, 100), 20 wide.
+    ClickAt(10.0f, 0.0f);
+    EXPECT_EQ(button->GetClickCount(), 0u);
+    ClickAt(228.0f, 108.0f);
+    EXPECT_EQ(button->GetClickCount(), 1u);
+}
+
+TEST_F(ButtonWorld, AButtonWithoutAColliderIsNeverHit) {
+    Entity& entity = AddRoot("Bare");
+    Place(entity, 0.0f, 0.0f);
+    Button* button = entity.AddComponent<Button>();
+    ClickCounter* behind = entity.AddComponent<ClickCounter>();
+    ClickAt(0.0f, 0.0f);
+    EXPECT_FALSE(button->HasCollider());
+    EXPECT_EQ(behind->offered, 1);
+}
+
+TEST_F(ButtonWorld, TheMenuSoundGoesToTheSoundPlayersSource) {
+    Entity& player = AddRoot("buttonsoundplayer");
+    Audio::AudioSource* source = player.AddComponent<Audio::AudioSource>();
+    Subscriber listener(log, "clicked");
+    listener.Follow(AddButton("Play", 0.0f, 0.0f, 10.0f, 10.0f));
+    ClickAt(0.0f, 0.0f);
+    ASSERT_NE(source->GetClip(), nullptr);
+    EXPECT_EQ(source->GetClip()->GetPath(), assets.Path() + "/sounds/sfx/menu.mp3");
+    EXPECT_EQ(log, Log({"clicked"}));
+}
+
+TEST_F(ButtonWorld, WithoutASoundPlayerTheClickIsStillConsumed) {
+    Subscriber listener(log, "clicked");
+    Button& button = AddButton("Play", 0.0f, 0.0f, 10.0f, 10.0f);
+    listener.Follow(button);
+    ClickCounter* behind = AddRoot("Behind").AddComponent<ClickCounter>();
+    roots.splice(roots.begin(), roots, std::prev(roots.end()));  // drawn first, asked last
+    ClickAt(0.0f, 0.0f);
+    EXPECT_EQ(log, Log({"clicked"}));
+    EXPECT_EQ(behind->offered, 0);
+}
+
+TEST_F(ButtonWorld, ACloneIsAFreshButtonOnItsNewOwner) {
+    Subscriber listener(log, "clicked");
+    Button& button = AddButton("Play", 0.0f, 0.0f, 10.0f, 10.0f);
+    listener.Follow(button);
+    EXPECT_FALSE(button.IsPassive());
+    auto other = Entity::Create("Copy");
+    auto copy = std::dynamic_pointer_cast<Button>(button.Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetOwner(), other.get());
+    EXPECT_TRUE(copy->GetClickListeners().Empty());
+    EXPECT_EQ(other->GetStartListeners().Size(), 1u);
+}
+
+}  // namespace
+}  // namespace EntityTest

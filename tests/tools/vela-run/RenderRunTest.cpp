@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/EBImageFile.h"
+#include "support/Json.h"
+#include "support/TempFolder.h"
+
+using TestSupport::Json;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string output;
+};
+
+Result RunVelaRun(const std::string& arguments, const std::string& home) {
+    const std::string command =
+        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
+    Result result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        result.output.append(buffer, n);
+    }
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return result;
+}
+
+Json ReadJson(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return Json::Parse(text.str());
+}
+
+// The first component of the given type on the entity at `path`.
+const Json& ComponentOf(const Json& dump, const std::string& path, const std::string& type) {
+    for (const Json& entity : dump["entities"].items) {
+        if (entity["path"].text != path) {
+            continue;
+        }
+        for (const Json& component : entity["components"].items) {
+            if (component["type"].text == type) {
+                return component;
+            }
+        }
+    }
+    throw std::runtime_error("no " + type + " on " + path);
+}
+
+const std::string kFixtureAssets = FLEETWING_SOURCE_DIR "/tests/tools/vela-run/data";
+
+struct RenderRun : testing::Test {
+    TestSupport::TempFolder work;
+    std::string Out(const std::string& name) const { return work.Path() + "/" + name; }
+};
+
+TEST_F(RenderRun, ScriptedClicksReachTheButtonUnderTheCursor) {
+    // Play; then where Back lies over Quit; then nowhere; then Quit's uncovered half.
+    const std::string input = work.Write("clicks.txt",
+                                         "2\tmove\t-300\t0\n3\tdown\tmouse_left\n"
+                                         "4\tup\tmouse_left\n"
+                                         "5\tmove\t380\t10\n6\tdown\tmouse_left\n"
+                                         "7\tup\tmouse_left\n"
+                                         "8\tmove\t0\t300\n9\tdown\tmouse_left\n"
+                                         "10\tup\tmouse_left\n"
+                                         "11\tmove\t230\t-30\n12\tdown\tmouse_left\n"
+                                         "13\tmove\t-300\t0\n");
+    const Result result =
+        RunVelaRun("--assets " + kFixtureAssets + " --scene scenes/buttons --frames 14 --input " +
+                       input + " --dump-at 3:" + Out("three.json") +
+                       " --dump-at 10:" + Out("ten.json") + " --dump " + Out("end.json"),
+                   work.Path());
+    ASSERT_EQ(result.status, 0) << result.output;
+
+    const Json three = ReadJson(Out("three.json"));
+    EXPECT_EQ(ComponentOf(three, "Menu/Play", "Button")["clicks"].number, 1);
+    EXPECT_TRUE(ComponentOf(three, "Menu/Play", "Button")["collider"].boolean);
+    EXPECT_EQ(ComponentOf(three, "Menu", "Canvas")["renderMode"].text, "ScreenSpace");
+    // The menu sound went to the sound player's source.
+    EXPECT_EQ(ComponentOf(three, "buttonsoundplayer", "AudioSource")["clip"].text,
+              "sounds/sfx/menu");
+
+    const Json ten = ReadJson(Out("ten.json"));
+    EXPECT_EQ(ComponentOf(ten, "Menu/Play", "Button")["clicks"].number, 1);
+    EXPECT_EQ(ComponentOf(ten, "Menu/Quit", "Button")["clicks"].number, 0);
+    EXPECT_EQ(ComponentOf(ten, "Menu/Back", "Button")["clicks"].number, 1);
+
+    // Holding the button down while moving onto Play is not a new click.
+    const Json end = ReadJson(Out("end.json"));
+    EXPECT_EQ(ComponentOf(end, "Menu/Play", "Button")["clicks"].number, 1);
+    EXPECT_EQ(ComponentOf(end, "Menu/Quit", "Button")["clicks"].number, 1);
+    EXPECT_EQ(ComponentOf(end, "Menu/Back", "Button")["clicks"].number, 1);
+}
+
+TEST_F(RenderRun, DumpAndScreenshotShowTheImages) {
+    std::vector<unsigned char> rgba(4 * 4 * 4, 255);
+    for (std::size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = 40;  // (40, 160, 255)
+        rgba[i + 1] = 160;
+    }
+    work.Write("assets/sprites/tile.png", "");
+    const std::string sprite = Out("assets/sprites/tile.png");
+    ASSERT_TRUE(EBImageSavePNG(sprite.c_str(), rgba.data(), 4, 4));
+    work.Write("assets/scenes/pictures.scene",
+               "Entity\tTile\n\tt\t-400,200\n\tr\t0\n\ts\t1,1\n"
+               "\tImage\n\t\tSprite\tsprites/tile\n\t\tw\t64\n\t\th\t32\n"
+               "\t\ttint\t1,0.5,1,1\n\t\tflipY\ttrue\n"
+               "Entity\tSheet\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n"
+               "\tAnimatedImage\n\t\tSprite\tsprites/tile\n\t\tcols\t2\n\t\trows\t2\n"
+               "\t\tinitialFrame\t3\n\t\tw\t10\n\t\th\t10\n"
+               "\tParticleSystem\n");
+    const Result result =
+        RunVelaRun("--assets " + Out("assets") + " --scene scenes/pictures --frames 2 --dump " +
+                       Out("end.json") + " --screenshot 2:" + Out("two.png"),
+                   work.Path());
+    ASSERT_EQ(result.status, 0) << result.output;
+
+    const Json end = ReadJson(Out("end.json"));
+    const Json& image = ComponentOf(end, "Tile", "Image");
+    EXPECT_EQ(image["sprite"].text, sprite);
+    EXPECT_EQ(image["w"].number, 64);
+    EXPECT_EQ(image["h"].number, 32);
+    ASSERT_EQ(image["tint"].items.size(), 4u);
+    EXPECT_EQ(image["tint"][1].number, 0.5);
+    EXPECT_FALSE(image["flipX"].boolean);
+    EXPECT_TRUE(image["flipY"].boolean);
+    const Json& sheet = ComponentOf(end, "Sheet", "AnimatedImage");
+    EXPECT_EQ(sheet["frame"].number, 3);
+    EXPECT_EQ(sheet["cols"].number, 2);
+    EXPECT_EQ(sheet["rows"].number, 2);
+    EXPECT_EQ(ComponentOf(end, "Sheet", "ParticleSystem")["particles"].number, 0);
+
+    std::vector<unsigned char> pixels;
+    int width = 0, height = 0;
+    ASSERT_TRUE(EBImageLoadPNG(Out("two.png").c_str(), pixels, width, height));
+    ASSERT_EQ(width, 1600);
+    // Screen (-400, 200) is the pixel (400, 250); the tint halves green.
+    const unsigned char* p = &pixels[(250u * 1600u + 400u) * 4u];
+    EXPECT_NEAR(p[0], 40, 3);
+    EXPECT_NEAR(p[1], 80, 3);
+    EXPECT_NEAR(p[2], 255, 3);
+}
+
+}  // namespace
