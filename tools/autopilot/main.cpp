@@ -2,7 +2,8 @@
 // vela-run input script.
 //
 //   autopilot --scene scenes/level3 --route tools/autopilot/routes/level3.route
-//             [--gates 400,910] [--out level3.input] [--assets assets] [--max-frames 6000]
+//             [--gates 400,910] [--out level3.input] [--trace path.txt] [--assets assets]
+//             [--max-frames 6000]
 //
 // The run is the same as vela-run's (fixed 1/60 s frames, seed 1, the same start-up values),
 // so the script replays it exactly. It prints one line:
@@ -42,6 +43,7 @@ struct Options {
     std::string scene;
     std::string route;
     std::string out;
+    std::string trace;
     std::vector<unsigned> gates;
     unsigned maxFrames = 6000;
 };
@@ -74,6 +76,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.route = value;
         } else if (key == "--out") {
             options.out = value;
+        } else if (key == "--trace") {
+            options.trace = value;
         } else if (key == "--max-frames") {
             options.maxFrames = static_cast<unsigned>(std::atoi(value.c_str()));
         } else if (key == "--gates") {
@@ -144,7 +148,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << "usage: autopilot --scene NAME --route FILE [--gates F1,F2,...] "
-                     "[--out FILE] [--assets DIR] [--max-frames N]\n";
+                     "[--out FILE] [--trace FILE] [--assets DIR] [--max-frames N]\n";
         return 2;
     }
     std::string routeText;
@@ -169,6 +173,10 @@ int main(int argc, char** argv) {
     Outcome outcome;
     unsigned endFrame = 0;
     Autopilot::Vec lastPlane = PositionOf("Airplane");
+    std::ofstream trace;
+    if (!options.trace.empty()) {
+        trace.open(options.trace, std::ios::trunc);
+    }
 
     VelaEngine::FrameHooks hooks;
     hooks.beforeFrame = [&](unsigned frame) {
@@ -183,6 +191,9 @@ int main(int argc, char** argv) {
     };
     hooks.afterFrame = [&](unsigned frame) {
         const Autopilot::Vec plane = PositionOf("Airplane");
+        if (trace.is_open()) {
+            trace << frame << ' ' << plane.x << ' ' << plane.y << '\n';
+        }
         // A rescue puts the plane back on the checkpoint in one jump.
         if (std::hypot(plane.x - lastPlane.x, plane.y - lastPlane.y) > 150.0f && frame > 1) {
             outcome.rescued = true;

@@ -31,17 +31,21 @@ def solid(name, sprite, x, y, w, h, r=0):
 
 
 def hwall(x0, x1, y, name="Wall"):
-    """A horizontal beam 50 thick from x0 to x1 (a multiple of 400 long): long pieces
-    first, one short piece for an odd 400."""
+    """A horizontal beam 50 thick from x0 to x1: long pieces while 800 or more is left, then
+    400-wide pieces, the last ones stretched or squeezed evenly to fit."""
     pieces = []
     length = x1 - x0
-    assert length > 0 and length % 400 == 0, (x0, x1)
+    assert length >= 150, (x0, x1)
     x = x0
-    while x1 - x >= 800:
+    while x1 - x >= 800 and (x1 - x) % 400 == 0:
         pieces.append(solid(name, BLOCKS + "wall_long", x + 400, y, 800, 50))
         x += 800
-    if x1 - x == 400:
-        pieces.append(solid(name, BLOCKS + "wall_h", x + 200, y, 400, 50))
+    rest = x1 - x
+    if rest > 0:
+        count = max(1, round(rest / 400))
+        step = rest / count
+        for i in range(count):
+            pieces.append(solid(name, BLOCKS + "wall_h", x + step * (i + 0.5), y, step, 50))
     return pieces
 
 
@@ -66,9 +70,15 @@ def plank(x, y, name="Plank", r=0):
     return solid(name, BLOCKS + "plank", x, y, 200, 30, r)
 
 
+EARTH = color(84 / 255, 62 / 255, 52 / 255)
+
+
 def ground(x0, x1, y=-450):
-    """Grass strips 1600 wide (the last one may be shorter) whose top is at y + 60."""
-    pieces = []
+    """Grass strips 1600 wide (the last one may be shorter) whose top is at y + 60, on deep
+    earth so that the sky's hills never show below the ground."""
+    earth = Ent("Earth", t=((x0 + x1) / 2, y - 60 - 600))
+    earth.add("Image", w=x1 - x0 + 1600, h=1200, tint=EARTH)
+    pieces = [earth]
     x = x0
     while x < x1:
         w = min(1600, x1 - x)
@@ -129,10 +139,16 @@ def pendulum(name, x, y, rot_min, rot_max, speed_up, speed_down=None, start=0):
     ball = p.child(Ent(name + "Ball", t=(0, -162)))
     ball.add("CircleCollider", radius=40)
     ball.add("StaticBody2D")
-    arm = p.child(Ent(name + "Arm", t=(0, -60)))
-    arm.add("RectCollider", w=14, h=200)
-    arm.add("StaticBody2D")
     return [p]
+
+
+def pendulum_under_hole(name, hx, slab_y, x0, x1, swing, speed, start=0, hole=90, side=-1):
+    """A slab 50 thick from x0 to x1 at slab_y with a hole at hx, and a pendulum hung from
+    the slab's underside beside the hole (left of it for side -1), whose ball sweeps under
+    the hole once a swing."""
+    pieces = hwall(x0, hx - hole / 2, slab_y) + hwall(hx + hole / 2, x1, slab_y)
+    pieces += pendulum(name, hx + side * 110, slab_y - 25, -swing, swing, speed, start=start)
+    return pieces
 
 
 def hazard_fan(x, y, r):
@@ -212,7 +228,7 @@ def game_manager(level):
 
 def countdown_digit(name, sprite, w, start):
     """Shown for its 1.5 s of the six-second countdown, then faded away."""
-    e = Ent(name, t=(0, 90))
+    e = Ent(name, t=(0, 230))
     image(e, sprite, w, 220, tint=color(1, 1, 1, 0))
     e.add("SplashFader", fadeInStart=start, fadeInEnd=start + 0.15, fadeOutStart=start + 1.2,
           fadeOutEnd=start + 1.5)

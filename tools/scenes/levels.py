@@ -12,7 +12,7 @@ A route is a list of steps for tools/autopilot:
 """
 
 from levelkit import (auto_cannon, block, cannon, checkpoint, ground, hazard_fan, hwall,
-                      level_scene, pendulum, plank, saw, star, vwall, win_flag)
+                      level_scene, pendulum, pendulum_under_hole, saw, star, vwall, win_flag)
 
 LAST_LEVEL = 8
 CEILING = 700
@@ -90,175 +90,203 @@ def level2():
         ("go", 2800, -200, 250),
         ("go", 3200, 300, 250),
         ("go", 3600, 300, 250),
-        ("go", 4100, 0, 250),
+        ("go", 4250, 250, 250),
+        ("go", 4400, 0, 200),
         ("land", 4400, -330, 200),
     ]
     return Level(2, "Walls", 1, (-450, 100), pieces, route)
 
 
+def pillar_up(x, top):
+    return vwall(x, -390, top)
+
+
+def pillar_down(x, bottom, ceiling=CEILING):
+    return vwall(x, bottom, ceiling)
+
+
 def level3():
     """Saws patrol the gaps: wait for an opening."""
-    pieces = frame(-800, 5200)
-    pieces += vwall(600, -390, 210)
-    pieces += saw("Saw1", (600, 630), (600, 280))
-    pieces += vwall(1600, 0, CEILING)
-    pieces += saw("Saw2", (1600, -320), (1600, -70))
-    pieces += saw("Saw3", (2300, 350), (3100, 350), start=(2700, 350))
-    pieces += vwall(3600, -390, 410)
-    pieces += hwall(3600, 4400, 410)
-    pieces += saw("Saw4", (4000, 330), (4000, -320))
-    pieces += [star(600, 450), star(1600, -200), star(2700, 100)]
-    pieces += [checkpoint(2200, 100)]
-    pieces += [win_flag(4800, -330)]
+    pieces = frame(-800, 4800)
+    pieces += pillar_up(600, 210)
+    pieces += saw("Saw1", (600, 630), (600, 290))
+    pieces += pillar_down(1500, 0)
+    pieces += saw("Saw2", (1500, -320), (1500, -60))
+    pieces += saw("Saw3", (2300, 250), (3100, 250), start=(2700, 250))
+    pieces += pillar_up(3500, -100) + pillar_down(3500, 400)
+    pieces += saw("Saw4", (3500, -30), (3500, 330))
+    pieces += [star(600, 460), star(1500, -190), star(2700, 250)]
+    pieces += [checkpoint(2000, 100)]
+    pieces += [win_flag(4300, -330)]
     route = [
-        ("stop", 300, 450),
+        ("go", 0, 350, 260),
+        ("stop", 330, 460),
         ("gate",),
-        ("go", 600, 450, 260),
-        ("stop", 1100, -200),
+        ("go", 600, 460, 300),
+        ("go", 950, 300, 260),
+        ("stop", 1200, -190),
         ("gate",),
-        ("go", 1600, -200, 260),
-        ("go", 2200, 100, 260),
-        ("stop", 2700, 100),
+        ("go", 1500, -190, 300),
+        ("go", 1800, -20, 260),
+        ("go", 2000, 100, 260),
+        ("stop", 2400, 80),
         ("gate",),
-        ("go", 3300, 550, 260),
-        ("stop", 3700, 550),
-        ("stop", 3500, 0),
+        ("go", 2700, 250, 300),
+        ("go", 3000, 150, 260),
+        ("stop", 3200, 150),
         ("gate",),
-        ("go", 4400, 0, 260),
-        ("land", 4800, -330, 200),
+        ("go", 3500, 150, 300),
+        ("go", 3900, 80, 260),
+        ("go", 4300, -150, 220),
+        ("land", 4300, -330, 200),
     ]
     return Level(3, "Saws", 2, (-450, 100), pieces, route)
 
 
 def level4():
-    """Pendulums swing across low corridors."""
-    pieces = frame(-800, 5600)
-    pieces += hwall(800, 2400, 325)
-    pieces += pendulum("Pendulum1", 1200, 300, -55, 55, 70)
-    pieces += pendulum("Pendulum2", 2000, 300, -55, 55, 90, start=40)
-    pieces += vwall(2800, -390, 200)
-    pieces += pendulum("Pendulum3", 2800, 650, -60, 60, 80)
-    pieces += hwall(3200, 4800, 100)
-    pieces += pendulum("Pendulum4", 3600, 75, -50, 50, 80)
-    pieces += pendulum("Pendulum5", 4400, 75, -50, 50, 100, start=-30)
-    pieces += saw("Saw1", (4000, 250), (4000, 600))
-    pieces += [star(1600, 50), star(2800, 480), star(4000, -250)]
-    pieces += [checkpoint(2400, 0)]
-    pieces += [win_flag(5200, -330)]
+    """Pendulums: drop through holes in two floors while the pendulums swing over them,
+    then slip past a saw to the flag."""
+    ceiling = 1500
+    pieces = frame(-800, 4400, ceiling=ceiling)
+    pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 70)
+    pieces += pendulum("Pendulum2", 1250, 875, -45, 45, 60)
+    pieces += pendulum_under_hole("Pendulum3", 2000, 300, -800, 2800, 65, 90, start=-40)
+    pieces += vwall(1600, 925, ceiling)
+    pieces += vwall(2800, 325, ceiling)
+    pieces += saw("Saw1", (2400, 100), (3500, 100), start=(3000, 100))
+    pieces += [star(150, 1150), star(1250, 450), star(2900, 100)]
+    pieces += [checkpoint(1000, 600)]
+    pieces += [win_flag(3900, -330)]
     route = [
-        ("stop", 800, 0),
+        ("go", 150, 1150, 260),
+        ("stop", 600, 1100),
         ("gate",),
-        ("go", 1600, 50, 260),
-        ("stop", 1650, 0),
+        ("go", 600, 650, 260),
+        ("go", 1000, 600, 260),
+        ("go", 1250, 450, 260),
+        ("go", 1750, 550, 260),
+        ("stop", 2000, 550),
         ("gate",),
-        ("go", 2400, 0, 260),
-        ("stop", 2500, 450),
+        ("go", 2000, -100, 260),
+        ("stop", 2100, -150),
         ("gate",),
-        ("go", 3100, 450, 260),
-        ("stop", 3150, -200),
-        ("gate",),
-        ("go", 4000, -250, 260),
-        ("stop", 4050, -250),
-        ("gate",),
-        ("go", 4800, -250, 260),
-        ("land", 5200, -330, 200),
+        ("go", 2900, 100, 300),
+        ("go", 3600, 250, 280),
+        ("go", 3900, 0, 220),
+        ("land", 3900, -330, 200),
     ]
-    return Level(4, "Pendulums", 2, (-450, 100), pieces, route)
+    return Level(4, "Pendulums", 2, (-450, 1200), pieces, route)
 
 
 def level5():
-    """Wind: fixed fans push the plane around; a climb against a downdraught."""
-    pieces = frame(-800, 4800, ceiling=1500)
-    pieces += vwall(800, -390, 1010)
-    pieces += [hazard_fan(300, 1400, -90)]
-    pieces += [hazard_fan(1300, -340, 90)]
-    pieces += vwall(1800, 200, 1500)
-    pieces += [hazard_fan(2300, 1400, -90)]
-    pieces += [hazard_fan(2300, -340, 90)]
-    pieces += saw("Saw1", (2900, 900), (2900, 300))
-    pieces += [hazard_fan(3400, 500, 180)]
-    pieces += [star(300, 600), star(1300, 600), star(2900, 1200)]
-    pieces += [checkpoint(1300, 1200)]
+    """Wind: climb a shaft against a fan blowing down, drop through an updraught, slip past
+    a saw while a fan blows towards it."""
+    ceiling = 1500
+    pieces = frame(-800, 4800, ceiling=ceiling)
+    pieces += pillar_down(600, 200, ceiling)
+    pieces += pillar_up(1100, 1100)
+    pieces += [hazard_fan(850, 1420, -90)]
+    pieces += pillar_down(1700, 100, ceiling)
+    pieces += [hazard_fan(1400, -330, 90)]
+    pieces += pillar_up(2300, 700)
+    pieces += [hazard_fan(2050, 800, 0)]
+    pieces += saw("Saw1", (2900, 1350), (2900, 300))
+    pieces += [hazard_fan(2450, 1250, 0)]
+    pieces += [hazard_fan(3400, -330, 90), hazard_fan(3700, 1420, -90)]
+    pieces += [star(850, 1150), star(1400, 400), star(2900, 1200)]
+    pieces += [checkpoint(1850, 1100)]
     pieces += [win_flag(4300, -330)]
     route = [
-        ("go", 300, 600, 220),
-        ("go", 300, 1150, 220),
-        ("go", 1300, 1200, 240),
-        ("go", 1300, 600, 220),
-        ("go", 1300, 0, 220),
-        ("go", 2300, 0, 240),
-        ("go", 2300, 1200, 240),
-        ("stop", 2600, 1200),
+        ("go", 0, 0, 240),
+        ("go", 850, -100, 240),
+        ("go", 850, 800, 240),
+        ("go", 850, 1150, 200),
+        ("go", 1050, 1200, 200),
+        ("go", 1250, 1300, 220),
+        ("go", 1400, 900, 220),
+        ("go", 1400, 400, 200),
+        ("go", 1400, -100, 200),
+        ("go", 1850, -150, 240),
+        ("go", 1850, 600, 240),
+        ("go", 1850, 1100, 240),
+        ("stop", 2300, 1050),
         ("gate",),
-        ("go", 2900, 1200, 240),
-        ("go", 3500, 1100, 240),
-        ("go", 4000, 200, 240),
+        ("go", 2900, 1200, 300),
+        ("go", 3300, 900, 260),
+        ("go", 3750, 400, 240),
+        ("go", 4200, 0, 240),
         ("land", 4300, -330, 200),
     ]
     return Level(5, "Headwind", 3, (-450, 100), pieces, route)
 
 
 def level6():
-    """Fixed cannons fire across the way: pass between shots."""
-    pieces = frame(-800, 5200)
-    pieces += [block(-750, 300), block(-750, 400)]
-    pieces += [block(1000, -340), cannon(1000, -265, 90)]
-    pieces += [block(1800, 650), cannon(1800, 575, -90)]
-    pieces += vwall(2400, -390, 210)
-    pieces += [block(3000, -340), cannon(3000, -265, 60)]
-    pieces += [block(3700, 650), cannon(3700, 575, -120)]
-    pieces += pendulum("Pendulum1", 4300, 650, -55, 55, 80)
-    pieces += [star(1000, 300), star(2400, 450), star(3300, 0)]
-    pieces += [checkpoint(2400, 450)]
-    pieces += [win_flag(4800, -330)]
+    """Fixed cannons fire across the way every second and a half: pass between shots; then
+    drop through a hole that a pendulum guards."""
+    pieces = frame(-800, 5600)
+    pieces += [block(900, -340), cannon(900, -265, 90)]
+    pieces += [block(1500, 650), cannon(1500, 575, -90)]
+    pieces += pillar_up(2100, 150)
+    pieces += [block(2700, -340), cannon(2700, -265, 60)]
+    pieces += [block(2700, 650), cannon(2700, 575, -60)]
+    pieces += pendulum_under_hole("Pendulum1", 3800, 100, 3300, 4400, 65, 90)
+    pieces += [block(4900, -340), cannon(4900, -265, 90)]
+    pieces += [star(1200, 300), star(2100, 450), star(3000, 150)]
+    pieces += [checkpoint(2400, 0)]
+    pieces += [win_flag(5300, -330)]
     route = [
-        ("stop", 700, 200),
+        ("go", 200, 200, 260),
+        ("stop", 650, 200),
         ("gate",),
-        ("go", 1000, 300, 280),
-        ("stop", 1500, 150),
+        ("go", 1200, 300, 300),
+        ("stop", 1250, 300),
         ("gate",),
-        ("go", 2100, 200, 280),
-        ("go", 2400, 450, 260),
-        ("stop", 2700, 300),
+        ("go", 1800, 300, 300),
+        ("go", 2100, 450, 260),
+        ("go", 2400, 0, 260),
+        ("stop", 2450, 0),
         ("gate",),
-        ("go", 3300, 0, 280),
-        ("stop", 3500, 0),
+        ("go", 3000, 150, 300),
+        ("go", 3400, 350, 260),
+        ("stop", 3800, 350),
         ("gate",),
-        ("go", 4000, -100, 280),
-        ("stop", 4050, -100),
+        ("go", 3800, -100, 260),
+        ("stop", 4500, -150),
         ("gate",),
-        ("go", 4500, -150, 260),
-        ("land", 4800, -330, 200),
+        ("go", 5100, -100, 300),
+        ("land", 5300, -330, 200),
     ]
     return Level(6, "Cannon alley", 3, (-450, 100), pieces, route)
 
 
 def level7():
-    """Aiming cannons: keep moving, use the walls as cover."""
+    """Aiming cannons: keep moving, rest behind the walls between volleys."""
     pieces = frame(-800, 5600)
-    pieces += [block(800, -340), auto_cannon(800, -265)]
-    pieces += vwall(1400, -390, 310)
-    pieces += hwall(1800, 2600, 300)
-    pieces += [block(2200, 650), auto_cannon(2200, 575)]
-    pieces += saw("Saw1", (2200, -300), (2200, 200))
-    pieces += vwall(3000, 100, CEILING)
-    pieces += [block(3600, -340), auto_cannon(3600, -265)]
-    pieces += [block(4400, 650), auto_cannon(4400, 575)]
-    pieces += vwall(4000, -390, 110)
-    pieces += [star(1400, 500), star(2200, -150), star(4000, 400)]
-    pieces += [checkpoint(3000, -100)]
+    pieces += [block(900, -340), auto_cannon(900, -265)]
+    pieces += pillar_up(1500, 300)
+    pieces += [block(2100, 650), auto_cannon(2100, 575)]
+    pieces += saw("Saw1", (2700, -300), (2700, 300))
+    pieces += pillar_down(3300, -100)
+    pieces += [block(3900, -340), auto_cannon(3900, -265), block(4500, 650),
+               auto_cannon(4500, 575)]
+    pieces += [star(1500, 500), star(2700, 450), star(3900, 300)]
+    pieces += [checkpoint(3000, -250)]
     pieces += [win_flag(5200, -330)]
     route = [
-        ("go", 500, 300, 320),
-        ("go", 1400, 500, 320),
-        ("stop", 1800, 100),
+        ("go", 300, 150, 300),
+        ("go", 1200, 450, 320),
+        ("go", 1500, 500, 320),
+        ("stop", 1750, 300),
         ("gate",),
-        ("go", 2200, -150, 300),
-        ("go", 3000, -100, 320),
-        ("go", 3600, 300, 320),
-        ("go", 4000, 400, 320),
-        ("go", 4700, 100, 320),
-        ("land", 5200, -330, 220),
+        ("go", 2400, 450, 320),
+        ("go", 2700, 450, 320),
+        ("go", 3000, -250, 320),
+        ("stop", 3150, -250),
+        ("gate",),
+        ("go", 3600, -100, 340),
+        ("go", 3900, 300, 340),
+        ("go", 4700, 0, 340),
+        ("land", 5200, -330, 240),
     ]
     return Level(7, "Watchful guns", 4, (-450, 100), pieces, route)
 
@@ -266,39 +294,46 @@ def level7():
 def level8():
     """Everything at once."""
     pieces = frame(-800, 7200)
-    pieces += vwall(600, -390, 210)
-    pieces += saw("Saw1", (600, 620), (600, 290))
-    pieces += pendulum("Pendulum1", 1400, 650, -60, 60, 90)
-    pieces += [block(1400, -340), cannon(1400, -265, 90)]
-    pieces += [hazard_fan(2200, -340, 90)]
-    pieces += vwall(2700, 0, CEILING)
-    pieces += hwall(3200, 4400, 300)
-    pieces += pendulum("Pendulum2", 3800, 275, -55, 55, 100)
-    pieces += [block(4800, 650), auto_cannon(4800, 575)]
-    pieces += saw("Saw2", (5400, -300), (5400, 400))
-    pieces += [hazard_fan(6000, 600, -90)]
-    pieces += [block(6400, -340), auto_cannon(6400, -265)]
-    pieces += [star(1400, 200), star(3800, 0), star(5400, 550)]
-    pieces += [checkpoint(4400, 500)]
+    pieces += pillar_up(600, 210)
+    pieces += saw("Saw1", (600, 630), (600, 290))
+    pieces += pendulum_under_hole("Pendulum1", 1400, 200, 1000, 1800, 65, 90)
+    pieces += [block(2000, -340), cannon(2000, -265, 90)]
+    pieces += [hazard_fan(2450, -330, 90)]
+    pieces += pillar_down(2900, 100)
+    pieces += saw("Saw2", (3300, -300), (3300, 620))
+    pieces += [block(3900, 650), auto_cannon(3900, 575)]
+    pieces += pendulum_under_hole("Pendulum2", 4600, 200, 4200, 5000, 60, 100, start=30)
+    pieces += [hazard_fan(5000, -330, 90)]
+    pieces += pillar_up(5500, 300)
+    pieces += [block(6100, -340), auto_cannon(6100, -265)]
+    pieces += [star(600, 460), star(3300, 620), star(5250, 450)]
+    pieces += [checkpoint(3650, 300)]
     pieces += [win_flag(6800, -330)]
     route = [
-        ("stop", 300, 450),
+        ("go", 0, 350, 260),
+        ("stop", 330, 460),
         ("gate",),
-        ("go", 600, 450, 260),
-        ("stop", 1000, 200),
+        ("go", 600, 460, 300),
+        ("stop", 1400, 450),
         ("gate",),
-        ("go", 1400, 200, 260),
-        ("go", 2200, 300, 260),
-        ("go", 2700, -200, 260),
-        ("stop", 3100, 0),
+        ("go", 1400, 0, 260),
+        ("stop", 1650, -100),
         ("gate",),
-        ("go", 3800, 0, 260),
-        ("go", 4400, 500, 260),
-        ("stop", 5000, 550),
+        ("go", 2450, -150, 300),
+        ("go", 2900, -150, 280),
+        ("stop", 3050, 350),
         ("gate",),
-        ("go", 5400, 550, 260),
-        ("go", 6200, 200, 280),
-        ("land", 6800, -330, 220),
+        ("go", 3300, 620, 300),
+        ("go", 3650, 300, 280),
+        ("stop", 4600, 450),
+        ("gate",),
+        ("go", 4600, 0, 260),
+        ("go", 5250, 0, 260),
+        ("go", 5250, 450, 260),
+        ("go", 5800, 500, 300),
+        ("go", 6500, 300, 320),
+        ("go", 6800, 0, 240),
+        ("land", 6800, -330, 200),
     ]
     return Level(8, "Everything", 4, (-450, 100), pieces, route)
 
