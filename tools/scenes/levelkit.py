@@ -255,10 +255,12 @@ def win_window(level, last_level):
 def lose_window(level):
     w = Ent("LoseWindow", t=HIDDEN)
     image(w, "sprites/ui/window_lose", 640, 360)
-    w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (-160, -80),
-                   link(f"scenes/level{level}")))
-    w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (160, -80),
-                   link("scenes/levelselect")))
+    # Two full-size buttons do not fit side by side: these are a little smaller.
+    retry = w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (-145, -75),
+                           link(f"scenes/level{level}")))
+    levels = w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (145, -75),
+                            link("scenes/levelselect")))
+    retry.s = levels.s = (0.85, 0.85)
     return w
 
 

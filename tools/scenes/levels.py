@@ -20,7 +20,7 @@ CEILING = 700
 
 def frame(x0, x1, ceiling=CEILING):
     """Ground, ceiling and the two end walls of a level spanning x0..x1."""
-    pieces = ground(x0, x1)
+    pieces = ground(x0 - 800, x1 + 800)  # beyond the end walls too, for the view
     pieces += hwall(x0, x1, ceiling + 25, "Ceiling")
     pieces += vwall(x0 - 25, -390, ceiling + 50, "EndWall")
     pieces += vwall(x1 + 25, -390, ceiling + 50, "EndWall")
