@@ -97,15 +97,17 @@ inline std::map<std::string, std::string> ReadRecords(const std::string& home) {
     return records;
 }
 
-// The frame count a replay script asks for in its first line ("... --frames N").
+// The frame count a replay script asks for in its heading comment ("... --frames N").
 inline unsigned FramesOf(const std::string& script) {
-    const std::string text = ReadText(script);
-    const std::size_t at = text.find("--frames ");
-    const std::size_t end = text.find('\n');
-    if (at == std::string::npos || at > end) {
-        return 0;
+    std::istringstream in(ReadText(script));
+    std::string line;
+    while (std::getline(in, line) && line.rfind('#', 0) == 0) {
+        const std::size_t at = line.find("--frames ");
+        if (at != std::string::npos) {
+            return static_cast<unsigned>(std::atoi(line.c_str() + at + 9));
+        }
     }
-    return static_cast<unsigned>(std::atoi(text.c_str() + at + 9));
+    return 0;
 }
 
 }  // namespace ContentRun

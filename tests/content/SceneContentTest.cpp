@@ -63,6 +63,23 @@ bool UnderCameraSpace(const Json& dump, const Json& entity) {
     return false;
 }
 
+// The first level teaches the fan alone; each later one brings at most one new kind of
+// hazard besides walls, and the last has them all.
+void ExpectHazardsArriveOneByOne(const std::vector<std::set<std::string>>& perLevel,
+                                 std::size_t kinds) {
+    EXPECT_TRUE(perLevel[0].empty());
+    std::set<std::string> seen;
+    for (std::size_t level = 2; level <= 7; ++level) {
+        std::size_t fresh = 0;
+        for (const std::string& kind : perLevel[level - 1]) {
+            fresh += seen.count(kind) ? 0 : 1;
+        }
+        EXPECT_LE(fresh, 1u) << "level " << level << " brings more than one new hazard";
+        seen.insert(perLevel[level - 1].begin(), perLevel[level - 1].end());
+    }
+    EXPECT_EQ(perLevel[7].size(), kinds) << "the last level has every hazard";
+}
+
 }  // namespace
 
 TEST(SceneContent, EverySceneRunsAndItsButtonsHaveTheirSoundPlayer) {
@@ -85,6 +102,9 @@ TEST(SceneContent, EverySceneRunsAndItsButtonsHaveTheirSoundPlayer) {
 }
 
 TEST(SceneContent, EveryLevelHoldsWhatTheGameLooksFor) {
+    const std::vector<std::string> hazards = {"Patrol", "Pendulum", "HazardWind", "Cannon",
+                                              "AutoCannon"};
+    std::vector<std::set<std::string>> hazardsPerLevel;
     for (int level = 1; level <= 8; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
         TestSupport::TempFolder home;
@@ -106,7 +126,15 @@ TEST(SceneContent, EveryLevelHoldsWhatTheGameLooksFor) {
         bool camera = false;
         bool fan = false;
         bool cannons = false;
+        bool walls = false;
+        std::set<std::string> here;
         for (const Json& entity : dump["entities"].items) {
+            for (const std::string& kind : hazards) {
+                if (Has(entity, kind)) {
+                    here.insert(kind);
+                }
+            }
+            walls = walls || (Has(entity, "StaticBody2D") && Has(entity, "RectCollider"));
             slowMotion = slowMotion || Has(entity, "TimeScale");
             camera = camera || (Has(entity, "Camera") && Has(entity, "FollowPlane"));
             cannons = cannons || Has(entity, "Cannon") || Has(entity, "AutoCannon");
@@ -122,6 +150,8 @@ TEST(SceneContent, EveryLevelHoldsWhatTheGameLooksFor) {
         EXPECT_TRUE(slowMotion);
         EXPECT_TRUE(camera);
         EXPECT_TRUE(fan);
+        EXPECT_TRUE(walls);
+        hazardsPerLevel.push_back(here);
 
         const Json* flag = FindEntity(dump, "WinFlag");
         ASSERT_NE(flag, nullptr);
@@ -137,41 +167,5 @@ TEST(SceneContent, EveryLevelHoldsWhatTheGameLooksFor) {
             EXPECT_EQ(Count(dump, "CannonBallGroup"), 1);
         }
     }
-}
-
-TEST(SceneContent, HazardsArriveOneByOneAndCombine) {
-    // The first level teaches the fan alone; each later one brings one new kind of hazard,
-    // and the last has them all.
-    const std::vector<std::string> kinds = {"Patrol", "Pendulum", "HazardWind", "Cannon",
-                                            "AutoCannon"};
-    std::set<std::string> seen;
-    std::vector<std::set<std::string>> perLevel;
-    for (int level = 1; level <= 8; ++level) {
-        TestSupport::TempFolder home;
-        const Json dump = DumpAfterTwoFrames("scenes/level" + std::to_string(level), home);
-        std::set<std::string> here;
-        bool walls = false;
-        for (const Json& entity : dump["entities"].items) {
-            for (const std::string& kind : kinds) {
-                if (Has(entity, kind)) {
-                    here.insert(kind);
-                }
-            }
-            walls = walls || (Has(entity, "StaticBody2D") && Has(entity, "RectCollider"));
-        }
-        EXPECT_TRUE(walls) << level;
-        perLevel.push_back(here);
-    }
-    EXPECT_TRUE(perLevel[0].empty());
-    for (int level = 2; level <= 7; ++level) {
-        std::set<std::string> fresh;
-        for (const std::string& kind : perLevel[level - 1]) {
-            if (!seen.count(kind)) {
-                fresh.insert(kind);
-            }
-        }
-        EXPECT_LE(fresh.size(), 1u) << "level " << level << " brings more than one new hazard";
-        seen.insert(perLevel[level - 1].begin(), perLevel[level - 1].end());
-    }
-    EXPECT_EQ(perLevel[7].size(), kinds.size()) << "the last level has every hazard";
+    ExpectHazardsArriveOneByOne(hazardsPerLevel, hazards.size());
 }

@@ -5,7 +5,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
-run="$root/${1:-build}/tools/vela-run/vela-run"
+build=${1:-build}
+case $build in /*) ;; *) build="$root/$build" ;; esac
+run="$build/tools/vela-run/vela-run"
 out="$root/docs/screenshots"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
