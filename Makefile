@@ -35,3 +35,24 @@ assets:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+# Installs the game, vela-run, the assets, the desktop entry, the icon and the manual pages
+# under PREFIX; DESTDIR stages the same tree below another root.
+PREFIX ?= /usr/local
+
+.PHONY: install package lintian
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package (build/fleetwing_VERSION_ARCH.deb), checked by lintian.
+package: build
+	@tools/install-deps.sh lintian
+	@rm -f $(BUILD)/fleetwing_*.deb
+	cd $(BUILD) && cpack -G DEB
+	$(MAKE) --no-print-directory lintian
+
+lintian:
+	@tools/install-deps.sh lintian
+	@ls $(BUILD)/fleetwing_*.deb >/dev/null 2>&1 || { echo "No package in $(BUILD): make package"; exit 1; }
+	lintian --fail-on error $(BUILD)/fleetwing_*.deb

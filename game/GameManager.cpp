@@ -20,6 +20,10 @@ namespace {
 // Far off screen: where a closed window waits.
 constexpr float kAwayX = 100000000.0f;
 constexpr float kAwayY = 9999999.0f;
+// Records give the default for an absent key; only an absent key gives both defaults.
+bool HasRecord(const Records& records, const std::string& key) {
+    return records.GetFloat(key, 0.0f) != 0.0f || records.GetFloat(key, 1.0f) != 1.0f;
+}
 }  // namespace
 
 void LightStars(int starsFound) {
@@ -92,10 +96,8 @@ void GameManager::EndLevel(bool won) {
         records.SetInt("highestLevelUnlocked", currentLevel + 1);
     }
     // No stored time means no best time yet: the first win sets it.
-    const float noTime = -1.0f;
-    const float best = records.GetFloat("shortestTime", noTime);
     const float t = Time::Get().GetTimeSinceStart() - levelStartTime;
-    if (best == noTime || best > t) {
+    if (!HasRecord(records, "shortestTime") || records.GetFloat("shortestTime", 0.0f) > t) {
         records.SetFloat("shortestTime", t);
         MoveEntityTo("newshortesttime", 0.0f, 0.0f);
     }

@@ -11,6 +11,7 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json) {
     json.String(component.GetTypeName());
     if (dynamic_cast<const VelaEngine::VelaBehavior*>(&component) != nullptr) {
         BoolField(json, "enabled", component.IsEnabled());
+        DumpFlightComponent(component, json) || DumpGameFlowComponent(component, json);
         return;
     }
     // Each family writes what it knows; the first that knows the component wins.

@@ -15,5 +15,9 @@ void DumpComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpPhysicsComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpAudioAnimationComponent(const VelaEngine::Component& component, JsonWriter& json);
 bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& json);
+// Behaviours of the level flow and the menus; written after their "enabled".
+bool DumpGameFlowComponent(const VelaEngine::Component& component, JsonWriter& json);
+// The plane and the cursor fan; written after their "enabled".
+bool DumpFlightComponent(const VelaEngine::Component& component, JsonWriter& json);
 
 }  // namespace VelaRun

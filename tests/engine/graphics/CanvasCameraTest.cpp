@@ -55,17 +55,6 @@ TEST(Canvas, OnlyTheExactScreenSpaceTextIsScreenSpace) {
     EXPECT_EQ(ModeOf(nullptr), Canvas::kCameraSpace);
 }
 
-TEST(Canvas, CloneKeepsTheMode) {
-    auto entity = Entity::Create("c");
-    Canvas* canvas = entity->AddComponent<Canvas>();
-    canvas->SetRenderMode(Canvas::kScreenSpace);
-    auto other = Entity::Create("d");
-    auto copy = std::dynamic_pointer_cast<Canvas>(canvas->Clone(other.get()));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->GetRenderMode(), Canvas::kScreenSpace);
-    EXPECT_STREQ(copy->GetTypeName(), "Canvas");
-}
-
 using CameraWorld = EntityWorld;
 
 TEST_F(CameraWorld, FindCameraSearchesRootsInOrderEachDepthFirst) {

@@ -5,7 +5,6 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/Mesh.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 #include "support/FatalCatcher.h"
 
 using namespace VelaEngine;
@@ -107,14 +106,6 @@ TEST_F(ImageTest, CloneDrawsOnTheNewOwnerWithTheSameSettings) {
     EXPECT_TRUE(copy->GetFlipY());
     EXPECT_EQ(copy->GetMesh().Triangles()[0].position[0], Point2(-4.0f, -3.0f));
     ExpectUv(copy->GetMesh(), 0.0f, 1.0f, 1.0f, 0.0f);
-}
-
-TEST_F(ImageTest, ImageDrawsAndLeavesTheDrawListWithItsEntity) {
-    entity->AddComponent<Image>();
-    EXPECT_EQ(entity->GetDrawListeners().Size(), 1u);
-    entity->AddComponent<AnimatedImage>();
-    EXPECT_EQ(entity->GetDrawListeners().Size(), 2u);
-    EXPECT_EQ(entity->GetUpdateListeners().Size(), 1u);
 }
 
 TEST_F(ImageTest, InstructionsWithoutAValueAreContentErrors) {
@@ -219,28 +210,6 @@ TEST(Mesh, BuildingTwiceIsFatalUntilCleared) {
     EXPECT_FALSE(mesh.IsBuilt());
     EXPECT_TRUE(mesh.Triangles().empty());
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { mesh.Build(); }), "");
-}
-
-}  // namespace
-
-namespace {
-
-TEST(EngineFactory, MakesTheDrawingAndClickingComponentsByExactName) {
-    Resources::Create();
-    auto entity = Entity::Create("Owner");
-    for (const char* name :
-         {"Image", "AnimatedImage", "Canvas", "Button", "Camera", "ParticleSystem"}) {
-        Component* made = Resources::Get().CreateEngineComponent(name, *entity);
-        ASSERT_NE(made, nullptr) << name;
-        EXPECT_STREQ(made->GetTypeName(), name);
-        EXPECT_EQ(entity->GetComponents().back().get(), made);
-    }
-    EXPECT_EQ(entity->GetComponents().size(), 7u);
-    EXPECT_EQ(Resources::Get().CreateEngineComponent("image", *entity), nullptr);
-    EXPECT_EQ(Resources::Get().CreateEngineComponent("Image ", *entity), nullptr);
-    EXPECT_EQ(Resources::Get().CreateEngineComponent("Graphic", *entity), nullptr);
-    entity.reset();
-    Resources::Release();
 }
 
 }  // namespace

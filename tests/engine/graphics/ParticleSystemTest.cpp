@@ -41,18 +41,6 @@ struct ParticleTest : testing::Test {
     ParticleSystem* system = entity->AddComponent<ParticleSystem>();
 };
 
-TEST_F(ParticleTest, TheUnitQuadIsBuiltAtOnce) {
-    const Mesh& quad = system->GetQuad();
-    ASSERT_TRUE(quad.IsBuilt());
-    ASSERT_EQ(quad.Triangles().size(), 2u);
-    EXPECT_EQ(quad.Triangles()[0].position[0], Point2(-0.5f, -0.5f));
-    EXPECT_EQ(quad.Triangles()[0].uv[0], Point2(0.0f, 1.0f));
-    EXPECT_EQ(quad.Triangles()[1].position[1], Point2(0.5f, 0.5f));
-    EXPECT_EQ(quad.Triangles()[1].uv[1], Point2(1.0f, 0.0f));
-    EXPECT_EQ(entity->GetUpdateListeners().Size(), 1u);
-    EXPECT_EQ(entity->GetDrawListeners().Size(), 1u);
-}
-
 TEST_F(ParticleTest, EachParticleDrawsItsSpeedThenItsDirection) {
     Emit(3, 10.0f, 20.0f, 1.0f, Vector2(0.0f, -5.0f));
     // The same generator, replayed: speed, angle, speed, angle...
@@ -133,19 +121,6 @@ TEST_F(ParticleTest, ParticlesLeaveOnceTheirAgeReachesTheirLifetime) {
     Update();
     ASSERT_EQ(system->GetParticles().size(), 1u);
     EXPECT_EQ(system->GetParticles().front().lifetime, 1.0f);
-}
-
-TEST_F(ParticleTest, CloneCarriesTheLiveParticles) {
-    Emit(2, 1.0f, 2.0f, 1.0f);
-    Update();
-    auto other = Entity::Create("Copy");
-    auto copy = std::dynamic_pointer_cast<ParticleSystem>(system->Clone(other.get()));
-    ASSERT_NE(copy, nullptr);
-    ASSERT_EQ(copy->GetParticles().size(), 2u);
-    EXPECT_EQ(copy->GetParticles().back().position, system->GetParticles().back().position);
-    EXPECT_EQ(copy->GetParticles().back().colour, system->GetParticles().back().colour);
-    EXPECT_TRUE(copy->GetQuad().IsBuilt());
-    EXPECT_EQ(other->GetUpdateListeners().Size(), 1u);
 }
 
 }  // namespace

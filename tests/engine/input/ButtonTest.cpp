@@ -190,18 +190,5 @@ TEST_F(ButtonWorld, WithoutASoundPlayerTheClickIsStillConsumed) {
     EXPECT_EQ(behind->offered, 0);
 }
 
-TEST_F(ButtonWorld, ACloneIsAFreshButtonOnItsNewOwner) {
-    Subscriber listener(log, "clicked");
-    Button& button = AddButton("Play", 0.0f, 0.0f, 10.0f, 10.0f);
-    listener.Follow(button);
-    EXPECT_FALSE(button.IsPassive());
-    auto other = Entity::Create("Copy");
-    auto copy = std::dynamic_pointer_cast<Button>(button.Clone(other.get()));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->GetOwner(), other.get());
-    EXPECT_TRUE(copy->GetClickListeners().Empty());
-    EXPECT_EQ(other->GetStartListeners().Size(), 1u);
-}
-
 }  // namespace
 }  // namespace EntityTest

@@ -1,0 +1,35 @@
+#include "game/FollowPlane.h"
+
+#include "engine/core/Time.h"
+#include "engine/core/VEDebug.h"
+#include "engine/entity/Entity.h"
+#include "engine/entity/Transform.h"
+#include "engine/physics/DynamicBody2D.h"
+#include "engine/scene/FieldMap.h"
+
+namespace Game {
+
+using namespace VelaEngine;
+
+void FollowPlane::Deserialize(const FieldMap& fields) {
+    given_ = fields.TryGet("planeFinder", planeFinder_);
+    if (!given_) {
+        Log("FollowPlane's planeFinder field not found");
+    }
+}
+
+void FollowPlane::Update() {
+    // A path the scene never gave would match an unnamed entity; follow nothing instead.
+    if (!given_ || plane == nullptr) {
+        return;
+    }
+    Vector2 target = plane->GetTransform().GetPosition();
+    if (auto* body = plane->GetComponent<DynamicBody2D>()) {
+        target += body->GetVelocity() * kLookAhead;
+    }
+    const float t = kEasing * Time::Get().GetDeltaTime();
+    Transform& transform = *GetTransform();
+    transform.SetPosition(transform.GetPosition() * (1.0f - t) + target * t);
+}
+
+}  // namespace Game

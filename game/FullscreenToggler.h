@@ -1,0 +1,28 @@
+#pragma once
+#include <memory>
+
+#include "engine/entity/Listener.h"
+#include "engine/entity/VelaBehavior.h"
+
+namespace Game {
+
+// A button that switches full screen on and off and shows which one is on.
+class FullscreenToggler : public VelaEngine::VelaBehavior {
+public:
+    explicit FullscreenToggler(VelaEngine::Entity* owner) : VelaBehavior(owner) {}
+
+    const char* GetTypeName() const override { return "FullscreenToggler"; }
+    std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
+        return std::make_shared<FullscreenToggler>(newOwner);
+    }
+    void Start() override;
+
+private:
+    void OnClick(const VelaEngine::Events::EventBase& event);
+    void ShowState();
+
+    VelaEngine::Events::ClassListener<FullscreenToggler> clickListener_{
+        this, &FullscreenToggler::OnClick};
+};
+
+}  // namespace Game

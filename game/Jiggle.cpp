@@ -1,0 +1,18 @@
+#include "game/Jiggle.h"
+
+#include "engine/core/Random.h"
+#include "engine/entity/Transform.h"
+
+namespace Game {
+
+using namespace VelaEngine;
+
+void Jiggle::Update() {
+    Random& random = Random::Get();
+    const float dx = random.Range(-kReach, kReach);
+    const float dy = random.Range(-kReach, kReach);
+    Transform& transform = *GetTransform();
+    transform.SetPosition(transform.GetPosition() + Vector2(dx, dy));
+}
+
+}  // namespace Game

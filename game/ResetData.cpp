@@ -1,0 +1,22 @@
+#include "game/ResetData.h"
+
+#include "engine/persistence/Records.h"
+#include "game/SceneQueries.h"
+
+namespace Game {
+
+using namespace VelaEngine;
+
+void ResetData::Start() {
+    ListenToButton(GetOwner(), clickListener_);
+}
+
+void ResetData::OnClick(const Events::EventBase&) {
+    // The sound keeps its current volume; the next start reads the default again.
+    Records& records = Records::Get();
+    records.Clear();
+    records.Save();
+    MoveEntityTo("DataResetWindow", 0.0f, 0.0f);
+}
+
+}  // namespace Game

@@ -1,0 +1,48 @@
+#pragma once
+#include <memory>
+
+#include "engine/entity/VelaBehavior.h"
+
+namespace VelaEngine {
+namespace Graphics {
+class Image;
+class Sprite;
+}  // namespace Graphics
+}  // namespace VelaEngine
+
+namespace Game {
+
+// The cursor fan: turns towards the plane and, while the left button is held, blows it away
+// from the cursor, harder the closer it is. It also owns the in-level pause on the P key.
+class Wind : public VelaEngine::VelaBehavior {
+public:
+    // Beyond this distance the fan does not push.
+    static constexpr float kReach = 300.0f;
+    static constexpr float kStrength = 3500.0f;
+
+    explicit Wind(VelaEngine::Entity* owner) : VelaBehavior(owner) {}
+
+    const char* GetTypeName() const override { return "Wind"; }
+    std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
+        return std::make_shared<Wind>(newOwner);
+    }
+    void Start() override;
+    void Update() override;
+
+    std::shared_ptr<VelaEngine::Graphics::Sprite> windSprite;
+    std::shared_ptr<VelaEngine::Graphics::Sprite> cursorSprite;
+    std::shared_ptr<VelaEngine::Graphics::Sprite> fanSprite;
+    VelaEngine::Graphics::Image* image = nullptr;
+    bool showingCursor = false;
+    // Weak: the fan must not keep a removed plane alive or reach into a freed one.
+    std::weak_ptr<VelaEngine::Entity> airplane;
+
+private:
+    // False during the first moments of a level and after it has ended.
+    bool LevelAllowsWind() const;
+    void TogglePause();
+    void AimAndBlow();
+    void ShowCursor();
+};
+
+}  // namespace Game

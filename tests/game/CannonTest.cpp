@@ -1,0 +1,185 @@
+#include "game/Cannon.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/graphics/Image.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/physics/CircleCollider.h"
+#include "engine/scene/Resources.h"
+#include "game/AutoCannon.h"
+#include "support/FatalCatcher.h"
+#include "tests/game/FlightTestSupport.h"
+
+using namespace VelaEngine;
+using namespace FlightTest;
+
+namespace {
+
+// Frames of a quarter second: the cannons' timers add up exactly.
+constexpr unsigned kQuarterSeconds = 4;
+
+const char* const kBlue = "0,0,1,1";
+
+std::string CannonText(const char* name, const char* behaviour, const std::string& position,
+                       const std::string& extraFields = "") {
+    return EntityText(name, position) + "\tImage\n\t\tw\t120\n\t\th\t120\n\t\ttint\t" + kBlue +
+           "\n\t" + behaviour + "\n" + extraFields;
+}
+
+std::string GroupText() {
+    return EntityText("CannonBallGroup", "0,0");
+}
+
+std::vector<Entity*> Balls() {
+    std::vector<Entity*> balls;
+    for (const auto& child : FlightScene::Named("CannonBallGroup").GetChildren()) {
+        balls.push_back(child.get());
+    }
+    return balls;
+}
+
+Graphics::Color TintOf(const std::string& name) {
+    return FlightScene::The<Graphics::Image>(name).GetTint();
+}
+
+const Graphics::Color kWhite(1.0f, 1.0f, 1.0f, 1.0f);
+const Graphics::Color kRed(1.0f, 0.0f, 0.0f, 1.0f);
+const Graphics::Color kBlueTint(0.0f, 0.0f, 1.0f, 1.0f);
+
+using CannonTest = FlightScene;
+
+}  // namespace
+
+TEST_F(CannonTest, APlane800UnitsAwayIsOutOfRangeOfBothCannons) {
+    Start(GroupText() + CannonText("Fixed", "Cannon", "0,0") +
+              CannonText("Turret", "AutoCannon", "0,0") + PlaneText("800,0", 0.0f, false),
+          kQuarterSeconds);
+    Run(9, nullptr, nullptr);
+    EXPECT_TRUE(Balls().empty());
+    EXPECT_EQ(TintOf("Fixed"), kWhite);
+    EXPECT_EQ(TintOf("Turret"), kWhite);
+    // Both timers started again all the same.
+    EXPECT_EQ(The<Game::Cannon>("Fixed").fireTimer, 0.5f);
+    EXPECT_EQ(The<Game::AutoCannon>("Turret").fireTimer, 0.0f);
+}
+
+TEST_F(CannonTest, At799Point9BothCannonsFire) {
+    Start(GroupText() + CannonText("Fixed", "Cannon", "0,0") +
+              CannonText("Turret", "AutoCannon", "0,0") + PlaneText("799.9,0", 0.0f, false),
+          kQuarterSeconds);
+    Run(9, nullptr, [](unsigned frame) {
+        if (frame == 7) {
+            ASSERT_EQ(Balls().size(), 1u);
+            EXPECT_EQ(Balls()[0]->GetName(), "CannonBall");
+        }
+    });
+    const std::vector<Entity*> balls = Balls();
+    ASSERT_EQ(balls.size(), 2u);
+    EXPECT_EQ(balls[1]->GetName(), "AutoCannonBall");
+    const Vector2 v = balls[1]->GetComponent<DynamicBody2D>()->GetVelocity();
+    EXPECT_NEAR(v.x, 500.0f, 1e-3);
+    EXPECT_NEAR(v.y, 0.0f, 1e-3);
+    // The turret shows red after a shot; the fixed cannon keeps its colour.
+    EXPECT_EQ(TintOf("Turret"), kRed);
+    EXPECT_EQ(TintOf("Fixed"), kBlueTint);
+}
+
+TEST_F(CannonTest, TimersFireOnTheFramePastTheirPeriodAndDropTheRemainder) {
+    Start(GroupText() + CannonText("Fixed", "Cannon", "0,0") +
+              CannonText("Turret", "AutoCannon", "0,0") + PlaneText("0,300", 0.0f, false),
+          kQuarterSeconds);
+    std::vector<unsigned> fixedShots;
+    std::vector<unsigned> turretShots;
+    Run(18, nullptr, [&](unsigned frame) {
+        const float fixed = The<Game::Cannon>("Fixed").fireTimer;
+        const float turret = The<Game::AutoCannon>("Turret").fireTimer;
+        if (fixed == 0.0f)
+            fixedShots.push_back(frame);
+        if (turret == 0.0f)
+            turretShots.push_back(frame);
+        if (frame == 8 || frame == 17) {
+            EXPECT_EQ(turret, 2.0f) << frame;  // exactly 2 s is not past 2 s
+        }
+    });
+    // Fixed: 1.75 s passes 1.5; the next shot is 1.75 s later, not 1.5.
+    EXPECT_EQ(fixedShots, (std::vector<unsigned>{7, 14}));
+    // Auto: 2.25 s passes 2; the 0.25 s beyond is dropped, so the next is at frame 18.
+    EXPECT_EQ(turretShots, (std::vector<unsigned>{9, 18}));
+}
+
+TEST_F(CannonTest, AnAngleOf90TurnsTheCannonAndFiresItsBallStraightUp) {
+    // The group comes first, so a new ball is not stepped in the frame that makes it.
+    Start(GroupText() + CannonText("Fixed", "Cannon", "30,-20", "\t\tangle\t90\n") +
+              PlaneText("30,300", 0.0f, false),
+          kQuarterSeconds);
+    Run(7, nullptr, [](unsigned frame) {
+        if (frame == 1) {
+            EXPECT_EQ(Named("Fixed").GetTransform().GetRotation(), 90.0f);
+            EXPECT_EQ(The<Game::Cannon>("Fixed").angle, 90.0f);
+        }
+    });
+    ASSERT_EQ(Balls().size(), 1u);
+    Entity& ball = *Balls()[0];
+    EXPECT_EQ(ball.GetName(), "CannonBall");
+    EXPECT_EQ(ball.GetTransform().GetPosition(), Vector2(30.0f, -20.0f));
+    EXPECT_EQ(ball.GetTransform().GetRotation(), 90.0f);
+    EXPECT_EQ(ball.GetTransform().GetScale(), Vector2(1.0f, 1.0f));
+    const Vector2 v = ball.GetComponent<DynamicBody2D>()->GetVelocity();
+    EXPECT_NEAR(v.x, 0.0f, 1e-3);
+    EXPECT_NEAR(v.y, 500.0f, 1e-3);
+
+    // Built like a scene entity: collider, body, picture and timed removal, in that order.
+    const auto& components = ball.GetComponents();
+    ASSERT_EQ(components.size(), 5u);
+    const auto* collider = dynamic_cast<Collision::CircleCollider*>(components[1].get());
+    ASSERT_NE(collider, nullptr);
+    EXPECT_EQ(collider->GetRadius(), 12.5f);
+    EXPECT_EQ(collider->GetMaterial(), Collision::Material(0.0f, 0.0f));
+    const auto* body = dynamic_cast<DynamicBody2D*>(components[2].get());
+    ASSERT_NE(body, nullptr);
+    EXPECT_EQ(body->GetMass(), 1.0f);
+    EXPECT_EQ(body->GetGravityScale(), 0.0f);
+    const auto* image = dynamic_cast<Graphics::Image*>(components[3].get());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->GetWidth(), 25.0f);
+    EXPECT_EQ(image->GetHeight(), 25.0f);
+    EXPECT_EQ(image->GetSprite(),
+              Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/bullet"));
+    EXPECT_NE(dynamic_cast<Game::DestroyAfter*>(components[4].get()), nullptr);
+}
+
+TEST_F(CannonTest, PausedCannonsNeitherAimNorCount) {
+    Start(GroupText() + CannonText("Fixed", "Cannon", "0,0") +
+              CannonText("Turret", "AutoCannon", "0,0") + PlaneText("0,100", 0.0f, false),
+          kQuarterSeconds);
+    Run(
+        13, [](unsigned frame) { Time::Get().SetPaused(frame <= 12); },
+        [](unsigned frame) {
+            if (frame == 12) {
+                EXPECT_TRUE(Balls().empty());
+                EXPECT_EQ(The<Game::Cannon>("Fixed").fireTimer, 0.0f);
+                EXPECT_EQ(The<Game::AutoCannon>("Turret").fireTimer, 0.0f);
+                EXPECT_EQ(Named("Turret").GetTransform().GetRotation(), 0.0f);
+            }
+        });
+    EXPECT_EQ(The<Game::AutoCannon>("Turret").fireTimer, 0.25f);
+    EXPECT_NEAR(Named("Turret").GetTransform().GetRotation(), 90.0f, 1e-3);
+}
+
+TEST_F(CannonTest, APlaneThatTouchesACannonIsKnockedAwayFromIt) {
+    Start(GroupText() + CannonText("Fixed", "Cannon", "0,0") +
+          "\tStaticBody2D\n\tCircleCollider\n\t\tradius\t30\n" + PlaneText("0,60", 1.0f, false));
+    float fastest = 0.0f;
+    Run(30, nullptr, [&](unsigned) { fastest = std::max(fastest, PlaneBody().GetVelocity().y); });
+    // Stopped by the contact, then 2500 straight up with mass 1, once.
+    EXPECT_EQ(fastest, 2500.0f);
+}
+
+TEST_F(CannonTest, ACannonWithoutABallGroupIsAContentError) {
+    Start(CannonText("Fixed", "Cannon", "0,0") + PlaneText("0,300", 0.0f, false), kQuarterSeconds);
+    EXPECT_EQ(TestSupport::FatalMessageOf([&] { Run(7, nullptr, nullptr); }),
+              "Assertion in VEDebug.cpp line 35: Cannon needs an entity named CannonBallGroup");
+}

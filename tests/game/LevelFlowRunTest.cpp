@@ -1,0 +1,220 @@
+// The level flow through the headless runner: the options window, the end of a level at the
+// win flag and its records, splash screens, scene links and the level selection.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/game/GameTestSupport.h"
+
+using namespace GameTest;
+
+namespace {
+
+const float kAway = 100000000.0f;
+
+void ExpectAt(const Json& entity, float x, float y) {
+    EXPECT_FLOAT_EQ(entity["position"][0].number, x) << entity["path"].text;
+    EXPECT_FLOAT_EQ(entity["position"][1].number, y) << entity["path"].text;
+}
+
+using LevelRun = SceneRun;
+
+TEST_F(LevelRun, EscapeOpensTheOptionsWindowAndPausesUntilPressedAgain) {
+    RunOk("manager", 20, Tap(10, "escape") + Tap(20, "escape"), {9, 10, 19, 20});
+    const Json open = At(10);
+    const Json& manager = ComponentOf(EntityAt(open, "GameManager"), "GameManager");
+    EXPECT_TRUE(manager["optionsOpen"].boolean);
+    EXPECT_FALSE(manager["levelEnded"].boolean);
+    EXPECT_EQ(manager["currentLevel"].number, 2);
+    EXPECT_TRUE(open["paused"].boolean);
+    ExpectAt(EntityAt(open, "OptionsWindow"), 0.0f, 0.0f);
+    // The manager updates before the plane, so the plane hangs from the frame of the key
+    // until the frame it is pressed again.
+    const double heightBefore = EntityAt(At(9), "Airplane")["position"][1].number;
+    EXPECT_EQ(EntityAt(open, "Airplane")["position"][1].number, heightBefore);
+    EXPECT_EQ(EntityAt(At(19), "Airplane")["position"][1].number, heightBefore);
+
+    const Json closed = At(20);
+    EXPECT_FALSE(
+        ComponentOf(EntityAt(closed, "GameManager"), "GameManager")["optionsOpen"].boolean);
+    EXPECT_FALSE(closed["paused"].boolean);
+    EXPECT_LT(EntityAt(closed, "Airplane")["position"][1].number, heightBefore);
+    ExpectAt(EntityAt(closed, "OptionsWindow"), kAway, 9999999.0f);
+    // No star found yet, so none lights up on the way out.
+    EXPECT_NEAR(ComponentOf(EntityAt(closed, "OptionsWindow/Star1"), "Image")["tint"][3].number,
+                0.55, 1e-6);
+}
+
+TEST_F(LevelRun, EscapeAfterTheLevelEndedDoesNothing) {
+    RunOk("manager", 100, Tap(100, "escape"));
+    const Json end = End();
+    const Json& manager = ComponentOf(EntityAt(end, "GameManager"), "GameManager");
+    EXPECT_TRUE(manager["levelEnded"].boolean);
+    EXPECT_FALSE(manager["optionsOpen"].boolean);
+    EXPECT_FALSE(end["paused"].boolean);
+    ExpectAt(EntityAt(end, "OptionsWindow"), kAway, 9999999.0f);
+}
+
+TEST_F(LevelRun, DestroyAfterRemovesItsEntityAfterOneAndAHalfSeconds) {
+    RunOk("manager", 92, "", {89});
+    EXPECT_TRUE(HasEntity(At(89), "Spark"));
+    EXPECT_FALSE(HasEntity(End(), "Spark"));
+}
+
+TEST_F(LevelRun, DestroyAfterWaitsWhileTheGameIsPaused) {
+    // 29 frames count before the pause and the rest after frame 201.
+    RunOk("manager", 270, Tap(30, "escape") + Tap(201, "escape"), {200, 250});
+    EXPECT_TRUE(At(200)["paused"].boolean);
+    EXPECT_TRUE(HasEntity(At(200), "Spark"));
+    EXPECT_TRUE(HasEntity(At(250), "Spark"));
+    EXPECT_FALSE(HasEntity(End(), "Spark"));
+}
+
+TEST_F(LevelRun, ThePlaneOnTheWinFlagWinsAndTheRecordsAreSaved) {
+    home.WriteRecords("highestLevelUnlocked\t2");
+    const std::string log = RunOk("win", 120, "", {40});
+    // The rock touching the flag first is only named; the level goes on.
+    EXPECT_NE(log.find("LOG: Rock\n"), std::string::npos) << log;
+    EXPECT_FALSE(ComponentOf(EntityAt(At(40), "GameManager"), "GameManager")["levelEnded"].boolean);
+    // Once the plane has won, the flag takes no more notice of contacts.
+    EXPECT_EQ(CountOf(log, "LOG: Airplane\n"), 1u);
+
+    const Json end = End();
+    EXPECT_TRUE(ComponentOf(EntityAt(end, "GameManager"), "GameManager")["levelEnded"].boolean);
+    ExpectAt(EntityAt(end, "WinWindow"), 0.0f, 0.0f);
+    ExpectAt(EntityAt(end, "newshortesttime"), 0.0f, 0.0f);
+    EXPECT_EQ(ComponentOf(EntityAt(end, "GameManager"), "AudioSource")["clip"].text,
+              "sounds/sfx/win");
+
+    auto records = home.ReadRecords();
+    EXPECT_EQ(records["highestLevelUnlocked"], "3");
+    // The plane falls 160 units under gravity 200: about 1.26 s after the level started.
+    const float time = std::strtof(records["shortestTime"].c_str(), nullptr);
+    EXPECT_GT(time, 1.2f);
+    EXPECT_LT(time, 1.35f);
+    EXPECT_EQ(records.size(), 2u);  // no star was found
+}
+
+TEST_F(LevelRun, AGameManagerWithoutItsLevelEndsTheRun) {
+    RunResult result = Run("bad_manager", 1);
+    EXPECT_NE(result.status, 0);
+    EXPECT_NE(result.output.find("Game manager doesn't know the current level"), std::string::npos)
+        << result.output;
+}
+
+// Splash screens -------------------------------------------------------------------------
+
+using SplashRun = SceneRun;
+
+TEST_F(SplashRun, MovesOnWhenItsTimeIsUp) {
+    RunOk("splash", 181, "", {179});
+    EXPECT_EQ(At(179)["scene"].text, "scenes/splash");
+    EXPECT_EQ(End()["scene"].text, "scenes/after");
+}
+
+TEST_F(SplashRun, AClickSkipsOnlyAfterHalfASecond) {
+    // Frame 24 ends 0.4 s into the splash; frame 31 ends past 0.5 s.
+    RunOk("splash", 31, ClickAt(24, 0, 0) + ClickAt(31, 0, 0), {30});
+    EXPECT_EQ(At(30)["scene"].text, "scenes/splash");
+    EXPECT_EQ(End()["scene"].text, "scenes/after");
+}
+
+TEST_F(SplashRun, StartsTheSoundAtTheSavedVolumeOrAtHalf) {
+    RunOk("splash", 1);
+    EXPECT_FLOAT_EQ(End()["volume"].number, 0.5f);
+    home.WriteRecords("volume\t0.300000");
+    RunOk("splash", 1);
+    EXPECT_FLOAT_EQ(End()["volume"].number, 0.3f);
+}
+
+class SplashKeyRun : public SceneRun, public testing::WithParamInterface<const char*> {};
+
+TEST_P(SplashKeyRun, EveryListedKeySkips) {
+    RunOk("splash", 40, Tap(40, GetParam()), {39});
+    EXPECT_EQ(At(39)["scene"].text, "scenes/splash");
+    EXPECT_EQ(End()["scene"].text, "scenes/after");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SplashKeyRun,
+                         testing::Values("mouse_left", "mouse_right", "space", "enter", "a",
+                                         "escape"));
+
+TEST_F(SplashRun, HeldKeysDoNotSkip) {
+    // Holding is not pressing: the splash runs its full time.
+    RunOk("splash", 60, "20\tdown\tspace\n20\tdown\tmouse_left\n");
+    EXPECT_EQ(End()["scene"].text, "scenes/splash");
+}
+
+// Scene links ------------------------------------------------------------------------------
+
+using LinkRun = SceneRun;
+
+TEST_F(LinkRun, ALinkLoadsItsSceneAtTheEndOfTheClickFrame) {
+    const std::string log = RunOk("links", 8, ClickAt(5, -300, 0), {1, 4, 5});
+    EXPECT_EQ(ComponentOf(EntityAt(At(1), "Now"), "LinkPlay")["sceneName"].text, "scenes/after");
+    EXPECT_EQ(At(4)["scene"].text, "scenes/links");
+    const Json arrived = At(5);
+    EXPECT_EQ(arrived["scene"].text, "scenes/after");
+    EXPECT_EQ(CountOf(log, "Requested to change to Scene: scenes/after"), 1u);
+
+    // The keeper comes along after the new scene's own roots and keeps turning.
+    const Json& items = arrived["entities"];
+    ASSERT_EQ(items.items.size(), 2u);
+    EXPECT_EQ(items[0]["path"].text, "Arrived");
+    EXPECT_EQ(items[1]["path"].text, "Keeper");
+    EXPECT_TRUE(items[1]["persistent"].boolean);
+    EXPECT_NEAR(items[1]["rotation"].number, 5.0, 1e-3);
+    EXPECT_NEAR(EntityAt(End(), "Keeper")["rotation"].number, 8.0, 1e-3);
+}
+
+TEST_F(LinkRun, WaitingForOneFrameLoadsTheSceneOneFrameLater) {
+    const std::string log = RunOk("links", 7, ClickAt(5, 300, 0), {5, 6});
+    EXPECT_EQ(At(5)["scene"].text, "scenes/links");
+    EXPECT_EQ(At(6)["scene"].text, "scenes/after");
+    EXPECT_EQ(CountOf(log, "Requested to change to Scene: scenes/after"), 1u);
+}
+
+TEST_F(LinkRun, OnlyRootsCanBeKept) {
+    RunResult result = Run("bad_persistent", 1);
+    EXPECT_NE(result.status, 0);
+    EXPECT_NE(result.output.find("Only root Entities can be persistent"), std::string::npos)
+        << result.output;
+}
+
+// Level selection -------------------------------------------------------------------------
+
+using LevelSelectRun = SceneRun;
+
+TEST_F(LevelSelectRun, UnlockedLevelsTakeTheirPlaces) {
+    home.WriteRecords("highestLevelUnlocked\t3");
+    const std::string log = RunOk("levels", 1);
+    EXPECT_NE(log.find("LOG: LevelSelect's Level8Place field not found"), std::string::npos);
+    const Json end = End();
+    ExpectAt(EntityAt(end, "Buttons/Level1"), -450, 100);
+    ExpectAt(EntityAt(end, "Buttons/Level2"), -150, 100);
+    ExpectAt(EntityAt(end, "Buttons/Level3"), 150, 100);
+    ExpectAt(EntityAt(end, "Buttons/Level4"), 5000, 0);
+    ExpectAt(EntityAt(end, "Buttons/Level8"), 5000, 0);
+    EXPECT_FALSE(HasEntity(end, "Places/Place1"));
+    EXPECT_FALSE(HasEntity(end, "Places/Place3"));
+    EXPECT_TRUE(HasEntity(end, "Places/Place4"));
+    EXPECT_TRUE(HasEntity(end, "Places/Place8"));
+}
+
+TEST_F(LevelSelectRun, AFreshSaveHasTheFirstLevelOpen) {
+    RunOk("levels", 1);
+    const Json end = End();
+    ExpectAt(EntityAt(end, "Buttons/Level1"), -450, 100);
+    ExpectAt(EntityAt(end, "Buttons/Level2"), 5000, 0);
+    EXPECT_FALSE(HasEntity(end, "Places/Place1"));
+    EXPECT_TRUE(HasEntity(end, "Places/Place2"));
+}
+
+TEST_F(LevelSelectRun, AStoredZeroOpensNothing) {
+    home.WriteRecords("highestLevelUnlocked\t0");
+    RunOk("levels", 1);
+    ExpectAt(EntityAt(End(), "Buttons/Level1"), 5000, 0);
+    EXPECT_TRUE(HasEntity(End(), "Places/Place1"));
+}
+
+}  // namespace

@@ -1,0 +1,286 @@
+#include "game/PlaneRotator.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/graphics/Image.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/persistence/Records.h"
+#include "engine/scene/Resources.h"
+#include "game/GameManager.h"
+#include "support/FatalCatcher.h"
+#include "tests/game/FlightTestSupport.h"
+
+using namespace VelaEngine;
+using namespace FlightTest;
+
+namespace {
+
+std::string CountdownText() {
+    std::string text;
+    for (const char* name : {"g3", "g2", "g1", "go"}) {
+        text += EntityText(name, "0,300");
+    }
+    return text;
+}
+
+std::string FeedbackGroupText() {
+    return EntityText("CollisionFeedbackGroup", "0,0");
+}
+
+std::string GroundText(const std::string& name, const std::string& position) {
+    return EntityText(name, position) + "\tStaticBody2D\n\tRectCollider\n\t\tw\t400\n\t\th\t20\n";
+}
+
+std::vector<Entity*> FeedbackPictures() {
+    std::vector<Entity*> found;
+    for (const auto& child : FlightScene::Named("CollisionFeedbackGroup").GetChildren()) {
+        found.push_back(child.get());
+    }
+    return found;
+}
+
+using PlaneRotatorTest = FlightScene;
+
+}  // namespace
+
+TEST_F(PlaneRotatorTest,
+       TheCountdownHoldsThePlaneAndTheMouseCutsItShortOnlyAfterOneAndAHalfSeconds) {
+    Start(ManagerText() + PlaneText("40,60") + CountdownText());
+    // Held through 1.4 s, let go, then held again from 1.6 s.
+    auto mouseDown = [](unsigned frame) { return frame <= 84 || frame >= 96; };
+    Run(
+        97, [&](unsigned frame) { SetKey(kMouseLeft, mouseDown(frame)); },
+        [&](unsigned frame) {
+            const Game::PlaneRotator& plane = Plane();
+            if (frame == 84 || frame == 95) {
+                EXPECT_NEAR(plane.countdownLeft, 6.0f - frame / 60.0f, 1e-4) << frame;
+                EXPECT_NE(Entity::Find("g3"), nullptr);
+                // Put back every frame before its step: one step of gravity at most.
+                EXPECT_NEAR(PositionOf("Airplane").x, 40.0f, 1e-4);
+                EXPECT_NEAR(PositionOf("Airplane").y, 60.0f - 200.0f / 3600.0f, 1e-4);
+            }
+            if (frame == 96) {
+                EXPECT_EQ(plane.countdownLeft, 0.0f);
+                for (const char* name : {"g3", "g2", "g1", "go"}) {
+                    EXPECT_EQ(Entity::Find(name), nullptr) << name;
+                }
+            }
+            if (frame == 97) {
+                // Free now: the frame's update no longer puts it back.
+                EXPECT_LT(plane.countdownLeft, 0.0f);
+                EXPECT_NEAR(PlaneBody().GetVelocity().y, -2 * 200.0f / 60.0f, 1e-3);
+            }
+        });
+    EXPECT_EQ(Plane().startPosition, Point2(40.0f, 60.0f));
+}
+
+TEST_F(PlaneRotatorTest, TheSkinComesFromTheRecords) {
+    home.Write("VelaEngine/data/records/Fleetwing.record", "planeSkin\t3");
+    Start(PlaneText("0,0"));
+    Run(1, nullptr, nullptr);
+    const auto& sprite = The<Graphics::Image>("Airplane").GetSprite();
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_EQ(sprite, Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/ball3"));
+}
+
+TEST_F(PlaneRotatorTest, SlowerThan25ThePlaneFliesLevelAndMirroredFasterItTurnsWithItsFlight) {
+    // No gravity, so the velocity set before a frame is the one its update sees.
+    Start(PlaneText("0,0", 0.0f));
+    struct Case {
+        Vector2 velocity;
+        float rotation;
+        bool flipX;
+        bool flipY;
+    };
+    const std::vector<Case> cases = {
+        {{-24.9f, 0.0f}, 0.0f, true, false},      {{-25.0f, 0.0f}, 180.0f, false, true},
+        {{24.9f, 0.0f}, 0.0f, false, false},      {{0.0f, 30.0f}, 90.0f, false, false},
+        {{-20.0f, -20.0f}, -135.0f, false, true}, {{-3.0f, 4.0f}, 0.0f, true, false},
+    };
+    Run(
+        static_cast<unsigned>(cases.size()) + 1,
+        [&](unsigned frame) {
+            if (frame == 1) {
+                Plane().countdownLeft = 0.0f;
+            } else {
+                PlaneBody().SetVelocity(cases[frame - 2].velocity);
+            }
+        },
+        [&](unsigned frame) {
+            if (frame < 2) {
+                return;
+            }
+            const Case& c = cases[frame - 2];
+            SCOPED_TRACE(c.velocity.ToString());
+            const auto& image = The<Graphics::Image>("Airplane");
+            EXPECT_NEAR(Named("Airplane").GetTransform().GetRotation(), c.rotation, 1e-3);
+            EXPECT_EQ(image.GetFlipX(), c.flipX);
+            EXPECT_EQ(image.GetFlipY(), c.flipY);
+        });
+}
+
+TEST_F(PlaneRotatorTest, ACannonBallDuringTheCountdownDisappearsAndCostsNothing) {
+    // The cannon fires at 1.5 s along +x into the plane, well inside the countdown.
+    Start(ManagerText() + PlaneText("100,0") + FeedbackGroupText() + EntityText("Cannon", "0,0") +
+          "\tCannon\n" + EntityText("CannonBallGroup", "0,0"));
+    bool fired = false;
+    Run(130, nullptr, [&](unsigned) {
+        if (Entity::Find("CannonBall") != nullptr) {
+            fired = true;
+        }
+    });
+    EXPECT_TRUE(fired);
+    EXPECT_EQ(Entity::Find("CannonBall"), nullptr);
+    EXPECT_GT(Plane().countdownLeft, 0.0f);
+    EXPECT_FALSE(The<Game::GameManager>("Manager").levelEnded);
+    EXPECT_TRUE(FeedbackPictures().empty());
+    EXPECT_NEAR(PositionOf("Airplane").x, 100.0f, 1e-3);
+}
+
+TEST_F(PlaneRotatorTest, AnAutoCannonBallIsNotTakenByThePlane) {
+    Start(PlaneText("0,100") + EntityText("Turret", "0,0") + "\tAutoCannon\n" +
+          EntityText("CannonBallGroup", "0,0"));
+    Run(150, nullptr, nullptr);
+    // Fired at 2 s straight up into the held plane, which stopped it dead.
+    Entity* ball = Entity::Find("AutoCannonBall");
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(ball->GetComponent<DynamicBody2D>()->GetVelocity(), Vector2(0.0f, 0.0f));
+}
+
+TEST_F(PlaneRotatorTest, TwoStarsInOneFrameCountTwoAndLeaveTwoFeedbacks) {
+    const std::string star = "\tCircleCollider\n\t\tradius\t22\n";
+    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() +
+          EntityText("InGameStar", "30,0") + star + EntityText("InGameStar", "-20,-25") + star +
+          EntityText("InGameStar", "0,41") + star);
+    testing::internal::CaptureStdout();
+    Run(1, nullptr, [](unsigned) {
+        const std::vector<Entity*> feedback = FeedbackPictures();
+        ASSERT_EQ(feedback.size(), 2u);
+        EXPECT_EQ(feedback[0]->GetName(), "collideFeedback");
+        EXPECT_EQ(feedback[0]->GetTransform().GetPosition(), Vector2(30.0f, 0.0f));
+        EXPECT_EQ(feedback[1]->GetTransform().GetPosition(), Vector2(-20.0f, -25.0f));
+        const auto* image = feedback[0]->GetComponent<Graphics::Image>();
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->GetWidth(), 100.0f);
+        EXPECT_EQ(image->GetHeight(), 100.0f);
+        EXPECT_EQ(image->GetSprite(),
+                  Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/starfeedback"));
+        EXPECT_NE(feedback[0]->GetComponent<Game::DestroyAfter>(), nullptr);
+    });
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(The<Game::GameManager>("Manager").starsFound, 2);
+    EXPECT_NE(log.find("\n1\n2\n"), std::string::npos) << log;
+    // The star at 41 is just out of reach (22 + 18 = 40) and stays.
+    ASSERT_NE(Entity::Find("InGameStar"), nullptr);
+    EXPECT_EQ(PositionOf("InGameStar"), Vector2(0.0f, 41.0f));
+}
+
+TEST_F(PlaneRotatorTest, TheCheckpointRescuesOnceThenTheNextCrashLoses) {
+    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() +
+          EntityText("CheckPoint", "10,40") + "\tCircleCollider\n\t\tradius\t24\n" +
+          GroundText("Ground", "0,-100") + EntityText("LoseWindow", "5000,5000"));
+    unsigned rescuedAt = 0;
+    unsigned lostAt = 0;
+    Run(
+        260,
+        [](unsigned frame) {
+            if (frame == 1) {
+                Plane().countdownLeft = 0.0f;
+            }
+        },
+        [&](unsigned frame) {
+            const Game::PlaneRotator& plane = Plane();
+            if (frame == 1) {
+                // Within 24 + 20 of the plane: taken at once, with its feedback.
+                EXPECT_TRUE(plane.hasCheckpoint);
+                EXPECT_EQ(plane.checkpointPosition, Point2(10.0f, 40.0f));
+                EXPECT_EQ(Entity::Find("CheckPoint"), nullptr);
+                ASSERT_EQ(FeedbackPictures().size(), 1u);
+                EXPECT_EQ(FeedbackPictures()[0]->GetTransform().GetPosition(),
+                          Vector2(10.0f, 40.0f));
+            }
+            if (plane.checkpointUsed && rescuedAt == 0) {
+                rescuedAt = frame;
+                EXPECT_EQ(PositionOf("Airplane"), Vector2(10.0f, 40.0f));
+                EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+                EXPECT_FALSE(The<Game::GameManager>("Manager").levelEnded);
+                EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
+            }
+            if (The<Game::GameManager>("Manager").levelEnded && lostAt == 0) {
+                lostAt = frame;
+                EXPECT_EQ(PositionOf("LoseWindow"), Vector2(0.0f, 250.0f));
+                const std::vector<Entity*> feedback = FeedbackPictures();
+                ASSERT_FALSE(feedback.empty());
+                const Entity& crash = *feedback.back();
+                EXPECT_EQ(crash.GetName(), "collideFeedback");
+                const float size = crash.GetComponent<Graphics::Image>()->GetWidth();
+                EXPECT_GE(size, 100.0f);
+                EXPECT_LT(size, 200.0f);
+                EXPECT_EQ(crash.GetComponent<Graphics::Image>()->GetHeight(), size);
+                const float rotation = crash.GetTransform().GetRotation();
+                EXPECT_GE(rotation, 0.0f);
+                EXPECT_LT(rotation, 360.0f);
+                EXPECT_EQ(
+                    crash.GetComponent<Graphics::Image>()->GetSprite(),
+                    Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/collided"));
+            }
+        });
+    ASSERT_NE(rescuedAt, 0u);
+    ASSERT_NE(lostAt, 0u);
+    EXPECT_LT(rescuedAt, lostAt);
+    // A loss stores nothing.
+    EXPECT_EQ(Records::Get().GetInt("highestLevelUnlocked", -1), -1);
+}
+
+TEST_F(PlaneRotatorTest, TheWinFlagNeverLosesNorSpendsTheRescue) {
+    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() + GroundText("WinFlag", "0,-60") +
+          EntityText("LoseWindow", "5000,5000"));
+    int contacts = 0;
+    Run(
+        240,
+        [](unsigned frame) {
+            if (frame == 1) {
+                Plane().countdownLeft = 0.0f;
+                Plane().hasCheckpoint = true;
+            }
+        },
+        [&](unsigned) {
+            if (PlaneBody().GetVelocity().y > 0.0f) {
+                ++contacts;  // bounced off the flag
+            }
+        });
+    EXPECT_GT(contacts, 0);
+    EXPECT_FALSE(Plane().checkpointUsed);
+    EXPECT_FALSE(The<Game::GameManager>("Manager").levelEnded);
+    EXPECT_TRUE(FeedbackPictures().empty());
+    EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
+}
+
+TEST_F(PlaneRotatorTest, AfterTheLevelHasEndedContactsNeitherRescueNorLose) {
+    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() + GroundText("Ground", "0,-60") +
+          EntityText("LoseWindow", "5000,5000"));
+    Run(
+        120,
+        [](unsigned frame) {
+            if (frame == 1) {
+                Plane().countdownLeft = 0.0f;
+                Plane().hasCheckpoint = true;
+                The<Game::GameManager>("Manager").levelEnded = true;
+            }
+        },
+        nullptr);
+    EXPECT_FALSE(Plane().checkpointUsed);
+    EXPECT_TRUE(FeedbackPictures().empty());
+    EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
+    // Still down by the ground, not sent back to a checkpoint.
+    EXPECT_LT(PositionOf("Airplane").y, -20.0f);
+}
+
+TEST_F(PlaneRotatorTest, ALevelWithoutAnAirplaneIsAContentError) {
+    Start(EntityText("Glider", "0,0") + "\tDynamicBody2D\n\tPlaneRotator\n");
+    EXPECT_EQ(TestSupport::FatalMessageOf([&] { Run(1, nullptr, nullptr); }),
+              "Assertion in VEDebug.cpp line 35: PlaneRotator needs an entity named Airplane");
+}

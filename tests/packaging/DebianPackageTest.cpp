@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "packaging/ChildProcess.h"
+#include "platform/EBImageFile.h"
+#include "support/TempFolder.h"
+
+using PackagingTest::CommandResult;
+using PackagingTest::HaveCommand;
+using PackagingTest::RunCommand;
+using PackagingTest::ShellQuote;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kHeadless = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"};
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t end = text.find_last_not_of(" \n");
+    return end == std::string::npos ? "" : text.substr(0, end + 1);
+}
+
+std::map<std::string, std::string> ReadDesktopEntry(const std::string& path) {
+    std::map<std::string, std::string> keys;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos) {
+            keys[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return keys;
+}
+
+bool IsExecutable(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXOTH);
+}
+
+// Builds the Debian package from the already-built tree, as `make package` does, and unpacks it.
+class DebianPackageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* tool : {"cpack", "dpkg-deb"}) {
+            if (!HaveCommand(tool)) {
+                GTEST_SKIP() << tool << " is not installed, so the package cannot be built here";
+            }
+        }
+        const std::string out = work.File("out");
+        const CommandResult built = RunCommand("cd " + ShellQuote(FLEETWING_BINARY_DIR) +
+                                               " && cpack -G DEB -B " + ShellQuote(out));
+        ASSERT_EQ(built.status, 0) << built.output;
+        for (const fs::directory_entry& entry : fs::directory_iterator(out)) {
+            if (entry.path().extension() == ".deb") {
+                deb = entry.path().string();
+            }
+        }
+        ASSERT_FALSE(deb.empty()) << built.output;
+        const CommandResult unpacked =
+            RunCommand("dpkg-deb -x " + ShellQuote(deb) + " " + ShellQuote(Root()));
+        ASSERT_EQ(unpacked.status, 0) << unpacked.output;
+        fs::create_directories(Elsewhere());
+    }
+
+    std::string Root() const { return work.File("root"); }
+    std::string Installed(const std::string& path) const { return Root() + path; }
+    // A working directory with no "assets" folder in it.
+    std::string Elsewhere() const { return work.File("elsewhere"); }
+
+    std::string Field(const std::string& name) const {
+        return Trimmed(RunCommand("dpkg-deb -f " + ShellQuote(deb) + " " + name).output);
+    }
+
+    // The content work writes the real first scene; until it exists a comment-only stand-in
+    // lets the installed game start. Nothing is replaced once the real one ships.
+    void EnsureFirstScene() const {
+        const std::string splash = Installed("/usr/share/fleetwing/assets/scenes/splash.scene");
+        if (!fs::exists(splash)) {
+            fs::create_directories(fs::path(splash).parent_path());
+            std::ofstream(splash) << "/ stand-in first scene for the package test\n";
+        }
+    }
+
+    TestSupport::TempFolder work;
+    std::string deb;
+};
+
+}  // namespace
+
+TEST_F(DebianPackageTest, InstalledGameStartsFromAnotherDirectoryAndQuitsOnTerm) {
+    EnsureFirstScene();
+    std::vector<std::string> env = kHeadless;
+    env.push_back("HOME=" + work.Path());
+    PackagingTest::WatchedChild game({Installed("/usr/games/fleetwing")}, Elsewhere(), env);
+    ASSERT_TRUE(game.Started());
+
+    ASSERT_TRUE(game.WaitForOutput("LOG: Scene successfully loaded", 60)) << game.Output();
+    // SDL turns the signal into a quit event, which ends the loop like a window close.
+    game.Signal(SIGTERM);
+    const int status = game.Finish(60);
+    EXPECT_NE(game.Output().find("LOG: Quitting game loop"), std::string::npos) << game.Output();
+    EXPECT_EQ(status, 0) << game.Output();
+}
+
+TEST_F(DebianPackageTest, VelaRunReadsTheInstalledAssetsUnlessToldOtherwise) {
+    EnsureFirstScene();
+    const std::string runner = ShellQuote(Installed("/usr/games/vela-run"));
+    const std::string prefix =
+        "cd " + ShellQuote(Elsewhere()) + " && HOME=" + ShellQuote(work.Path()) + " ";
+
+    const CommandResult installed = RunCommand(prefix + runner + " --frames 2");
+    EXPECT_EQ(installed.status, 0) << installed.output;
+    EXPECT_NE(installed.output.find("usr/share/fleetwing/assets/scenes/splash.scene"),
+              std::string::npos)
+        << installed.output;
+
+    // A relative --assets is the caller's own folder, not the installed one.
+    const std::string own = Elsewhere() + "/assets/scenes/mine.scene";
+    fs::create_directories(fs::path(own).parent_path());
+    std::ofstream(own) << "/ the caller's scene\n";
+    const CommandResult mine =
+        RunCommand(prefix + runner + " --assets assets --scene scenes/mine --frames 1");
+    EXPECT_EQ(mine.status, 0) << mine.output;
+    EXPECT_NE(mine.output.find("Loading Scene: assets/scenes/mine.scene"), std::string::npos)
+        << mine.output;
+}
+
+TEST_F(DebianPackageTest, ControlFieldsNameTheGameSectionAndTheLinkedLibraries) {
+    EXPECT_EQ(Field("Package"), "fleetwing");
+    EXPECT_EQ(Field("Section"), "games");
+    const std::string depends = Field("Depends");
+    for (const char* library : {"libsdl2-2.0-0", "libsdl2-image-2.0-0", "libsdl2-mixer-2.0-0",
+                                "libsdl2-ttf-2.0-0", "libglew", "libgl1", "fonts-dejavu-core"}) {
+        EXPECT_NE(depends.find(library), std::string::npos) << library << " in " << depends;
+    }
+    // Debian reads the package's history from the changelog; its newest entry is this version.
+    const std::string changelog =
+        RunCommand("zcat " + ShellQuote(Installed("/usr/share/doc/fleetwing/changelog.gz"))).output;
+    EXPECT_EQ(changelog.rfind("fleetwing (" + Field("Version") + ") ", 0), 0u) << changelog;
+    EXPECT_TRUE(fs::exists(Installed("/usr/share/doc/fleetwing/copyright")));
+}
+
+TEST_F(DebianPackageTest, DesktopEntryStartsTheLauncherInTheDataFolder) {
+    const std::string entryPath = Installed("/usr/share/applications/fleetwing.desktop");
+    std::map<std::string, std::string> entry = ReadDesktopEntry(entryPath);
+    EXPECT_EQ(entry["Exec"], "/usr/games/fleetwing");
+    EXPECT_EQ(entry["Path"], "/usr/share/fleetwing");
+    EXPECT_EQ(entry["Icon"], "fleetwing");
+    EXPECT_TRUE(fs::is_directory(Installed(entry["Path"] + "/assets/sprites")));
+    EXPECT_TRUE(IsExecutable(Installed(entry["Exec"])));
+    if (HaveCommand("desktop-file-validate")) {
+        const CommandResult valid = RunCommand("desktop-file-validate " + ShellQuote(entryPath));
+        EXPECT_EQ(valid.status, 0) << valid.output;
+        EXPECT_EQ(valid.output, "");
+    }
+
+    std::vector<unsigned char> pixels;
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(
+        EBImageLoadPNG(Installed("/usr/share/icons/hicolor/256x256/apps/fleetwing.png").c_str(),
+                       pixels, width, height));
+    EXPECT_EQ(width, 256);
+    EXPECT_EQ(height, 256);
+    for (const char* page :
+         {"/usr/share/man/man6/fleetwing.6.gz", "/usr/share/man/man1/vela-run.1.gz"}) {
+        const CommandResult text = RunCommand("zcat " + ShellQuote(Installed(page)));
+        EXPECT_EQ(text.status, 0) << page;
+        EXPECT_NE(text.output.find(".SH SYNOPSIS"), std::string::npos) << page;
+    }
+}
+
+TEST_F(DebianPackageTest, LintianReportsNoErrors) {
+    if (!HaveCommand("lintian")) {
+        GTEST_SKIP() << "lintian is not installed (make package installs it)";
+    }
+    const CommandResult report = RunCommand("lintian --fail-on error " + ShellQuote(deb));
+    EXPECT_EQ(report.status, 0) << report.output;
+    EXPECT_EQ(("\n" + report.output).find("\nE: "), std::string::npos) << report.output;
+}
+
+// A plain `cmake --install` into a prefix with a blank: the desktop entry quotes the command so
+// the launcher is still found.
+TEST(InstallPrefixTest, DesktopEntryQuotesACommandWithABlank) {
+    TestSupport::TempFolder work;
+    const std::string prefix = work.Path() + "/my games";
+    const CommandResult installed = RunCommand(
+        "cmake --install " + ShellQuote(FLEETWING_BINARY_DIR) + " --prefix " + ShellQuote(prefix));
+    ASSERT_EQ(installed.status, 0) << installed.output;
+    const std::string entryPath = prefix + "/share/applications/fleetwing.desktop";
+    std::map<std::string, std::string> entry = ReadDesktopEntry(entryPath);
+    EXPECT_EQ(entry["Exec"], "\"" + prefix + "/games/fleetwing\"");
+    EXPECT_EQ(entry["TryExec"], prefix + "/games/fleetwing");
+    EXPECT_EQ(entry["Path"], prefix + "/share/fleetwing");
+    EXPECT_TRUE(IsExecutable(prefix + "/games/fleetwing"));
+    if (HaveCommand("desktop-file-validate")) {
+        const CommandResult valid = RunCommand("desktop-file-validate " + ShellQuote(entryPath));
+        EXPECT_EQ(valid.status, 0) << valid.output;
+    }
+}

@@ -1,0 +1,22 @@
+#include "game/PlaneRotator.h"
+#include "game/Wind.h"
+#include "tools/vela-run/ComponentDump.h"
+#include "tools/vela-run/DumpFields.h"
+
+namespace VelaRun {
+
+bool DumpFlightComponent(const VelaEngine::Component& component, JsonWriter& json) {
+    if (const auto* plane = dynamic_cast<const Game::PlaneRotator*>(&component)) {
+        NumberField(json, "countdownLeft", plane->countdownLeft);
+        BoolField(json, "hasCheckpoint", plane->hasCheckpoint);
+        BoolField(json, "checkpointUsed", plane->checkpointUsed);
+        return true;
+    }
+    if (const auto* wind = dynamic_cast<const Game::Wind*>(&component)) {
+        BoolField(json, "showingCursor", wind->showingCursor);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace VelaRun
