@@ -235,8 +235,8 @@ def pause_hint():
 
 def make_windows(reg):
     reg.add(f"{UI}window_options", window(720, 560, "Paused", SKY_DEEP,
-                                          [("Stars found in this level", 28)], 230),
-            "In-level options / pause window; three star sockets")
+                                          [("Press Esc or P to fly on", 28)]),
+            "In-level options / pause window")
     reg.add(f"{UI}window_win", window(720, 560, "Level complete!", MINT, [], 170),
             "Win window; three star sockets")
     reg.add(f"{UI}window_lose", window(640, 360, "Crashed!", CORAL,

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "content/ContentRun.h"
+#include "support/TempFolder.h"
+
+// The eight levels can be won: each checked-in replay, fed to vela-run from the level's start,
+// ends with the win window shown; played in order from a fresh save they unlock every level
+// and leave the best time and the stars behind. Without any input every level is lost, so
+// none is won by falling.
+
+using ContentRun::FindComponent;
+using ContentRun::FindEntity;
+using TestSupport::Json;
+
+namespace {
+
+constexpr int kLevels = 8;
+
+std::string Level(int n) {
+    return "scenes/level" + std::to_string(n);
+}
+
+struct LevelEnd {
+    bool won = false;
+    bool lost = false;
+    int stars = -1;
+};
+
+LevelEnd ReadLevelEnd(const Json& dump, int level) {
+    LevelEnd end;
+    const Json* manager = FindEntity(dump, "GameManager");
+    const Json* window = FindEntity(dump, "WinWindow");
+    const Json* loseWindow = FindEntity(dump, "LoseWindow");
+    if (manager == nullptr || window == nullptr || loseWindow == nullptr) {
+        return end;
+    }
+    const Json* rules = FindComponent(*manager, "GameManager");
+    if (rules == nullptr || (*rules)["currentLevel"].number != level ||
+        !(*rules)["levelEnded"].boolean) {
+        return end;
+    }
+    end.won = ContentRun::IsAt(*window, 0, 0);
+    end.lost = ContentRun::IsAt(*loseWindow, 0, 250);
+    end.stars = static_cast<int>((*rules)["starsFound"].number);
+    return end;
+}
+
+}  // namespace
+
+TEST(LevelReplays, PlayedInOrderFromAFreshSaveTheyWinEveryLevel) {
+    TestSupport::TempFolder home;
+    int stars[kLevels + 1] = {};
+    for (int n = 1; n <= kLevels; ++n) {
+        const std::string script = ContentRun::kReplays + "/level" + std::to_string(n) + ".input";
+        const unsigned frames = ContentRun::FramesOf(script);
+        ASSERT_GT(frames, 0u) << script << " names no frame count";
+        const std::string dump = home.File("level" + std::to_string(n) + ".json");
+        const ContentRun::Result run =
+            ContentRun::RunGame("--scene " + Level(n) + " --input " + script + " --frames " +
+                                    std::to_string(frames) + " --dump " + dump,
+                                home.Path());
+        ASSERT_EQ(run.status, 0) << run.output;
+        const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
+        EXPECT_TRUE(end.won) << "level " << n << " is not won by its replay";
+        EXPECT_FALSE(end.lost) << n;
+        // Each replay flies through all three of its level's stars.
+        EXPECT_EQ(end.stars, 3) << n;
+        stars[n] = end.stars;
+    }
+    const auto records = ContentRun::ReadRecords(home.Path());
+    ASSERT_TRUE(records.count("highestLevelUnlocked"));
+    EXPECT_EQ(records.at("highestLevelUnlocked"), "9");
+    ASSERT_TRUE(records.count("shortestTime"));
+    EXPECT_GT(std::atof(records.at("shortestTime").c_str()), 1.5);
+    for (int n = 1; n <= kLevels; ++n) {
+        for (int k = 1; k <= 3; ++k) {
+            const std::string key = "foundstar" + std::to_string(n) + "_" + std::to_string(k);
+            if (k <= stars[n]) {
+                EXPECT_TRUE(records.count(key) && records.at(key) == "t") << key;
+            } else {
+                EXPECT_FALSE(records.count(key)) << key;
+            }
+        }
+    }
+}
+
+TEST(LevelReplays, WithoutInputEveryLevelIsLost) {
+    TestSupport::TempFolder home;
+    // The six-second countdown, then a fall of a few seconds at most.
+    const std::string frames = "720";
+    for (int n = 1; n <= kLevels; ++n) {
+        const std::string dump = home.File("level" + std::to_string(n) + ".json");
+        const ContentRun::Result run = ContentRun::RunGame(
+            "--scene " + Level(n) + " --frames " + frames + " --dump " + dump, home.Path());
+        ASSERT_EQ(run.status, 0) << run.output;
+        const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
+        EXPECT_TRUE(end.lost) << "level " << n << " is not lost without input";
+        EXPECT_FALSE(end.won) << n;
+    }
+    // A loss saves nothing.
+    EXPECT_FALSE(std::filesystem::exists(ContentRun::RecordPath(home.Path())));
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "content/ContentRun.h"
+#include "support/TempFolder.h"
+
+// The menus work by clicks alone: from the splash screens to level 1, and through the
+// options (data reset, volume) and the skins, whose choice shows on the plane.
+
+using ContentRun::FindComponent;
+using ContentRun::FindEntity;
+using TestSupport::Json;
+
+namespace {
+
+ContentRun::Result RunMenus(const std::string& script, const std::string& home,
+                            const std::string& dumps) {
+    const std::string input = ContentRun::kReplays + "/" + script;
+    return ContentRun::RunGame("--scene scenes/splash --input " + input + " --frames " +
+                                   std::to_string(ContentRun::FramesOf(input)) + " " + dumps,
+                               home);
+}
+
+}  // namespace
+
+TEST(MenuReplays, ClicksLeadFromTheSplashToLevelOne) {
+    TestSupport::TempFolder home;
+    const ContentRun::Result run =
+        RunMenus("menus_to_level1.input", home.Path(), "--dump " + home.File("end.json"));
+    ASSERT_EQ(run.status, 0) << run.output;
+    const Json end = ContentRun::ReadDump(home.File("end.json"));
+    EXPECT_EQ(end["scene"].text, "scenes/level1");
+    for (const char* scene : {"scenes/splash2", "scenes/menu", "scenes/levelselect"}) {
+        EXPECT_NE(run.output.find(std::string("Requested to change to Scene: ") + scene),
+                  std::string::npos)
+            << scene;
+    }
+}
+
+TEST(MenuReplays, ResetVolumeAndSkinReachTheRecordsAndThePlane) {
+    TestSupport::TempFolder home;
+    // Progress and settings from earlier games, which the reset must erase.
+    home.Write("VelaEngine/data/records/Fleetwing.record",
+               "highestLevelUnlocked\t5\nfoundstar2_1\tt\nplaneSkin\t2\nvolume\t0.800000");
+    // Frame 112: the reset has been confirmed a few frames before.
+    const ContentRun::Result run =
+        RunMenus("menus_settings.input", home.Path(),
+                 "--dump " + home.File("end.json") + " --dump-at 112:" + home.File("reset.json"));
+    ASSERT_EQ(run.status, 0) << run.output;
+
+    const Json reset = ContentRun::ReadDump(home.File("reset.json"));
+    EXPECT_EQ(reset["scene"].text, "scenes/options");
+    const Json* done = FindEntity(reset, "DataResetWindow");
+    ASSERT_NE(done, nullptr);
+    EXPECT_TRUE(ContentRun::IsAt(*done, 0, 0));
+
+    const Json end = ContentRun::ReadDump(home.File("end.json"));
+    EXPECT_EQ(end["scene"].text, "scenes/level1");
+    // The splash set the stored 0.8; two clicks took it down by 0.1 each.
+    EXPECT_NEAR(end["volume"].number, 0.6, 1e-5);
+    const Json* plane = FindEntity(end, "Airplane");
+    ASSERT_NE(plane, nullptr);
+    const Json* picture = FindComponent(*plane, "Image");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_NE((*picture)["sprite"].text.find("sprites/gameplay/entities/ball3.png"),
+              std::string::npos)
+        << (*picture)["sprite"].text;
+
+    const auto records = ContentRun::ReadRecords(home.Path());
+    EXPECT_EQ(records.size(), 2u);
+    EXPECT_EQ(records.count("highestLevelUnlocked"), 0u);
+    EXPECT_EQ(records.count("foundstar2_1"), 0u);
+    ASSERT_TRUE(records.count("planeSkin"));
+    EXPECT_EQ(records.at("planeSkin"), "3");
+    ASSERT_TRUE(records.count("volume"));
+    EXPECT_NEAR(std::atof(records.at("volume").c_str()), 0.6, 1e-5);
+}

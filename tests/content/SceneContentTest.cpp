@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "content/ContentRun.h"
+#include "support/TempFolder.h"
+
+// Every scene loads and runs, and holds the entities the game's code looks up by name: a
+// scene that lacks one fails only when a player gets there, or silently does nothing.
+
+using ContentRun::FindComponent;
+using ContentRun::FindEntity;
+using TestSupport::Json;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> SceneNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(FLEETWING_SOURCE_DIR "/assets/scenes")) {
+        if (entry.path().extension() == ".scene") {
+            names.push_back("scenes/" + entry.path().stem().string());
+        }
+    }
+    return names;
+}
+
+Json DumpAfterTwoFrames(const std::string& scene, const TestSupport::TempFolder& home) {
+    const std::string dump = home.File("scene.json");
+    const ContentRun::Result run =
+        ContentRun::RunGame("--scene " + scene + " --frames 2 --dump " + dump, home.Path());
+    EXPECT_EQ(run.status, 0) << scene << "\n" << run.output;
+    return ContentRun::ReadDump(dump);
+}
+
+bool Has(const Json& entity, const std::string& type) {
+    return FindComponent(entity, type) != nullptr;
+}
+
+int Count(const Json& dump, const std::string& name) {
+    int count = 0;
+    for (const Json& entity : dump["entities"].items) {
+        count += entity["name"].text == name ? 1 : 0;
+    }
+    return count;
+}
+
+bool UnderCameraSpace(const Json& dump, const Json& entity) {
+    const std::string& path = entity["path"].text;
+    for (const Json& other : dump["entities"].items) {
+        const std::string& prefix = other["path"].text;
+        if (path.compare(0, prefix.size(), prefix) == 0) {
+            const Json* canvas = FindComponent(other, "Canvas");
+            if (canvas != nullptr && (*canvas)["renderMode"].text != "ScreenSpace") {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The first level teaches the fan alone; each later one brings at most one new kind of
+// hazard besides walls, and the last has them all.
+void ExpectHazardsArriveOneByOne(const std::vector<std::set<std::string>>& perLevel,
+                                 std::size_t kinds) {
+    EXPECT_TRUE(perLevel[0].empty());
+    std::set<std::string> seen;
+    for (std::size_t level = 2; level <= 7; ++level) {
+        std::size_t fresh = 0;
+        for (const std::string& kind : perLevel[level - 1]) {
+            fresh += seen.count(kind) ? 0 : 1;
+        }
+        EXPECT_LE(fresh, 1u) << "level " << level << " brings more than one new hazard";
+        seen.insert(perLevel[level - 1].begin(), perLevel[level - 1].end());
+    }
+    EXPECT_EQ(perLevel[7].size(), kinds) << "the last level has every hazard";
+}
+
+}  // namespace
+
+TEST(SceneContent, EverySceneRunsAndItsButtonsHaveTheirSoundPlayer) {
+    const std::vector<std::string> scenes = SceneNames();
+    ASSERT_EQ(scenes.size(), 15u);
+    for (const std::string& scene : scenes) {
+        TestSupport::TempFolder home;
+        const Json dump = DumpAfterTwoFrames(scene, home);
+        EXPECT_EQ(dump["scene"].text, scene);
+        bool buttons = false;
+        for (const Json& entity : dump["entities"].items) {
+            buttons = buttons || Has(entity, "Button");
+        }
+        if (buttons) {
+            const Json* player = FindEntity(dump, "buttonsoundplayer");
+            ASSERT_NE(player, nullptr) << scene;
+            EXPECT_TRUE(Has(*player, "AudioSource")) << scene;
+        }
+    }
+}
+
+TEST(SceneContent, EveryLevelHoldsWhatTheGameLooksFor) {
+    const std::vector<std::string> hazards = {"Patrol", "Pendulum", "HazardWind", "Cannon",
+                                              "AutoCannon"};
+    std::vector<std::set<std::string>> hazardsPerLevel;
+    for (int level = 1; level <= 8; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        TestSupport::TempFolder home;
+        const Json dump = DumpAfterTwoFrames("scenes/level" + std::to_string(level), home);
+
+        const Json* plane = FindEntity(dump, "Airplane");
+        ASSERT_NE(plane, nullptr);
+        for (const char* type :
+             {"DynamicBody2D", "CircleCollider", "Image", "AudioSource", "PlaneRotator"}) {
+            EXPECT_TRUE(Has(*plane, type)) << type;
+        }
+        const Json* manager = FindEntity(dump, "GameManager");
+        ASSERT_NE(manager, nullptr);
+        const Json* rules = FindComponent(*manager, "GameManager");
+        ASSERT_NE(rules, nullptr);
+        EXPECT_EQ((*rules)["currentLevel"].number, level);
+
+        bool slowMotion = false;
+        bool camera = false;
+        bool fan = false;
+        bool cannons = false;
+        bool walls = false;
+        std::set<std::string> here;
+        for (const Json& entity : dump["entities"].items) {
+            for (const std::string& kind : hazards) {
+                if (Has(entity, kind)) {
+                    here.insert(kind);
+                }
+            }
+            walls = walls || (Has(entity, "StaticBody2D") && Has(entity, "RectCollider"));
+            slowMotion = slowMotion || Has(entity, "TimeScale");
+            camera = camera || (Has(entity, "Camera") && Has(entity, "FollowPlane"));
+            cannons = cannons || Has(entity, "Cannon") || Has(entity, "AutoCannon");
+            if (Has(entity, "Wind")) {
+                fan = true;
+                for (const char* type :
+                     {"FollowCursor", "Image", "ParticleSystem", "AudioSource", "Animation"}) {
+                    EXPECT_TRUE(Has(entity, type)) << type;
+                }
+                EXPECT_FALSE(UnderCameraSpace(dump, entity)) << "the fan follows the screen";
+            }
+        }
+        EXPECT_TRUE(slowMotion);
+        EXPECT_TRUE(camera);
+        EXPECT_TRUE(fan);
+        EXPECT_TRUE(walls);
+        hazardsPerLevel.push_back(here);
+
+        const Json* flag = FindEntity(dump, "WinFlag");
+        ASSERT_NE(flag, nullptr);
+        EXPECT_TRUE(Has(*flag, "GameWin"));
+        EXPECT_EQ(Count(dump, "InGameStar"), 3);
+        EXPECT_EQ(Count(dump, "CheckPoint"), 1);
+        for (const char* name :
+             {"g3", "g2", "g1", "go", "OptionsWindow", "WinWindow", "LoseWindow", "Star1", "Star2",
+              "Star3", "newshortesttime", "CollisionFeedbackGroup", "buttonsoundplayer"}) {
+            EXPECT_EQ(Count(dump, name), 1) << name;
+        }
+        if (cannons) {
+            EXPECT_EQ(Count(dump, "CannonBallGroup"), 1);
+        }
+    }
+    ExpectHazardsArriveOneByOne(hazardsPerLevel, hazards.size());
+}

@@ -1,0 +1,342 @@
+"""The eight levels: layout and the route the autopilot flies through each.
+
+Coordinates are world units, Y up. The ground's grass top is at y = -390 in every level;
+ceilings hang at y = 700 unless a level says otherwise.
+
+A route is a list of steps for tools/autopilot:
+    go X Y SPEED      fly towards the point at up to SPEED; done within 40 units
+    stop X Y          fly to the point and hover there
+    gate              hover where the last stop left the plane until the gate's time (found
+                      by the search in tools/autopilot/search.py and kept in the solution file)
+    land X Y SPEED    the last leg: fly into the win flag
+"""
+
+from levelkit import (auto_cannon, block, cannon, checkpoint, ground, hazard_fan, hwall,
+                      level_scene, pendulum, pendulum_under_hole, saw, star, vwall, win_flag)
+
+LAST_LEVEL = 8
+CEILING = 700
+
+
+def frame(x0, x1, ceiling=CEILING):
+    """Ground, ceiling and the two end walls of a level spanning x0..x1."""
+    pieces = ground(x0 - 800, x1 + 800)  # beyond the end walls too, for the view
+    pieces += hwall(x0, x1, ceiling + 25, "Ceiling")
+    pieces += vwall(x0 - 25, -390, ceiling + 50, "EndWall")
+    pieces += vwall(x1 + 25, -390, ceiling + 50, "EndWall")
+    return pieces
+
+
+class Level:
+    def __init__(self, number, name, sky, start, pieces, route):
+        self.number = number
+        self.name = name
+        self.sky = sky
+        self.start = start
+        self.pieces = pieces
+        self.route = route
+
+    def title(self):
+        return f"Level {self.number}: {self.name}"
+
+    def roots(self):
+        return level_scene(self.number, LAST_LEVEL, self.sky, self.start, self.pieces)
+
+    def route_text(self):
+        lines = [f"# {self.title()}: the autopilot's route (written by make_scenes.py)"]
+        for step in self.route:
+            lines.append(" ".join(str(v) for v in step))
+        return "\n".join(lines) + "\n"
+
+
+def level1():
+    """First flight: open sky, no hazards. Learn to hold the plane up and push it along."""
+    pieces = frame(-800, 4000)
+    pieces += [block(1000, -340), block(1000, -240), block(1100, -340)]
+    pieces += [star(350, 250), star(1350, 420), star(2400, 50)]
+    pieces += [checkpoint(1850, 200)]
+    pieces += [win_flag(3400, -330)]
+    route = [
+        ("go", 350, 250, 260),
+        ("go", 1350, 420, 300),
+        ("go", 1850, 200, 300),
+        ("go", 2400, 50, 300),
+        ("land", 3400, -330, 220),
+    ]
+    return Level(1, "First flight", 1, (-450, 100), pieces, route)
+
+
+def level2():
+    """Walls: weave over and under pillars."""
+    pieces = frame(-800, 4800)
+    pieces += vwall(400, -390, 410)
+    pieces += vwall(1200, -90, CEILING)
+    pieces += vwall(2000, -390, 310)
+    pieces += vwall(2800, 0, CEILING)
+    pieces += hwall(3200, 4000, 100)
+    pieces += [star(400, 560), star(1200, -240), star(3600, 300)]
+    pieces += [checkpoint(2000, 500)]
+    pieces += [win_flag(4400, -330)]
+    route = [
+        ("go", 100, 500, 250),
+        ("go", 400, 560, 250),
+        ("go", 800, 300, 250),
+        ("go", 1000, -240, 250),
+        ("go", 1200, -240, 250),
+        ("go", 1500, 0, 250),
+        ("go", 1800, 500, 250),
+        ("go", 2000, 500, 250),
+        ("go", 2400, 0, 250),
+        ("go", 2800, -200, 250),
+        ("go", 3200, 300, 250),
+        ("go", 3600, 300, 250),
+        ("go", 4250, 250, 250),
+        ("go", 4400, 0, 200),
+        ("land", 4400, -330, 200),
+    ]
+    return Level(2, "Walls", 1, (-450, 100), pieces, route)
+
+
+def pillar_up(x, top):
+    return vwall(x, -390, top)
+
+
+def pillar_down(x, bottom, ceiling=CEILING):
+    return vwall(x, bottom, ceiling)
+
+
+def level3():
+    """Saws patrol the gaps: wait for an opening."""
+    pieces = frame(-800, 4800)
+    pieces += pillar_up(600, 210)
+    pieces += saw("Saw1", (600, 630), (600, 290))
+    pieces += pillar_down(1500, 0)
+    pieces += saw("Saw2", (1500, -320), (1500, -60))
+    pieces += saw("Saw3", (2300, 250), (3100, 250), start=(2700, 250))
+    pieces += pillar_up(3500, -100) + pillar_down(3500, 400)
+    pieces += saw("Saw4", (3500, -30), (3500, 330))
+    pieces += [star(600, 460), star(1500, -190), star(2700, 250)]
+    pieces += [checkpoint(2000, 100)]
+    pieces += [win_flag(4300, -330)]
+    route = [
+        ("go", 0, 350, 260),
+        ("stop", 330, 460),
+        ("gate",),
+        ("go", 600, 460, 300),
+        ("go", 950, 300, 260),
+        ("stop", 1200, -190),
+        ("gate",),
+        ("go", 1500, -190, 300),
+        ("go", 1800, -20, 260),
+        ("go", 2000, 100, 260),
+        ("stop", 2400, 80),
+        ("gate",),
+        ("go", 2700, 250, 300),
+        ("go", 3000, 150, 260),
+        ("stop", 3200, 150),
+        ("gate",),
+        ("go", 3500, 150, 300),
+        ("go", 3900, 80, 260),
+        ("go", 4300, -150, 220),
+        ("land", 4300, -330, 200),
+    ]
+    return Level(3, "Saws", 2, (-450, 100), pieces, route)
+
+
+def level4():
+    """Pendulums: drop through holes in two floors while the pendulums swing over them,
+    then slip past a saw to the flag."""
+    ceiling = 1500
+    pieces = frame(-800, 4400, ceiling=ceiling)
+    pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 70)
+    pieces += pendulum("Pendulum2", 1250, 875, -45, 45, 60)
+    pieces += pendulum_under_hole("Pendulum3", 2000, 300, -800, 2800, 65, 90, start=-40)
+    pieces += vwall(1600, 925, ceiling)
+    pieces += vwall(2800, 325, ceiling)
+    pieces += saw("Saw1", (2400, 100), (3500, 100), start=(3000, 100))
+    pieces += [star(150, 1150), star(1250, 450), star(2900, 100)]
+    pieces += [checkpoint(1000, 600)]
+    pieces += [win_flag(3900, -330)]
+    route = [
+        ("go", 150, 1150, 260),
+        ("stop", 600, 1100),
+        ("gate",),
+        ("go", 600, 650, 260),
+        ("go", 1000, 600, 260),
+        ("go", 1250, 450, 260),
+        ("go", 1750, 550, 260),
+        ("stop", 2000, 550),
+        ("gate",),
+        ("go", 2000, -100, 260),
+        ("stop", 2100, -150),
+        ("gate",),
+        ("go", 2900, 100, 300),
+        ("go", 3600, 250, 280),
+        ("go", 3900, 0, 220),
+        ("land", 3900, -330, 200),
+    ]
+    return Level(4, "Pendulums", 2, (-450, 1200), pieces, route)
+
+
+def level5():
+    """Wind: climb a shaft against a fan blowing down, drop through an updraught, slip past
+    a saw while a fan blows towards it."""
+    ceiling = 1500
+    pieces = frame(-800, 4800, ceiling=ceiling)
+    pieces += pillar_down(600, 200, ceiling)
+    pieces += pillar_up(1100, 1100)
+    pieces += [hazard_fan(850, 1420, -90)]
+    pieces += pillar_down(1700, 100, ceiling)
+    pieces += [hazard_fan(1400, -330, 90)]
+    pieces += pillar_up(2300, 700)
+    pieces += [hazard_fan(2050, 800, 0)]
+    pieces += saw("Saw1", (2900, 1350), (2900, 300))
+    pieces += [hazard_fan(2450, 1250, 0)]
+    pieces += [hazard_fan(3400, -330, 90), hazard_fan(3700, 1420, -90)]
+    pieces += [star(850, 1150), star(1400, 400), star(2900, 1200)]
+    pieces += [checkpoint(1850, 1100)]
+    pieces += [win_flag(4300, -330)]
+    route = [
+        ("go", 0, 0, 240),
+        ("go", 850, -100, 240),
+        ("go", 850, 800, 240),
+        ("go", 850, 1150, 200),
+        ("go", 1050, 1200, 200),
+        ("go", 1250, 1300, 220),
+        ("go", 1400, 900, 220),
+        ("go", 1400, 400, 200),
+        ("go", 1400, -100, 200),
+        ("go", 1850, -150, 240),
+        ("go", 1850, 600, 240),
+        ("go", 1850, 1100, 240),
+        ("stop", 2300, 1050),
+        ("gate",),
+        ("go", 2900, 1200, 300),
+        ("go", 3300, 900, 260),
+        ("go", 3750, 400, 240),
+        ("go", 4200, 0, 240),
+        ("land", 4300, -330, 200),
+    ]
+    return Level(5, "Headwind", 3, (-450, 100), pieces, route)
+
+
+def level6():
+    """Fixed cannons fire across the way every second and a half: pass between shots; then
+    drop through a hole that a pendulum guards."""
+    pieces = frame(-800, 5600)
+    pieces += [block(900, -340), cannon(900, -265, 90)]
+    pieces += [block(1500, 650), cannon(1500, 575, -90)]
+    pieces += pillar_up(2100, 150)
+    pieces += [block(2700, -340), cannon(2700, -265, 60)]
+    pieces += [block(2700, 650), cannon(2700, 575, -60)]
+    pieces += pendulum_under_hole("Pendulum1", 3800, 100, 3300, 4400, 65, 90)
+    pieces += [block(4900, -340), cannon(4900, -265, 90)]
+    pieces += [star(1200, 300), star(2100, 450), star(3000, 150)]
+    pieces += [checkpoint(2400, 0)]
+    pieces += [win_flag(5300, -330)]
+    route = [
+        ("go", 200, 200, 260),
+        ("stop", 650, 200),
+        ("gate",),
+        ("go", 1200, 300, 300),
+        ("stop", 1250, 300),
+        ("gate",),
+        ("go", 1800, 300, 300),
+        ("go", 2100, 450, 260),
+        ("go", 2400, 0, 260),
+        ("stop", 2450, 0),
+        ("gate",),
+        ("go", 3000, 150, 300),
+        ("go", 3400, 350, 260),
+        ("stop", 3800, 350),
+        ("gate",),
+        ("go", 3800, -100, 260),
+        ("stop", 4500, -150),
+        ("gate",),
+        ("go", 5100, -100, 300),
+        ("land", 5300, -330, 200),
+    ]
+    return Level(6, "Cannon alley", 3, (-450, 100), pieces, route)
+
+
+def level7():
+    """Aiming cannons: keep moving, rest behind the walls between volleys."""
+    pieces = frame(-800, 5600)
+    pieces += [block(900, -340), auto_cannon(900, -265)]
+    pieces += pillar_up(1500, 300)
+    pieces += [block(2100, 650), auto_cannon(2100, 575)]
+    pieces += saw("Saw1", (2700, -300), (2700, 300))
+    pieces += pillar_down(3300, -100)
+    pieces += [block(3900, -340), auto_cannon(3900, -265), block(4500, 650),
+               auto_cannon(4500, 575)]
+    pieces += [star(1500, 500), star(2700, 450), star(3900, 300)]
+    pieces += [checkpoint(3000, -250)]
+    pieces += [win_flag(5200, -330)]
+    route = [
+        ("go", 300, 150, 300),
+        ("go", 1200, 450, 320),
+        ("go", 1500, 500, 320),
+        ("stop", 1750, 300),
+        ("gate",),
+        ("go", 2400, 450, 320),
+        ("go", 2700, 450, 320),
+        ("go", 3000, -250, 320),
+        ("stop", 3150, -250),
+        ("gate",),
+        ("go", 3600, -100, 340),
+        ("go", 3900, 300, 340),
+        ("go", 4700, 0, 340),
+        ("land", 5200, -330, 240),
+    ]
+    return Level(7, "Watchful guns", 4, (-450, 100), pieces, route)
+
+
+def level8():
+    """Everything at once."""
+    pieces = frame(-800, 7200)
+    pieces += pillar_up(600, 210)
+    pieces += saw("Saw1", (600, 630), (600, 290))
+    pieces += pendulum_under_hole("Pendulum1", 1400, 200, 1000, 1800, 65, 90)
+    pieces += [block(2000, -340), cannon(2000, -265, 90)]
+    pieces += [hazard_fan(2450, -330, 90)]
+    pieces += pillar_down(2900, 100)
+    pieces += saw("Saw2", (3300, -300), (3300, 620))
+    pieces += [block(3900, 650), auto_cannon(3900, 575)]
+    pieces += pendulum_under_hole("Pendulum2", 4600, 200, 4200, 5000, 60, 100, start=30)
+    pieces += [hazard_fan(5000, -330, 90)]
+    pieces += pillar_up(5500, 300)
+    pieces += [block(6100, -340), auto_cannon(6100, -265)]
+    pieces += [star(600, 460), star(3300, 620), star(5250, 450)]
+    pieces += [checkpoint(3650, 300)]
+    pieces += [win_flag(6800, -330)]
+    route = [
+        ("go", 0, 350, 260),
+        ("stop", 330, 460),
+        ("gate",),
+        ("go", 600, 460, 300),
+        ("stop", 1400, 450),
+        ("gate",),
+        ("go", 1400, 0, 260),
+        ("stop", 1650, -100),
+        ("gate",),
+        ("go", 2450, -150, 300),
+        ("go", 2900, -150, 280),
+        ("stop", 3050, 350),
+        ("gate",),
+        ("go", 3300, 620, 300),
+        ("go", 3650, 300, 280),
+        ("stop", 4600, 450),
+        ("gate",),
+        ("go", 4600, 0, 260),
+        ("go", 5250, 0, 260),
+        ("go", 5250, 450, 260),
+        ("go", 5800, 500, 300),
+        ("go", 6500, 300, 320),
+        ("go", 6800, 0, 240),
+        ("land", 6800, -330, 200),
+    ]
+    return Level(8, "Everything", 4, (-450, 100), pieces, route)
+
+
+def all_levels():
+    return [level1(), level2(), level3(), level4(), level5(), level6(), level7(), level8()]

@@ -1,0 +1,189 @@
+"""The splash screens and the menu scenes."""
+
+from scenekit import (Ent, button, button_sound_player, camera_canvas, color, image, link,
+                      menu_cursor, screen_canvas)
+
+# Far out of sight: where hidden windows wait until a button brings them to the anchor at
+# the centre.
+HIDDEN = (100000000, 100000000)
+
+# Dim tint for a star picture that is not found yet; StarFound turns it white.
+STAR_DIM = color(0.3, 0.3, 0.38, 0.55)
+
+
+def backdrop(tint=None):
+    e = Ent("Backdrop", comment="Menu backdrop")
+    screen_canvas(e)
+    image(e, "sprites/backgrounds/menu", 1600, 900, tint=tint)
+    return e
+
+
+def heading(sprite, y=340):
+    e = Ent("Heading", t=(0, y))
+    image(e, sprite, 800, 120)
+    return e
+
+
+def splash_card(sprite, next_scene, duration):
+    """A full-screen card that fades in and out over black, then moves on (any key or click
+    after half a second skips it)."""
+    card = Ent("Card", comment="Full-screen card, faded in and out over the black background")
+    screen_canvas(card)
+    image(card, sprite, 1600, 900, tint=color(1, 1, 1, 0))
+    card.add("SplashFader", fadeInStart=0.2, fadeInEnd=0.8, fadeOutStart=duration - 0.6,
+             fadeOutEnd=duration - 0.1)
+    card.add("SplashScript", nextScene=next_scene, duration=duration)
+    return card
+
+
+def splash():
+    music = Ent("Music", comment="Menu music: starts with the first card and plays all game long")
+    music.add("DontDestroyOnLoad")
+    music.add("AudioSource", audioClip="sounds/music/menu", loop=True, playOnAwake=True,
+              volume=0.6)
+    return [splash_card("sprites/splash/vela", "scenes/splash2", 3.0), music]
+
+
+def splash2():
+    return [splash_card("sprites/splash/studio", "scenes/menu", 3.0)]
+
+
+def main_menu():
+    ui = Ent("UI", comment="Title and the five main buttons")
+    screen_canvas(ui)
+    logo = ui.child(Ent("Logo", t=(0, 250)))
+    image(logo, "sprites/ui/logo", 900, 280)
+    ui.child(button("PlayButton", "sprites/buttons/play", 320, 90, (0, 40),
+                    link("scenes/levelselect")))
+    ui.child(button("SkinsButton", "sprites/buttons/skins", 320, 90, (0, -60),
+                    link("scenes/skins")))
+    ui.child(button("OptionsButton", "sprites/buttons/options", 320, 90, (0, -160),
+                    link("scenes/options")))
+    ui.child(button("CreditsButton", "sprites/buttons/credits", 320, 90, (0, -260),
+                    link("scenes/credits")))
+    ui.child(button("QuitButton", "sprites/buttons/quit", 320, 90, (0, -360),
+                    ("QuitGame", {})))
+    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+
+
+# Level selection grid: two rows of four.
+LEVEL_SLOTS = [(-450, 120), (-150, 120), (150, 120), (450, 120),
+               (-450, -150), (-150, -150), (150, -150), (450, -150)]
+
+
+def level_select():
+    ui = Ent("UI", comment="Level grid: padlocks, the real buttons that replace them once "
+                           "unlocked, and the stars found per level")
+    screen_canvas(ui)
+    ui.child(heading("sprites/ui/heading_levels"))
+    selector = ui.child(Ent("LevelSelector"))
+    fields = {}
+    for n, (x, y) in enumerate(LEVEL_SLOTS, start=1):
+        fields[f"Level{n}Button"] = f"Level{n}Button"
+        fields[f"Level{n}Place"] = f"Level{n}Place"
+    selector.add("LevelSelect", **fields)
+    for n, (x, y) in enumerate(LEVEL_SLOTS, start=1):
+        place = ui.child(Ent(f"Level{n}Place", t=(x, y)))
+        image(place, "sprites/buttons/levellocked", 120, 120)
+        # Locked levels keep their buttons out of sight; the selector moves them in.
+        ui.child(button(f"Level{n}Button", f"sprites/buttons/level{n}", 120, 120,
+                        (x, HIDDEN[1]), link(f"scenes/level{n}")))
+        for k in (1, 2, 3):
+            star = ui.child(Ent(f"Level{n}Star{k}", t=(x + (k - 2) * 40, y - 90)))
+            image(star, "sprites/ui/starslot_found", 36, 36, tint=STAR_DIM)
+            star.add("StarFound", id=f"{n}_{k}")
+    ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -360),
+                    link("scenes/menu")))
+    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+
+
+def skins():
+    ui = Ent("UI", comment="Skin preview between its two arrows")
+    screen_canvas(ui)
+    ui.child(heading("sprites/ui/heading_skins"))
+    preview = ui.child(Ent("SkinPreview", t=(0, 60)))
+    image(preview, "sprites/gameplay/entities/ball1", 192, 96)
+    preview.add("PlaneSkinSelect", firstSkin=1, lastSkin=4, prevSkin="SkinPrev",
+                nextSkin="SkinNext")
+    ui.child(button("SkinPrev", "sprites/buttons/skinprev", 96, 96, (-260, 60)))
+    ui.child(button("SkinNext", "sprites/buttons/skinnext", 96, 96, (260, 60)))
+    ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -330),
+                    link("scenes/menu")))
+    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+
+
+def window(name, sprite, w, h, children):
+    """A hidden window: its own button swallows clicks that miss the buttons on it."""
+    e = Ent(name, t=HIDDEN)
+    image(e, sprite, w, h)
+    e.add("RectCollider", w=w, h=h)
+    e.add("Button")
+    e.kids(children)
+    return e
+
+
+def hide(window_name):
+    return ("MoveEntity", {"src": window_name, "dst": "HiddenAnchor"})
+
+
+def options():
+    ui = Ent("UI", comment="Volume, full screen, data reset")
+    screen_canvas(ui)
+    ui.child(heading("sprites/ui/heading_options"))
+    label = ui.child(Ent("VolumeLabel", t=(0, 210)))
+    image(label, "sprites/ui/label_volume", 300, 80)
+    ui.child(button("VolumeDown", "sprites/buttons/volumedown", 110, 90, (-300, 120),
+                    ("VolumeChanger", {"volChangePerClick": -0.1})))
+    track = ui.child(Ent("VolumeTrack", t=(0, 120)))
+    image(track, "sprites/ui/volumebar_track", 440, 28)
+    ui.child(Ent("VolBarMin", t=(-200, 120)))
+    ui.child(Ent("VolBarMax", t=(200, 120)))
+    knob = ui.child(Ent("VolBar", t=(0, 120)))
+    image(knob, "sprites/ui/volumebar_knob", 40, 56)
+    ui.child(button("VolumeUp", "sprites/buttons/volumeup", 110, 90, (300, 120),
+                    ("VolumeChanger", {"volChangePerClick": 0.1})))
+    ui.child(button("FullscreenButton", "sprites/buttons/fullscreenoff", 380, 90, (0, -10),
+                    ("FullscreenToggler", {})))
+    ui.child(button("ResetButton", "sprites/buttons/resetdata", 320, 90, (0, -130),
+                    ("MoveEntity", {"src": "ResetConfirmWindow", "dst": "ShownAnchor"})))
+    ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -330),
+                    link("scenes/menu")))
+    ui.child(Ent("ShownAnchor", t=(0, 0)))
+    ui.child(Ent("HiddenAnchor", t=HIDDEN))
+    ui.child(window("ResetConfirmWindow", "sprites/ui/window_resetconfirm", 720, 400, [
+        button("ResetYes", "sprites/buttons/yes", 200, 84, (-130, -110), ("ResetData", {}),
+               hide("ResetConfirmWindow")),
+        button("ResetNo", "sprites/buttons/no", 200, 84, (130, -110),
+               hide("ResetConfirmWindow")),
+    ]))
+    ui.child(window("DataResetWindow", "sprites/ui/window_resetdone", 640, 320, [
+        button("ResetOk", "sprites/buttons/ok", 200, 84, (0, -90), hide("DataResetWindow")),
+    ]))
+    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+
+
+def credits():
+    ui = Ent("UI", comment="Credits scroll up from below the screen; Space speeds them up")
+    screen_canvas(ui)
+    scroller = ui.child(Ent("CreditsScroll", t=(0, -450)))
+    scroller.add("CreditsScroller")
+    text = scroller.child(Ent("CreditsText", t=(0, -1625)))
+    image(text, "sprites/ui/credits", 1000, 3250)
+    ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (-600, -390),
+                    link("scenes/menu")))
+    return [backdrop(tint=color(0.45, 0.5, 0.65)), ui, button_sound_player(), menu_cursor()]
+
+
+def all_menus():
+    return {
+        "splash": ("Splash: engine card, then the studio card", splash()),
+        "splash2": ("Splash: studio card, then the main menu", splash2()),
+        "menu": ("Main menu", main_menu()),
+        "levelselect": ("Level selection", level_select()),
+        "skins": ("Plane skin selection", skins()),
+        "options": ("Options: volume, full screen, data reset", options()),
+        "credits": ("Credits", credits()),
+    }
+
+
+__all__ = ["all_menus", "HIDDEN", "STAR_DIM", "camera_canvas"]
