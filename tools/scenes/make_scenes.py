@@ -4,8 +4,8 @@ levels into tools/autopilot/routes/).
 
     python3 tools/scenes/make_scenes.py
 
-The scene files are committed; run this after changing a menu or a level here, and check
-the result with vela-run (see tools/autopilot/README.md).
+The scene files are committed; run this after changing a menu or a level here. A changed
+level needs its replay found again (tools/autopilot/README.md).
 """
 
 import os

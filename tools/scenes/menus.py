@@ -165,7 +165,8 @@ def options():
 def credits():
     ui = Ent("UI", comment="Credits scroll up from below the screen; Space speeds them up")
     screen_canvas(ui)
-    scroller = ui.child(Ent("CreditsScroll", t=(0, -450)))
+    # The first line shows at once near the bottom; after a loop they come up from below.
+    scroller = ui.child(Ent("CreditsScroll", t=(0, -200)))
     scroller.add("CreditsScroller")
     text = scroller.child(Ent("CreditsText", t=(0, -1625)))
     image(text, "sprites/ui/credits", 1000, 3250)
