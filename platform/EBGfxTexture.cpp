@@ -52,13 +52,12 @@ uint32_t BigEndian32(const unsigned char* bytes) {
 }
 
 // Whether the file is a PNG whose header declares a size the GL can take: signature, then the
-// IHDR chunk with the width and height. The file is left at its start.
-bool IsPngOfUsableSize(SDL_RWops* file) {
+// IHDR chunk with the width and height.
+bool HasPngHeaderOfUsableSize(SDL_RWops* file) {
     static const unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     unsigned char header[24];
-    const bool read = SDL_RWread(file, header, sizeof(header), 1) == 1;
-    SDL_RWseek(file, 0, RW_SEEK_SET);
-    if (!read || std::memcmp(header, kSignature, sizeof(kSignature)) != 0 ||
+    if (SDL_RWseek(file, 0, RW_SEEK_SET) != 0 || SDL_RWread(file, header, sizeof(header), 1) != 1 ||
+        std::memcmp(header, kSignature, sizeof(kSignature)) != 0 ||
         std::memcmp(header + 12, "IHDR", 4) != 0) {
         return false;
     }
@@ -68,6 +67,32 @@ bool IsPngOfUsableSize(SDL_RWops* file) {
     return width > 0 && height > 0 && width <= limit && height <= limit;
 }
 
+// Whether every chunk, up to and with IEND, lies inside the file. The decoder takes a short
+// read as data, and on a cut file it would go round the stale bytes of a chunk header forever.
+bool ChunksEndInsideTheFile(SDL_RWops* file) {
+    constexpr Sint64 kChunkFrame = 12;  // length, type and CRC around the data
+    const Sint64 size = SDL_RWsize(file);
+    Sint64 at = 8;
+    while (size >= 0 && at + kChunkFrame <= size) {
+        unsigned char header[8];
+        if (SDL_RWseek(file, at, RW_SEEK_SET) != at || SDL_RWread(file, header, 8, 1) != 1) {
+            return false;
+        }
+        at += kChunkFrame + BigEndian32(header);
+        if (std::memcmp(header + 4, "IEND", 4) == 0) {
+            return at <= size;
+        }
+    }
+    return false;
+}
+
+// A PNG the decoder can read to its end without running out of file. The file is left at its
+// start.
+bool IsWholePngOfUsableSize(SDL_RWops* file) {
+    const bool usable = HasPngHeaderOfUsableSize(file) && ChunksEndInsideTheFile(file);
+    return SDL_RWseek(file, 0, RW_SEEK_SET) == 0 && usable;
+}
+
 // Sprites are PNG files; their size is checked before the pixels are decoded into tight RGBA
 // rows, top row first.
 bool DecodeImage(const char* path, std::vector<unsigned char>& rgba, int& width, int& height) {
@@ -75,7 +100,7 @@ bool DecodeImage(const char* path, std::vector<unsigned char>& rgba, int& width,
     if (file == nullptr) {
         return false;
     }
-    SDL_Surface* loaded = IsPngOfUsableSize(file) ? IMG_LoadPNG_RW(file) : nullptr;
+    SDL_Surface* loaded = IsWholePngOfUsableSize(file) ? IMG_LoadPNG_RW(file) : nullptr;
     SDL_RWclose(file);
     if (loaded == nullptr) {
         return false;

@@ -60,8 +60,8 @@ void EBGfxMeshFree(EBGfxVertexList* list);
 
 void EBGfxTextureInitialize(EBGfxTexture** texture);
 // A PNG file, rows top first (v = 0 is the top edge). Null for a path of more than 255
-// characters, a file that is no PNG or cannot be decoded, and a picture wider or taller than
-// the GL takes (at most 8192 pixels a side).
+// characters, a file that is no whole PNG (one cut short included) or cannot be decoded, and a
+// picture wider or taller than the GL takes (at most 8192 pixels a side).
 EBGfxTexture* EBGfxTextureLoad(const char* path);
 EBGfxTexture* EBGfxTextureLoadFromMemory(const unsigned char* rgba, int width, int height);
 void EBGfxTextureSet(EBGfxTexture* texture, float u, float v);

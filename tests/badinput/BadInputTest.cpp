@@ -198,6 +198,16 @@ std::string PngDeclaring(std::uint32_t width, std::uint32_t height) {
            Chunk("IEND", "");
 }
 
+// A cut PNG whose last chunk header claims 17,996 bytes that the file does not hold: the decoder
+// once went round that header forever.
+const std::string kChunkPastTheEnd(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52"
+    "\x00\x00\x00\x02\x00\x00\x00\x02\x08\x06\x00\x00\x00\x72\xb6\x0d"
+    "\x24\x00\x00\x46\x4c\x73\x52\x47\x42\x41\x43\x41\x54\x78\x9c\x63"
+    "\xf8\xcf\xc0\xf0\x1f\x0c\x81\x34\x18\x00\x00\x49\xc8\x09\xf7\xf9"
+    "\xab\xb6\x0d\x00\x00\x49\xc6\x60\x82",
+    73);
+
 // The engine running offscreen over a private asset folder with an empty first scene.
 class BadAsset : public testing::Test {
 protected:
@@ -240,9 +250,10 @@ TEST_F(BadAsset, MissingCorruptTruncatedOrHugePngsFailWithTheirPath) {
     assets_.Write("sprites/truncated.png", good.substr(0, good.size() / 2));
     assets_.Write("sprites/huge.png", PngDeclaring(20000, 20000));
     assets_.Write("sprites/empty.png", "");
+    assets_.Write("sprites/cut.png", kChunkPastTheEnd);
 
     for (const char* name : {"sprites/missing", "sprites/corrupt", "sprites/truncated",
-                             "sprites/huge", "sprites/empty"}) {
+                             "sprites/cut", "sprites/huge", "sprites/empty"}) {
         EXPECT_EQ(SpriteFailure(name), Expected(name));
     }
     // The declared 1.6 GB were refused before anything was allocated for them.
