@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/core/FrontEnd.h"
-#include "game/GameFactory.h"
+#include "game/GameStart.h"
 
 namespace {
 
@@ -29,26 +29,15 @@ void StartEngineOnce() {
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    const VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
     // Pacing is the loop's, whatever the scene: an empty one keeps the figure about the cap.
     char pattern[] = "/tmp/fleetwing-pacing-XXXXXX";
     static const std::string assets = mkdtemp(pattern);
     std::filesystem::create_directories(assets + "/scenes");
     std::ofstream(assets + "/scenes/empty.scene") << "/ nothing\n";
-    const std::string firstScene = "scenes/empty";
-    void* const instance = nullptr;
-    const uint32_t seed = 1;
-    const VelaEngine::Vector2 gravity(0.0f, -200.0f);
-    const std::string title = "Fleetwing";
-    const VelaEngine::Vector2 windowSize(1600.0f, 900.0f);
-    const bool fullscreen = false;
-    const bool cursorVisible = false;
-    const unsigned frameRate = 60;
-    const bool console = false;
-    VelaEngine::FrontEnd::Create();
-    VelaEngine::FrontEnd::Get().SetAssetPath(assets);
-    VelaEngine::FrontEnd::Get().Init(factory, firstScene, instance, seed, gravity, title,
-                                     windowSize, fullscreen, cursorVisible, frameRate, console);
+    Game::StartOptions start;
+    start.assets = assets;
+    start.firstScene = "scenes/empty";
+    Game::StartGame(start);
 }
 
 void BM_CappedFrames(benchmark::State& state) {

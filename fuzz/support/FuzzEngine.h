@@ -15,7 +15,7 @@
 #include "engine/input/Input.h"
 #include "engine/scene/SceneManager.h"
 #include "fuzz/support/FuzzHarness.h"
-#include "game/GameFactory.h"
+#include "game/GameStart.h"
 #include "platform/EBInput.h"
 #include "platform/EBSystem.h"
 
@@ -56,21 +56,12 @@ inline void StartEngineOnce() {
         static VelaEngine::FixedStepClock clock;
         VelaEngine::SetClock(&clock);
         EBInputSetSource(&Detail::ScriptedInput);
-        const VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
-        const std::string firstScene = kEmptyScene;
-        void* const instance = nullptr;
-        const uint32_t seed = 1;
-        const VelaEngine::Vector2 gravity(0.0f, -200.0f);
-        const std::string title = "Fleetwing";
-        const VelaEngine::Vector2 windowSize(160.0f, 90.0f);
-        const bool fullscreen = false;
-        const bool cursorVisible = false;
-        const unsigned frameRate = 60;
-        const bool console = false;
-        VelaEngine::FrontEnd::Create();
-        VelaEngine::FrontEnd::Get().SetAssetPath(assets);
-        VelaEngine::FrontEnd::Get().Init(factory, firstScene, instance, seed, gravity, title,
-                                         windowSize, fullscreen, cursorVisible, frameRate, console);
+        Game::StartOptions start;
+        start.assets = assets;
+        start.firstScene = kEmptyScene;
+        start.width = 160.0f;
+        start.height = 90.0f;
+        Game::StartGame(start);
         return true;
     }();
     (void)started;

@@ -5,6 +5,7 @@
 #include "engine/core/Clock.h"
 #include "engine/core/FrontEnd.h"
 #include "engine/scene/ComponentFactory.h"
+#include "game/GameStart.h"
 
 namespace TestSupport {
 
@@ -20,19 +21,13 @@ struct EngineOptions {
 inline void StartEngine(const EngineOptions& options = {}) {
     static VelaEngine::FixedStepClock clock;
     VelaEngine::SetClock(&clock);
-    const VelaEngine::Vector2 gravity(0.0f, -200.0f);
-    const VelaEngine::Vector2 windowSize(1600.0f, 900.0f);
-    const std::string title = "Fleetwing";
-    const bool cursorVisible = false;
-    const bool console = false;
-    const unsigned frameRate = 60;
-    void* const instance = nullptr;
-    const uint32_t seed = options.seed;
-    VelaEngine::FrontEnd::Create();
-    VelaEngine::FrontEnd::Get().SetAssetPath(options.assets);
-    VelaEngine::FrontEnd::Get().Init(options.factory, options.firstScene, instance, seed, gravity,
-                                     title, windowSize, options.fullscreen, cursorVisible,
-                                     frameRate, console);
+    Game::StartOptions start;
+    start.assets = options.assets;
+    start.firstScene = options.firstScene;
+    start.seed = options.seed;
+    start.fullscreen = options.fullscreen;
+    start.factory = options.factory;
+    Game::StartGame(start);
 }
 
 // Runs exactly `frames` frames through the real loop, then quits through FrontEnd::Quit.

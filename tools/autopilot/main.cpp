@@ -22,8 +22,8 @@
 #include "engine/entity/Entity.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/DynamicBody2D.h"
-#include "game/GameFactory.h"
 #include "game/GameManager.h"
+#include "game/GameStart.h"
 #include "game/SceneQueries.h"
 #include "platform/EBInput.h"
 #include "tools/autopilot/Pilot.h"
@@ -97,20 +97,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 
 // The same start-up values as vela-run, so that a recorded script replays the same flight.
 void StartEngine(const Options& options) {
-    const VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
-    void* const instance = nullptr;
-    const uint32_t seed = 1;
-    const VelaEngine::Vector2 gravity(0.0f, -200.0f);
-    const std::string title = "Fleetwing";
-    const VelaEngine::Vector2 windowSize(static_cast<float>(kWidth), static_cast<float>(kHeight));
-    const bool fullscreen = false;
-    const bool cursorVisible = false;
-    const unsigned frameRate = 60;
-    const bool console = false;
-    VelaEngine::FrontEnd::Create();
-    VelaEngine::FrontEnd::Get().SetAssetPath(options.assets);
-    VelaEngine::FrontEnd::Get().Init(factory, options.scene, instance, seed, gravity, title,
-                                     windowSize, fullscreen, cursorVisible, frameRate, console);
+    Game::StartOptions start;
+    start.assets = options.assets;
+    start.firstScene = options.scene;
+    start.width = static_cast<float>(kWidth);
+    start.height = static_cast<float>(kHeight);
+    Game::StartGame(start);
 }
 
 Autopilot::Vec PositionOf(const char* name) {

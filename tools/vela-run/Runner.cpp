@@ -9,7 +9,7 @@
 
 #include "engine/core/Clock.h"
 #include "engine/core/FrontEnd.h"
-#include "game/GameFactory.h"
+#include "game/GameStart.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBImageFile.h"
 #include "platform/EBInput.h"
@@ -52,20 +52,12 @@ bool WriteDump(const std::string& path, unsigned frame) {
 }
 
 void StartEngine(const RunOptions& options) {
-    const VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
-    void* const instance = nullptr;
-    const uint32_t seed = 1;
-    const VelaEngine::Vector2 gravity(0.0f, -200.0f);
-    const std::string title = "Fleetwing";
-    const VelaEngine::Vector2 windowSize(static_cast<float>(kWidth), static_cast<float>(kHeight));
-    const bool fullscreen = false;
-    const bool cursorVisible = false;
-    const unsigned frameRate = 60;
-    const bool console = false;
-    VelaEngine::FrontEnd::Create();
-    VelaEngine::FrontEnd::Get().SetAssetPath(options.assets);
-    VelaEngine::FrontEnd::Get().Init(factory, options.scene, instance, seed, gravity, title,
-                                     windowSize, fullscreen, cursorVisible, frameRate, console);
+    Game::StartOptions start;
+    start.assets = options.assets;
+    start.firstScene = options.scene;
+    start.width = static_cast<float>(kWidth);
+    start.height = static_cast<float>(kHeight);
+    Game::StartGame(start);
 }
 }  // namespace
 
