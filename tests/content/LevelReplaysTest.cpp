@@ -59,7 +59,7 @@ TEST(LevelReplays, PlayedInOrderFromAFreshSaveTheyWinEveryLevel) {
         const unsigned frames = ContentRun::FramesOf(script);
         ASSERT_GT(frames, 0u) << script << " names no frame count";
         const std::string dump = home.File("level" + std::to_string(n) + ".json");
-        const ContentRun::Result run =
+        const ContentRun::RunResult run =
             ContentRun::RunGame("--scene " + Level(n) + " --input " + script + " --frames " +
                                     std::to_string(frames) + " --dump " + dump,
                                 home.Path());
@@ -94,7 +94,7 @@ TEST(LevelReplays, WithoutInputEveryLevelIsLost) {
     const std::string frames = "720";
     for (int n = 1; n <= kLevels; ++n) {
         const std::string dump = home.File("level" + std::to_string(n) + ".json");
-        const ContentRun::Result run = ContentRun::RunGame(
+        const ContentRun::RunResult run = ContentRun::RunGame(
             "--scene " + Level(n) + " --frames " + frames + " --dump " + dump, home.Path());
         ASSERT_EQ(run.status, 0) << run.output;
         const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
@@ -102,5 +102,5 @@ TEST(LevelReplays, WithoutInputEveryLevelIsLost) {
         EXPECT_FALSE(end.won) << n;
     }
     // A loss saves nothing.
-    EXPECT_FALSE(std::filesystem::exists(ContentRun::RecordPath(home.Path())));
+    EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
 }

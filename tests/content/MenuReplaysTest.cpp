@@ -17,7 +17,7 @@ using TestSupport::Json;
 
 namespace {
 
-ContentRun::Result RunMenus(const std::string& script, const std::string& home,
+ContentRun::RunResult RunMenus(const std::string& script, const std::string& home,
                             const std::string& dumps) {
     const std::string input = ContentRun::kReplays + "/" + script;
     return ContentRun::RunGame("--scene scenes/splash --input " + input + " --frames " +
@@ -29,7 +29,7 @@ ContentRun::Result RunMenus(const std::string& script, const std::string& home,
 
 TEST(MenuReplays, ClicksLeadFromTheSplashToLevelOne) {
     TestSupport::TempFolder home;
-    const ContentRun::Result run =
+    const ContentRun::RunResult run =
         RunMenus("menus_to_level1.input", home.Path(), "--dump " + home.File("end.json"));
     ASSERT_EQ(run.status, 0) << run.output;
     const Json end = ContentRun::ReadDump(home.File("end.json"));
@@ -47,7 +47,7 @@ TEST(MenuReplays, ResetVolumeAndSkinReachTheRecordsAndThePlane) {
     home.Write("VelaEngine/data/records/Fleetwing.record",
                "highestLevelUnlocked\t5\nfoundstar2_1\tt\nplaneSkin\t2\nvolume\t0.800000");
     // Frame 112: the reset has been confirmed a few frames before.
-    const ContentRun::Result run =
+    const ContentRun::RunResult run =
         RunMenus("menus_settings.input", home.Path(),
                  "--dump " + home.File("end.json") + " --dump-at 112:" + home.File("reset.json"));
     ASSERT_EQ(run.status, 0) << run.output;

@@ -31,7 +31,7 @@ std::vector<std::string> SceneNames() {
 
 Json DumpAfterTwoFrames(const std::string& scene, const TestSupport::TempFolder& home) {
     const std::string dump = home.File("scene.json");
-    const ContentRun::Result run =
+    const ContentRun::RunResult run =
         ContentRun::RunGame("--scene " + scene + " --frames 2 --dump " + dump, home.Path());
     EXPECT_EQ(run.status, 0) << scene << "\n" << run.output;
     return ContentRun::ReadDump(dump);

@@ -14,10 +14,16 @@
 
 #include "support/Json.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 namespace GameTest {
 
+using TestSupport::ComponentOf;
+using TestSupport::EntityAt;
 using TestSupport::Json;
+using TestSupport::ReadJson;
+using TestSupport::RunResult;
+using TestSupport::RunVelaRun;
 
 // "assets" for one test: the fixture scenes under scenes/, the real sprites and sounds, and
 // the click tinter's scene at the top, where it asks for it.
@@ -42,92 +48,23 @@ private:
 class Home {
 public:
     const std::string& Path() const { return folder_.Path(); }
-    std::string RecordFile() const {
-        return folder_.Path() + "/VelaEngine/data/records/Fleetwing.record";
-    }
+    std::string RecordFile() const { return TestSupport::RecordPath(folder_.Path()); }
     bool HasRecordFile() const { return std::filesystem::exists(RecordFile()); }
     // Lines of key, tab, value.
     void WriteRecords(const std::string& text) const {
         folder_.Write("VelaEngine/data/records/Fleetwing.record", text);
     }
     std::map<std::string, std::string> ReadRecords() const {
-        std::map<std::string, std::string> records;
-        std::ifstream in(RecordFile());
-        for (std::string line; std::getline(in, line);) {
-            const std::size_t tab = line.find('\t');
-            if (tab != std::string::npos) {
-                records[line.substr(0, tab)] = line.substr(tab + 1);
-            }
-        }
-        return records;
+        return TestSupport::ReadRecords(folder_.Path());
     }
-    std::string ReadRecordText() const {
-        std::ifstream in(RecordFile(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string ReadRecordText() const { return TestSupport::ReadText(RecordFile()); }
 
 private:
     TestSupport::TempFolder folder_;
 };
 
-struct RunResult {
-    int status = -1;
-    std::string output;  // standard output and error together
-};
-
-inline RunResult RunVelaRun(const std::string& arguments, const std::string& home) {
-    const std::string command =
-        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
-    RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
-}
-
-inline Json ReadJson(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return Json::Parse(text.str());
-}
-
-// The dumped entity with that path ("Root/Child"); fails the test when there is none.
-inline const Json& EntityAt(const Json& dump, const std::string& path) {
-    for (const Json& entity : dump["entities"].items) {
-        if (entity["path"].text == path) {
-            return entity;
-        }
-    }
-    throw std::runtime_error("no entity " + path + " in the dump");
-}
-
 inline bool HasEntity(const Json& dump, const std::string& path) {
-    for (const Json& entity : dump["entities"].items) {
-        if (entity["path"].text == path) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The entity's first component of that type.
-inline const Json& ComponentOf(const Json& entity, const std::string& type) {
-    for (const Json& component : entity["components"].items) {
-        if (component["type"].text == type) {
-            return component;
-        }
-    }
-    throw std::runtime_error("no " + type + " on " + entity["path"].text);
+    return TestSupport::FindEntity(dump, path, "path") != nullptr;
 }
 
 inline std::size_t CountOf(const std::string& text, const std::string& piece) {

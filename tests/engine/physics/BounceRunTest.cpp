@@ -10,6 +10,7 @@
 
 #include "support/Json.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 using TestSupport::Json;
 
@@ -23,29 +24,8 @@ constexpr float kRadius = 20.0f;
 constexpr float kStartY = 200.0f;
 constexpr float kFloorTop = -200.0f + 40.0f * 0.5f;
 
-// Runs the runner in its own process; the records it may write go to a throw-away home.
-int RunVelaRun(const std::string& arguments, const std::string& home, std::string& output) {
-    const std::string command =
-        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return -1;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        output.append(buffer, n);
-    }
-    const int raw = pclose(pipe);
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
-
 const Json& Ball(const Json& dump) {
-    for (const Json& entity : dump["entities"].items) {
-        if (entity["name"].text == "Ball") {
-            return entity;
-        }
-    }
-    throw std::runtime_error("no Ball in the dump");
+    return TestSupport::EntityAt(dump, "Ball");
 }
 
 // The ball's height after each frame, worked out from the motion rules alone: a
@@ -89,15 +69,12 @@ TEST(BounceRun, TheDumpsShowTheExpectedBounceHeights) {
         arguments += " --dump-at " + std::to_string(frame) + ":" + out.Path() + "/" +
                      std::to_string(frame) + ".json";
     }
-    std::string output;
-    ASSERT_EQ(RunVelaRun(arguments, out.Path(), output), 0) << output;
+    const TestSupport::RunResult run = TestSupport::RunVelaRun(arguments, out.Path());
+    ASSERT_EQ(run.status, 0) << run.output;
 
     std::vector<float> heights;
     for (unsigned frame = 1; frame <= kFrames; ++frame) {
-        std::ifstream in(out.Path() + "/" + std::to_string(frame) + ".json");
-        std::stringstream text;
-        text << in.rdbuf();
-        const Json dump = Json::Parse(text.str());
+        const Json dump = TestSupport::ReadJson(out.Path() + "/" + std::to_string(frame) + ".json");
         const Json& ball = Ball(dump);
         EXPECT_EQ(ball["position"][0].number, 0.0) << "nothing pushes the ball sideways";
         heights.push_back(static_cast<float>(ball["position"][1].number));

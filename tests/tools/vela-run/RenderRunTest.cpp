@@ -10,39 +10,15 @@
 #include "platform/EBImageFile.h"
 #include "support/Json.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 using TestSupport::Json;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string output;
-};
-
-Result RunVelaRun(const std::string& arguments, const std::string& home) {
-    const std::string command =
-        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
-}
-
-Json ReadJson(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return Json::Parse(text.str());
-}
+using TestSupport::ReadJson;
+using TestSupport::RunResult;
+using TestSupport::RunVelaRun;
 
 // The first component of the given type on the entity at `path`.
 const Json& ComponentOf(const Json& dump, const std::string& path, const std::string& type) {
@@ -77,7 +53,7 @@ TEST_F(RenderRun, ScriptedClicksReachTheButtonUnderTheCursor) {
                                          "10\tup\tmouse_left\n"
                                          "11\tmove\t230\t-30\n12\tdown\tmouse_left\n"
                                          "13\tmove\t-300\t0\n");
-    const Result result =
+    const RunResult result =
         RunVelaRun("--assets " + kFixtureAssets + " --scene scenes/buttons --frames 14 --input " +
                        input + " --dump-at 3:" + Out("three.json") +
                        " --dump-at 10:" + Out("ten.json") + " --dump " + Out("end.json"),
@@ -121,7 +97,7 @@ TEST_F(RenderRun, DumpAndScreenshotShowTheImages) {
                "\tAnimatedImage\n\t\tSprite\tsprites/tile\n\t\tcols\t2\n\t\trows\t2\n"
                "\t\tinitialFrame\t3\n\t\tw\t10\n\t\th\t10\n"
                "\tParticleSystem\n");
-    const Result result =
+    const RunResult result =
         RunVelaRun("--assets " + Out("assets") + " --scene scenes/pictures --frames 2 --dump " +
                        Out("end.json") + " --screenshot 2:" + Out("two.png"),
                    work.Path());

@@ -9,40 +9,15 @@
 #include "platform/EBImageFile.h"
 #include "support/Json.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 using TestSupport::Json;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string output;  // standard output and error together
-};
-
-// Runs the real runner in its own process, as scene authors and CI do.
-Result RunVelaRun(const std::string& arguments, const std::string& home) {
-    const std::string command =
-        "HOME=" + home + " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments + " 2>&1";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
-}
-
-Json ReadJson(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return Json::Parse(text.str());
-}
+using TestSupport::ReadJson;
+using TestSupport::RunResult;
+using TestSupport::RunVelaRun;
 
 const std::string kFixtureAssets = FLEETWING_SOURCE_DIR "/tests/tools/vela-run/data";
 
@@ -50,7 +25,7 @@ struct VelaRunTest : testing::Test {
     TestSupport::TempFolder work;
     std::string Out(const std::string& name) const { return work.Path() + "/" + name; }
     std::string Run(const std::string& extra, int expectedStatus = 0) {
-        Result result = RunVelaRun(
+        RunResult result = RunVelaRun(
             "--assets " + kFixtureAssets + " --scene scenes/fixture " + extra, work.Path());
         EXPECT_EQ(result.status, expectedStatus) << result.output;
         return result.output;
@@ -117,16 +92,16 @@ TEST_F(VelaRunTest, MalformedInputStopsBeforeTheEngineStarts) {
 }
 
 TEST_F(VelaRunTest, HelpAndBadOptions) {
-    Result help = RunVelaRun("--help", work.Path());
+    RunResult help = RunVelaRun("--help", work.Path());
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--dump-at N:FILE"), std::string::npos);
-    Result bad = RunVelaRun("--frames none", work.Path());
+    RunResult bad = RunVelaRun("--frames none", work.Path());
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.output.find("Usage: vela-run"), std::string::npos);
 }
 
 TEST_F(VelaRunTest, AMissingSceneEndsWithTheLoadersMessage) {
-    Result result =
+    RunResult result =
         RunVelaRun("--assets " + kFixtureAssets + " --scene scenes/none --frames 1", work.Path());
     EXPECT_NE(result.status, 0);
     EXPECT_NE(result.output.find("Failed to load Scene scenes/none"), std::string::npos);
