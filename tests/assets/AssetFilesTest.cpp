@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/VelaRunProcess.h"
+
 // The generated assets are committed so the game runs without regenerating them; these tests
 // catch a name the code asks for that has no file, a file that is not what its extension says,
 // and a table in ASSETS.md that no longer matches the files.
@@ -41,8 +43,7 @@ const std::vector<std::string> kSoundsTheCodeAsks = {
 };
 
 std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return TestSupport::ReadText(path.string());
 }
 
 struct PngSize {

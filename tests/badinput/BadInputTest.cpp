@@ -52,6 +52,7 @@
 #include "support/FatalCatcher.h"
 #include "support/SoundFiles.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 using namespace VelaEngine;
 using SceneManagement::Scene;
@@ -60,13 +61,6 @@ using TestSupport::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 std::string RandomBytes(std::mt19937& random, std::size_t count) {
     std::uniform_int_distribution<int> byte(0, 255);
@@ -244,7 +238,7 @@ TEST_F(BadAsset, MissingCorruptTruncatedOrHugePngsFailWithTheirPath) {
     fs::create_directories(assets_.Path() + "/sprites");
     const std::string goodPath = assets_.Path() + "/sprites/good.png";
     ASSERT_TRUE(EBImageSavePNG(goodPath.c_str(), rgba.data(), 16, 16));
-    const std::string good = ReadFile(goodPath);
+    const std::string good = TestSupport::ReadText(goodPath);
     std::mt19937 random(5);
     assets_.Write("sprites/corrupt.png", RandomBytes(random, 4096));
     assets_.Write("sprites/truncated.png", good.substr(0, good.size() / 2));
@@ -352,7 +346,7 @@ protected:
     }
     FieldMap OnDisk() const {
         FieldMap values;
-        ParseRecordText(ReadFile(RecordPath()), values);
+        ParseRecordText(TestSupport::ReadText(RecordPath()), values);
         return values;
     }
 
@@ -365,7 +359,7 @@ TEST_F(BadRecords, AFileWithoutLineEndsIsOneEntryAndSavesBackUnchanged) {
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
     EXPECT_EQ(Records::Get().GetInt("volume", 7), 7) << "the rest belongs to the first value";
     ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(ReadFile(RecordPath()), text);
+    EXPECT_EQ(TestSupport::ReadText(RecordPath()), text);
 
     const std::string blob(3 << 20, 'q');
     Load(blob);
@@ -405,7 +399,7 @@ TEST_F(BadRecords, ARecordFolderThatIsAFileIsLeftAloneAndTheValuesStay) {
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("LOG: Saving Record failed: " + RecordPath() + ": "), std::string::npos)
         << log;
-    EXPECT_EQ(ReadFile(folder), "not a folder");
+    EXPECT_EQ(TestSupport::ReadText(folder), "not a folder");
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
 }
 
@@ -441,7 +435,7 @@ TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
     EXPECT_NE(log.find("LOG: Saving Record failed: " + record + ": "), std::string::npos) << log;
     EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos) << "the frames ran";
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 2) << "the value stays in memory";
-    EXPECT_EQ(ReadFile(record), "planeSkin\t1");
+    EXPECT_EQ(TestSupport::ReadText(record), "planeSkin\t1");
     EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(record).parent_path()),
                             fs::directory_iterator()),
               1)

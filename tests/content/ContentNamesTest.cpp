@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/VelaRunProcess.h"
+
 // Every sprite, sound and scene that the game's code or any scene file names must exist under
 // assets/, or the game stops with a missing-file error the first time a player gets there.
 
@@ -20,8 +22,7 @@ const fs::path kRoot = FLEETWING_SOURCE_DIR;
 const fs::path kAssets = kRoot / "assets";
 
 std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return TestSupport::ReadText(path.string());
 }
 
 // The file a resource name stands for: the kind is the first folder of the name.

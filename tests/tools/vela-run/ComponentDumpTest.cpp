@@ -1,0 +1,142 @@
+// What the runner's dump shows of each family of components: the fields scene authors and the
+// content tests read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/animation/Animation.h"
+#include "engine/audio/AudioClip.h"
+#include "engine/audio/AudioManager.h"
+#include "engine/audio/AudioSource.h"
+#include "engine/entity/Entity.h"
+#include "engine/physics/CircleCollider.h"
+#include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/RectCollider.h"
+#include "engine/physics/StaticBody2D.h"
+#include "engine/scene/FieldMap.h"
+#include "engine/scene/Resources.h"
+#include "game/CoolTurn.h"
+#include "game/GameManager.h"
+#include "game/LinkPlay.h"
+#include "game/PlaneRotator.h"
+#include "game/Wind.h"
+#include "support/SoundFiles.h"
+#include "tools/vela-run/ComponentDump.h"
+
+using namespace VelaEngine;
+using VelaRun::JsonWriter;
+
+namespace {
+std::string Dump(const Component& component) {
+    JsonWriter json;
+    json.BeginObject();
+    VelaRun::DumpComponent(component, json);
+    json.EndObject();
+    return json.Text();
+}
+}  // namespace
+
+TEST(ComponentDump, BodiesShowTheirMotionAndCollidersTheirShape) {
+    auto entity = Entity::Create("E");
+    auto* body = entity->AddComponent<DynamicBody2D>();
+    body->SetVelocity({1.5f, -2.0f});
+    body->SetMass(3.0f);
+    body->SetGravityScale(0.5f);
+    auto* circle = entity->AddComponent<Collision::CircleCollider>();
+    circle->SetRadius(12.5f);
+    circle->SetMaterial(Collision::Material(0.0f, 2.0f));
+    auto* rect = entity->AddComponent<Collision::RectCollider>();
+    rect->SetSize(40.0f, 8.0f);
+    auto* still = entity->AddComponent<StaticBody2D>();
+
+    EXPECT_EQ(
+        Dump(*body),
+        R"({"type": "DynamicBody2D", "velocity": [1.5, -2], "mass": 3, "gravityScale": 0.5})");
+    EXPECT_EQ(
+        Dump(*circle),
+        R"({"type": "CircleCollider", "radius": 12.5, "material": {"bounce": 0, "friction": 2}})");
+    EXPECT_EQ(
+        Dump(*rect),
+        R"({"type": "RectCollider", "w": 40, "h": 8, "material": {"bounce": 0.5, "friction": 0}})");
+    EXPECT_EQ(Dump(*still), R"({"type": "StaticBody2D"})");
+}
+
+TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
+    TestSupport::TempFolder folder;
+    const std::string assets = folder.File("assets");
+    std::filesystem::create_directories(assets + "/sounds");
+    TestSupport::WriteToneWav(assets + "/sounds/beep.mp3", 20);
+    const std::string outside = TestSupport::WriteToneWav(folder.File("other.wav"), 20);
+    Audio::AudioManager::Create();
+    Audio::AudioManager::Get().Init();
+    Resources::Create();
+    Resources::Get().Init(assets, nullptr);
+    {
+        auto entity = Entity::Create("Speaker");
+        auto* source = entity->AddComponent<Audio::AudioSource>();
+        EXPECT_EQ(Dump(*source),
+                  R"({"type": "AudioSource", "clip": null, "volume": 1, "loop": false, )"
+                  R"("playOnAwake": false})");
+        FieldMap fields;
+        fields.Set("audioClip", "sounds/beep");
+        fields.Set("volume", "0.25");
+        fields.Set("loop", "t");
+        fields.Set("playOnAwake", "t");
+        source->Deserialize(fields);
+        EXPECT_EQ(Dump(*source),
+                  R"({"type": "AudioSource", "clip": "sounds/beep", "volume": 0.25, )"
+                  R"("loop": true, "playOnAwake": true})");
+        source->SetClip(std::make_shared<Audio::AudioClip>(outside));
+        EXPECT_NE(Dump(*source).find(R"("clip": ")" + outside + "\""), std::string::npos);
+    }
+    Resources::Release();
+    Audio::AudioManager::Release();
+}
+
+TEST(ComponentDump, AnimationsShowEnabledLoopAndTime) {
+    auto entity = Entity::Create("Flag");
+    auto* animation = entity->AddComponent<Mecanim::Animation>();
+    FieldMap fields;
+    fields.Set("loop", "t");
+    fields.Set("clip", "1\t0\tImage\tsprite:a");
+    animation->Deserialize(fields);
+    animation->SetEnabled(false);
+    EXPECT_EQ(Dump(*animation),
+              R"({"type": "Animation", "enabled": false, "loop": true, "time": 0})");
+}
+
+TEST(ComponentDump, ThePlaneShowsItsCountdownAndCheckpointState) {
+    auto entity = Entity::Create("Airplane");
+    auto* plane = entity->AddComponent<Game::PlaneRotator>();
+    plane->countdownLeft = -0.25f;
+    plane->hasCheckpoint = true;
+    plane->checkpointUsed = true;
+    EXPECT_EQ(Dump(*plane), R"({"type": "PlaneRotator", "enabled": true, "countdownLeft": -0.25, )"
+                            R"("hasCheckpoint": true, "checkpointUsed": true})");
+}
+
+TEST(ComponentDump, TheCursorFanShowsWhetherItShowsTheCursor) {
+    auto entity = Entity::Create("Fan");
+    auto* wind = entity->AddComponent<Game::Wind>();
+    wind->showingCursor = true;
+    wind->SetEnabled(false);
+    EXPECT_EQ(Dump(*wind), R"({"type": "Wind", "enabled": false, "showingCursor": true})");
+}
+
+TEST(ComponentDump, TheGameManagerAndSceneLinksShowTheirState) {
+    auto entity = Entity::Create("E");
+    auto* manager = entity->AddComponent<Game::GameManager>();
+    manager->starsFound = 2;
+    manager->currentLevel = 7;
+    manager->levelEnded = true;
+    auto* link = entity->AddComponent<Game::LinkPlay>();
+    link->sceneName = "scenes/menu";
+    link->SetEnabled(false);
+    auto* other = entity->AddComponent<Game::CoolTurn>();
+
+    EXPECT_EQ(Dump(*manager),
+              R"({"type": "GameManager", "enabled": true, "starsFound": 2, "levelEnded": true, )"
+              R"("currentLevel": 7, "optionsOpen": false})");
+    EXPECT_EQ(Dump(*link), R"({"type": "LinkPlay", "enabled": false, "sceneName": "scenes/menu"})");
+    EXPECT_EQ(Dump(*other), R"({"type": "CoolTurn", "enabled": true})");
+}
