@@ -3,7 +3,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 
-#include <algorithm>
+#include "platform/EBPngDecode.h"
 
 bool EBImageSavePNG(const char* path, const unsigned char* rgba, int width, int height) {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
@@ -17,24 +17,6 @@ bool EBImageSavePNG(const char* path, const unsigned char* rgba, int width, int 
 }
 
 bool EBImageLoadPNG(const char* path, std::vector<unsigned char>& rgba, int& width, int& height) {
-    SDL_Surface* loaded = IMG_Load(path);
-    if (loaded == nullptr) {
-        return false;
-    }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
-    if (converted == nullptr) {
-        return false;
-    }
-    width = converted->w;
-    height = converted->h;
-    rgba.resize(static_cast<std::size_t>(width) * height * 4);
-    for (int row = 0; row < height; ++row) {
-        const auto* source =
-            static_cast<const unsigned char*>(converted->pixels) + row * converted->pitch;
-        std::copy(source, source + width * 4,
-                  rgba.begin() + static_cast<std::ptrdiff_t>(row) * width * 4);
-    }
-    SDL_FreeSurface(converted);
-    return true;
+    constexpr int kMaxSide = 16384;  // larger than any screen a screenshot comes from
+    return EBInternal::DecodePngFile(path, kMaxSide, rgba, width, height);
 }
