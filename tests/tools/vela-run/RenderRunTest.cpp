@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -122,6 +118,7 @@ TEST_F(RenderRun, DumpAndScreenshotShowTheImages) {
     int width = 0, height = 0;
     ASSERT_TRUE(EBImageLoadPNG(Out("two.png").c_str(), pixels, width, height));
     ASSERT_EQ(width, 1600);
+    ASSERT_EQ(height, 900);
     // Screen (-400, 200) is the pixel (400, 250); the tint halves green.
     const unsigned char* p = &pixels[(250u * 1600u + 400u) * 4u];
     EXPECT_NEAR(p[0], 40, 3);

@@ -40,10 +40,14 @@ TEST(RunOptions, DefaultsAndEveryOption) {
 }
 
 TEST(RunOptions, BadCommandLinesAreRefused) {
-    for (std::vector<const char*> args :
-         {std::vector<const char*>{"--frames", "0"}, {"--frames", "-3"}, {"--frames", "2x"},
-          {"--frames"}, {"--dump-at", "x.json"}, {"--dump-at", "0:x.json"},
-          {"--screenshot", "4:"}, {"--bogus"}}) {
+    for (std::vector<const char*> args : {std::vector<const char*>{"--frames", "0"},
+                                          {"--frames", "-3"},
+                                          {"--frames", "2x"},
+                                          {"--frames"},
+                                          {"--dump-at", "x.json"},
+                                          {"--dump-at", "0:x.json"},
+                                          {"--screenshot", "4:"},
+                                          {"--bogus"}}) {
         RunOptions options;
         std::string error;
         EXPECT_FALSE(Parse(args, options, error)) << args[0];
