@@ -4,7 +4,6 @@
 #include "engine/graphics/Display.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBSystem.h"
-#include "support/FatalCatcher.h"
 
 using namespace VelaEngine;
 
@@ -57,11 +56,6 @@ TEST_F(DisplayTest, FullScreenTwiceReturnsToTheStartUpWindow) {
     EXPECT_FALSE(Display::Get().IsFullscreen());
     EXPECT_EQ(EBGetCursorScaleX(), 1.0f);
     ExpectWindowedAtTopLeft();
-}
-
-TEST(DisplayService, UseWithoutAnInstanceIsFatal) {
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { Display::Get().SetFullscreen(true); }),
-              "Assertion in VEDebug.cpp line 35: Display not Instantiated");
 }
 
 }  // namespace
