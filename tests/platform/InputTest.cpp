@@ -94,14 +94,6 @@ TEST_F(ScriptedInput, ResetMakesHeldKeysTriggerAgain) {
     EXPECT_EQ(dy, 38);
 }
 
-TEST_F(ScriptedInput, WindowedCursorIsNotClampedToTheWindow) {
-    Frame(false, false, -12, 5000);
-    int x = 0, y = 0;
-    EBInputGetCursorPosition(x, y);
-    EXPECT_EQ(x, -12);
-    EXPECT_EQ(y, 5000);
-}
-
 TEST(InputKeyMap, SdlKeysBecomeVirtualKeyCodes) {
     const std::pair<SDL_Keycode, int> keys[] = {
         {SDLK_a, 0x41},   {SDLK_p, 0x50},         {SDLK_z, 0x5A},      {SDLK_0, 0x30},
