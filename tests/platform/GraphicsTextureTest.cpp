@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "platform/EBGraphics.h"
 #include "platform/EBImageFile.h"
 #include "platform/EBSystem.h"
 #include "support/FatalCatcher.h"
+#include "support/TempFolder.h"
 #include "tests/platform/PlatformTestSupport.h"
 
 using namespace PlatformTest;
@@ -84,20 +80,6 @@ TEST_F(GraphicsTexture, MemoryPixelsAreRowsTopFirst) {
     EXPECT_EQ(EBGfxTextureLoadFromMemory(rgba, 0, 2), nullptr);
 }
 
-TEST_F(GraphicsTexture, UndecodableFilesGiveNoTexture) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("eb-texture-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string garbage = (folder / "garbage.png").string();
-    std::ofstream(garbage) << "this is not an image";
-    EXPECT_EQ(EBGfxTextureLoad(garbage.c_str()), nullptr);
-    EXPECT_EQ(EBGfxTextureLoad((folder / "missing.png").string().c_str()), nullptr);
-    EXPECT_EQ(EBGfxTextureLoad(std::string(256, 'a').c_str()), nullptr);
-    EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
-}
-
 namespace {
 // A 1 x 1 uncompressed 24-bit BMP: a picture that is not a PNG.
 std::string OnePixelBmp() {
@@ -115,23 +97,22 @@ std::string OnePixelBmp() {
 }  // namespace
 
 TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("eb-texture-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    TestSupport::TempFolder folder;
     const std::vector<unsigned char> row(8193 * 4, 0x80);
-    const std::string widest = (folder / "widest.png").string();
-    const std::string tooWide = (folder / "too-wide.png").string();
+    const std::string widest = folder.File("widest.png");
+    const std::string tooWide = folder.File("too-wide.png");
     ASSERT_TRUE(EBImageSavePNG(widest.c_str(), row.data(), 8192, 1));
     ASSERT_TRUE(EBImageSavePNG(tooWide.c_str(), row.data(), 8193, 1));
-    const std::string bmp = (folder / "picture.png").string();
-    std::ofstream(bmp, std::ios::binary) << OnePixelBmp();
 
     EBGfxTexture* texture = EBGfxTextureLoad(widest.c_str());
     EXPECT_NE(texture, nullptr);
     EBGfxTextureUnload(texture);
-    EXPECT_EQ(EBGfxTextureLoad(tooWide.c_str()), nullptr);
-    EXPECT_EQ(EBGfxTextureLoad(bmp.c_str()), nullptr);
-    std::filesystem::remove_all(folder);
+    for (const std::string& path : {tooWide, folder.Write("picture.png", OnePixelBmp()),
+                                    folder.Write("garbage.png", "this is not an image"),
+                                    folder.File("missing.png"), std::string(256, 'a')}) {
+        EXPECT_EQ(EBGfxTextureLoad(path.c_str()), nullptr) << path;
+    }
+    EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
 }
 

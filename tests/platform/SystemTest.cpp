@@ -112,9 +112,6 @@ TEST(GraphicsReports, HaltTextsNameLineFunctionAndFile) {
     EXPECT_EQ(EBInternal::FormatHalt(770, "EBGfxInit", "Mesg: fail to initialize GLEW!!"),
               "HALT:\nLine: 770\nFunc: EBGfxInit\nFile: ..\\..\\src\\EBGraphics\n"
               "Mesg: fail to initialize GLEW!!\n");
-    EXPECT_EQ(EBInternal::FormatGLError(2650, "SetProjectionAndViewMatrices", 0x502),
-              "CHECK_GL_ERROR:\nLine: 2650\nFunc: SetProjectionAndViewMatrices\n"
-              "File: ..\\..\\src\\EBGraphics\nCode: 0x00000502\nMesg: \n");
     testing::internal::CaptureStdout();
     const std::string message = FatalMessageOf(
         [] { EBInternal::Halt(773, "EBGfxInit", "Mesg: OpenGL 2.0 is not supported!!"); });

@@ -4,9 +4,6 @@
 #include <vector>
 
 #include "engine/core/FrontEnd.h"
-#include "engine/core/Time.h"
-#include "engine/graphics/Display.h"
-#include "platform/EBSystem.h"
 #include "support/EngineRun.h"
 #include "support/TempFolder.h"
 
@@ -82,23 +79,4 @@ TEST(FrontEnd, QuitLetsTheFrameFinish) {
     FrontEnd::Get().Run();
     EXPECT_EQ(framesStarted, 2u);
     EXPECT_EQ(framesEnded, 2u);
-}
-
-TEST(FrontEnd, FirstFrameLastsOneSixtiethAndTheWindowIsWindowed) {
-    EmptyGame game;
-    TestSupport::StartEngine(game.Options());
-    float firstDelta = -1.0f;
-    FrameHooks hooks;
-    hooks.beforePresent = [&](unsigned frame) {
-        if (frame == 1) {
-            firstDelta = Time::Get().GetDeltaTime();
-        }
-        FrontEnd::Get().Quit();
-    };
-    FrontEnd::Get().SetFrameHooks(hooks);
-    FrontEnd::Get().Run();
-    EXPECT_EQ(firstDelta, 1.0f / 60.0f);
-    EXPECT_FALSE(Display::Get().IsFullscreen());
-    EXPECT_EQ(EBGetWindowWidth(), 1600);
-    EXPECT_EQ(EBGetWindowHeight(), 900);
 }

@@ -103,6 +103,35 @@ private:
     Events::ClassListener<Probe> foreign_;
 };
 
+// Records the stack while its entity draws.
+class DrawSpy : public Component {
+public:
+    explicit DrawSpy(Entity* owner) : Component(owner) {
+        owner->GetDrawListeners().Register(listener_);
+    }
+    const char* GetTypeName() const override { return "DrawSpy"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<DrawSpy>(owner);
+    }
+    Matrix3x3 matrix;
+    std::size_t depth = 0;
+
+private:
+    void OnDraw(const Events::EventBase&) {
+        matrix = MatrixStack::Get().GetCurrent();
+        depth = MatrixStack::Get().GetDepth();
+    }
+    Events::ClassListener<DrawSpy> listener_{this, &DrawSpy::OnDraw};
+};
+
+// Entities start with scale (0, 0); this places one at unit scale.
+inline Entity& Place(Entity& entity, Vector2 position, float rotation = 0.0f) {
+    entity.GetTransform().SetPosition(position);
+    entity.GetTransform().SetRotation(rotation);
+    entity.GetTransform().SetScale({1.0f, 1.0f});
+    return entity;
+}
+
 // Fresh services and an empty current scene for every test.
 class EntityWorld : public ::testing::Test {
 protected:

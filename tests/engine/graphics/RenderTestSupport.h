@@ -89,9 +89,12 @@ protected:
         TestSupport::StartEngine(options);
     }
 
-    // Runs `frames` frames; `onFrame` sees each picture before it is shown.
-    void Run(unsigned frames, const std::function<void(unsigned, const Picture&)>& onFrame) {
+    // Runs `frames` frames; `onFrame` sees each picture before it is shown, `beforeFrame` runs
+    // as each frame begins.
+    void Run(unsigned frames, const std::function<void(unsigned, const Picture&)>& onFrame,
+             const std::function<void(unsigned)>& beforeFrame = nullptr) {
         VelaEngine::FrameHooks hooks;
+        hooks.beforeFrame = beforeFrame;
         hooks.beforePresent = [&](unsigned frame) {
             Picture picture;
             ASSERT_TRUE(picture.Read());

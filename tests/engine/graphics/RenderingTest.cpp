@@ -165,8 +165,7 @@ TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {
     VelaEngine::Graphics::ParticleSystem* sparks = nullptr;
     std::vector<int> brightness;
     std::vector<std::size_t> counts;
-    VelaEngine::FrameHooks hooks;
-    hooks.beforeFrame = [&](unsigned frame) {
+    const auto emitAtFrameTwo = [&](unsigned frame) {
         if (frame == 2) {
             sparks = VelaEngine::Entity::Find("Sparks")
                          ->GetComponent<VelaEngine::Graphics::ParticleSystem>();
@@ -174,24 +173,18 @@ TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {
             sparks->Emit(1, 0.0f, 0.0f, 0.5f, 30.0f, 0.0f, nullptr, VelaEngine::Vector2());
         }
     };
-    hooks.beforePresent = [&](unsigned frame) {
-        if (frame >= 2) {
-            Picture picture;
-            ASSERT_TRUE(picture.Read());
-            brightness.push_back(picture.At(-100, 100).r);
-            counts.push_back(sparks->GetParticles().size());
-            EXPECT_TRUE(Near(picture.At(-100, 100),
-                             Rgb{brightness.back(), brightness.back(), brightness.back()}));
-            EXPECT_TRUE(Near(picture.At(-80, 100), kBlack));
-        }
-    };
-    hooks.afterFrame = [](unsigned frame) {
-        if (frame >= 40) {
-            VelaEngine::FrontEnd::Get().Quit();
-        }
-    };
-    VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
-    VelaEngine::FrontEnd::Get().Run();
+    Run(
+        40,
+        [&](unsigned frame, const Picture& picture) {
+            if (frame >= 2) {
+                brightness.push_back(picture.At(-100, 100).r);
+                counts.push_back(sparks->GetParticles().size());
+                EXPECT_TRUE(Near(picture.At(-100, 100),
+                                 Rgb{brightness.back(), brightness.back(), brightness.back()}));
+                EXPECT_TRUE(Near(picture.At(-80, 100), kBlack));
+            }
+        },
+        emitAtFrameTwo);
 
     ASSERT_EQ(brightness.size(), 39u);
     // After k updates the alpha is 1 - 0.035 k, drawn at half strength over black.

@@ -21,19 +21,15 @@
 #include "engine/persistence/Records.h"
 #include "engine/persistence/SafeFile.h"
 #include "support/FatalCatcher.h"
+#include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 #include "tests/engine/persistence/RecordVersions.h"
 
 using namespace VelaEngine;
 namespace fs = std::filesystem;
+using TestSupport::ReadText;
 
 namespace {
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 void WriteFile(const std::string& path, const std::string& text) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << text;
@@ -53,9 +49,7 @@ std::vector<std::string> SortedLines(const std::string& text) {
 class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/fleetwing-records-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        home_ = pattern;
+        ASSERT_FALSE(home_.empty());
         UseHome(home_);
         unsetenv("USERPROFILE");
         FrontEnd::Create();
@@ -66,7 +60,6 @@ protected:
         Records::Release();
         DataStore::Release();
         FrontEnd::Release();
-        fs::remove_all(home_);
     }
 
     void UseHome(const std::string& home) {
@@ -87,7 +80,8 @@ protected:
         return RecordFilePath(DataFolderPath(home_, "data"), "records", "");
     }
 
-    std::string home_;
+    TestSupport::TempFolder folder_;
+    const std::string home_ = folder_.Path();
 };
 }  // namespace
 
@@ -109,7 +103,7 @@ TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestart) {
     EXPECT_TRUE(records.Save());
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "LOG: Saving Record to: " + RecordPath() + "\n");
-    const std::string text = ReadFile(RecordPath());
+    const std::string text = ReadText(RecordPath());
     EXPECT_NE(text.back(), '\n');
     EXPECT_EQ(SortedLines(text),
               (std::vector<std::string>{"foundstar3_1\tt", "planeSkin\t2", "volume\t0.500000"}));
@@ -133,31 +127,19 @@ TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestart) {
     EXPECT_EQ(Records::Get().GetInt("missing", 9), 9);
 }
 
-TEST_F(RecordsTest, CarriageReturnsAndBlankLinesAreIgnored) {
+TEST_F(RecordsTest, ReadingSkipsBlankLinesAndCarriageReturnsAndTheLaterDuplicateWins) {
     WriteFile(RecordPath(),
-              "\r\n\nplaneSkin\t3\r\n\r\n\r\nvolume\t0.25\r\nshortestTime\t4.5\r\n\n\r\n");
-    Records::Get().Init("records");
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
-    EXPECT_EQ(Records::Get().GetFloat("volume", 0.0f), 0.25f);
-    EXPECT_EQ(Records::Get().GetFloat("shortestTime", 0.0f), 4.5f);
-}
-
-TEST_F(RecordsTest, DuplicatedKeysAreLoggedAndTheLaterLineWins) {
-    WriteFile(RecordPath(), "planeSkin\t1\nvolume\t0.1\nplaneSkin\t2");
+              "\r\n\nplaneSkin\t1\r\n\r\n\r\nvolume\t0.25\r\ntrue\n42\n\n\r\nplaneSkin\t3\tmore");
     testing::internal::CaptureStdout();
     Records::Get().Init("records");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: Key already exists\n");
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 2);
-}
-
-TEST_F(RecordsTest, ALineWithoutATabIsBothKeyAndValue) {
-    WriteFile(RecordPath(), "true\n42\nplaneSkin\t1\tmore");
-    Records::Get().Init("records");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
+    EXPECT_EQ(Records::Get().GetFloat("volume", 0.0f), 0.25f);
+    // A line without a tab is both key and value.
     EXPECT_TRUE(Records::Get().GetBool("true", false));
     EXPECT_EQ(Records::Get().GetInt("42", 0), 42);
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 1);
     ASSERT_TRUE(Records::Get().Save());
-    EXPECT_NE(ReadFile(RecordPath()).find("planeSkin\t1\tmore"), std::string::npos);
+    EXPECT_NE(ReadText(RecordPath()).find("planeSkin\t3\tmore"), std::string::npos);
 }
 
 TEST_F(RecordsTest, AGarbageFileLoadsWhatItCanAndSavesBack) {
@@ -169,12 +151,12 @@ TEST_F(RecordsTest, AGarbageFileLoadsWhatItCanAndSavesBack) {
     Records::Get().Init("records");
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
     ASSERT_TRUE(Records::Get().Save());
-    const std::vector<std::string> firstSave = SortedLines(ReadFile(RecordPath()));
+    const std::vector<std::string> firstSave = SortedLines(ReadText(RecordPath()));
     EXPECT_EQ(firstSave.size(), 5u);
     Restart();
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
     ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(SortedLines(ReadFile(RecordPath())), firstSave) << "the damage stays as it was";
+    EXPECT_EQ(SortedLines(ReadText(RecordPath())), firstSave) << "the damage stays as it was";
 }
 
 TEST_F(RecordsTest, AnOversizedFileIsReadOnlyAtItsStart) {
@@ -213,7 +195,7 @@ TEST_F(RecordsTest, AnUnwritablePlaceIsLoggedAndTheGameGoesOn) {
     EXPECT_FALSE(Records::Get().Save());
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("LOG: Saving Record failed: " + path + ": "), std::string::npos) << log;
-    EXPECT_EQ(ReadFile(home_ + "/blocker"), "a regular file");
+    EXPECT_EQ(ReadText(home_ + "/blocker"), "a regular file");
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3) << "the values stay in memory";
 }
 
@@ -237,7 +219,7 @@ TEST_F(RecordsTest, AWriteFailingHalfwayKeepsTheOldFile) {
 
     EXPECT_FALSE(saved);
     EXPECT_NE(log.find("LOG: Saving Record failed: " + RecordPath()), std::string::npos) << log;
-    EXPECT_EQ(ReadFile(RecordPath()), "planeSkin\t1");
+    EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t1");
     const auto entries = std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
                                        fs::directory_iterator());
     EXPECT_EQ(entries, 1) << "no temporary file is left behind";
@@ -247,29 +229,23 @@ TEST_F(RecordsTest, AWriteFailingHalfwayKeepsTheOldFile) {
     EXPECT_EQ(Records::Get().GetInt("level1999", 0), 1999);
 }
 
-TEST_F(RecordsTest, ASaveReplacesTheFileAndKeepsItsPermissions) {
+TEST_F(RecordsTest, ASaveReplacesTheWholeFileAndKeepsItsPermissions) {
     WriteFile(RecordPath(), "planeSkin\t1\nvolume\t0.3");
     chmod(RecordPath().c_str(), 0600);
     Records::Get().Init("records");
     Records::Get().Clear();
-    Records::Get().SetInt("planeSkin", 2);
-    ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(ReadFile(RecordPath()), "planeSkin\t2");
-    EXPECT_EQ(fs::status(RecordPath()).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST_F(RecordsTest, AnEmptyMapWritesAnEmptyFile) {
-    WriteFile(RecordPath(), "planeSkin\t1\nvolume\t0.3");
-    Records::Get().Init("records");
-    Records::Get().Clear();
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 8), 8);
-    EXPECT_EQ(ReadFile(RecordPath()), "planeSkin\t1\nvolume\t0.3") << "Clear alone writes nothing";
+    EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t1\nvolume\t0.3") << "Clear alone writes nothing";
     ASSERT_TRUE(Records::Get().Save());
-    EXPECT_TRUE(fs::is_regular_file(RecordPath()));
-    EXPECT_EQ(fs::file_size(RecordPath()), 0u);
+    EXPECT_EQ(fs::file_size(RecordPath()), 0u) << "an empty map writes an empty file";
     Restart();
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 8), 8);
+
+    Records::Get().SetInt("planeSkin", 2);
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t2");
+    EXPECT_EQ(fs::status(RecordPath()).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {

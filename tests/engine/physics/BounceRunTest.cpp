@@ -1,14 +1,9 @@
 // A ball bouncing on a floor, run by the real vela-run and read back from its dumps.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/Json.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
@@ -23,10 +18,6 @@ constexpr float kBounce = 0.5f;
 constexpr float kRadius = 20.0f;
 constexpr float kStartY = 200.0f;
 constexpr float kFloorTop = -200.0f + 40.0f * 0.5f;
-
-const Json& Ball(const Json& dump) {
-    return TestSupport::EntityAt(dump, "Ball");
-}
 
 // The ball's height after each frame, worked out from the motion rules alone: a
 // semi-implicit Euler step, and within one radius of the floor's top the step is taken
@@ -75,12 +66,9 @@ TEST(BounceRun, TheDumpsShowTheExpectedBounceHeights) {
     std::vector<float> heights;
     for (unsigned frame = 1; frame <= kFrames; ++frame) {
         const Json dump = TestSupport::ReadJson(out.Path() + "/" + std::to_string(frame) + ".json");
-        const Json& ball = Ball(dump);
+        const Json& ball = TestSupport::EntityAt(dump, "Ball");
         EXPECT_EQ(ball["position"][0].number, 0.0) << "nothing pushes the ball sideways";
         heights.push_back(static_cast<float>(ball["position"][1].number));
-        const Json& body = ball["components"][2];
-        ASSERT_EQ(body["type"].text, "DynamicBody2D");
-        EXPECT_EQ(body["mass"].number, 1.0);
     }
 
     const std::vector<float> expected = ExpectedHeights();
@@ -88,12 +76,7 @@ TEST(BounceRun, TheDumpsShowTheExpectedBounceHeights) {
         ASSERT_NEAR(heights[i], expected[i], 0.01f) << "after frame " << i + 1;
     }
     const std::vector<float> peaks = Peaks(heights);
-    const std::vector<float> expectedPeaks = Peaks(expected);
-    ASSERT_GE(expectedPeaks.size(), 3u);
     ASSERT_GE(peaks.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_NEAR(peaks[i], expectedPeaks[i], 0.01f) << "bounce " << i + 1;
-    }
     // Each rebound keeps about (bounce × (1 − dt))² of the previous drop height.
     const float keep = kBounce * (1.0f - kDt) * kBounce * (1.0f - kDt);
     const float contact = kFloorTop + kRadius;

@@ -32,44 +32,39 @@ TEST(RectFaces, FollowTheMatrixRotationAndScale) {
     EXPECT_NEAR(r.BottomLeft().y, 6.0f - 10.0f, 1e-5);
 }
 
-TEST(CircleAgainstRect, ReflectsOffTheFaceItsCentreIsInFrontOf) {
+TEST(CircleAgainstRect, FacesComeFirstThenSunkCentresAndCornersStop) {
     const RectFaces r = Level();
-    CircleRectContact c = TestCircleAgainstRect({30.0f, 29.0f}, 10.0f, r);
-    EXPECT_EQ(c.kind, ContactKind::Reflect);
-    EXPECT_EQ(c.face, r.top);
-    c = TestCircleAgainstRect({-49.0f, -25.0f}, 10.0f, r);
-    EXPECT_EQ(c.kind, ContactKind::Reflect);
-    EXPECT_EQ(c.face, r.bottom);
-    c = TestCircleAgainstRect({-55.0f, 19.0f}, 10.0f, r);
-    EXPECT_EQ(c.kind, ContactKind::Reflect);
-    EXPECT_EQ(c.face, r.left);
-    c = TestCircleAgainstRect({58.0f, 0.0f}, 10.0f, r);
-    EXPECT_EQ(c.kind, ContactKind::Reflect);
-    EXPECT_EQ(c.face, r.right);
-}
-
-TEST(CircleAgainstRect, ExactlyOneRadiusAwayIsNoContact) {
-    EXPECT_EQ(TestCircleAgainstRect({0.0f, 30.0f}, 10.0f, Level()).kind, ContactKind::None);
-    EXPECT_EQ(TestCircleAgainstRect({60.0f, 0.0f}, 10.0f, Level()).kind, ContactKind::None);
-    EXPECT_EQ(TestCircleAgainstRect({0.0f, -500.0f}, 10.0f, Level()).kind, ContactKind::None);
-}
-
-TEST(CircleAgainstRect, ASunkCentreStops) {
-    EXPECT_EQ(TestCircleAgainstRect({49.0f, 19.0f}, 1.0f, Level()).kind, ContactKind::Stop);
-}
-
-TEST(CircleAgainstRect, ACentreOnAFaceLineBouncesOffThatFace) {
-    // Insideness is strict, so the centre is not sunk; its distance to the face is 0.
-    const CircleRectContact c = TestCircleAgainstRect({10.0f, 20.0f}, 1.0f, Level());
-    EXPECT_EQ(c.kind, ContactKind::Reflect);
-    EXPECT_EQ(c.face, Level().top);
-}
-
-TEST(CircleAgainstRect, ACornerContactStopsAndOnlyWithinTheRadius) {
-    // Diagonally off the top-right corner (50, 20), 7.07 away.
-    EXPECT_EQ(TestCircleAgainstRect({55.0f, 25.0f}, 8.0f, Level()).kind, ContactKind::Stop);
-    EXPECT_EQ(TestCircleAgainstRect({55.0f, 25.0f}, 7.0f, Level()).kind, ContactKind::None);
-    EXPECT_EQ(TestCircleAgainstRect({-55.0f, -25.0f}, 8.0f, Level()).kind, ContactKind::Stop);
+    struct Case {
+        Point2 centre;
+        float radius;
+        ContactKind kind;
+        Vector2 RectFaces::*face;  // the face bounced off, for a reflection
+    };
+    const Case cases[] = {
+        {{30, 29}, 10, ContactKind::Reflect, &RectFaces::top},
+        {{-49, -25}, 10, ContactKind::Reflect, &RectFaces::bottom},
+        {{-55, 19}, 10, ContactKind::Reflect, &RectFaces::left},
+        {{58, 0}, 10, ContactKind::Reflect, &RectFaces::right},
+        // Insideness is strict: a centre on a face line is not sunk, it bounces off that face.
+        {{10, 20}, 1, ContactKind::Reflect, &RectFaces::top},
+        // Exactly one radius away is no contact.
+        {{0, 30}, 10, ContactKind::None, nullptr},
+        {{60, 0}, 10, ContactKind::None, nullptr},
+        {{0, -500}, 10, ContactKind::None, nullptr},
+        {{49, 19}, 1, ContactKind::Stop, nullptr},
+        // Diagonally off the corner (50, 20), 7.07 away: only a larger radius reaches it.
+        {{55, 25}, 8, ContactKind::Stop, nullptr},
+        {{55, 25}, 7, ContactKind::None, nullptr},
+        {{-55, -25}, 8, ContactKind::Stop, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.centre.ToString() + " radius " + std::to_string(c.radius));
+        const CircleRectContact contact = TestCircleAgainstRect(c.centre, c.radius, r);
+        EXPECT_EQ(contact.kind, c.kind);
+        if (c.face != nullptr) {
+            EXPECT_EQ(contact.face, r.*c.face);
+        }
+    }
 }
 
 TEST(CircleAgainstRect, FacesOfATurnedRectangleTurnWithIt) {
@@ -95,48 +90,44 @@ TEST(CircleAgainstRect, AFlatRectangleHasNoFaceToTouchButKeepsItsEnds) {
     EXPECT_FALSE(HasZeroFace(Level()));
 }
 
-TEST(ReflectVelocity, SendsBackBounceOfTheNormalPartAndKeepsTheRest) {
-    const Vector2 v = ReflectVelocity({30.0f, -120.0f}, {0.0f, 20.0f}, Material(0.5f, 0.0f), kDt);
+TEST(ReflectVelocity, TurnsTheNormalPartRoundAndSlowsTheTangentByFriction) {
+    const Vector2 up(0.0f, 20.0f);
+    // Bounce × (1 − dt) of the normal part comes back; the tangent is kept.
+    Vector2 v = ReflectVelocity({30.0f, -120.0f}, up, Material(0.5f, 0.0f), kDt);
     EXPECT_EQ(v.x, 30.0f);
     EXPECT_FLOAT_EQ(v.y, 120.0f * 0.5f * (1.0f - kDt));
-}
-
-TEST(ReflectVelocity, FrictionTakesItsRatePerSecondFromTheTangent) {
-    const Vector2 v = ReflectVelocity({30.0f, -120.0f}, {0.0f, 20.0f}, Material(0.0f, 6.0f), kDt);
+    // Friction takes its rate per second from the tangent.
+    v = ReflectVelocity({30.0f, -120.0f}, up, Material(0.0f, 6.0f), kDt);
     EXPECT_FLOAT_EQ(v.x, 30.0f * 0.9f);
     EXPECT_EQ(v.y, 0.0f);
-}
-
-TEST(ReflectVelocity, TurnsTheNormalPartRoundEvenWhenMovingAway) {
     // Leaving the top face upwards still sends the circle back down.
-    const Vector2 v = ReflectVelocity({0.0f, 60.0f}, {0.0f, 20.0f}, Material(1.0f, 0.0f), kDt);
+    v = ReflectVelocity({0.0f, 60.0f}, up, Material(1.0f, 0.0f), kDt);
     EXPECT_FLOAT_EQ(v.y, -60.0f * (1.0f - kDt));
-}
-
-TEST(ReflectVelocity, WorksAlongSlantedFaces) {
-    // A face looking up and right at 45°: a velocity straight into it comes straight back.
-    const Vector2 v = ReflectVelocity({-10.0f, -10.0f}, {3.0f, 3.0f}, Material(1.0f, 0.0f), 0.0f);
+    // Straight into a face slanted at 45° comes straight back.
+    v = ReflectVelocity({-10.0f, -10.0f}, {3.0f, 3.0f}, Material(1.0f, 0.0f), 0.0f);
     EXPECT_FLOAT_EQ(v.x, 10.0f);
     EXPECT_FLOAT_EQ(v.y, 10.0f);
 }
 
-TEST(SegmentsIntersect, CrossingAndApartSegments) {
-    EXPECT_TRUE(SegmentsIntersect({0, 0}, {10, 10}, {0, 10}, {10, 0}));
-    EXPECT_FALSE(SegmentsIntersect({0, 0}, {10, 0}, {0, 1}, {10, 1}));
-    // One would cross the other's line, but beyond its end.
-    EXPECT_FALSE(SegmentsIntersect({0, 0}, {10, 0}, {11, -5}, {11, 5}));
-}
-
-TEST(SegmentsIntersect, ClosedEndsAndCollinearPieces) {
-    // An end resting on the other segment.
-    EXPECT_TRUE(SegmentsIntersect({0, 0}, {10, 0}, {5, 0}, {5, 7}));
-    // Ends meeting.
-    EXPECT_TRUE(SegmentsIntersect({0, 0}, {10, 0}, {10, 0}, {20, 5}));
-    // Collinear, overlapping, and collinear with a gap.
-    EXPECT_TRUE(SegmentsIntersect({0, 0}, {10, 0}, {8, 0}, {15, 0}));
-    EXPECT_FALSE(SegmentsIntersect({0, 0}, {10, 0}, {11, 0}, {15, 0}));
-    // On the other's line but off its end.
-    EXPECT_FALSE(SegmentsIntersect({0, 0}, {10, 0}, {12, 0}, {12, 5}));
+TEST(SegmentsIntersect, ClosedSegmentsMeetAtEndsAndAlongCollinearPieces) {
+    struct Case {
+        Point2 a0, a1, b0, b1;
+        bool meet;
+    };
+    const Case cases[] = {
+        {{0, 0}, {10, 10}, {0, 10}, {10, 0}, true},   // crossing
+        {{0, 0}, {10, 0}, {0, 1}, {10, 1}, false},    // parallel
+        {{0, 0}, {10, 0}, {11, -5}, {11, 5}, false},  // would cross the line past its end
+        {{0, 0}, {10, 0}, {5, 0}, {5, 7}, true},      // an end resting on the other
+        {{0, 0}, {10, 0}, {10, 0}, {20, 5}, true},    // ends meeting
+        {{0, 0}, {10, 0}, {8, 0}, {15, 0}, true},     // collinear, overlapping
+        {{0, 0}, {10, 0}, {11, 0}, {15, 0}, false},   // collinear, with a gap
+        {{0, 0}, {10, 0}, {12, 0}, {12, 5}, false},   // on the other's line, off its end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.b0.ToString() + " to " + c.b1.ToString());
+        EXPECT_EQ(SegmentsIntersect(c.a0, c.a1, c.b0, c.b1), c.meet);
+    }
 }
 
 }  // namespace
