@@ -1,6 +1,6 @@
 #pragma once
-// The headless runner in its own process, as scene authors and CI run it, and readers for
-// what it leaves behind: dumps and the record file.
+// Commands and the headless runner in their own processes, as players, scene authors and CI
+// run them, and readers for what they leave behind: dumps and the record file.
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -19,14 +19,10 @@ struct RunResult {
     std::string output;  // standard output and error together
 };
 
-// `environment` is prefixed to the command ("NAME=value ..."); records go to `home`.
-inline RunResult RunVelaRun(const std::string& arguments, const std::string& home,
-                            const std::string& environment = "") {
-    const std::string command = "HOME=" + home + " " + environment +
-                                " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments +
-                                " 2>&1";
+// Runs `command` through /bin/sh and waits for it.
+inline RunResult RunCommand(const std::string& command) {
     RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     if (pipe == nullptr) {
         return result;
     }
@@ -37,6 +33,22 @@ inline RunResult RunVelaRun(const std::string& arguments, const std::string& hom
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return result;
+}
+
+// Single-quotes `text` for /bin/sh.
+inline std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// `environment` is prefixed to the command ("NAME=value ..."); records go to `home`.
+inline RunResult RunVelaRun(const std::string& arguments, const std::string& home,
+                            const std::string& environment = "") {
+    return RunCommand("HOME=" + home + " " + environment +
+                      " " FLEETWING_BINARY_DIR "/tools/vela-run/vela-run " + arguments);
 }
 
 inline std::string ReadText(const std::string& path) {
