@@ -1,20 +1,17 @@
 #pragma once
-// Runs small level scenes through the real engine offscreen, with the flight behaviours made
-// by a factory of the tests' own, scripted keys and mouse, and hooks around every frame.
+// Runs small level scenes through the real engine offscreen, with the game's behaviours,
+// scripted keys and mouse, and hooks around every frame.
 #include <filesystem>
 #include <functional>
 #include <string>
 
-#include "engine/core/FrontEnd.h"
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/DynamicBody2D.h"
-#include "game/AutoCannon.h"
-#include "game/Cannon.h"
 #include "game/DestroyAfter.h"
+#include "game/GameFactory.h"
 #include "game/GameManager.h"
-#include "game/HazardWind.h"
 #include "game/PlaneRotator.h"
 #include "game/Wind.h"
 #include "platform/EBInput.h"
@@ -22,24 +19,6 @@
 #include "support/TempFolder.h"
 
 namespace FlightTest {
-
-inline VelaEngine::Component* FlightFactory(const std::string& type, VelaEngine::Entity& owner) {
-    if (type == "PlaneRotator")
-        return owner.AddComponent<Game::PlaneRotator>();
-    if (type == "Wind")
-        return owner.AddComponent<Game::Wind>();
-    if (type == "HazardWind")
-        return owner.AddComponent<Game::HazardWind>();
-    if (type == "Cannon")
-        return owner.AddComponent<Game::Cannon>();
-    if (type == "AutoCannon")
-        return owner.AddComponent<Game::AutoCannon>();
-    if (type == "GameManager")
-        return owner.AddComponent<Game::GameManager>();
-    if (type == "DestroyAfter")
-        return owner.AddComponent<Game::DestroyAfter>();
-    return nullptr;
-}
 
 // Win32 key codes the input states read.
 constexpr unsigned char kMouseLeft = 0x01;
@@ -91,7 +70,7 @@ struct FlightScene : testing::Test {
         ScriptedState().cursorY = 450;
     }
 
-    // Loads the scene with the flight factory; nothing has run yet.
+    // Loads the scene with the game's factory; nothing has run yet.
     void Start(const std::string& sceneText, unsigned framesPerSecond = 60) {
         assets.Write("scenes/level.scene", sceneText);
         setenv("HOME", home.Path().c_str(), 1);
@@ -99,7 +78,7 @@ struct FlightScene : testing::Test {
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
         options.firstScene = "scenes/level";
-        options.factory = FlightFactory;
+        options.factory = Game::CreateGameComponent;
         TestSupport::StartEngine(options);
         VelaEngine::Time::Get().SetFrameRate(framesPerSecond);
     }
@@ -108,19 +87,7 @@ struct FlightScene : testing::Test {
     // once the frame is done.
     void Run(unsigned last, std::function<void(unsigned)> before,
              std::function<void(unsigned)> after) {
-        VelaEngine::FrameHooks hooks;
-        hooks.beforeFrame = [before](unsigned frame) {
-            if (before)
-                before(frame);
-        };
-        hooks.afterFrame = [after, last](unsigned frame) {
-            if (after)
-                after(frame);
-            if (frame >= last)
-                VelaEngine::FrontEnd::Get().Quit();
-        };
-        VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
-        VelaEngine::FrontEnd::Get().Run();
+        TestSupport::RunFrames(last, std::move(after), std::move(before));
     }
 
     static VelaEngine::Entity& Named(const std::string& name) {

@@ -59,22 +59,7 @@ public:
         options.factory = factory;
         StartEngineWithClock(options);
         VelaEngine::SceneManagement::SceneManager::Get().RequestChange(scene_);
-        VelaEngine::FrameHooks hooks;
-        hooks.beforeFrame = [beforeFrame](unsigned frame) {
-            if (beforeFrame) {
-                beforeFrame(frame);
-            }
-        };
-        hooks.afterFrame = [frames, afterFrame](unsigned frame) {
-            if (afterFrame) {
-                afterFrame(frame);
-            }
-            if (frame >= frames) {
-                VelaEngine::FrontEnd::Get().Quit();
-            }
-        };
-        VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
-        VelaEngine::FrontEnd::Get().Run();
+        TestSupport::RunFrames(frames, std::move(afterFrame), std::move(beforeFrame));
     }
 
     FixtureAssets assets;

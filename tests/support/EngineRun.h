@@ -1,5 +1,6 @@
 #pragma once
 // Starts the real engine offscreen with the fixed-step clock, as the headless runner does.
+#include <functional>
 #include <string>
 
 #include "engine/core/Clock.h"
@@ -31,9 +32,19 @@ inline void StartEngine(const EngineOptions& options = {}) {
 }
 
 // Runs exactly `frames` frames through the real loop, then quits through FrontEnd::Quit.
-inline void RunFrames(unsigned frames) {
+// `before` runs ahead of each frame's time and input, `after` once the frame is done.
+inline void RunFrames(unsigned frames, std::function<void(unsigned)> after = nullptr,
+                      std::function<void(unsigned)> before = nullptr) {
     VelaEngine::FrameHooks hooks;
-    hooks.afterFrame = [frames](unsigned frame) {
+    hooks.beforeFrame = [before](unsigned frame) {
+        if (before) {
+            before(frame);
+        }
+    };
+    hooks.afterFrame = [frames, after](unsigned frame) {
+        if (after) {
+            after(frame);
+        }
         if (frame >= frames) {
             VelaEngine::FrontEnd::Get().Quit();
         }
