@@ -44,11 +44,13 @@ fuzz-ci:
 
 # One table: each figure beside a baseline measured in the same run, the ratio and the target
 # (tools/bench-table.py); bench-all runs every program of bench/ raw.
-bench: build
+bench: configure
 	@tools/install-deps.sh xvfb
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs vela-run
 	@/usr/bin/python3 tools/bench-table.py --build $(BUILD)
 
-bench-all: build
+bench-all: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs
 	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 		SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "$$b" || exit 1; done
 
