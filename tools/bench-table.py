@@ -96,6 +96,12 @@ def run_google_benchmark(command, env, timeout):
         os.unlink(path)
 
 
+def base_name(name):
+    """A benchmark's name without the suffixes that Google Benchmark adds for its options."""
+    return re.sub(r"(/(real_time|manual_time|process_time|iterations:\d+|repeats:\d+|"
+                  r"threads:\d+|min_time:[0-9.]+s?))+$", "", name)
+
+
 def results_by_name(report, aggregate=None):
     """Real time in milliseconds and counters, by benchmark name."""
     found = {}
@@ -105,7 +111,7 @@ def results_by_name(report, aggregate=None):
         if aggregate is None and b.get("run_type") == "aggregate":
             continue
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
-        found[b["run_name"]] = (b["real_time"] * scale, b)
+        found[base_name(b.get("run_name", b["name"]))] = (b["real_time"] * scale, b)
     return found
 
 
@@ -333,6 +339,8 @@ def memory(table, build, home, quick):
         table.row("peak RSS level 8", "failed (exit %s)" % rc)
         return
     table.row("peak RSS level 8 (%d frames)" % frames8, "%.1f MiB" % (level8 / 1024))
+    table.note("memory: ru_maxrss from wait4 on the child; real llvmpipe GL (GALLIUM_NOOP "
+               "unset), a temporary HOME.")
     helptext = subprocess.run([runner, "--help"], stdout=subprocess.PIPE, env=env).stdout
     if b"--play" not in helptext:
         table.row("peak RSS all eight levels", "needs vela-run --play")
@@ -350,8 +358,6 @@ def memory(table, build, home, quick):
         return
     table.row("peak RSS all eight levels, one process", "%.1f MiB" % (all8 / 1024),
               "%.1f MiB" % (level8 / 1024), ratio_text(all8 / level8), "(vs level 8 alone)")
-    table.note("memory: ru_maxrss from wait4 on the child; real llvmpipe GL (GALLIUM_NOOP "
-               "unset), a temporary HOME.")
 
 
 def main():
