@@ -2,17 +2,20 @@
 // size, flags and context attributes) and presents one cleared frame. Prints "first frame
 // presented" right after the swap, for a parent that times it from spawn.
 // With --loop-seconds=S it then goes on clearing and swapping at 60 frames per second, sleeping
-// between frames, and after one second of warm-up prints the processor time of S seconds as
-// "cpu_pct=" and a share of one core: what the GL driver alone costs at that rate.
+// between frames, and after one second of warm-up measures S seconds: "cpu_pct=" a share of one
+// core (what the GL driver alone costs at that rate), then the mean and 99th-percentile interval
+// between swaps (what the machine's scheduling allows a sleeping loop).
 #include <GL/glew.h>
 #include <SDL2/SDL.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -43,28 +46,46 @@ void PresentCleared(SDL_Window* window) {
     SDL_GL_SwapWindow(window);
 }
 
-// Clears and swaps at 60 Hz for a second of warm-up and then the given seconds.
+// Clears and swaps at 60 Hz for a second of warm-up and then the given seconds; each frame
+// waits until one period after its own start, as the engine's cap does. Prints the processor
+// share and the mean and 99th-percentile interval between swaps.
 void Loop(SDL_Window* window, double seconds) {
     using Clock = std::chrono::steady_clock;
-    const auto frame =
-        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / 60.0));
-    Clock::time_point next = Clock::now();
-    const Clock::time_point measureFrom = next + std::chrono::seconds(1);
-    const Clock::time_point end = measureFrom + std::chrono::duration_cast<Clock::duration>(
-                                                    std::chrono::duration<double>(seconds));
+    using Ms = std::chrono::duration<double, std::milli>;
+    const auto period = std::chrono::duration_cast<Clock::duration>(Ms(1000.0 / 60.0));
+    const Clock::time_point measureFrom = Clock::now() + std::chrono::seconds(1);
+    const Clock::time_point end =
+        measureFrom + std::chrono::duration_cast<Clock::duration>(Ms(seconds * 1000.0));
     double cpuStart = -1.0;
+    Clock::time_point lastSwap{};
+    std::vector<double> intervals;
     while (Clock::now() < end) {
+        const Clock::time_point frameStart = Clock::now();
         SDL_Event event;
         while (SDL_PollEvent(&event) != 0) {
         }
         PresentCleared(window);
-        if (cpuStart < 0.0 && Clock::now() >= measureFrom) {
+        const Clock::time_point swapped = Clock::now();
+        if (cpuStart >= 0.0) {
+            intervals.push_back(Ms(swapped - lastSwap).count());
+        } else if (swapped >= measureFrom) {
             cpuStart = CpuSeconds();
         }
-        next += frame;
-        std::this_thread::sleep_until(next);
+        lastSwap = swapped;
+        std::this_thread::sleep_until(frameStart + period);
     }
-    std::printf("cpu_pct=%.2f\n", 100.0 * (CpuSeconds() - cpuStart) / seconds);
+    const double cpu = CpuSeconds() - cpuStart;
+    if (intervals.empty()) {
+        return;
+    }
+    double sum = 0.0;
+    for (double v : intervals) {
+        sum += v;
+    }
+    std::sort(intervals.begin(), intervals.end());
+    const size_t p99 = static_cast<size_t>(0.99 * static_cast<double>(intervals.size() - 1) + 0.5);
+    std::printf("cpu_pct=%.2f mean_ms=%.3f p99_ms=%.3f\n", 100.0 * cpu / seconds,
+                sum / static_cast<double>(intervals.size()), intervals[p99]);
 }
 
 int Fail(const char* what) {
