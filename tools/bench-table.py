@@ -124,9 +124,8 @@ def time_to_first_frame(program, env):
                              stderr=subprocess.DEVNULL, bufsize=0)
     seen = None
     for line in child.stdout:
-        if line.strip() == STARTUP_LINE:
+        if seen is None and line.strip() == STARTUP_LINE:
             seen = time.perf_counter() - start
-            break
     child.stdout.close()
     child.wait(timeout=30)
     return seen
