@@ -6,7 +6,7 @@ FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize fuzz-build fuzz fuzz-ci bench assets clean
+.PHONY: deps configure build run test test-sanitize fuzz-build fuzz fuzz-ci bench bench-all assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -42,8 +42,17 @@ fuzz: fuzz-build
 fuzz-ci:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
-bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b" || exit 1; done
+# One table: each figure beside a baseline measured in the same run, the ratio and the target
+# (tools/bench-table.py); bench-all runs every program of bench/ raw.
+bench: configure
+	@tools/install-deps.sh xvfb
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs vela-run
+	@/usr/bin/python3 tools/bench-table.py --build $(BUILD)
+
+bench-all: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs
+	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+		SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "$$b" || exit 1; done
 
 # Regenerates the committed sprites and sounds from tools/assets.
 assets:

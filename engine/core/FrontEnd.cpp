@@ -70,6 +70,9 @@ void FrontEnd::RunFrame() {
         hooks_.beforePresent(frame);
     }
     EBSysFrameEnd();
+    if (hooks_.afterPresent) {
+        hooks_.afterPresent(frame);
+    }
     Time::Get().FrameEnd();
     if (hooks_.afterFrame) {
         hooks_.afterFrame(frame);

@@ -13,6 +13,7 @@ namespace VelaEngine {
 struct FrameHooks {
     std::function<void(unsigned frame)> beforeFrame;    // before the frame's time and input
     std::function<void(unsigned frame)> beforePresent;  // picture drawn, not yet swapped
+    std::function<void(unsigned frame)> afterPresent;   // swapped, before the frame-rate wait
     std::function<void(unsigned frame)> afterFrame;     // after the frame-rate wait
 };
 
