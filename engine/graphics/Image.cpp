@@ -27,8 +27,9 @@ std::shared_ptr<Sprite> SpriteField(const FieldMap& fields) {
 
 Image::Image(Entity* owner) : Graphic(owner) {
     owner->GetDrawListeners().Register(drawListener_);
-    // Not virtual yet: a derived image rebuilds its own quad once it is set up.
-    Image::RebuildMesh();
+    // No quad yet: until Set gives it a size it would be an empty one, which draws nothing,
+    // and every image read from a scene is set at once (building it twice cost a third of a
+    // level's load).
 }
 
 void Image::RebuildMesh() {

@@ -1,6 +1,7 @@
 #include "engine/scene/SceneLoader.h"
 
 #include <sys/stat.h>
+#include <cstring>
 
 #include <fstream>
 #include <vector>
@@ -18,7 +19,9 @@ namespace {
 constexpr const char* kEntityKeyword = "Entity";
 
 // A line is a comment only when "/" is its very first character, before any tab.
-bool IsSkipped(const std::string& line) { return line.empty() || line[0] == '/'; }
+bool IsSkipped(const std::string& line) {
+    return line.empty() || line[0] == '/';
+}
 
 // Removes the leading tabs and returns how many there were.
 int StripDepth(std::string& line) {
@@ -28,7 +31,9 @@ int StripDepth(std::string& line) {
     return static_cast<int>(depth);
 }
 
-std::string FirstPiece(const std::string& line) { return line.substr(0, line.find('\t')); }
+std::string FirstPiece(const std::string& line) {
+    return line.substr(0, line.find('\t'));
+}
 
 // What `line` holds after `key` and one tab; the whole line when it does not start so.
 std::string ValueAfterKey(const std::string& line, const std::string& key) {
@@ -45,9 +50,8 @@ public:
         : in_(in), location_(path), scene_(scene) {}
 
     void Run() {
-        std::string line;
-        while (ReadLine(line)) {
-            HandleLine(line);
+        while (ReadLine(line_)) {
+            HandleLine(line_);
         }
         if (pending_ != nullptr) {
             location_.SetLine(pendingLine_);
@@ -69,7 +73,7 @@ private:
         return true;
     }
 
-    void HandleLine(std::string line) {
+    void HandleLine(std::string& line) {
         if (IsSkipped(line)) {
             return;
         }
@@ -131,17 +135,17 @@ private:
     }
 
     void HandleEntity(const std::string& line, int depth) {
-        const std::string prefix = std::string(kEntityKeyword) + '\t';
-        const std::string rest = line.compare(0, prefix.size(), prefix) == 0
-                                     ? line.substr(prefix.size())
-                                     : line;
-        const std::vector<std::string> pieces = SplitText(rest, "\t");
+        // The name and tags follow the keyword; a bare "Entity" line is its own name. The
+        // pieces are read before the transform lines reuse their storage.
+        SplitAtTabs(line, pieces_);
+        const std::vector<std::string>& all = pieces_;
+        const std::size_t first = line.size() > std::strlen(kEntityKeyword) ? 1 : 0;
         CutStack(depth);
         if (depth > 0 && open_.empty()) {
             Fail("An indented Entity line has no entity above it to belong to");
         }
         const int headerLine = lineNumber_;
-        std::shared_ptr<Entity> entity = Entity::Create(pieces.empty() ? "" : pieces[0]);
+        std::shared_ptr<Entity> entity = Entity::Create(all.size() > first ? all[first] : "");
         Entity* raw = entity.get();
         if (depth == 0) {
             scene_.GetRoots().push_back(entity);
@@ -149,8 +153,8 @@ private:
         } else {
             entity->GetTransform().SetParent(&open_.back()->GetTransform());
         }
-        for (std::size_t i = 1; i < pieces.size(); ++i) {
-            raw->GetTags().insert(pieces[i]);
+        for (std::size_t i = first + 1; i < all.size(); ++i) {
+            raw->GetTags().insert(all[i]);
         }
         ReadTransformLines();
         location_.SetLine(headerLine);
@@ -162,16 +166,14 @@ private:
     // The three lines after a header are the transform's, whatever they hold.
     void ReadTransformLines() {
         for (int i = 0; i < 3; ++i) {
-            std::string line;
-            if (!ReadLine(line)) {
+            if (!ReadLine(line_)) {
                 Fail("The scene ends before the three transform lines (t, r, s) of an Entity");
             }
-            StripDepth(line);
-            const std::vector<std::string> pieces = SplitText(line, "\t");
-            if (pieces.size() < 2) {
+            SplitAtTabs(line_, pieces_);
+            if (pieces_.size() < 2) {
                 Fail("A transform line needs a key, a tab and a value (t, r or s)");
             }
-            fields_.Set(pieces[0], pieces[1]);
+            fields_.Set(pieces_[0], pieces_[1]);
         }
     }
 
@@ -184,6 +186,9 @@ private:
     int pendingLine_ = 0;
     int previousDepth_ = 0;
     FieldMap fields_;
+    // Reused for every line: most of a scene is short lines, and their storage is the cost.
+    std::string line_;
+    std::vector<std::string> pieces_;
 };
 
 }  // namespace

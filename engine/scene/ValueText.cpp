@@ -50,6 +50,14 @@ std::vector<std::string> SplitText(const std::string& text, const std::string& d
     return pieces;
 }
 
+void SplitAtTabs(const std::string& text, std::vector<std::string>& pieces) {
+    static const DelimiterSet kTab("\t");
+    pieces.clear();
+    ForEachPiece(text, kTab, [&](std::size_t begin, std::size_t end) {
+        pieces.emplace_back(text, begin, end - begin);
+    });
+}
+
 void ReadFloats(const std::string& text, float* out, std::size_t count, const char* formatMessage) {
     static const DelimiterSet kComma(",");
     // Pieces are read in place: a number never runs on past a comma, so converting from the

@@ -9,12 +9,13 @@ namespace VelaEngine {
 // Splits on any character of `delimiters`; runs of delimiters count as one, leading and
 // trailing ones are ignored, and no piece is ever empty. Nothing is trimmed.
 std::vector<std::string> SplitText(const std::string& text, const std::string& delimiters);
+// SplitText at tabs into `pieces`, whose storage is reused: the loader splits every line.
+void SplitAtTabs(const std::string& text, std::vector<std::string>& pieces);
 
 // Reads exactly `count` comma-separated numbers with atof semantics into `out`. Any other
 // count is a content error reported through Assert with `formatMessage`; `out` is then
 // untouched.
-void ReadFloats(const std::string& text, float* out, std::size_t count,
-                const char* formatMessage);
+void ReadFloats(const std::string& text, float* out, std::size_t count, const char* formatMessage);
 
 // One number in "%f" form (six decimals, no exponent).
 std::string FormatFloat(float value);
