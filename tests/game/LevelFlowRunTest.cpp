@@ -117,12 +117,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, SplashKeyRun,
                          testing::Values("mouse_left", "mouse_right", "space", "enter", "a",
                                          "escape"));
 
-TEST_F(SplashRun, HeldKeysDoNotSkip) {
-    // Holding is not pressing: the splash runs its full time.
-    RunOk("splash", 60, "20\tdown\tspace\n20\tdown\tmouse_left\n");
-    EXPECT_EQ(End()["scene"].text, "scenes/splash");
-}
-
 // Scene links ------------------------------------------------------------------------------
 
 using LinkRun = SceneRun;
