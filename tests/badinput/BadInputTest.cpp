@@ -2,8 +2,7 @@
 // or the behaviour it must get. None may crash, hang or lose the previous record file.
 //
 // Rows tested in other files:
-//   missing scene                 SceneLoaderTest.AMissingSceneIsFatalAndNamesTheScene,
-//                                 VelaRunTest.AMissingSceneEndsWithTheLoadersMessage
+//   missing scene                 SceneLoaderTest.AMissingSceneIsFatalAndNamesTheScene
 //   unknown component             SceneLoaderTest.ContentErrorsNameTheProblemTheFileAndTheLine
 //   wrong value counts            Vector2Text.WrongCountsAreFatalAndLeaveTheValue,
 //                                 ColorText.WrongCountsAreFatalAndLeaveTheColour,

@@ -76,6 +76,11 @@ inline std::size_t CountOf(const std::string& text, const std::string& piece) {
     return count;
 }
 
+inline void ExpectAt(const Json& entity, float x, float y) {
+    EXPECT_FLOAT_EQ(entity["position"][0].number, x) << entity["path"].text;
+    EXPECT_FLOAT_EQ(entity["position"][1].number, y) << entity["path"].text;
+}
+
 // Input script lines: the left button goes down on `frame` with the cursor on (x, y) and
 // comes up on the next frame, so it reads as pressed in `frame` only.
 inline std::string ClickAt(unsigned frame, float x, float y) {

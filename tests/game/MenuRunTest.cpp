@@ -22,11 +22,6 @@ std::string SpriteOf(const Json& dump, const std::string& entity) {
     return ComponentOf(EntityAt(dump, entity), "Image")["sprite"].text;
 }
 
-void ExpectAt(const Json& entity, float x, float y) {
-    EXPECT_FLOAT_EQ(entity["position"][0].number, x) << entity["path"].text;
-    EXPECT_FLOAT_EQ(entity["position"][1].number, y) << entity["path"].text;
-}
-
 using MenuRun = SceneRun;
 
 TEST_F(MenuRun, SkinsWrapFromTheLastToTheFirstAndBack) {
@@ -36,13 +31,6 @@ TEST_F(MenuRun, SkinsWrapFromTheLastToTheFirstAndBack) {
     EXPECT_TRUE(SpriteOf(At(3), "SkinPreview").ends_with("/ball1.png"));
     EXPECT_TRUE(SpriteOf(End(), "SkinPreview").ends_with("/ball4.png"));
     EXPECT_EQ(home.ReadRecords()["planeSkin"], "4");
-}
-
-TEST_F(MenuRun, EveryChoiceOfSkinIsSaved) {
-    RunOk("menu", 4, Click(3, kSkinPrev), {1});
-    EXPECT_TRUE(SpriteOf(At(1), "SkinPreview").ends_with("/ball1.png"));
-    EXPECT_TRUE(SpriteOf(End(), "SkinPreview").ends_with("/ball4.png"));
-    EXPECT_EQ(home.ReadRecordText(), "planeSkin\t4");
 }
 
 TEST_F(MenuRun, ASavedSkinOutsideTheChoiceComesBackWithTheFirstClick) {
@@ -78,19 +66,6 @@ TEST_F(MenuRun, TheFullScreenButtonSwitchesAndShowsTheMode) {
     EXPECT_TRUE(SpriteOf(End(), "Fullscreen").ends_with("/sprites/buttons/fullscreenon.png"));
     // The choice is not remembered.
     EXPECT_FALSE(home.HasRecordFile());
-}
-
-TEST_F(MenuRun, ResetErasesEverySavedValueAndShowsTheConfirmation) {
-    home.WriteRecords(
-        "volume\t0.700000\nplaneSkin\t3\nhighestLevelUnlocked\t5\nshortestTime\t12.5\n"
-        "foundstar2_1\tt");
-    RunOk("menu", 4, ClickAt(3, 0, 0), {1});
-    ExpectAt(EntityAt(At(1), "DataResetWindow"), 100000000, 100000000);
-    ExpectAt(EntityAt(End(), "DataResetWindow"), 0, 0);
-    EXPECT_TRUE(home.HasRecordFile());
-    EXPECT_EQ(home.ReadRecordText(), "");
-    // The sound plays on at the volume it had.
-    EXPECT_FLOAT_EQ(End()["volume"].number, 0.7f);
 }
 
 TEST_F(MenuRun, QuitEndsTheRunAfterTheClickFrame) {

@@ -77,15 +77,6 @@ TEST_F(PlaneRotatorTest,
     EXPECT_EQ(Plane().startPosition, Point2(40.0f, 60.0f));
 }
 
-TEST_F(PlaneRotatorTest, TheSkinComesFromTheRecords) {
-    home.Write("VelaEngine/data/records/Fleetwing.record", "planeSkin\t3");
-    Start(PlaneText("0,0"));
-    Run(1, nullptr, nullptr);
-    const auto& sprite = The<Graphics::Image>("Airplane").GetSprite();
-    ASSERT_NE(sprite, nullptr);
-    EXPECT_EQ(sprite, Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/ball3"));
-}
-
 TEST_F(PlaneRotatorTest, SlowerThan25ThePlaneFliesLevelAndMirroredFasterItTurnsWithItsFlight) {
     // No gravity, so the velocity set before a frame is the one its update sees.
     Start(PlaneText("0,0", 0.0f));
@@ -162,13 +153,8 @@ TEST_F(PlaneRotatorTest, TwoStarsInOneFrameCountTwoAndLeaveTwoFeedbacks) {
         EXPECT_EQ(feedback[0]->GetName(), "collideFeedback");
         EXPECT_EQ(feedback[0]->GetTransform().GetPosition(), Vector2(30.0f, 0.0f));
         EXPECT_EQ(feedback[1]->GetTransform().GetPosition(), Vector2(-20.0f, -25.0f));
-        const auto* image = feedback[0]->GetComponent<Graphics::Image>();
-        ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->GetWidth(), 100.0f);
-        EXPECT_EQ(image->GetHeight(), 100.0f);
-        EXPECT_EQ(image->GetSprite(),
+        EXPECT_EQ(feedback[0]->GetComponent<Graphics::Image>()->GetSprite(),
                   Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/starfeedback"));
-        EXPECT_NE(feedback[0]->GetComponent<Game::DestroyAfter>(), nullptr);
     });
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(The<Game::GameManager>("Manager").starsFound, 2);
@@ -214,18 +200,11 @@ TEST_F(PlaneRotatorTest, TheCheckpointRescuesOnceThenTheNextCrashLoses) {
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(0.0f, 250.0f));
                 const std::vector<Entity*> feedback = FeedbackPictures();
                 ASSERT_FALSE(feedback.empty());
-                const Entity& crash = *feedback.back();
-                EXPECT_EQ(crash.GetName(), "collideFeedback");
-                const float size = crash.GetComponent<Graphics::Image>()->GetWidth();
-                EXPECT_GE(size, 100.0f);
-                EXPECT_LT(size, 200.0f);
-                EXPECT_EQ(crash.GetComponent<Graphics::Image>()->GetHeight(), size);
-                const float rotation = crash.GetTransform().GetRotation();
-                EXPECT_GE(rotation, 0.0f);
-                EXPECT_LT(rotation, 360.0f);
-                EXPECT_EQ(
-                    crash.GetComponent<Graphics::Image>()->GetSprite(),
-                    Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/collided"));
+                const auto* crash = feedback.back()->GetComponent<Graphics::Image>();
+                EXPECT_GE(crash->GetWidth(), 100.0f);
+                EXPECT_LT(crash->GetWidth(), 200.0f);
+                EXPECT_EQ(crash->GetSprite(), Resources::Get().Get<Graphics::Sprite>(
+                                                  "sprites/gameplay/entities/collided"));
             }
         });
     ASSERT_NE(rescuedAt, 0u);

@@ -11,23 +11,10 @@
 using namespace PlatformTest;
 
 namespace {
-int g_cursorX = 0;
-int g_cursorY = 0;
-
-void CursorSource(EBInputSnapshot& snapshot) {
-    snapshot.cursorX = g_cursorX;
-    snapshot.cursorY = g_cursorY;
-}
-
 // The game's window size, on whatever screen SDL reports.
 class FullScreen : public WindowTest {
 protected:
     FullScreen() : WindowTest(1600, 900) {}
-    void TearDown() override {
-        EBInputSetSource(nullptr);
-        WindowTest::TearDown();
-    }
-
     Frame ReadScreen() const { return Frame(screenWidth_, screenHeight_); }
 
     int screenWidth_ = 0;
@@ -93,26 +80,6 @@ TEST_F(FullScreen, PictureKeepsItsShapeBetweenBlackBars) {
     EXPECT_EQ(f.At(px(150) - 2, py(100)), kWhite);
     EXPECT_EQ(f.At(px(250) + 2, py(100)), kWhite);
     EXPECT_EQ(f.At(px(200), py(150) - 2), kWhite);
-
-    // A cursor on the picture's centre reads as the window's centre; the delta scales too.
-    EBInputSetSource(&CursorSource);
-    EBInputReset();
-    g_cursorX = left + pictureWidth / 2;
-    g_cursorY = top + pictureHeight / 2;
-    EBInputUpdate();
-    int x = 0, y = 0;
-    EBInputGetCursorPosition(x, y);
-    EXPECT_NEAR(x, 800, 1);
-    EXPECT_NEAR(y, 450, 1);
-    g_cursorX = left;  // the picture's top-left pixel
-    g_cursorY = top;
-    EBInputUpdate();
-    EBInputGetCursorPosition(x, y);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
-    EBInputGetCursorPositionDelta(x, y);
-    EXPECT_EQ(x, static_cast<int>(-(pictureWidth / 2) / scale));
-    EXPECT_EQ(y, static_cast<int>(-(pictureHeight / 2) / scale));
 
     EBGfxMeshFree(square);
     EBGfxMeshFree(picture);

@@ -159,21 +159,3 @@ TEST_F(GraphicsDraw, StagingGrowsPastItsInitialSize) {
     EXPECT_EQ(cleared->count, 0u);
     EBGfxMeshFree(cleared);
 }
-
-TEST_F(GraphicsDraw, ImmediatePrimitivesDrawInColourModeOnly) {
-    EBGfxSetRenderMode(2);
-    EBGfxSetPosition(0.0f, 0.0f);
-    EBGfxQuad(-5, -5, 0, kVertexRed, 5, -5, 0, kVertexRed, 5, 5, 0, kVertexRed, -5, 5, 0,
-              kVertexRed);
-    EXPECT_EQ(Read().CountNot(kBlack), 0);
-    EBGfxSetRenderMode(1);
-    EBGfxSetPosition(0.0f, 0.0f);
-    EBGfxQuad(-5, -5, 0, kVertexRed, 5, -5, 0, kVertexRed, 5, 5, 0, kVertexRed, -5, 5, 0,
-              kVertexRed);
-    const Frame f = Read();
-    ExpectBlock(f, 75, 40, 85, 50, kRed);
-    EXPECT_EQ(f.CountNot(kBlack), 100);
-    EXPECT_EQ(EBGfxColInterp(0xFF000000, 0xFFFF8040, 0.5f), 0xFF804020u);
-    EXPECT_EQ(EBGfxColInterp(0x00000000, 0xFFFFFFFF, 7.0f), 0xFFFFFFFFu);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBGfxAxis(20.0f); }), "");
-}

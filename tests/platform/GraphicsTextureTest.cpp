@@ -67,19 +67,6 @@ TEST_F(GraphicsTexture, OffsetsShiftTheCoordinatesAndWrapOnce) {
     EBGfxTextureUnload(texture);
 }
 
-TEST_F(GraphicsTexture, MemoryPixelsAreRowsTopFirst) {
-    const unsigned char rgba[] = {255, 0, 0,   255, 0,   255, 0,   255,
-                                  0,   0, 255, 255, 255, 255, 255, 255};
-    EBGfxTexture* texture = EBGfxTextureLoadFromMemory(rgba, 2, 2);
-    ASSERT_NE(texture, nullptr);
-    EXPECT_EQ(texture->fileName[0], '\0');
-    DrawTextured(texture, 0.0f, 0.0f);
-    ExpectCorners(kRed, kGreen, kBlue, kWhite);
-    EBGfxTextureUnload(texture);
-    EXPECT_EQ(EBGfxTextureLoadFromMemory(nullptr, 2, 2), nullptr);
-    EXPECT_EQ(EBGfxTextureLoadFromMemory(rgba, 0, 2), nullptr);
-}
-
 namespace {
 // A 1 x 1 uncompressed 24-bit BMP: a picture that is not a PNG.
 std::string OnePixelBmp() {
@@ -113,24 +100,6 @@ TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
         EXPECT_EQ(EBGfxTextureLoad(path.c_str()), nullptr) << path;
     }
     EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
-}
-
-TEST_F(GraphicsTexture, ModesAndUnsupportedCalls) {
-    testing::internal::CaptureStdout();
-    EBGfxSetTextureMode(5);
-    EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
-    EBGfxSaveTextureToFile(texture, "out.png");
-    EBGfxSaveTextureToFile(nullptr, "out.png");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Unsupported texture mode!\n"
-              "EBGfxSaveTextureToFile not supported in the OpenGL version of the Ember "
-              "Engine!\n");
-    EBGfxTextureSet(texture, 0.0f, 0.0f);
-    EBGfxSetTextureMode(1);
-    EBGfxTextureSet(nullptr, 0.0f, 0.0f);
-    EBGfxTextureUnload(texture);
-    EBGfxTextureUnload(nullptr);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
 }
 

@@ -36,19 +36,3 @@ TEST(PicturePlacement, FullScreenScalesUniformlyBetweenCentredBlackBars) {
     EXPECT_EQ(EBPlacePicture(0, 0, true, 1920, 1080).scaleX, 1.0f);
     EXPECT_EQ(EBPlacePicture(1600, 900, true, 0, 0).scaleY, 1.0f);
 }
-
-TEST(PicturePlacement, PhysicalLengthsBecomeWindowLengthsTruncatedTowardZero) {
-    EXPECT_EQ(EBPhysicalToWindowLength(EBPlacePicture(1600, 900, false, 1920, 1080), -37), -37);
-    const EBPicturePlacement p = EBPlacePicture(1600, 900, true, 1920, 1080);
-    // Exact pixels do not lose one to rounding; others truncate toward zero.
-    EXPECT_EQ(EBPhysicalToWindowLength(p, 960), 800);
-    EXPECT_EQ(EBPhysicalToWindowLength(p, 540), 450);
-    EXPECT_EQ(EBPhysicalToWindowLength(p, 959), 799);
-    EXPECT_EQ(EBPhysicalToWindowLength(p, 1), 0);
-    EXPECT_EQ(EBPhysicalToWindowLength(p, -1), 0);
-    EXPECT_EQ(EBPhysicalToWindowLength(p, -7), -5);
-    EXPECT_EQ(EBPhysicalToWindowLength(EBPlacePicture(1600, 900, true, 800, 450), 3), 6);
-    const EBPicturePlacement square = EBPlacePicture(1600, 900, true, 1024, 768);
-    EXPECT_EQ(EBPhysicalToWindowLength(square, 512 - square.offsetX), 800);
-    EXPECT_EQ(EBPhysicalToWindowLength(square, 384 - square.offsetY), 450);
-}

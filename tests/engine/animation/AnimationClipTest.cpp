@@ -42,14 +42,6 @@ TEST(AnimationClip, ReadsADurationAndKeyframeTriplesInTextOrder) {
     ExpectKeyframe(clip.GetKeyframes()[2], 0.5f, "Image", "sprite:sprites/a c");
 }
 
-TEST(AnimationClip, ADurationAloneIsAClipWithoutKeyframes) {
-    const AnimationClip clip = Read("2.25");
-    EXPECT_FLOAT_EQ(clip.GetDuration(), 2.25f);
-    EXPECT_TRUE(clip.GetKeyframes().empty());
-    EXPECT_EQ(clip.Serialize(), "2.250000");
-    EXPECT_EQ(clip.ToString(), "AnimationClip{2.250000}");
-}
-
 TEST(AnimationClip, RunsOfTabsCountAsOneSeparator) {
     const AnimationClip clip = Read("\t1\t\t0.5\tImage\t\t\tsprite:a\t");
     EXPECT_FLOAT_EQ(clip.GetDuration(), 1.0f);
@@ -76,17 +68,6 @@ TEST(AnimationClip, WritesPiecesJoinedByTabsAndReadsThemBack) {
     EXPECT_EQ(again.Serialize(), written);
     ASSERT_EQ(again.GetKeyframes().size(), 2u);
     ExpectKeyframe(again.GetKeyframes()[1], 0.75f, "Image", "sprite:sprites/b");
-}
-
-TEST(AnimationClip, ReadingAgainReplacesTheDurationAndAppendsKeyframes) {
-    AnimationClip clip = Read("1\t0\tImage\tsprite:a");
-    clip.Deserialize("4\t2\tAnimatedImage\tframe:1");
-    EXPECT_FLOAT_EQ(clip.GetDuration(), 4.0f);
-    ASSERT_EQ(clip.GetKeyframes().size(), 2u);
-    ExpectKeyframe(clip.GetKeyframes()[0], 0.0f, "Image", "sprite:a");
-    ExpectKeyframe(clip.GetKeyframes()[1], 2.0f, "AnimatedImage", "frame:1");
-    EXPECT_EQ(clip.Serialize(),
-              "4.000000\t0.000000\tImage\tsprite:a\t2.000000\tAnimatedImage\tframe:1");
 }
 
 TEST(AnimationClip, EveryPieceCountButOnePlusThreeKIsAFormatError) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,11 +9,7 @@
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
-#include "engine/scene/SceneManager.h"
-#include "support/EngineRun.h"
 #include "support/FatalCatcher.h"
-#include "support/TempFolder.h"
 
 using namespace VelaEngine;
 using Mecanim::Animation;
@@ -212,54 +206,4 @@ TEST_F(AnimationPlayer, AnInstructionThatAddsAComponentIsSafe) {
     RunFrames(2);
     EXPECT_EQ(grower->received.size(), 2u);
     EXPECT_EQ(last->received.size(), 2u);
-}
-
-TEST_F(AnimationPlayer, AClonePlaysNothingUntilItIsGivenAClip) {
-    Play("t", "1\t0\tImage\tsprite:a");
-    RunFrames(2);
-    auto copyOwner = Entity::Create("Copy");
-    Recorder* copyImage = copyOwner->AddComponent<Recorder>("Image");
-    auto clone = std::dynamic_pointer_cast<Animation>(animation_->Clone(copyOwner.get()));
-    ASSERT_NE(clone, nullptr);
-    copyOwner->AddComponent(clone);
-    EXPECT_EQ(clone->GetOwner(), copyOwner.get());
-    EXPECT_FALSE(clone->IsLooping());
-    EXPECT_EQ(clone->GetTime(), 0.0f);
-    EXPECT_TRUE(clone->GetClip().GetKeyframes().empty());
-
-    clone->Deserialize(Fields("f", "1\t0\tImage\tsprite:copy"));
-    Time::Get().FrameStart();
-    copyOwner->GetUpdateListeners().Invoke(Events::EmptyEvent());
-    EXPECT_EQ(copyImage->received, (std::vector<std::string>{"sprite:copy"}));
-    EXPECT_EQ(image_->received.size(), 2u);
-}
-
-namespace {
-Component* RecorderFactory(const std::string& type, Entity& owner) {
-    return type == "Recorder" ? owner.AddComponent<Recorder>("Recorder") : nullptr;
-}
-}  // namespace
-
-TEST(AnimationInAScene, AClipWrittenInTheSceneFilePlaysFromTheFirstFrame) {
-    TestSupport::TempFolder assets;
-    assets.Write("scenes/flag.scene",
-                 "Entity\tFlag\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tRecorder\n\tAnimation\n"
-                 "\t\tloop\tt\n\t\tclip\t0.05\t0\tRecorder\tmark:a\t0.02\tRecorder\tmark:b\n");
-    TestSupport::EngineOptions options;
-    options.assets = assets.Path();
-    options.firstScene = "scenes/flag";
-    options.factory = RecorderFactory;
-    testing::internal::CaptureStdout();
-    TestSupport::StartEngine(options);
-    TestSupport::RunFrames(2);
-    testing::internal::GetCapturedStdout();
-
-    Entity& flag = *SceneManagement::SceneManager::Get().GetCurrentScene()->GetRoots().front();
-    const Animation* animation = flag.GetComponent<Animation>();
-    ASSERT_NE(animation, nullptr);
-    EXPECT_TRUE(animation->IsLooping());
-    EXPECT_EQ(animation->GetClip().GetKeyframes().size(), 2u);
-    EXPECT_EQ(flag.GetComponent<Recorder>()->received,
-              (std::vector<std::string>{"mark:a", "mark:a", "mark:b"}));
-    EXPECT_FLOAT_EQ(animation->GetTime(), 2.0f / 60.0f);
 }

@@ -157,15 +157,6 @@ TEST_F(AudioManagerPool, AForgottenOwnerIsNeverConsultedAgain) {
     EXPECT_NEAR(Volume(Slot(0)), 0.125f, kMixerStep);
 }
 
-TEST_F(AudioManagerPool, ASilentClipTakesNoSlot) {
-    testing::internal::CaptureStdout();
-    AudioClip missing(folder_.File("missing.mp3"));
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(Manager().Play(missing, 1.0f, true, &owner_), -1);
-    EXPECT_EQ(Slot(0).owner, nullptr);
-    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 0);
-}
-
 TEST(AudioManager, WithoutAnAudioDeviceTheGameRunsSilently) {
     ScopedAudioDriver missingDriver("no-such-audio-driver");
     TempFolder folder;

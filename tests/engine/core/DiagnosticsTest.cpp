@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/core/Random.h"
 #include "engine/core/Time.h"
 #include "engine/core/VEDebug.h"
 #include "support/FatalCatcher.h"
@@ -40,6 +39,4 @@ TEST(Singleton, MissingAndDoubleInstancesAreFatal) {
     EXPECT_EQ(FatalMessageOf([] { Time::Create(); }),
               "Assertion failed in VEDebug.cpp line 22: Can only instantiate Singleton once");
     Time::Release();
-    EXPECT_EQ(FatalMessageOf([] { Random::Get(); }),
-              "Assertion in VEDebug.cpp line 35: Random not Instantiated");
 }

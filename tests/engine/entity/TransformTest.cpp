@@ -16,24 +16,6 @@ void ExpectPointNear(const Point2& p, float x, float y) {
     EXPECT_NEAR(p.y, y, 1e-5f);
 }
 
-TEST(Matrix3x3, ProductComposesRightToLeftOnPoints) {
-    const Matrix3x3 move = Matrix3x3::FromTRS({10.0f, 0.0f}, 0.0f, {1.0f, 1.0f});
-    const Matrix3x3 grow = Matrix3x3::FromTRS({0.0f, 0.0f}, 0.0f, {2.0f, 3.0f});
-    ExpectPointNear((move * grow) * Point2(1.0f, 1.0f), 12.0f, 3.0f);
-    ExpectPointNear((grow * move) * Point2(1.0f, 1.0f), 22.0f, 3.0f);
-    EXPECT_EQ(Matrix3x3() * move, move);
-}
-
-TEST(Matrix3x3, FromTRSScalesThenRotatesThenTranslates) {
-    const Matrix3x3 m = Matrix3x3::FromTRS({10.0f, 0.0f}, 90.0f, {1.0f, 1.0f});
-    ExpectPointNear(m * Point2(1.0f, 0.0f), 10.0f, 1.0f);
-    const Matrix3x3 s = Matrix3x3::FromTRS({0.0f, 0.0f}, 90.0f, {2.0f, 1.0f});
-    ExpectPointNear(s * Point2(1.0f, 0.0f), 0.0f, 2.0f);
-    EXPECT_EQ(m.m[2][0], 0.0f);
-    EXPECT_EQ(m.m[2][1], 0.0f);
-    EXPECT_EQ(m.m[2][2], 1.0f);
-}
-
 TEST(Matrix3x3, InverseUndoesTheMatrix) {
     const Matrix3x3 m = Matrix3x3::FromTRS({-40.0f, 25.0f}, 33.0f, {2.0f, 0.5f});
     const Point2 p = (m.Inverse() * m) * Point2(7.0f, -3.0f);

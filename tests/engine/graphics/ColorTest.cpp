@@ -20,16 +20,6 @@ TEST(ColorText, ReadsRedGreenBlueAlphaIntoTheirChannels) {
     EXPECT_EQ(words, Color(0.0f, 0.0f, 0.0f, 0.0f));
 }
 
-TEST(ColorText, StorageRunsAlphaBlueGreenRed) {
-    // The renderers read the four floats in memory order as alpha, blue, green, red.
-    const Color c(0.1f, 0.2f, 0.3f, 0.4f);
-    const float* channels = &c.a;
-    EXPECT_EQ(&c.b, channels + 1);
-    EXPECT_EQ(&c.g, channels + 2);
-    EXPECT_EQ(&c.r, channels + 3);
-    EXPECT_EQ(Color(), Color(1.0f, 1.0f, 1.0f, 1.0f));
-}
-
 TEST(ColorText, WrongCountsAreFatalAndLeaveTheColour) {
     for (const char* text : {"1,0,0", "1,0,0,1,1", "1;0;0;1", ""}) {
         Color c(0.5f, 0.5f, 0.5f, 0.5f);
@@ -38,14 +28,4 @@ TEST(ColorText, WrongCountsAreFatalAndLeaveTheColour) {
             << text;
         EXPECT_EQ(c, Color(0.5f, 0.5f, 0.5f, 0.5f));
     }
-}
-
-TEST(ColorText, WritesSixDecimalsAndRoundTrips) {
-    const Color c(1.0f, 0.0f, -0.5f, 0.123456789f);
-    EXPECT_EQ(c.Serialize(), "1.000000,0.000000,-0.500000,0.123457");
-    EXPECT_EQ(c.ToString(), "Color{1.000000,0.000000,-0.500000,0.123457}");
-    Color back;
-    back.Deserialize(c.Serialize());
-    EXPECT_EQ(back.Serialize(), c.Serialize());
-    EXPECT_NEAR(back.a, c.a, 5e-7);
 }

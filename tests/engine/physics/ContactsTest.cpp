@@ -56,14 +56,6 @@ TEST_F(ContactsTest, AFallingCircleBouncesOffALevelFloorAndBothHearOfIt) {
     EXPECT_EQ(Position(floor), Vector2(0.0f, 0.0f));
 }
 
-TEST_F(ContactsTest, AWeightlessCircleStillCollides) {
-    AddWall("Wall", {100.0f, 0.0f}, 20.0f, 400.0f);
-    Entity& ball = AddBall(nullptr, "Ball", {81.0f, 0.0f}, 10.0f, {60.0f, 0.0f}, 0.0f);
-    RunFrame();
-    EXPECT_FLOAT_EQ(Body(ball).GetVelocity().x, -60.0f * 0.5f * (1.0f - kDt));
-    EXPECT_EQ(Body(ball).GetVelocity().y, 0.0f);
-}
-
 TEST_F(ContactsTest, TwoOverlappingCirclesBothStopWhereTheyWereAndHearOnce) {
     Entity& world = AddRoot("World");
     Entity& a = AddBall(&world, "A", {0.0f, 0.0f}, 10.0f, {50.0f, 0.0f});
@@ -111,15 +103,6 @@ TEST_F(ContactsTest, TheCollisionUsesTheBodysWorldPlacement) {
     RunFrame();
     EXPECT_EQ(ContactsOf(ball), Names{"Near"});
     EXPECT_GT(Body(ball).GetVelocity().y, 0.0f);
-}
-
-TEST_F(ContactsTest, ABodyWithoutAColliderStartsNoTest) {
-    Entity& floor = AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
-    Entity& ghost = AddRoot("Ghost", {0.0f, 0.0f});
-    MakeDynamic(ghost);
-    RunFrame();
-    EXPECT_TRUE(ContactsOf(floor).empty());
-    EXPECT_LT(Position(ghost).y, 0.0f);
 }
 
 TEST_F(ContactsTest, AFallingRectangleStopsOnAnother) {

@@ -29,16 +29,6 @@ TEST_F(DynamicBodyTest, OneStepFromRestFallsWithSemiImplicitEuler) {
     EXPECT_EQ(ball.GetTransform().GetWorldPosition().y, Position().y);
 }
 
-TEST_F(DynamicBodyTest, GravityScaleZeroKeepsTheVelocity) {
-    body.SetGravityScale(0.0f);
-    body.SetVelocity({30.0f, -6.0f});
-    body.Step();
-    body.Step();
-    EXPECT_EQ(body.GetVelocity(), Vector2(30.0f, -6.0f));
-    EXPECT_NEAR(Position().x, 10.0f + 2.0f * 30.0f * kDt, 1e-4);
-    EXPECT_NEAR(Position().y, 100.0f - 2.0f * 6.0f * kDt, 1e-4);
-}
-
 TEST_F(DynamicBodyTest, TimeScaleZeroFreezesMotionButRefreshesThePreviousPosition) {
     body.SetVelocity({5.0f, 5.0f});
     Time::Get().SetTimeScale(0.0f);
@@ -111,22 +101,6 @@ TEST_F(DynamicBodyTest, ReadingFieldsTakesDefaultsAndStopsTheBody) {
     EXPECT_EQ(body.GetVelocity(), Vector2(0.0f, 0.0f));
 }
 
-TEST_F(DynamicBodyTest, ACloneCarriesMassGravityScaleAndVelocityToItsOwner) {
-    body.SetMass(3.0f);
-    body.SetGravityScale(0.25f);
-    body.SetVelocity({7.0f, -1.0f});
-    auto other = Entity::Create("Other");
-    auto copy = std::dynamic_pointer_cast<DynamicBody2D>(body.Clone(other.get()));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->GetOwner(), other.get());
-    EXPECT_EQ(copy->GetMass(), 3.0f);
-    EXPECT_EQ(copy->GetGravityScale(), 0.25f);
-    EXPECT_EQ(copy->GetVelocity(), Vector2(7.0f, -1.0f));
-    // The copy listens to its own entity only.
-    EXPECT_EQ(other->GetPhysicsStepListeners().Size(), 1u);
-    EXPECT_EQ(ball.GetPhysicsStepListeners().Size(), 1u);
-}
-
 TEST_F(DynamicBodyTest, StepsThroughThePassAndLeavesTheListsWhenDestroyed) {
     auto loose = std::make_shared<DynamicBody2D>(&ball);
     EXPECT_EQ(ball.GetCollisionEventListeners().Size(), 2u);
@@ -137,15 +111,6 @@ TEST_F(DynamicBodyTest, StepsThroughThePassAndLeavesTheListsWhenDestroyed) {
 
     PhysicsStepPass(ball);
     EXPECT_FLOAT_EQ(body.GetVelocity().y, -200.0f / 60.0f);
-}
-
-TEST(DynamicBodyWithoutPhysics, StepNamesTheMissingService) {
-    Time::Create();
-    auto entity = Entity::Create("Lonely");
-    auto* body = entity->AddComponent<DynamicBody2D>();
-    EXPECT_EQ(FatalMessageOf([&] { body->Step(); }),
-              "Assertion in VEDebug.cpp line 35: Physics not Instantiated");
-    Time::Release();
 }
 
 }  // namespace

@@ -25,13 +25,3 @@ TEST(MaterialText, WrongCountsAreFatalAndLeaveTheMaterial) {
         EXPECT_EQ(m, Material(0.25f, 1.0f));
     }
 }
-
-TEST(MaterialText, WritesSixDecimalsAndRoundTrips) {
-    const Material m(0.333333333f, 12.5f);
-    EXPECT_EQ(m.Serialize(), "0.333333,12.500000");
-    EXPECT_EQ(m.ToString(), "Material{0.333333,12.500000}");
-    Material back;
-    back.Deserialize(m.Serialize());
-    EXPECT_NEAR(back.bounce, m.bounce, 5e-7);
-    EXPECT_EQ(back.friction, m.friction);
-}
