@@ -88,3 +88,45 @@ TEST(MathSweptTests, CircleAgainstSegmentAndCircle) {
                     0.5f);
     EXPECT_FLOAT_EQ(reflected.x, -8.0f);  // straight back out
 }
+
+TEST(MathScalars, EdgeBehaviours) {
+    EXPECT_FLOAT_EQ(EBWrap(25.0f, 0.0f, 10.0f), 15.0f);  // one wrap only
+    EXPECT_FLOAT_EQ(EBWrap(-3.0f, 0.0f, 10.0f), 7.0f);
+    EXPECT_FLOAT_EQ(EBWrap(10.0f, 0.0f, 10.0f), 10.0f);
+    EXPECT_EQ(EBNextPowOf2(16), 32u);
+    EXPECT_EQ(EBNextPowOf2(8), 16u);
+    EXPECT_EQ(EBNextPowOf2(0), 1u);
+    EXPECT_EQ(EBNextPowOf2(17), 32u);
+    EXPECT_TRUE(EBIsPowOf2(1));
+    EXPECT_TRUE(EBIsPowOf2(64));
+    EXPECT_FALSE(EBIsPowOf2(0));
+    EXPECT_FALSE(EBIsPowOf2(12));
+    EXPECT_EQ(EBLogBase2(0), 0u);
+    EXPECT_EQ(EBLogBase2(1), 0u);
+    EXPECT_EQ(EBLogBase2(1024), 10u);
+    EXPECT_EQ(EBLogBase2(1025), 10u);
+    EXPECT_FLOAT_EQ(EBClamp(-2.0f, 0.0f, 1.0f), 0.0f);
+    EXPECT_FLOAT_EQ(EBClamp(2.0f, 0.0f, 1.0f), 1.0f);
+    EXPECT_TRUE(EBInRange(1.0f, 1.0f, 2.0f));
+    EXPECT_FALSE(EBInRange(2.5f, 1.0f, 2.0f));
+    EXPECT_FLOAT_EQ(EBDegToRad(180.0f), 3.1415925f);
+    EXPECT_FLOAT_EQ(EBRadToDeg(1.0f), 57.295784f);
+}
+
+TEST(MathVec2, FunctionsWriteThroughTheirFirstArgument) {
+    EBVec2 out{9, 9};
+    EBVec2Project(out, EBVec2{3, 4}, EBVec2{2, 0});
+    EXPECT_FLOAT_EQ(out.x, 3.0f);
+    EXPECT_FLOAT_EQ(out.y, 0.0f);
+    EBVec2ProjectPerp(out, EBVec2{3, 4}, EBVec2{2, 0});
+    EXPECT_FLOAT_EQ(out.y, 4.0f);
+    EBVec2ScaleSub(out, EBVec2{1, 2}, EBVec2{1, 1}, 3.0f);
+    EXPECT_FLOAT_EQ(out.x, 2.0f);
+    EXPECT_FLOAT_EQ(out.y, 5.0f);
+    EBVec2Lerp(out, EBVec2{0, 0}, EBVec2{10, -10}, 0.25f);
+    EXPECT_FLOAT_EQ(out.y, -2.5f);
+    EBVec2Normalize(out, EBVec2{0, 0});
+    EXPECT_EQ(out.x, 0.0f);  // no NaN from a zero vector
+    EXPECT_FLOAT_EQ(EBVec2CrossProductMag(EBVec2{1, 0}, EBVec2{0, 1}), 1.0f);
+    EXPECT_EQ(EBVec2Test(2, 3), 5);
+}

@@ -207,3 +207,23 @@ TEST_F(AnimationPlayer, AnInstructionThatAddsAComponentIsSafe) {
     EXPECT_EQ(grower->received.size(), 2u);
     EXPECT_EQ(last->received.size(), 2u);
 }
+
+TEST_F(AnimationPlayer, AClonePlaysNothingUntilItIsGivenAClip) {
+    Play("t", "1\t0\tImage\tsprite:a");
+    RunFrames(2);
+    auto copyOwner = Entity::Create("Copy");
+    Recorder* copyImage = copyOwner->AddComponent<Recorder>("Image");
+    auto clone = std::dynamic_pointer_cast<Animation>(animation_->Clone(copyOwner.get()));
+    ASSERT_NE(clone, nullptr);
+    copyOwner->AddComponent(clone);
+    EXPECT_EQ(clone->GetOwner(), copyOwner.get());
+    EXPECT_FALSE(clone->IsLooping());
+    EXPECT_EQ(clone->GetTime(), 0.0f);
+    EXPECT_TRUE(clone->GetClip().GetKeyframes().empty());
+
+    clone->Deserialize(Fields("f", "1\t0\tImage\tsprite:copy"));
+    Time::Get().FrameStart();
+    copyOwner->GetUpdateListeners().Invoke(Events::EmptyEvent());
+    EXPECT_EQ(copyImage->received, (std::vector<std::string>{"sprite:copy"}));
+    EXPECT_EQ(image_->received.size(), 2u);
+}

@@ -161,3 +161,19 @@ TEST(AudioSourceInAScene, PlayOnAwakeSoundsInTheFirstFrameNotWhileLoading) {
     EXPECT_EQ(Slot(0).owner, scene->GetRoots().back()->GetComponent<AudioSource>());
     EXPECT_NEAR(Volume(Slot(0)), 0.5f, kMixerStep);
 }
+
+TEST_F(AudioSourcePlayback, ACloneKeepsClipAndWakingButPlaysOnceAtFullVolume) {
+    AudioSource& original = AddSource(SourceFields("sounds/short", "0.3", "true", "true"));
+    auto other = Entity::Create("Copy");
+    auto clone = std::dynamic_pointer_cast<AudioSource>(original.Clone(other.get()));
+    ASSERT_NE(clone, nullptr);
+    other->AddComponent(clone);
+    EXPECT_EQ(clone->GetClip(), original.GetClip());
+    EXPECT_TRUE(clone->PlaysOnAwake());
+
+    other->GetAwakeListeners().Fire();
+    ASSERT_TRUE(Playing(Slot(0)));
+    EXPECT_EQ(Slot(0).owner, clone.get());
+    EXPECT_NEAR(Volume(Slot(0)), 1.0f, kMixerStep);
+    EXPECT_TRUE(WaitFor([] { return !Playing(Slot(0)); })) << "the clone does not loop";
+}

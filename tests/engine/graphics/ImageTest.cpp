@@ -168,3 +168,35 @@ TEST(Mesh, BuildingTwiceIsFatalUntilCleared) {
 }
 
 }  // namespace
+
+TEST_F(ImageTest, CloneDrawsOnTheNewOwnerWithTheSameSettings) {
+    Image* image = entity->AddComponent<Image>();
+    image->Set(8.0f, 6.0f, nullptr, Color(0.5f, 0.5f, 1.0f, 1.0f), false, true);
+    auto other = Entity::Create("Copy");
+    auto copy = std::dynamic_pointer_cast<Image>(image->Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetOwner(), other.get());
+    EXPECT_EQ(other->GetDrawListeners().Size(), 1u);
+    EXPECT_EQ(copy->GetTint(), image->GetTint());
+    EXPECT_TRUE(copy->GetFlipY());
+    EXPECT_EQ(copy->GetMesh().Triangles()[0].position[0], Point2(-4.0f, -3.0f));
+    ExpectUv(copy->GetMesh(), 0.0f, 1.0f, 1.0f, 0.0f);
+}
+
+TEST_F(AnimatedImageTest, CloneStartsAtTheInitialFrameWithTheSameFrameTime) {
+    sheet->Set(4, 2, 1, 3.0f, 1, 6, 10.0f, 20.0f, nullptr, true, true, false);
+    sheet->SetTint(Color(1.0f, 0.0f, 0.0f, 1.0f));
+    sheet->ApplyInstruction("frame:6");
+    auto other = Entity::Create("Copy");
+    auto copy = std::dynamic_pointer_cast<AnimatedImage>(sheet->Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetFrame(), 1);
+    EXPECT_EQ(copy->GetInitialFrame(), 1);
+    EXPECT_EQ(copy->GetFrameTime(), sheet->GetFrameTime());
+    EXPECT_EQ(copy->GetFrameStart(), 1);
+    EXPECT_EQ(copy->GetFrameEnd(), 6);
+    EXPECT_TRUE(copy->GetLoop());
+    EXPECT_EQ(copy->GetTint(), sheet->GetTint());
+    ExpectUv(copy->GetMesh(), 0.5f, 0.25f, 0.0f, 0.5f);
+    EXPECT_EQ(other->GetUpdateListeners().Size(), 1u);
+}

@@ -114,3 +114,19 @@ TEST_F(DynamicBodyTest, StepsThroughThePassAndLeavesTheListsWhenDestroyed) {
 }
 
 }  // namespace
+
+TEST_F(DynamicBodyTest, ACloneCarriesMassGravityScaleAndVelocityToItsOwner) {
+    body.SetMass(3.0f);
+    body.SetGravityScale(0.25f);
+    body.SetVelocity({7.0f, -1.0f});
+    auto other = Entity::Create("Other");
+    auto copy = std::dynamic_pointer_cast<DynamicBody2D>(body.Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetOwner(), other.get());
+    EXPECT_EQ(copy->GetMass(), 3.0f);
+    EXPECT_EQ(copy->GetGravityScale(), 0.25f);
+    EXPECT_EQ(copy->GetVelocity(), Vector2(7.0f, -1.0f));
+    // The copy listens to its own entity only.
+    EXPECT_EQ(other->GetPhysicsStepListeners().Size(), 1u);
+    EXPECT_EQ(ball.GetPhysicsStepListeners().Size(), 1u);
+}
