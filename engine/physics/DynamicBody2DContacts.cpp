@@ -1,11 +1,13 @@
 // The collision handler of a dynamic body: its own collider against every candidate of the
-// frame, in the candidates' order.
+// frame, in the candidates' order. The broad phase leaves out only candidates it cannot
+// touch, and is asked again after every contact, since contact hooks may move anything.
 #include <vector>
 
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
 #include "engine/physics/Collider.h"
+#include "engine/physics/ContactBroadPhase.h"
 #include "engine/physics/DynamicBody2D.h"
 
 namespace VelaEngine {
@@ -29,24 +31,57 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     if (collisions == nullptr) {
         return;
     }
-    // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
-    const std::vector<Entity*> candidates = collisions->candidates;
-    Entity& own = *GetOwner();
     // Components are never taken off an entity, so the first collider stays the first.
-    Collision::Collider* ownCollider = own.GetComponent<Collision::Collider>();
+    Collision::Collider* ownCollider = GetOwner()->GetComponent<Collision::Collider>();
     if (ownCollider == nullptr) {
         return;
     }
+    const Collision::ContactBroadPhase::Use broadPhase(*collisions);
+    if (broadPhase.Get() != nullptr) {
+        TestNearCandidates(*collisions, *broadPhase.Get(), *ownCollider);
+    } else {
+        TestAllCandidates(*collisions, *ownCollider);
+    }
+}
+
+void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
+                                      const Collision::Collider& ownCollider) {
+    // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
+    const std::vector<Entity*> candidates = event.candidates;
     for (Entity* other : candidates) {
-        if (other == &own) {
-            continue;
-        }
-        Vector2 newVelocity;
-        if (ownCollider->TestCollision(FirstCollider(*other), newVelocity,
-                                       MatrixStack::Get().GetCurrent())) {
-            Answer(own, *other, newVelocity);
+        TestCandidate(ownCollider, *other);
+    }
+}
+
+void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
+                                       Collision::ContactBroadPhase& broadPhase,
+                                       const Collision::Collider& ownCollider) {
+    std::vector<std::uint32_t> near;
+    std::size_t next = 0;
+    while (next < event.candidates.size()) {
+        broadPhase.Near(ownCollider, MatrixStack::Get().GetCurrent(), next, near);
+        next = event.candidates.size();
+        for (std::uint32_t index : near) {
+            if (TestCandidate(ownCollider, *event.candidates[index])) {
+                next = index + 1;
+                break;
+            }
         }
     }
+}
+
+bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity& other) {
+    Entity& own = *GetOwner();
+    if (&other == &own) {
+        return false;
+    }
+    Vector2 newVelocity;
+    if (!ownCollider.TestCollision(FirstCollider(other), newVelocity,
+                                   MatrixStack::Get().GetCurrent())) {
+        return false;
+    }
+    Answer(own, other, newVelocity);
+    return true;
 }
 
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity) {

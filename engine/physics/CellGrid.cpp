@@ -1,0 +1,60 @@
+#include "engine/physics/CellGrid.h"
+
+#include <cmath>
+
+namespace VelaEngine::Collision {
+
+namespace {
+// A box over more cells than this is cheaper to check directly than to list everywhere.
+constexpr double kMaxCellsPerSide = 8.0;
+// Cell numbers stay far inside 32 bits.
+constexpr double kMaxCell = 1e9;
+}  // namespace
+
+void CellGrid::Reset(float cellSize, std::size_t expected) {
+    cellSize_ = cellSize;
+    inverseCell_ = 1.0 / static_cast<double>(cellSize);
+    std::size_t count = 64;
+    while (count < expected * 2) {
+        count *= 2;
+    }
+    buckets_.resize(count);
+    for (auto& bucket : buckets_) {
+        bucket.clear();
+    }
+    members_ = 0;
+}
+
+bool CellGrid::RangeOf(const ShapeBounds& box, float grow, CellRange& range) const {
+    const double x0 = std::floor((static_cast<double>(box.minX) - grow) * inverseCell_);
+    const double y0 = std::floor((static_cast<double>(box.minY) - grow) * inverseCell_);
+    const double x1 = std::floor((static_cast<double>(box.maxX) + grow) * inverseCell_);
+    const double y1 = std::floor((static_cast<double>(box.maxY) + grow) * inverseCell_);
+    // Written so that NaN fails too.
+    const bool fits = x0 >= -kMaxCell && y0 >= -kMaxCell && x1 <= kMaxCell && y1 <= kMaxCell &&
+                      x1 - x0 < kMaxCellsPerSide && y1 - y0 < kMaxCellsPerSide;
+    if (!fits) {
+        return false;
+    }
+    range = {static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0),
+             static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1)};
+    return true;
+}
+
+void CellGrid::Insert(std::uint32_t id, const CellRange& range) {
+    for (std::int32_t y = range.y0; y <= range.y1; ++y) {
+        for (std::int32_t x = range.x0; x <= range.x1; ++x) {
+            buckets_[BucketOf(x, y)].push_back(id);
+            ++members_;
+        }
+    }
+}
+
+std::size_t CellGrid::BucketOf(std::int32_t x, std::int32_t y) const {
+    const std::uint64_t h =
+        static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) * 0x9E3779B97F4A7C15ull ^
+        static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) * 0xC2B2AE3D27D4EB4Full;
+    return static_cast<std::size_t>(h >> 32) & (buckets_.size() - 1);
+}
+
+}  // namespace VelaEngine::Collision
