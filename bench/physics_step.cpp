@@ -18,8 +18,6 @@
 #include "engine/entity/Transform.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/CollisionCandidates.h"
-#include "engine/physics/ContactBroadPhase.h"
-#include <cstdlib>
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/Physics.h"
 #include "engine/physics/RectCollider.h"
@@ -168,7 +166,6 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("ALLPAIRS")) VelaEngine::Collision::ContactBroadPhase::SetAllPairs(true);
     benchmark::Initialize(&argc, argv);
     GrowthReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

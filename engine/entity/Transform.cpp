@@ -5,7 +5,9 @@
 
 namespace VelaEngine {
 
-Transform::Transform(Entity* owner) : Component(owner) {}
+Transform::Transform(Entity* owner) : Component(owner) {
+    ++TransformChangeLog::made;
+}
 
 Transform::~Transform() {
     TransformChangeLog::Forget(*this);

@@ -2,6 +2,7 @@
 // The transforms whose placement (or whose entity's shape) changed since the reader last took
 // them, so that data derived from placements, such as the contact broad phase, stays current
 // without rescanning every entity. Nothing is recorded until a reader starts the log.
+#include <cstdint>
 #include <vector>
 
 namespace VelaEngine {
@@ -11,6 +12,9 @@ class Transform;
 namespace TransformChangeLog {
 
 inline bool recording = false;
+// Transforms constructed so far. Every entity makes one, so while this stays put no entity
+// has been made, and an address seen before still names the same entity.
+inline std::uint64_t made = 0;
 
 // From now on every change is recorded, for the rest of the process.
 void Start();

@@ -1,7 +1,5 @@
 #include "engine/physics/CellGrid.h"
 
-#include <cmath>
-
 namespace VelaEngine::Collision {
 
 namespace {
@@ -9,6 +7,11 @@ namespace {
 constexpr double kMaxCellsPerSide = 8.0;
 // Cell numbers stay far inside 32 bits.
 constexpr double kMaxCell = 1e9;
+// floor() for values known to fit, without a library call.
+std::int32_t CellOf(double scaled) {
+    const auto truncated = static_cast<std::int32_t>(scaled);
+    return static_cast<double>(truncated) > scaled ? truncated - 1 : truncated;
+}
 }  // namespace
 
 void CellGrid::Reset(float cellSize, std::size_t expected) {
@@ -26,18 +29,17 @@ void CellGrid::Reset(float cellSize, std::size_t expected) {
 }
 
 bool CellGrid::RangeOf(const ShapeBounds& box, float grow, CellRange& range) const {
-    const double x0 = std::floor((static_cast<double>(box.minX) - grow) * inverseCell_);
-    const double y0 = std::floor((static_cast<double>(box.minY) - grow) * inverseCell_);
-    const double x1 = std::floor((static_cast<double>(box.maxX) + grow) * inverseCell_);
-    const double y1 = std::floor((static_cast<double>(box.maxY) + grow) * inverseCell_);
+    const double x0 = (static_cast<double>(box.minX) - grow) * inverseCell_;
+    const double y0 = (static_cast<double>(box.minY) - grow) * inverseCell_;
+    const double x1 = (static_cast<double>(box.maxX) + grow) * inverseCell_;
+    const double y1 = (static_cast<double>(box.maxY) + grow) * inverseCell_;
     // Written so that NaN fails too.
     const bool fits = x0 >= -kMaxCell && y0 >= -kMaxCell && x1 <= kMaxCell && y1 <= kMaxCell &&
                       x1 - x0 < kMaxCellsPerSide && y1 - y0 < kMaxCellsPerSide;
     if (!fits) {
         return false;
     }
-    range = {static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0),
-             static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1)};
+    range = {CellOf(x0), CellOf(y0), CellOf(x1), CellOf(y1)};
     return true;
 }
 

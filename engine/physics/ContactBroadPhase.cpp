@@ -7,6 +7,7 @@
 #include "engine/entity/Transform.h"
 #include "engine/entity/TransformChangeLog.h"
 #include "engine/physics/CircleCollider.h"
+#include "engine/physics/PhysicsComponents.h"
 #include "engine/physics/RectCollider.h"
 
 namespace VelaEngine::Collision {
@@ -73,12 +74,30 @@ void ContactBroadPhase::SetAllPairs(bool value) {
 }
 
 void ContactBroadPhase::Sync(const Events::CollisionEvent& event) {
-    // The scene makes a new event every frame; anything else that changes the list in
-    // place changes its storage or its size.
-    if (event.GetSerial() != serial_ || event.candidates.data() != listData_ ||
-        event.candidates.size() != listSize_) {
-        Rebuild(event);
+    // Anything that changes an event's list in place changes its storage or its size.
+    if (event.GetSerial() == serial_ && event.candidates.data() == listData_ &&
+        event.candidates.size() == listSize_) {
+        return;
     }
+    // The scene makes a new event every frame, mostly with the same entities as before.
+    if (SameList(event)) {
+        serial_ = event.GetSerial();
+        listData_ = event.candidates.data();
+        return;
+    }
+    Rebuild(event);
+}
+
+bool ContactBroadPhase::SameList(const Events::CollisionEvent& event) const {
+    if (TransformChangeLog::made != transformsMade_ || event.candidates.size() != entries_.size()) {
+        return false;
+    }
+    for (std::size_t id = 0; id < entries_.size(); ++id) {
+        if (entries_[id].entity != event.candidates[id]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void ContactBroadPhase::Rebuild(const Events::CollisionEvent& event) {
@@ -86,6 +105,7 @@ void ContactBroadPhase::Rebuild(const Events::CollisionEvent& event) {
     TransformChangeLog::Start();
     TransformChangeLog::Take(changed_);
     serial_ = event.GetSerial();
+    transformsMade_ = TransformChangeLog::made;
     listData_ = event.candidates.data();
     listSize_ = event.candidates.size();
 
@@ -101,7 +121,7 @@ void ContactBroadPhase::Rebuild(const Events::CollisionEvent& event) {
         Entry& entry = entries_[id];
         entry.entity = event.candidates[id];
         if (entry.entity != nullptr) {
-            entry.collider = entry.entity->GetComponent<Collider>();
+            entry.collider = FirstCollider(*entry.entity);
             AddEntryOf(entry.entity, id);
         }
         entry.bounds = BoundsOf(entry.collider);
@@ -220,10 +240,11 @@ bool ContactBroadPhase::MightTouch(const Entry& entry, bool ownIsCircle, float o
     return entry.collider->GetShape() == Collider::Shape::Rect && Overlaps(entry.bounds, 0.0f, own);
 }
 
-void ContactBroadPhase::Near(const Collider& ownCollider, const Matrix3x3& world, std::size_t first,
-                             std::vector<std::uint32_t>& out) {
+const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCollider,
+                                                          const Matrix3x3& world,
+                                                          std::size_t first) {
     TakeChanges();
-    out.clear();
+    near_.clear();
     const std::size_t n = entries_.size();
     ShapeBounds ownBounds;
     float ownReach = 0.0f;
@@ -233,7 +254,10 @@ void ContactBroadPhase::Near(const Collider& ownCollider, const Matrix3x3& world
         // transform says; the two may differ by rounding.
         const Point2 stackCentre(world.m[0][2], world.m[1][2]);
         const Point2 transformCentre = ownCollider.GetTransform()->GetWorldPosition();
-        ownBounds = Union(CircleBounds(stackCentre, 0.0f), CircleBounds(transformCentre, 0.0f));
+        ownBounds = CircleBounds(stackCentre, 0.0f);
+        if (transformCentre.x != stackCentre.x || transformCentre.y != stackCentre.y) {
+            ownBounds = Union(ownBounds, CircleBounds(transformCentre, 0.0f));
+        }
         ownReach = std::fabs(static_cast<const CircleCollider&>(ownCollider).GetRadius());
         ownBounds.bounded = ownBounds.bounded && std::isfinite(ownReach);
     } else {
@@ -242,9 +266,9 @@ void ContactBroadPhase::Near(const Collider& ownCollider, const Matrix3x3& world
     }
     if (!ownBounds.bounded) {
         for (std::size_t id = first; id < n; ++id) {
-            out.push_back(static_cast<std::uint32_t>(id));
+            near_.push_back(static_cast<std::uint32_t>(id));
         }
-        return;
+        return near_;
     }
     if (++stamp_ == 0) {
         std::fill(seen_.begin(), seen_.end(), 0);
@@ -256,7 +280,7 @@ void ContactBroadPhase::Near(const Collider& ownCollider, const Matrix3x3& world
         }
         seen_[id] = stamp_;
         if (MightTouch(entries_[id], circle, ownReach, ownBounds)) {
-            out.push_back(id);
+            near_.push_back(id);
         }
     };
     CellGrid::CellRange range;
@@ -272,7 +296,8 @@ void ContactBroadPhase::Near(const Collider& ownCollider, const Matrix3x3& world
     for (std::uint32_t id : outside_) {
         consider(id);
     }
-    std::sort(out.begin(), out.end());
+    std::sort(near_.begin(), near_.end());
+    return near_;
 }
 
 }  // namespace VelaEngine::Collision

@@ -43,8 +43,9 @@ public:
 
     // Ascending indices, from `first` on, of the candidates that a body's collider (placed by
     // `world`, the matrix stack's top) might touch; the rest certainly do not.
-    void Near(const Collider& ownCollider, const Matrix3x3& world, std::size_t first,
-              std::vector<std::uint32_t>& out);
+    // The list stays valid until the next call.
+    const std::vector<std::uint32_t>& Near(const Collider& ownCollider, const Matrix3x3& world,
+                                           std::size_t first);
 
 private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
@@ -73,7 +74,10 @@ private:
     bool MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
                     const ShapeBounds& own) const;
 
+    bool SameList(const Events::CollisionEvent& event) const;
+
     std::uint64_t serial_ = 0;
+    std::uint64_t transformsMade_ = 0;
     const Entity* const* listData_ = nullptr;
     std::size_t listSize_ = 0;
     std::vector<Entry> entries_;
@@ -86,6 +90,7 @@ private:
     std::vector<std::uint32_t> seen_;
     std::uint32_t stamp_ = 0;
     std::vector<Transform*> changed_;
+    std::vector<std::uint32_t> near_;
 };
 
 }  // namespace Collision

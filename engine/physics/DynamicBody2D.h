@@ -70,6 +70,8 @@ private:
     float mass_ = 1.0f;
     bool resolvedThisFrame_ = false;
     Vector2 velocity_;
+    // The owner's first collider, once it has one.
+    Collision::Collider* ownCollider_ = nullptr;
 };
 
 }  // namespace VelaEngine

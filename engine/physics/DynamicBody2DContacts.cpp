@@ -1,6 +1,7 @@
 // The collision handler of a dynamic body: its own collider against every candidate of the
 // frame, in the candidates' order. The broad phase leaves out only candidates it cannot
 // touch, and is asked again after every contact, since contact hooks may move anything.
+#include <typeinfo>
 #include <vector>
 
 #include "engine/entity/CollisionEvents.h"
@@ -9,16 +10,25 @@
 #include "engine/physics/Collider.h"
 #include "engine/physics/ContactBroadPhase.h"
 #include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/PhysicsComponents.h"
 
 namespace VelaEngine {
 
 namespace {
-std::shared_ptr<Collision::Collider> FirstCollider(Entity& entity) {
-    Collision::Collider* collider = entity.GetComponent<Collision::Collider>();
+std::shared_ptr<Collision::Collider> SharedFirstCollider(Entity& entity) {
+    Collision::Collider* collider = FirstCollider(entity);
     if (collider == nullptr) {
         return nullptr;
     }
     return std::static_pointer_cast<Collision::Collider>(collider->shared_from_this());
+}
+
+const Events::CollisionEvent* AsCollisionEvent(const Events::EventBase& event) {
+    // The scene only ever sends this exact type; the cast is for anything derived from it.
+    if (&typeid(event) == &typeid(Events::CollisionEvent)) {
+        return static_cast<const Events::CollisionEvent*>(&event);
+    }
+    return dynamic_cast<const Events::CollisionEvent*>(&event);
 }
 }  // namespace
 
@@ -27,12 +37,16 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     if (resolvedThisFrame_) {
         return;
     }
-    const auto* collisions = dynamic_cast<const Events::CollisionEvent*>(&event);
+    const Events::CollisionEvent* collisions = AsCollisionEvent(event);
     if (collisions == nullptr) {
         return;
     }
-    // Components are never taken off an entity, so the first collider stays the first.
-    Collision::Collider* ownCollider = GetOwner()->GetComponent<Collision::Collider>();
+    // Components are never taken off an entity, so once found the first collider stays the
+    // first.
+    if (ownCollider_ == nullptr) {
+        ownCollider_ = FirstCollider(*GetOwner());
+    }
+    const Collision::Collider* ownCollider = ownCollider_;
     if (ownCollider == nullptr) {
         return;
     }
@@ -56,10 +70,10 @@ void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
 void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
                                        Collision::ContactBroadPhase& broadPhase,
                                        const Collision::Collider& ownCollider) {
-    std::vector<std::uint32_t> near;
     std::size_t next = 0;
     while (next < event.candidates.size()) {
-        broadPhase.Near(ownCollider, MatrixStack::Get().GetCurrent(), next, near);
+        const std::vector<std::uint32_t>& near =
+            broadPhase.Near(ownCollider, MatrixStack::Get().GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {
             if (TestCandidate(ownCollider, *event.candidates[index])) {
@@ -76,7 +90,7 @@ bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity
         return false;
     }
     Vector2 newVelocity;
-    if (!ownCollider.TestCollision(FirstCollider(other), newVelocity,
+    if (!ownCollider.TestCollision(SharedFirstCollider(other), newVelocity,
                                    MatrixStack::Get().GetCurrent())) {
         return false;
     }
@@ -87,7 +101,7 @@ bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity) {
     ResolveVelocity(newVelocity);
     own.GetContactListeners().Invoke(OnCollisionEvent(&other));
-    if (DynamicBody2D* otherBody = other.GetComponent<DynamicBody2D>()) {
+    if (DynamicBody2D* otherBody = FirstDynamicBody(other)) {
         otherBody->ResolveVelocity(-newVelocity);
     }
     other.GetContactListeners().Invoke(OnCollisionEvent(&own));
