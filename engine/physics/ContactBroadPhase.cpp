@@ -21,8 +21,10 @@ ContactBroadPhase& Instance() {
     return phase;
 }
 
-ShapeBounds BoundsOf(const Collider* collider) {
-    if (collider == nullptr) {
+ShapeBounds BoundsOf(const Entity* entity, const Collider* collider) {
+    // A collider added to an entity it was not made for is placed by another transform,
+    // whose changes this entity's entry would miss.
+    if (collider == nullptr || collider->GetOwner() != entity) {
         return {};
     }
     Transform& transform = *collider->GetTransform();
@@ -124,7 +126,7 @@ void ContactBroadPhase::Rebuild(const Events::CollisionEvent& event) {
             entry.collider = FirstCollider(*entry.entity);
             AddEntryOf(entry.entity, id);
         }
-        entry.bounds = BoundsOf(entry.collider);
+        entry.bounds = BoundsOf(entry.entity, entry.collider);
         boxes[id] = entry.bounds;
     }
     grid_.Reset(CellSizeFor(boxes), n);
@@ -150,7 +152,7 @@ void ContactBroadPhase::Place(std::uint32_t id) {
 
 void ContactBroadPhase::Refresh(std::uint32_t id) {
     Entry& entry = entries_[id];
-    entry.bounds = BoundsOf(entry.collider);
+    entry.bounds = BoundsOf(entry.entity, entry.collider);
     if (!entry.gridded) {
         // Checked against its current box on every query anyway.
         return;

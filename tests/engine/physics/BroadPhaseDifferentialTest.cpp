@@ -17,7 +17,7 @@ namespace {
 
 using Collision::ContactBroadPhase;
 
-struct Run {
+struct SceneRun {
     std::mt19937 random;
     std::string contacts;
     EntityList* roots = nullptr;
@@ -33,14 +33,14 @@ struct Run {
 // Wanders, sometimes jumps far, sometimes turns, rescales or resizes its collider.
 class Mover : public VelaBehavior {
 public:
-    Mover(Entity* owner, Run* run) : VelaBehavior(owner), run_(run) {}
+    Mover(Entity* owner, SceneRun* run) : VelaBehavior(owner), run_(run) {}
     const char* GetTypeName() const override { return "Mover"; }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<Mover>(owner, run_);
     }
     void Update() override {
         Transform& t = *GetTransform();
-        Run& run = *run_;
+        SceneRun& run = *run_;
         t.SetPosition(t.GetPosition() + Vector2(run.Uniform(-4, 4), run.Uniform(-4, 4)));
         if (run.Chance(0.02f)) {
             t.SetPosition({run.Uniform(-500, 500), run.Uniform(-500, 500)});
@@ -61,22 +61,22 @@ public:
     }
 
 private:
-    Run* run_;
+    SceneRun* run_;
 };
 
-Entity& Build(Run& run, Entity* parent, const std::string& name, bool dynamic, bool circle);
+Entity& Build(SceneRun& run, Entity* parent, const std::string& name, bool dynamic, bool circle);
 
 // Logs every contact; now and then shoves, teleports or reshapes the other party, spawns a
 // new body or destroys the other entity, all in the middle of the collision pass.
 class Hook : public VelaBehavior {
 public:
-    Hook(Entity* owner, Run* run) : VelaBehavior(owner), run_(run) {}
+    Hook(Entity* owner, SceneRun* run) : VelaBehavior(owner), run_(run) {}
     const char* GetTypeName() const override { return "Hook"; }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<Hook>(owner, run_);
     }
     void OnCollision(Entity* const& other) override {
-        Run& run = *run_;
+        SceneRun& run = *run_;
         run.contacts += GetOwner()->GetName() + "<" + other->GetName() + " ";
         Transform& t = other->GetTransform();
         if (run.Chance(0.05f)) {
@@ -94,21 +94,22 @@ public:
         }
         if (run.Chance(0.01f) && run.spawned < 40) {
             Entity& spawn = Build(run, nullptr, "S" + std::to_string(run.spawned++), true, true);
-            spawn.GetTransform().SetPosition(GetTransform()->GetWorldPosition() + Vector2(0, 20));
+            const Point2 here = GetTransform()->GetWorldPosition();
+            spawn.GetTransform().SetPosition({here.x, here.y + 20.0f});
         }
-        if (run.Chance(0.005f)) {
+        if (run.Chance(0.002f)) {
             other->Destroy();
         }
     }
 
 private:
-    Run* run_;
+    SceneRun* run_;
 };
 
 // Puts bodies that fell off the bottom back on top, so that contacts go on for the whole run.
 class Recycler : public VelaBehavior {
 public:
-    Recycler(Entity* owner, Run* run) : VelaBehavior(owner), run_(run) {}
+    Recycler(Entity* owner, SceneRun* run) : VelaBehavior(owner), run_(run) {}
     const char* GetTypeName() const override { return "Recycler"; }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<Recycler>(owner, run_);
@@ -121,10 +122,10 @@ public:
     }
 
 private:
-    Run* run_;
+    SceneRun* run_;
 };
 
-Entity& Build(Run& run, Entity* parent, const std::string& name, bool dynamic, bool circle) {
+Entity& Build(SceneRun& run, Entity* parent, const std::string& name, bool dynamic, bool circle) {
     auto entity = Entity::Create(name);
     if (parent != nullptr) {
         entity->GetTransform().SetParent(&parent->GetTransform());
@@ -132,19 +133,22 @@ Entity& Build(Run& run, Entity* parent, const std::string& name, bool dynamic, b
         run.roots->push_back(entity);
     }
     const float spread = parent != nullptr ? 80.0f : run.spread;
-    PhysicsWorld::Place(
-        *entity, {run.Uniform(-spread, spread), run.Uniform(-spread, spread)},
-        run.Chance(0.5f) ? run.Uniform(0, 360) : 0.0f,
-        run.Chance(0.3f) ? Vector2(run.Uniform(0.4f, 2), run.Uniform(0.4f, 2)) : Vector2(1, 1));
+    Transform& t = entity->GetTransform();
+    t.SetPosition({run.Uniform(-spread, spread), run.Uniform(-spread, spread)});
+    t.SetRotation(run.Chance(0.5f) ? run.Uniform(0, 360) : 0.0f);
+    t.SetScale(run.Chance(0.3f) ? Vector2(run.Uniform(0.4f, 2), run.Uniform(0.4f, 2))
+                                : Vector2(1, 1));
     if (circle) {
-        PhysicsWorld::MakeCircle(*entity, run.Uniform(4, 25),
-                                 Material(run.Uniform(0, 1), run.Uniform(0, 2)));
+        auto* shape = entity->AddComponent<CircleCollider>();
+        shape->SetRadius(run.Uniform(4, 25));
+        shape->SetMaterial(Material(run.Uniform(0, 1), run.Uniform(0, 2)));
     } else {
-        PhysicsWorld::MakeRect(*entity, run.Uniform(10, 160), run.Uniform(5, 60));
+        entity->AddComponent<RectCollider>()->SetSize(run.Uniform(10, 160), run.Uniform(5, 60));
     }
     if (dynamic) {
-        PhysicsWorld::MakeDynamic(*entity, {run.Uniform(-100, 100), run.Uniform(-100, 100)},
-                                  run.Uniform(0, 1.5f));
+        auto* body = entity->AddComponent<DynamicBody2D>();
+        body->SetVelocity({run.Uniform(-100, 100), run.Uniform(-100, 100)});
+        body->SetGravityScale(run.Uniform(0, 1.5f));
         entity->AddComponent<Recycler>(&run);
     } else {
         entity->AddComponent<StaticBody2D>();
@@ -156,7 +160,7 @@ Entity& Build(Run& run, Entity* parent, const std::string& name, bool dynamic, b
     return *entity;
 }
 
-void BuildScene(Run& run, int bodies) {
+void BuildScene(SceneRun& run, int bodies) {
     for (int i = 0; i < bodies; ++i) {
         const bool dynamic = i % 2 == 0;
         Build(run, nullptr, "B" + std::to_string(i), dynamic,
@@ -167,8 +171,9 @@ void BuildScene(Run& run, int bodies) {
     for (int g = 0; g < bodies / 20; ++g) {
         auto group = Entity::Create("G" + std::to_string(g));
         run.roots->push_back(group);
-        PhysicsWorld::Place(*group, {run.Uniform(-400, 400), run.Uniform(-400, 400)},
-                            run.Uniform(0, 360), {run.Uniform(0.5f, 2), run.Uniform(0.5f, 2)});
+        group->GetTransform().SetPosition({run.Uniform(-400, 400), run.Uniform(-400, 400)});
+        group->GetTransform().SetRotation(run.Uniform(0, 360));
+        group->GetTransform().SetScale({run.Uniform(0.5f, 2), run.Uniform(0.5f, 2)});
         group->AddComponent<Mover>(&run);
         for (int c = 0; c < 4; ++c) {
             const std::string name = "G" + std::to_string(g) + "." + std::to_string(c);
@@ -230,7 +235,7 @@ protected:
                                       bool allPairs) {
         ContactBroadPhase::SetAllPairs(allPairs);
         roots.clear();
-        Run run;
+        SceneRun run;
         run.random.seed(seed);
         run.roots = &roots;
         run.spread = spread;
