@@ -1,5 +1,7 @@
 #include "engine/physics/CellGrid.h"
 
+#include <algorithm>
+
 namespace VelaEngine::Collision {
 
 namespace {
@@ -21,11 +23,40 @@ void CellGrid::Reset(float cellSize, std::size_t expected) {
     while (count < expected * 2) {
         count *= 2;
     }
-    buckets_.resize(count);
-    for (auto& bucket : buckets_) {
-        bucket.clear();
+    start_.assign(count + 1, 0);
+    packed_.clear();
+    head_.assign(count, kNone);
+    links_.clear();
+}
+
+void CellGrid::Pack() {
+    const std::size_t count = head_.size();
+    // Each bucket keeps its packed ids first, then its chain, newest first.
+    std::vector<std::uint32_t> sizes(count, 0);
+    for (std::size_t bucket = 0; bucket < count; ++bucket) {
+        sizes[bucket] = start_[bucket + 1] - start_[bucket];
+        for (std::uint32_t link = head_[bucket]; link != kNone; link = links_[link].next) {
+            ++sizes[bucket];
+        }
     }
-    members_ = 0;
+    std::vector<std::uint32_t> start(count + 1, 0);
+    for (std::size_t bucket = 0; bucket < count; ++bucket) {
+        start[bucket + 1] = start[bucket] + sizes[bucket];
+    }
+    std::vector<std::uint32_t> packed(start[count]);
+    for (std::size_t bucket = 0; bucket < count; ++bucket) {
+        std::uint32_t at = start[bucket];
+        for (std::uint32_t i = start_[bucket]; i < start_[bucket + 1]; ++i) {
+            packed[at++] = packed_[i];
+        }
+        for (std::uint32_t link = head_[bucket]; link != kNone; link = links_[link].next) {
+            packed[at++] = links_[link].id;
+        }
+    }
+    start_.swap(start);
+    packed_.swap(packed);
+    std::fill(head_.begin(), head_.end(), kNone);
+    links_.clear();
 }
 
 bool CellGrid::RangeOf(const ShapeBounds& box, float grow, CellRange& range) const {
@@ -46,8 +77,9 @@ bool CellGrid::RangeOf(const ShapeBounds& box, float grow, CellRange& range) con
 void CellGrid::Insert(std::uint32_t id, const CellRange& range) {
     for (std::int32_t y = range.y0; y <= range.y1; ++y) {
         for (std::int32_t x = range.x0; x <= range.x1; ++x) {
-            buckets_[BucketOf(x, y)].push_back(id);
-            ++members_;
+            std::uint32_t& head = head_[BucketOf(x, y)];
+            links_.push_back({id, head});
+            head = static_cast<std::uint32_t>(links_.size() - 1);
         }
     }
 }
@@ -56,7 +88,7 @@ std::size_t CellGrid::BucketOf(std::int32_t x, std::int32_t y) const {
     const std::uint64_t h =
         static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) * 0x9E3779B97F4A7C15ull ^
         static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) * 0xC2B2AE3D27D4EB4Full;
-    return static_cast<std::size_t>(h >> 32) & (buckets_.size() - 1);
+    return static_cast<std::size_t>(h >> 32) & (head_.size() - 1);
 }
 
 }  // namespace VelaEngine::Collision

@@ -26,27 +26,46 @@ public:
     // lies beyond the grid's reach (such boxes are kept outside the grid).
     bool RangeOf(const ShapeBounds& box, float grow, CellRange& range) const;
     void Insert(std::uint32_t id, const CellRange& range);
+    // Lays every listing out in one array, bucket by bucket, for quick reading; later
+    // insertions are chained behind until the next call.
+    void Pack();
     // Every id listed in the range's cells, with repeats and stale ones.
     template <class Visit>
     void ForEach(const CellRange& range, Visit&& visit) const {
         for (std::int32_t y = range.y0; y <= range.y1; ++y) {
             for (std::int32_t x = range.x0; x <= range.x1; ++x) {
-                for (std::uint32_t id : buckets_[BucketOf(x, y)]) {
-                    visit(id);
+                const std::size_t bucket = BucketOf(x, y);
+                for (std::uint32_t i = start_[bucket]; i < start_[bucket + 1]; ++i) {
+                    visit(packed_[i]);
+                }
+                for (std::uint32_t link = head_[bucket]; link != kNone; link = links_[link].next) {
+                    visit(links_[link].id);
                 }
             }
         }
     }
-    std::size_t MemberCount() const { return members_; }
+    std::size_t MemberCount() const { return packed_.size() + links_.size(); }
+    // Listings made since the last Pack.
+    std::size_t LooseCount() const { return links_.size(); }
     float CellSize() const { return cellSize_; }
 
 private:
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    struct Link {
+        std::uint32_t id;
+        std::uint32_t next;
+    };
+
     std::size_t BucketOf(std::int32_t x, std::int32_t y) const;
 
     float cellSize_ = 1.0f;
     double inverseCell_ = 1.0;
-    std::vector<std::vector<std::uint32_t>> buckets_;
-    std::size_t members_ = 0;
+    // Bucket b's packed ids are packed_[start_[b]] up to packed_[start_[b + 1]].
+    std::vector<std::uint32_t> start_ = {0};
+    std::vector<std::uint32_t> packed_;
+    // Bucket b's later ids: a chain through links_ from head_[b].
+    std::vector<std::uint32_t> head_;
+    std::vector<Link> links_;
 };
 
 }  // namespace VelaEngine::Collision
