@@ -84,11 +84,4 @@ void CellGrid::Insert(std::uint32_t id, const CellRange& range) {
     }
 }
 
-std::size_t CellGrid::BucketOf(std::int32_t x, std::int32_t y) const {
-    const std::uint64_t h =
-        static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) * 0x9E3779B97F4A7C15ull ^
-        static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) * 0xC2B2AE3D27D4EB4Full;
-    return static_cast<std::size_t>(h >> 32) & (head_.size() - 1);
-}
-
 }  // namespace VelaEngine::Collision

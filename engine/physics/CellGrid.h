@@ -56,7 +56,12 @@ private:
         std::uint32_t next;
     };
 
-    std::size_t BucketOf(std::int32_t x, std::int32_t y) const;
+    std::size_t BucketOf(std::int32_t x, std::int32_t y) const {
+        const std::uint64_t h =
+            static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) * 0x9E3779B97F4A7C15ull ^
+            static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) * 0xC2B2AE3D27D4EB4Full;
+        return static_cast<std::size_t>(h >> 32) & (head_.size() - 1);
+    }
 
     float cellSize_ = 1.0f;
     double inverseCell_ = 1.0;

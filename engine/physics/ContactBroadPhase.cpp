@@ -233,8 +233,8 @@ void ContactBroadPhase::AddEntryOf(const Entity* entity, std::uint32_t id) {
     entries_[last].nextSame = id;
 }
 
-bool ContactBroadPhase::MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
-                                   const ShapeBounds& own) const {
+inline bool ContactBroadPhase::MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
+                                          const ShapeBounds& own) const {
     if (!entry.bounds.bounded) {
         return true;
     }
