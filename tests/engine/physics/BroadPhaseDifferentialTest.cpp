@@ -272,11 +272,11 @@ protected:
 // Sized so that the every-pair runs stay short under the sanitizers too: many bodies for a
 // few frames, few bodies for many frames (grid repacks, long-lived stale listings).
 TEST_F(BroadPhaseDifferential, ManyMovingBodiesMatchEveryPairTested) {
-    ExpectSame(1, 220, 500.0f, 60);
+    ExpectSame(1, 180, 500.0f, 60);
 }
 
 TEST_F(BroadPhaseDifferential, ALongRunMatchesEveryPairTested) {
-    ExpectSame(2, 60, 300.0f, 400);
+    ExpectSame(2, 50, 300.0f, 360);
 }
 
 TEST_F(BroadPhaseDifferential, CrowdedSceneMatchesEveryPairTested) {
