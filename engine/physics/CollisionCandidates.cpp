@@ -6,7 +6,7 @@
 namespace VelaEngine {
 
 void GatherPhysicsCandidates(Entity& root, std::vector<Entity*>& candidates) {
-    if (FirstCollider(root) != nullptr && FirstBody(root) != nullptr) {
+    if (HasColliderAndBody(root)) {
         candidates.push_back(&root);
     }
     for (const auto& child : root.GetChildren()) {

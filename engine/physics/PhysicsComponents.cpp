@@ -7,6 +7,7 @@
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/RectCollider.h"
+#include "engine/physics/RigidBody2D.h"
 #include "engine/physics/StaticBody2D.h"
 
 namespace VelaEngine {
@@ -59,13 +60,36 @@ Collision::Collider* FirstCollider(const Entity& entity) {
         entity, [](Kind kind) { return kind == Kind::Circle || kind == Kind::Rect; });
 }
 
-RigidBody2D* FirstBody(const Entity& entity) {
-    return First<RigidBody2D>(
-        entity, [](Kind kind) { return kind == Kind::Dynamic || kind == Kind::Static; });
-}
-
 DynamicBody2D* FirstDynamicBody(const Entity& entity) {
     return First<DynamicBody2D>(entity, [](Kind kind) { return kind == Kind::Dynamic; });
+}
+
+bool HasColliderAndBody(const Entity& entity) {
+    bool collider = false;
+    bool body = false;
+    for (const auto& component : entity.GetComponents()) {
+        switch (KindOf(*component)) {
+            case Kind::Transform:
+                break;
+            case Kind::Circle:
+            case Kind::Rect:
+                collider = true;
+                break;
+            case Kind::Dynamic:
+            case Kind::Static:
+                body = true;
+                break;
+            case Kind::Other:
+                collider =
+                    collider || dynamic_cast<Collision::Collider*>(component.get()) != nullptr;
+                body = body || dynamic_cast<RigidBody2D*>(component.get()) != nullptr;
+                break;
+        }
+        if (collider && body) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace VelaEngine
