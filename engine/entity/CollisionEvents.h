@@ -1,6 +1,7 @@
 #pragma once
 // The two events of the collision machinery: the frame's candidate list for the bodies, and
 // a contact report naming the other party.
+#include <cstdint>
 #include <vector>
 
 #include "engine/entity/EventBase.h"
@@ -14,7 +15,28 @@ namespace Events {
 // Every entity that has both a collider and a body, in tree order, gathered this frame.
 class CollisionEvent : public EventBase {
 public:
+    CollisionEvent() : serial_(NextSerial()) {}
+    CollisionEvent(const CollisionEvent& other)
+        : candidates(other.candidates), serial_(NextSerial()) {}
+    CollisionEvent& operator=(const CollisionEvent& other) {
+        candidates = other.candidates;
+        serial_ = NextSerial();
+        return *this;
+    }
+
     std::vector<Entity*> candidates;
+
+    // Differs between any two events, copies included, so that data derived from one
+    // event's list is never taken for another's.
+    std::uint64_t GetSerial() const { return serial_; }
+
+private:
+    static std::uint64_t NextSerial() {
+        static std::uint64_t next = 0;
+        return ++next;
+    }
+
+    std::uint64_t serial_;
 };
 
 }  // namespace Events

@@ -8,7 +8,10 @@ void MatrixStack::Push(const Matrix3x3& m) {
 }
 
 void MatrixStack::Pop() {
-    Assert(!saved_.empty(), "MatrixStack Pop without a matching Push");
+    // Only a failing check builds its message: every pass pops once per transformed entity.
+    if (saved_.empty()) {
+        Assert(false, "MatrixStack Pop without a matching Push");
+    }
     current_ = saved_.back();
     saved_.pop_back();
 }

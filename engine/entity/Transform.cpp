@@ -5,13 +5,20 @@
 
 namespace VelaEngine {
 
-Transform::Transform(Entity* owner) : Component(owner) {}
+Transform::Transform(Entity* owner) : Component(owner) {
+    ++TransformChangeLog::made;
+}
+
+Transform::~Transform() {
+    TransformChangeLog::Forget(*this);
+}
 
 void Transform::Deserialize(const FieldMap& fields) {
     position_ = fields.Get("t", Vector2());
     rotation_ = fields.Get("r", 0.0f);
     scale_ = fields.Get("s", Vector2());
     changed_ = true;
+    NoteChange();
 }
 
 std::shared_ptr<Component> Transform::Clone(Entity* newOwner) const {
@@ -26,16 +33,19 @@ std::shared_ptr<Component> Transform::Clone(Entity* newOwner) const {
 void Transform::SetPosition(const Vector2& position) {
     position_ = position;
     changed_ = true;
+    NoteChange();
 }
 
 void Transform::SetRotation(float degrees) {
     rotation_ = degrees;
     changed_ = true;
+    NoteChange();
 }
 
 void Transform::SetScale(const Vector2& scale) {
     scale_ = scale;
     changed_ = true;
+    NoteChange();
 }
 
 void Transform::UpdateMatrix() {
@@ -72,6 +82,7 @@ Point2 Transform::GetWorldPosition() {
 
 void Transform::SetParent(Transform* parent) {
     parent_ = parent;
+    NoteChange();
     if (parent != nullptr) {
         parent->GetOwner()->GetChildren().push_back(GetOwner()->shared_from_this());
     }

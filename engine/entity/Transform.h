@@ -6,6 +6,7 @@
 
 #include "engine/entity/Component.h"
 #include "engine/entity/Matrix3x3.h"
+#include "engine/entity/TransformChangeLog.h"
 #include "engine/scene/Vector2.h"
 
 namespace VelaEngine {
@@ -16,6 +17,7 @@ public:
     static constexpr float kIdentityTolerance = 0.00001f;
 
     explicit Transform(Entity* owner);
+    ~Transform() override;
 
     const char* GetTypeName() const override { return "Transform"; }
     // "t" position, "r" rotation and "s" scale; an absent scale is (0, 0).
@@ -29,7 +31,20 @@ public:
     void SetPosition(const Vector2& position);
     void SetRotation(float degrees);
     void SetScale(const Vector2& scale);
-    void SetChanged() { changed_ = true; }
+    void SetChanged() {
+        changed_ = true;
+        NoteChange();
+    }
+    // Also for changes that leave the matrix alone but move what the entity occupies (its
+    // collider's size).
+    void NoteChange() {
+        if (TransformChangeLog::recording) {
+            TransformChangeLog::Note(*this);
+        }
+    }
+    // This transform's place in the change log, -1 while it is not listed there.
+    int GetChangeLogSlot() const { return changeLogSlot_; }
+    void SetChangeLogSlot(int slot) { changeLogSlot_ = slot; }
 
     // Rebuilds the local matrix and the identity flag after a change.
     void UpdateMatrix();
@@ -54,6 +69,7 @@ private:
     Matrix3x3 local_;
     bool identity_ = true;
     Transform* parent_ = nullptr;
+    int changeLogSlot_ = -1;
 };
 
 }  // namespace VelaEngine

@@ -13,6 +13,7 @@ namespace VelaEngine::Collision {
 void CircleCollider::Deserialize(const FieldMap& fields) {
     radius_ = fields.Get("radius", 0.0f);
     material_ = fields.Get("material", Material());
+    NoteShapeChange();
 }
 
 std::shared_ptr<Component> CircleCollider::Clone(Entity* newOwner) const {

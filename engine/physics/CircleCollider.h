@@ -26,7 +26,10 @@ public:
                        const Matrix3x3& world) const override;
 
     float GetRadius() const { return radius_; }
-    void SetRadius(float radius) { radius_ = radius; }
+    void SetRadius(float radius) {
+        radius_ = radius;
+        NoteShapeChange();
+    }
 
 private:
     bool TouchesCircle(const CircleCollider& other) const;

@@ -31,6 +31,9 @@ public:
     void SetMaterial(const Material& material) { material_ = material; }
 
 protected:
+    // What the entity occupies changed: the contact broad phase must look at it again.
+    void NoteShapeChange() const;
+
     Material material_;
 
 private:

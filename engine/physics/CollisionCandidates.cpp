@@ -1,13 +1,17 @@
 #include "engine/physics/CollisionCandidates.h"
 
-#include "engine/entity/EntityPasses.h"
-#include "engine/physics/Collider.h"
-#include "engine/physics/RigidBody2D.h"
+#include "engine/entity/Entity.h"
+#include "engine/physics/PhysicsComponents.h"
 
 namespace VelaEngine {
 
 void GatherPhysicsCandidates(Entity& root, std::vector<Entity*>& candidates) {
-    GatherCollisionCandidates<Collision::Collider, RigidBody2D>(root, candidates);
+    if (HasColliderAndBody(root)) {
+        candidates.push_back(&root);
+    }
+    for (const auto& child : root.GetChildren()) {
+        GatherPhysicsCandidates(*child, candidates);
+    }
 }
 
 }  // namespace VelaEngine

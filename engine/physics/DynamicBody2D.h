@@ -11,9 +11,14 @@ namespace VelaEngine {
 
 class Entity;
 
+namespace Events {
+class CollisionEvent;
+}
+
 namespace Collision {
 class Collider;
-}
+class ContactBroadPhase;
+}  // namespace Collision
 
 class DynamicBody2D : public RigidBody2D {
 public:
@@ -47,6 +52,14 @@ private:
     void OnPhysicsStep(const Events::EventBase&) { Step(); }
     // Tests this body's collider against every candidate of the frame and answers each hit.
     void OnCollisionCandidates(const Events::EventBase& event);
+    void TestAllCandidates(const Events::CollisionEvent& event,
+                           const Collision::Collider& ownCollider);
+    // Only the candidates the broad phase cannot rule out, still in the list's order.
+    void TestNearCandidates(const Events::CollisionEvent& event,
+                            Collision::ContactBroadPhase& broadPhase,
+                            const Collision::Collider& ownCollider);
+    // True on a contact, which has then been answered.
+    bool TestCandidate(const Collision::Collider& ownCollider, Entity& other);
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity);
 
     Point2 previousPosition_;
@@ -57,6 +70,8 @@ private:
     float mass_ = 1.0f;
     bool resolvedThisFrame_ = false;
     Vector2 velocity_;
+    // The owner's first collider, once it has one.
+    Collision::Collider* ownCollider_ = nullptr;
 };
 
 }  // namespace VelaEngine

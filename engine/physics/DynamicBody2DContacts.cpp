@@ -1,22 +1,34 @@
 // The collision handler of a dynamic body: its own collider against every candidate of the
-// frame, in the candidates' order.
+// frame, in the candidates' order. The broad phase leaves out only candidates it cannot
+// touch, and is asked again after every contact, since contact hooks may move anything.
+#include <typeinfo>
 #include <vector>
 
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
 #include "engine/physics/Collider.h"
+#include "engine/physics/ContactBroadPhase.h"
 #include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/PhysicsComponents.h"
 
 namespace VelaEngine {
 
 namespace {
-std::shared_ptr<Collision::Collider> FirstCollider(Entity& entity) {
-    Collision::Collider* collider = entity.GetComponent<Collision::Collider>();
+std::shared_ptr<Collision::Collider> SharedFirstCollider(Entity& entity) {
+    Collision::Collider* collider = FirstCollider(entity);
     if (collider == nullptr) {
         return nullptr;
     }
     return std::static_pointer_cast<Collision::Collider>(collider->shared_from_this());
+}
+
+const Events::CollisionEvent* AsCollisionEvent(const Events::EventBase& event) {
+    // The scene only ever sends this exact type; the cast is for anything derived from it.
+    if (&typeid(event) == &typeid(Events::CollisionEvent)) {
+        return static_cast<const Events::CollisionEvent*>(&event);
+    }
+    return dynamic_cast<const Events::CollisionEvent*>(&event);
 }
 }  // namespace
 
@@ -25,34 +37,71 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     if (resolvedThisFrame_) {
         return;
     }
-    const auto* collisions = dynamic_cast<const Events::CollisionEvent*>(&event);
+    const Events::CollisionEvent* collisions = AsCollisionEvent(event);
     if (collisions == nullptr) {
         return;
     }
-    // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
-    const std::vector<Entity*> candidates = collisions->candidates;
-    Entity& own = *GetOwner();
-    // Components are never taken off an entity, so the first collider stays the first.
-    Collision::Collider* ownCollider = own.GetComponent<Collision::Collider>();
+    // Components are never taken off an entity, so once found the first collider stays the
+    // first.
+    if (ownCollider_ == nullptr) {
+        ownCollider_ = FirstCollider(*GetOwner());
+    }
+    const Collision::Collider* ownCollider = ownCollider_;
     if (ownCollider == nullptr) {
         return;
     }
+    const Collision::ContactBroadPhase::Use broadPhase(*collisions);
+    if (broadPhase.Get() != nullptr) {
+        TestNearCandidates(*collisions, *broadPhase.Get(), *ownCollider);
+    } else {
+        TestAllCandidates(*collisions, *ownCollider);
+    }
+}
+
+void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
+                                      const Collision::Collider& ownCollider) {
+    // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
+    const std::vector<Entity*> candidates = event.candidates;
     for (Entity* other : candidates) {
-        if (other == &own) {
-            continue;
-        }
-        Vector2 newVelocity;
-        if (ownCollider->TestCollision(FirstCollider(*other), newVelocity,
-                                       MatrixStack::Get().GetCurrent())) {
-            Answer(own, *other, newVelocity);
+        TestCandidate(ownCollider, *other);
+    }
+}
+
+void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
+                                       Collision::ContactBroadPhase& broadPhase,
+                                       const Collision::Collider& ownCollider) {
+    std::size_t next = 0;
+    while (next < event.candidates.size()) {
+        const std::vector<std::uint32_t>& near =
+            broadPhase.Near(ownCollider, MatrixStack::Get().GetCurrent(), next);
+        next = event.candidates.size();
+        for (std::uint32_t index : near) {
+            if (TestCandidate(ownCollider, *event.candidates[index])) {
+                next = index + 1;
+                break;
+            }
         }
     }
+}
+
+bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity& other) {
+    Entity& own = *GetOwner();
+    if (&other == &own) {
+        return false;
+    }
+    Vector2 newVelocity;
+    if (!ownCollider.TestCollision(SharedFirstCollider(other), newVelocity,
+                                   MatrixStack::Get().GetCurrent())) {
+        return false;
+    }
+    Answer(own, other, newVelocity);
+    return true;
 }
 
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity) {
     ResolveVelocity(newVelocity);
     own.GetContactListeners().Invoke(OnCollisionEvent(&other));
-    if (DynamicBody2D* otherBody = other.GetComponent<DynamicBody2D>()) {
+    if (DynamicBody2D* otherBody = FirstDynamicBody(other)) {
         otherBody->ResolveVelocity(-newVelocity);
     }
     other.GetContactListeners().Invoke(OnCollisionEvent(&own));

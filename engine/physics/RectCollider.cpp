@@ -30,6 +30,7 @@ void RectCollider::Deserialize(const FieldMap& fields) {
     w_ = fields.Get("w", 0.0f);
     h_ = fields.Get("h", 0.0f);
     material_ = fields.Get("material", Material());
+    NoteShapeChange();
 }
 
 std::shared_ptr<Component> RectCollider::Clone(Entity* newOwner) const {

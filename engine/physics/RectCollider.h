@@ -27,6 +27,7 @@ public:
     void SetSize(float w, float h) {
         w_ = w;
         h_ = h;
+        NoteShapeChange();
     }
 
 private:
