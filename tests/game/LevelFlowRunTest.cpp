@@ -174,6 +174,11 @@ TEST_P(LevelSelectRun, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
 
 // A fresh save has the first level open; a stored zero opens nothing.
 INSTANTIATE_TEST_SUITE_P(Records, LevelSelectRun,
-                         testing::Values(Unlocked{"3", 3}, Unlocked{nullptr, 1}, Unlocked{"0", 0}));
+                         testing::Values(Unlocked{"3", 3}, Unlocked{nullptr, 1}, Unlocked{"0", 0}),
+                         [](const testing::TestParamInfo<Unlocked>& info) {
+                             const char* stored = info.param.stored;
+                             return stored != nullptr ? std::string("Stored") + stored
+                                                      : std::string("NoneStored");
+                         });
 
 }  // namespace
