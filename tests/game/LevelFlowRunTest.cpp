@@ -153,6 +153,10 @@ struct Unlocked {
     int open;
 };
 
+void PrintTo(const Unlocked& c, std::ostream* out) {
+    *out << "stored " << (c.stored != nullptr ? c.stored : "none") << ", open " << c.open;
+}
+
 class LevelSelectRun : public SceneRun, public testing::WithParamInterface<Unlocked> {};
 
 TEST_P(LevelSelectRun, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
