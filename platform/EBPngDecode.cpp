@@ -70,10 +70,15 @@ bool DecodePngFile(const char* path, int maxSide, std::vector<unsigned char>& rg
     if (loaded == nullptr) {
         return false;
     }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
-    if (converted == nullptr) {
-        return false;
+    // Most sprites decode straight to RGBA bytes; copying the whole picture again to "convert"
+    // it cost a tenth of the start-up's full-screen splash card.
+    SDL_Surface* converted = loaded;
+    if (loaded->format->format != SDL_PIXELFORMAT_RGBA32) {
+        converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+        SDL_FreeSurface(loaded);
+        if (converted == nullptr) {
+            return false;
+        }
     }
     width = converted->w;
     height = converted->h;
