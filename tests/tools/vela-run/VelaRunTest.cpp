@@ -131,3 +131,72 @@ TEST_F(VelaRunTest, AMissingSceneEndsWithTheLoadersMessage) {
     EXPECT_NE(result.status, 0);
     EXPECT_NE(result.output.find("Failed to load Scene scenes/none"), std::string::npos);
 }
+
+namespace {
+// How often the button at `path` of the buttons fixture was clicked, or -1 when it is absent.
+double ClicksOf(const Json& dump, const std::string& path) {
+    for (const Json& entity : dump["entities"].items) {
+        for (const Json& component : entity["components"].items) {
+            if (entity["path"].text == path && component["type"].text == "Button") {
+                return component["clicks"].number;
+            }
+        }
+    }
+    return -1;
+}
+}  // namespace
+
+TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
+    // Leg 1 ends with the button held over Play; leg 2 presses it again at its own frame 2,
+    // which only counts as a click if leg 2 began with every key up.
+    const std::string hold = work.Write("hold.txt", "1\tmove\t-300\t0\n2\tdown\tmouse_left\n");
+    const std::string press = work.Write("press.txt", "1\tmove\t-300\t0\n2\tdown\tmouse_left\n");
+    Result result = RunVelaRun(
+        "--assets " + kFixtureAssets + " --play scenes/buttons:" + hold +
+            ":3 --play scenes/buttons:" + press + ":2 --play scenes/fixture::1 --leg-dump " +
+            Out("leg") + " --rss-log " + Out("rss.log") + " --dump-at 4:" + Out("four.json") +
+            " --dump " + Out("end.json"),
+        work.Path());
+    ASSERT_EQ(result.status, 0) << result.output;
+
+    const Json leg1 = ReadJson(Out("leg1.json"));
+    EXPECT_EQ(leg1["frame"].number, 3);
+    EXPECT_EQ(leg1["scene"].text, "scenes/buttons");
+    EXPECT_EQ(ClicksOf(leg1, "Menu/Play"), 1);
+    // The run's frame 4 is leg 2's first: a rebuilt scene, the press not yet due.
+    EXPECT_EQ(ClicksOf(ReadJson(Out("four.json")), "Menu/Play"), 0);
+    const Json leg2 = ReadJson(Out("leg2.json"));
+    EXPECT_EQ(leg2["frame"].number, 5);
+    EXPECT_EQ(ClicksOf(leg2, "Menu/Play"), 1);
+    const Json leg3 = ReadJson(Out("leg3.json"));
+    EXPECT_EQ(leg3["scene"].text, "scenes/fixture");
+    EXPECT_EQ(leg3["entities"].items.size(), 4u);
+    EXPECT_EQ(ReadJson(Out("end.json"))["frame"].number, 6);
+
+    std::ifstream log(Out("rss.log"));
+    const char* scenes[] = {"scenes/buttons", "scenes/buttons", "scenes/fixture"};
+    for (int k = 1; k <= 3; ++k) {
+        std::string word;
+        std::string scene;
+        std::string unit;
+        int leg = 0;
+        long kb = 0;
+        ASSERT_TRUE(log >> word >> leg >> scene >> unit >> kb) << "line " << k;
+        EXPECT_EQ(word + unit, "legrss_kb");
+        EXPECT_EQ(leg, k);
+        EXPECT_EQ(scene, scenes[k - 1]);
+        EXPECT_GT(kb, 1000);
+    }
+}
+
+TEST_F(VelaRunTest, PlayDoesNotMixWithASingleRun) {
+    for (const std::string& arguments :
+         {std::string("--play scenes/fixture::2 --frames 3"),
+          std::string("--scene scenes/fixture --play scenes/fixture::2"),
+          std::string("--play scenes/fixture:in.txt"), std::string("--play scenes/fixture::0")}) {
+        Result result = RunVelaRun("--assets " + kFixtureAssets + " " + arguments, work.Path());
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.output.find("--play"), std::string::npos) << result.output;
+        EXPECT_NE(result.output.find("Usage: vela-run"), std::string::npos) << arguments;
+    }
+}
