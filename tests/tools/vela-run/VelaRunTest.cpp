@@ -147,15 +147,17 @@ double ClicksOf(const Json& dump, const std::string& path) {
 }  // namespace
 
 TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
-    // Leg 1 ends with the button held over Play; leg 2 presses it again at its own frame 2,
-    // which only counts as a click if leg 2 began with every key up.
+    // Leg 1 ends with the button held over Play. Leg 2 presses it on its first frame, which is
+    // a click only if the leg began with every key up, as a fresh process does. Leg 3 presses
+    // it on its own third frame, not the run's.
     const std::string hold = work.Write("hold.txt", "1\tmove\t-300\t0\n2\tdown\tmouse_left\n");
-    const std::string press = work.Write("press.txt", "1\tmove\t-300\t0\n2\tdown\tmouse_left\n");
+    const std::string now = work.Write("now.txt", "1\tmove\t-300\t0\n1\tdown\tmouse_left\n");
+    const std::string later = work.Write("later.txt", "1\tmove\t-300\t0\n3\tdown\tmouse_left\n");
     Result result = RunVelaRun(
         "--assets " + kFixtureAssets + " --play scenes/buttons:" + hold +
-            ":3 --play scenes/buttons:" + press + ":2 --play scenes/fixture::1 --leg-dump " +
-            Out("leg") + " --rss-log " + Out("rss.log") + " --dump-at 4:" + Out("four.json") +
-            " --dump " + Out("end.json"),
+            ":3 --play scenes/buttons:" + now + ":1 --play scenes/buttons:" + later +
+            ":3 --play scenes/fixture::1 --leg-dump " + Out("leg") + " --rss-log " +
+            Out("rss.log") + " --dump-at 6:" + Out("six.json") + " --dump " + Out("end.json"),
         work.Path());
     ASSERT_EQ(result.status, 0) << result.output;
 
@@ -163,19 +165,18 @@ TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
     EXPECT_EQ(leg1["frame"].number, 3);
     EXPECT_EQ(leg1["scene"].text, "scenes/buttons");
     EXPECT_EQ(ClicksOf(leg1, "Menu/Play"), 1);
-    // The run's frame 4 is leg 2's first: a rebuilt scene, the press not yet due.
-    EXPECT_EQ(ClicksOf(ReadJson(Out("four.json")), "Menu/Play"), 0);
-    const Json leg2 = ReadJson(Out("leg2.json"));
-    EXPECT_EQ(leg2["frame"].number, 5);
-    EXPECT_EQ(ClicksOf(leg2, "Menu/Play"), 1);
-    const Json leg3 = ReadJson(Out("leg3.json"));
-    EXPECT_EQ(leg3["scene"].text, "scenes/fixture");
-    EXPECT_EQ(leg3["entities"].items.size(), 4u);
-    EXPECT_EQ(ReadJson(Out("end.json"))["frame"].number, 6);
+    EXPECT_EQ(ClicksOf(ReadJson(Out("leg2.json")), "Menu/Play"), 1);
+    // The run's frame 6 is leg 3's second: a rebuilt scene, the press not yet due.
+    EXPECT_EQ(ClicksOf(ReadJson(Out("six.json")), "Menu/Play"), 0);
+    EXPECT_EQ(ClicksOf(ReadJson(Out("leg3.json")), "Menu/Play"), 1);
+    const Json leg4 = ReadJson(Out("leg4.json"));
+    EXPECT_EQ(leg4["scene"].text, "scenes/fixture");
+    EXPECT_EQ(leg4["entities"].items.size(), 4u);
+    EXPECT_EQ(ReadJson(Out("end.json"))["frame"].number, 8);
 
     std::ifstream log(Out("rss.log"));
-    const char* scenes[] = {"scenes/buttons", "scenes/buttons", "scenes/fixture"};
-    for (int k = 1; k <= 3; ++k) {
+    const char* scenes[] = {"scenes/buttons", "scenes/buttons", "scenes/buttons", "scenes/fixture"};
+    for (int k = 1; k <= 4; ++k) {
         std::string word;
         std::string scene;
         std::string unit;
