@@ -5,10 +5,13 @@
 #      won. Drawn through Mesa's no-op driver (GALLIUM_NOOP=1): every GL call of ours still runs,
 #      the frame costs our code only, about four times faster than drawing for real.
 #   2. memory: the normal build drawing through llvmpipe; every leg won and resident memory flat
-#      from cycle to cycle. Not under the no-op driver: it never gives back the storage of a
+#      from cycle to cycle (within 5 MB of the end of the first cycle; the figure for the first
+#      leg, before any other level was loaded, is printed as well). Not under the no-op driver: it never gives back the storage of a
 #      deleted buffer, and animated images rebuild their quads as they animate, so memory would
 #      grow by the driver's doing alone (ASan's quarantine would blur the figure as well).
-#   3. valgrind: memcheck on VALGRIND_FRAMES frames of level 1 in the normal build.
+#   3. valgrind: memcheck on VALGRIND_FRAMES frames of level 1 in the normal build, on the no-op
+#      driver as well: under memcheck, llvmpipe's software rasteriser makes one frame cost
+#      seconds. tools/valgrind.supp holds the suppressions (system libraries only).
 # Prints the figures; exits non-zero when a check fails, keeping the logs.
 #
 # Usage: tools/soak.sh [BUILD] [SANITIZE_BUILD]   (the folders where vela-run was built)
@@ -115,8 +118,14 @@ first, cycle_end, last = rss[1][1], rss[levels][1], rss[legs][1]
 print(f"{name}: resident after leg 1 ({rss[1][0]}) {first} KB, after leg {levels} "
       f"({rss[levels][0]}) {cycle_end} KB, after leg {legs} ({rss[legs][0]}) {last} KB; "
       f"last - leg 1 {last - first:+d} KB, last - leg {levels} {last - cycle_end:+d} KB")
-if check_rss and not (abs(last - first) <= limit and abs(last - cycle_end) <= limit):
-    print(f"{name}: FAIL: resident memory moved by more than {limit} KB")
+# The first leg runs before the other levels have loaded their pictures and the driver its
+# shader variants once, so the steady state starts after the first cycle: from there on, the
+# last leg and the highest point of any later cycle stay within the limit of it.
+first_peak = max(rss[k][1] for k in range(1, levels + 1))
+later_peak = max((rss[k][1] for k in range(levels + 1, legs + 1)), default=first_peak)
+print(f"{name}: highest after a leg: first cycle {first_peak} KB, later cycles {later_peak} KB")
+if check_rss and not (abs(last - cycle_end) <= limit and later_peak - first_peak <= limit):
+    print(f"{name}: FAIL: resident memory grew by more than {limit} KB after the first cycle")
     ok = False
 elif not ok:
     print(f"{name}: FAIL: a leg was not won")
@@ -145,11 +154,13 @@ soak_memory() {
 soak_valgrind() {
     local start status errors suppressed definite
     mkdir -p "$work/valgrind/home"
-    echo "valgrind: memcheck, $valgrind_frames frames of scenes/level1 with its replay"
+    echo "valgrind: memcheck, $valgrind_frames frames of scenes/level1 with its replay, GALLIUM_NOOP=1"
     start=$(now)
-    env HOME="$work/valgrind/home" \
+    # --keep-debuginfo: the GL driver is unloaded before the leak check, and without its name
+    # a leak inside it could not be told from one of ours.
+    env HOME="$work/valgrind/home" GALLIUM_NOOP=1 \
         valgrind --tool=memcheck --error-exitcode=1 --leak-check=full \
-        --errors-for-leak-kinds=definite --show-leak-kinds=definite \
+        --errors-for-leak-kinds=definite --show-leak-kinds=definite --keep-debuginfo=yes \
         --suppressions="$root/tools/valgrind.supp" --num-callers=40 \
         --log-file="$work/valgrind/valgrind.log" \
         "$build/tools/vela-run/vela-run" --assets assets --scene scenes/level1 \
