@@ -5,8 +5,8 @@
 #      won. Drawn through Mesa's no-op driver (GALLIUM_NOOP=1): every GL call of ours still runs,
 #      the frame costs our code only, about four times faster than drawing for real.
 #   2. memory: the normal build drawing through llvmpipe; every leg won and resident memory flat
-#      from cycle to cycle (within 5 MB of the end of the first cycle; the figure for the first
-#      leg, before any other level was loaded, is printed as well). Not under the no-op driver: it never gives back the storage of a
+#      from cycle to cycle (the last cycle's highest point within 5 MB of the first's; the
+#      figures after leg 1, after leg 8 and after the last leg are printed as well). Not under the no-op driver: it never gives back the storage of a
 #      deleted buffer, and animated images rebuild their quads as they animate, so memory would
 #      grow by the driver's doing alone (ASan's quarantine would blur the figure as well).
 #   3. valgrind: memcheck on VALGRIND_FRAMES frames of level 1 in the normal build, on the no-op
@@ -118,14 +118,16 @@ first, cycle_end, last = rss[1][1], rss[levels][1], rss[legs][1]
 print(f"{name}: resident after leg 1 ({rss[1][0]}) {first} KB, after leg {levels} "
       f"({rss[levels][0]}) {cycle_end} KB, after leg {legs} ({rss[legs][0]}) {last} KB; "
       f"last - leg 1 {last - first:+d} KB, last - leg {levels} {last - cycle_end:+d} KB")
-# The first leg runs before the other levels have loaded their pictures and the driver its
-# shader variants once, so the steady state starts after the first cycle: from there on, the
-# last leg and the highest point of any later cycle stay within the limit of it.
+# After any one leg the figure wanders within a band some 15 MB wide, the same level included:
+# the allocator gives freed pages back only from the top of its heap, and the driver keeps
+# shader variants. A leak shows as a band that climbs, so the highest point of the last
+# cycle is held to that of the first.
 first_peak = max(rss[k][1] for k in range(1, levels + 1))
-later_peak = max((rss[k][1] for k in range(levels + 1, legs + 1)), default=first_peak)
-print(f"{name}: highest after a leg: first cycle {first_peak} KB, later cycles {later_peak} KB")
-if check_rss and not (abs(last - cycle_end) <= limit and later_peak - first_peak <= limit):
-    print(f"{name}: FAIL: resident memory grew by more than {limit} KB after the first cycle")
+last_peak = max(rss[k][1] for k in range(legs - levels + 1, legs + 1))
+print(f"{name}: highest after a leg: first cycle {first_peak} KB, last cycle {last_peak} KB "
+      f"({last_peak - first_peak:+d} KB)")
+if check_rss and last_peak - first_peak > limit:
+    print(f"{name}: FAIL: resident memory climbed by more than {limit} KB from cycle to cycle")
     ok = False
 elif not ok:
     print(f"{name}: FAIL: a leg was not won")
