@@ -160,8 +160,10 @@ soak_valgrind() {
     start=$(now)
     # --keep-debuginfo: the GL driver is unloaded before the leak check, and without its name
     # a leak inside it could not be told from one of ours.
+    # A run that hangs (once seen at exit, in a futex wait with SDL's audio thread still
+    # looping) must not hold make soak forever.
     env HOME="$work/valgrind/home" GALLIUM_NOOP=1 \
-        valgrind --tool=memcheck --error-exitcode=1 --leak-check=full \
+        timeout "${VALGRIND_TIMEOUT:-900}" valgrind --tool=memcheck --error-exitcode=1 --leak-check=full \
         --errors-for-leak-kinds=definite --show-leak-kinds=definite --keep-debuginfo=yes \
         --suppressions="$root/tools/valgrind.supp" --num-callers=40 \
         --log-file="$work/valgrind/valgrind.log" \
@@ -176,6 +178,7 @@ soak_valgrind() {
     definite=$(sed -n 's/.*definitely lost: \([0-9,]*\) bytes.*/\1/p' "$log" | tail -n 1 | tr -d ,)
     echo "valgrind: exit $status, wall $(seconds "$start" "$(now)") s, errors ${errors:-?}," \
         "suppressed ${suppressed:-0}, definitely lost ${definite:-0} bytes"
+    [ "$status" -ne 124 ] || fail "valgrind: no end within ${VALGRIND_TIMEOUT:-900} s (see $log)"
     [ "$status" -eq 0 ] && [ "${errors:-1}" = 0 ] || fail "valgrind: errors (see $log)"
 }
 
