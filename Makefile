@@ -6,7 +6,7 @@ FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize fuzz-build fuzz fuzz-ci bench bench-all assets clean
+.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -27,6 +27,16 @@ test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEETWING_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Long runs, not part of test: the eight level replays played over and over in one vela-run
+# under the sanitizers, and one level under valgrind (tools/soak.sh prints the figures).
+soak:
+	@tools/install-deps.sh valgrind python3
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEETWING_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target vela-run
+	tools/soak.sh $(BUILD) $(SANITIZE_BUILD)
 
 # libFuzzer harnesses of fuzz/, built with clang under the address and undefined-behaviour
 # sanitizers, each run for FUZZ_SECONDS (fuzz-ci: 30 s each).

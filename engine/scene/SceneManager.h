@@ -23,10 +23,12 @@ public:
     const std::string& GetCurrentSceneName() const { return currentName_; }
     // The scene's frame, then any requested change.
     void Update();
+    // Carries out a requested change now. Update does so after the scene's frame; tools that
+    // drive the loop may do so between frames, when no pass is walking the tree.
+    void ProcessChange();
 
 private:
     void RunSceneFrame(Scene& scene);
-    void ProcessChange();
     void MakeCurrent(std::shared_ptr<Scene> scene, const std::string& name);
 
     std::shared_ptr<Scene> current_;

@@ -24,6 +24,17 @@ const char* const kUsage =
     "                        material, a RectCollider w, h and material\n"
     "  --dump-at N:FILE      the same after frame N (repeatable)\n"
     "  --screenshot N:FILE   write frame N's picture, 1600 x 900, as PNG (repeatable)\n"
+    "  --play SCENE:INPUT:FRAMES\n"
+    "                        one leg of a longer run in this one process (repeatable, in order;\n"
+    "                        not with --scene, --input or --frames): change to SCENE as the game\n"
+    "                        does, feed the script INPUT (may be empty) with frames counted from\n"
+    "                        the leg's first frame, and run FRAMES frames. Each leg starts with\n"
+    "                        every key up, time scale 1 and the start-up random seed. The first\n"
+    "                        leg's SCENE is the first scene. Dumps show, and --dump-at and\n"
+    "                        --screenshot count, frames of the whole run\n"
+    "  --leg-dump PREFIX     after the last frame of each leg K (from 1), the dump to "
+    "PREFIXK.json\n"
+    "  --rss-log FILE        after each leg, the line 'leg K SCENE rss_kb N': resident memory\n"
     "  --window              open a real window and sound device instead of offscreen/dummy\n"
     "  --help                print this text\n";
 
@@ -50,9 +61,22 @@ bool ParseFrameFile(const std::string& text, FrameFile& out) {
     out.path = text.substr(colon + 1);
     return ParseCount(text.substr(0, colon), out.frame) && out.frame > 0;
 }
+
+// SCENE:INPUT:FRAMES; scene names hold no colon, so an input path may.
+bool ParseLeg(const std::string& text, Leg& out) {
+    const std::size_t first = text.find(':');
+    const std::size_t last = text.rfind(':');
+    if (first == std::string::npos || first == last || first == 0) {
+        return false;
+    }
+    out.scene = text.substr(0, first);
+    out.inputFile = text.substr(first + 1, last - first - 1);
+    return ParseCount(text.substr(last + 1), out.frames) && out.frames > 0;
+}
 }  // namespace
 
 bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::string& error) {
+    bool singleRun = false;  // --scene, --input or --frames seen
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](std::string& out) {
@@ -72,15 +96,36 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
             if (!value(options.assets))
                 return false;
         } else if (arg == "--scene") {
+            singleRun = true;
             if (!value(options.scene))
                 return false;
         } else if (arg == "--input") {
+            singleRun = true;
             if (!value(options.inputFile))
                 return false;
         } else if (arg == "--dump") {
             if (!value(options.dumpFile))
                 return false;
+        } else if (arg == "--leg-dump") {
+            if (!value(options.legDumpPrefix))
+                return false;
+        } else if (arg == "--rss-log") {
+            if (!value(options.rssLogFile))
+                return false;
+        } else if (arg == "--play") {
+            if (!value(text))
+                return false;
+            Leg leg;
+            if (!ParseLeg(text, leg)) {
+                error =
+                    "--play needs SCENE:INPUT:FRAMES with FRAMES from 1 (INPUT may be empty), "
+                    "not '" +
+                    text + "'";
+                return false;
+            }
+            options.legs.push_back(leg);
         } else if (arg == "--frames") {
+            singleRun = true;
             if (!value(text))
                 return false;
             if (!ParseCount(text, options.frames) || options.frames == 0) {
@@ -100,6 +145,10 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
             error = "unknown option '" + arg + "'";
             return false;
         }
+    }
+    if (singleRun && !options.legs.empty()) {
+        error = "--play cannot be combined with --scene, --input or --frames";
+        return false;
     }
     return true;
 }

@@ -10,6 +10,13 @@ struct FrameFile {
     std::string path;
 };
 
+// One leg of a --play run: a scene change, its input from the leg's first frame, its length.
+struct Leg {
+    std::string scene;
+    std::string inputFile;  // empty: no input
+    unsigned frames = 0;
+};
+
 struct RunOptions {
     std::string assets = "assets";
     std::string scene = "scenes/splash";
@@ -18,6 +25,9 @@ struct RunOptions {
     std::string dumpFile;
     std::vector<FrameFile> dumpsAt;
     std::vector<FrameFile> screenshots;
+    std::vector<Leg> legs;  // --play; empty: one leg made of scene, inputFile and frames
+    std::string legDumpPrefix;
+    std::string rssLogFile;
     bool window = false;
     bool help = false;
 };

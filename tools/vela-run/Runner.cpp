@@ -1,10 +1,8 @@
 #include "tools/vela-run/Runner.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "engine/core/Clock.h"
@@ -13,7 +11,7 @@
 #include "platform/EBGraphics.h"
 #include "platform/EBImageFile.h"
 #include "platform/EBInput.h"
-#include "tools/vela-run/InputScript.h"
+#include "tools/vela-run/LegPlayer.h"
 #include "tools/vela-run/SceneDump.h"
 
 namespace VelaRun {
@@ -22,21 +20,10 @@ namespace {
 constexpr int kWidth = 1600;
 constexpr int kHeight = 900;
 
-// The input source is a plain function; it reads the one script of this process.
-InputScript* g_script = nullptr;
+// The input source is a plain function; it reads the current leg's script.
+LegPlayer* g_player = nullptr;
 void ScriptedSource(EBInputSnapshot& snapshot) {
-    snapshot = g_script->State();
-}
-
-bool ReadFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
+    snapshot = g_player->State();
 }
 
 bool WriteScreenshot(const std::string& path) {
@@ -45,36 +32,38 @@ bool WriteScreenshot(const std::string& path) {
            EBImageSavePNG(path.c_str(), pixels.data(), kWidth, kHeight);
 }
 
-bool WriteDump(const std::string& path, unsigned frame) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << DumpScene(frame) << '\n';
-    return static_cast<bool>(out);
-}
-
-void StartEngine(const RunOptions& options) {
-    Game::StartOptions start;
-    start.assets = options.assets;
-    start.firstScene = options.scene;
-    start.width = static_cast<float>(kWidth);
-    start.height = static_cast<float>(kHeight);
-    Game::StartGame(start);
+bool WriteDumpsAt(const RunOptions& options, unsigned frame) {
+    bool ok = true;
+    for (const FrameFile& dump : options.dumpsAt) {
+        if (dump.frame == frame && !WriteSceneDump(dump.path, frame)) {
+            std::cerr << "vela-run: cannot write dump " << dump.path << "\n";
+            ok = false;
+        }
+    }
+    return ok;
 }
 }  // namespace
 
 int Run(const RunOptions& options) {
     // Scripts are checked before anything starts, so a typo costs no engine start-up.
-    std::vector<InputCommand> commands;
-    if (!options.inputFile.empty()) {
-        std::string text;
-        std::string error;
-        if (!ReadFile(options.inputFile, text)) {
-            std::cerr << "vela-run: cannot read input file " << options.inputFile << "\n";
-            return 2;
-        }
-        if (!ParseInputScript(text, options.inputFile, commands, error)) {
-            std::cerr << "vela-run: " << error << "\n";
-            return 2;
-        }
+    std::vector<PlannedLeg> legs;
+    std::string error;
+    if (!PlanLegs(options, legs, error)) {
+        std::cerr << "vela-run: " << error << "\n";
+        return 2;
+    }
+    Game::StartOptions start;
+    start.assets = options.assets;
+    start.firstScene = legs.front().scene;
+    start.width = static_cast<float>(kWidth);
+    start.height = static_cast<float>(kHeight);
+
+    static std::unique_ptr<LegPlayer> player;
+    player = std::make_unique<LegPlayer>(std::move(legs), options, start.seed);
+    g_player = player.get();
+    if (!player->Open()) {
+        std::cerr << "vela-run: cannot write " << options.rssLogFile << "\n";
+        return 2;
     }
     if (!options.window) {
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
@@ -82,18 +71,14 @@ int Run(const RunOptions& options) {
     }
     static VelaEngine::FixedStepClock clock;
     VelaEngine::SetClock(&clock);
-
-    static std::unique_ptr<InputScript> script;
-    script = std::make_unique<InputScript>(std::move(commands), kWidth, kHeight);
-    g_script = script.get();
     EBInputSetSource(ScriptedSource);
 
-    StartEngine(options);
+    Game::StartGame(start);
 
     bool ok = true;
     unsigned lastFrame = 0;
     VelaEngine::FrameHooks hooks;
-    hooks.beforeFrame = [](unsigned frame) { g_script->BeginFrame(frame); };
+    hooks.beforeFrame = [](unsigned frame) { g_player->BeginFrame(frame); };
     hooks.beforePresent = [&](unsigned frame) {
         for (const FrameFile& shot : options.screenshots) {
             if (shot.frame == frame && !WriteScreenshot(shot.path)) {
@@ -104,24 +89,31 @@ int Run(const RunOptions& options) {
     };
     hooks.afterFrame = [&](unsigned frame) {
         lastFrame = frame;
-        for (const FrameFile& dump : options.dumpsAt) {
-            if (dump.frame == frame && !WriteDump(dump.path, frame)) {
-                std::cerr << "vela-run: cannot write dump " << dump.path << "\n";
-                ok = false;
-            }
-        }
-        if (options.frames != 0 && frame >= options.frames) {
+        // Dumps asked for by frame see the leg that ran it, before any change of leg.
+        ok = WriteDumpsAt(options, frame) && ok;
+        if (g_player->EndFrame(frame)) {
             VelaEngine::FrontEnd::Get().Quit();
         }
     };
     VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
     VelaEngine::FrontEnd::Get().Run();
 
-    if (!options.dumpFile.empty() && !WriteDump(options.dumpFile, lastFrame)) {
+    if (!player->Finished()) {
+        // The game quit or its window closed: a single run simply ends there, a --play run
+        // did not play what it was asked to.
+        const std::size_t leg = player->LegNumber();
+        player->EndEarly(lastFrame);
+        if (!options.legs.empty()) {
+            std::cerr << "vela-run: the game ended in leg " << leg << " of " << player->LegCount()
+                      << " (frame " << lastFrame << ")\n";
+            ok = false;
+        }
+    }
+    if (!options.dumpFile.empty() && !WriteSceneDump(options.dumpFile, lastFrame)) {
         std::cerr << "vela-run: cannot write dump " << options.dumpFile << "\n";
         ok = false;
     }
-    return ok ? 0 : 1;
+    return ok && player->Ok() ? 0 : 1;
 }
 
 }  // namespace VelaRun

@@ -1,5 +1,7 @@
 #include "tools/vela-run/SceneDump.h"
 
+#include <fstream>
+
 #include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
 #include "engine/entity/Transform.h"
@@ -88,6 +90,12 @@ std::string DumpScene(unsigned frame) {
     json.EndArray();
     json.EndObject();
     return json.Text();
+}
+
+bool WriteSceneDump(const std::string& path, unsigned frame) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << DumpScene(frame) << '\n';
+    return static_cast<bool>(out);
 }
 
 }  // namespace VelaRun

@@ -55,6 +55,32 @@ TEST(RunOptions, BadCommandLinesAreRefused) {
     }
 }
 
+TEST(RunOptions, PlayLegsKeepTheirOrderAndTheirParts) {
+    RunOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--play", "scenes/a:in:put.txt:30", "--play", "scenes/b::7", "--leg-dump",
+                       "out/leg", "--rss-log", "rss.log"},
+                      options, error))
+        << error;
+    ASSERT_EQ(options.legs.size(), 2u);
+    EXPECT_EQ(options.legs[0].scene, "scenes/a");
+    EXPECT_EQ(options.legs[0].inputFile, "in:put.txt");
+    EXPECT_EQ(options.legs[0].frames, 30u);
+    EXPECT_EQ(options.legs[1].inputFile, "");
+    EXPECT_EQ(options.legs[1].frames, 7u);
+    EXPECT_EQ(options.legDumpPrefix, "out/leg");
+    EXPECT_EQ(options.rssLogFile, "rss.log");
+
+    for (std::vector<const char*> args : {std::vector<const char*>{"--play", "scenes/a:5"},
+                                          {"--play", ":in:5"},
+                                          {"--play", "scenes/a:in:"},
+                                          {"--play", "scenes/a::-1"},
+                                          {"--play", "scenes/a::2", "--input", "in"}}) {
+        RunOptions bad;
+        EXPECT_FALSE(Parse(args, bad, error)) << args[1];
+    }
+}
+
 TEST(JsonWriter, NestsEscapesAndKeepsFloatPrecision) {
     JsonWriter json;
     json.BeginObject();
