@@ -160,10 +160,11 @@ soak_valgrind() {
     start=$(now)
     # --keep-debuginfo: the GL driver is unloaded before the leak check, and without its name
     # a leak inside it could not be told from one of ours.
-    # A run that hangs (once seen at exit, in a futex wait with SDL's audio thread still
-    # looping) must not hold make soak forever.
+    # --fair-sched: valgrind runs one thread at a time, and its default lock let SDL's audio
+    # thread spin while the main thread waited for it at exit (a hang once in five runs).
+    # A run that hangs all the same must not hold make soak forever.
     env HOME="$work/valgrind/home" GALLIUM_NOOP=1 \
-        timeout "${VALGRIND_TIMEOUT:-900}" valgrind --tool=memcheck --error-exitcode=1 --leak-check=full \
+        timeout "${VALGRIND_TIMEOUT:-900}" valgrind --tool=memcheck --fair-sched=yes --error-exitcode=1 --leak-check=full \
         --errors-for-leak-kinds=definite --show-leak-kinds=definite --keep-debuginfo=yes \
         --suppressions="$root/tools/valgrind.supp" --num-callers=40 \
         --log-file="$work/valgrind/valgrind.log" \

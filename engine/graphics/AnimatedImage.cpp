@@ -67,6 +67,11 @@ void AnimatedImage::Set(int32_t cols, int32_t rows, int32_t frame, float fps, in
 }
 
 void AnimatedImage::SetFrame(int32_t frame) {
+    // A clip sends every keyframe it has passed again each frame: the same frame is the same
+    // quad, and rebuilding it churned GPU buffers sixty times a second per animated image.
+    if (frame == currentFrame_ && mesh_.IsBuilt()) {
+        return;
+    }
     currentFrame_ = frame;
     RebuildMesh();
 }
