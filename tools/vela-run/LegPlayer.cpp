@@ -16,8 +16,6 @@
 namespace VelaRun {
 
 namespace {
-constexpr int kWidth = 1600;
-constexpr int kHeight = 900;
 
 bool ReadScript(const std::string& path, std::vector<InputCommand>& commands, std::string& error) {
     std::ifstream in(path, std::ios::binary);

@@ -5,6 +5,10 @@
 
 namespace VelaRun {
 
+// The runner's window: input scripts, screenshots and the start-up all use this size.
+constexpr int kWidth = 1600;
+constexpr int kHeight = 900;
+
 struct FrameFile {
     unsigned frame = 0;
     std::string path;

@@ -17,8 +17,6 @@
 namespace VelaRun {
 
 namespace {
-constexpr int kWidth = 1600;
-constexpr int kHeight = 900;
 
 // The input source is a plain function; it reads the current leg's script.
 LegPlayer* g_player = nullptr;
