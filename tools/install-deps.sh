@@ -7,7 +7,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libglew-dev libgl-dev
     libegl-mesa0 libgl1-mesa-dri fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev libbox2d-dev desktop-file-utils python3
+    libgtest-dev libgmock-dev libbenchmark-dev libbox2d-dev nlohmann-json3-dev
+    desktop-file-utils python3
 )
 packages+=("$@")
 
