@@ -1,7 +1,7 @@
 #pragma once
 // A small physics world for tests: time at 1/60 s per frame, gravity (0, -200), the matrix
 // stack, a root list, helpers that build bodies and colliders as a scene would, and the
-// scene's frame order for the physics passes.
+// scene's frame.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -112,7 +112,8 @@ protected:
         return entity.GetComponent<ContactProbe>()->contacts;
     }
 
-    // The scene's frame, reduced to what physics takes part in.
+    // The scene's frame: every root is updated, stepped, collided and drawn before the next
+    // one moves.
     void RunFrame() {
         std::vector<Entity*> candidates;
         for (const auto& root : roots) {
@@ -123,9 +124,12 @@ protected:
         event.candidates = candidates;
         MatrixStack::Get().Reset();
         for (const auto& root : roots) {
+            UpdatePass(*root);
             PhysicsStepPass(*root);
             CollisionPass(*root, event);
+            DrawPass(*root);
         }
+        RemoveDestroyed(roots);
     }
 
     EntityList roots;
