@@ -21,7 +21,7 @@ void ExpectBlock(const Frame& f, int left, int top, int right, int bottom, uint3
 }
 }  // namespace
 
-TEST_F(GraphicsDraw, QuadAtWorldPositionLandsOnItsPixels) {
+TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrix) {
     EBGfxVertexList* square = Square(5.0f, kVertexRed);
     EBGfxSetRenderMode(1);
     EBGfxSetPosition(20.0f, 10.0f);
@@ -31,6 +31,12 @@ TEST_F(GraphicsDraw, QuadAtWorldPositionLandsOnItsPixels) {
     ASSERT_TRUE(f.ok());
     ExpectBlock(f, 95, 30, 105, 40, kRed);
     EXPECT_EQ(f.CountNot(kBlack), 100);
+    // Twice as wide, moved to (-40, 10); the matrix is read by rows, its bottom row ignored.
+    const float m[9] = {2, 0, -40, 0, 1, 10, 9, 9, 9};
+    EBGfxSetTransform(m);
+    EBGfxMeshDraw(square, 3);
+    ExpectBlock(Read(), 30, 30, 50, 40, kRed);
+    EXPECT_EQ(Read().CountNot(kBlack), 300);
     EBGfxMeshFree(square);
 }
 
@@ -62,19 +68,6 @@ TEST_F(GraphicsDraw, CameraMoveShowsFromTheNextModeSwitch) {
     EBGfxMeshFree(square);
 }
 
-TEST_F(GraphicsDraw, TransformTakesA2DMatrixByRows) {
-    EBGfxVertexList* square = Square(5.0f, kVertexRed);
-    EBGfxSetRenderMode(1);
-    // Twice as wide, moved to (-40, 10); the bottom row is ignored.
-    const float m[9] = {2, 0, -40, 0, 1, 10, 9, 9, 9};
-    EBGfxSetTransform(m);
-    EBGfxMeshDraw(square, 3);
-    const Frame f = Read();
-    ExpectBlock(f, 30, 30, 50, 40, kRed);
-    EXPECT_EQ(f.CountNot(kBlack), 200);
-    EBGfxMeshFree(square);
-}
-
 TEST_F(GraphicsDraw, TintTransparencyAndBlendColourShadeTheVertices) {
     EBGfxVertexList* square = Square(5.0f, kVertexWhite);
     EBGfxSetRenderMode(1);
@@ -99,20 +92,6 @@ TEST_F(GraphicsDraw, TintTransparencyAndBlendColourShadeTheVertices) {
     EBGfxMeshFree(square);
 }
 
-TEST_F(GraphicsDraw, RenderModeZeroDrawsAndPrintsNothing) {
-    EBGfxVertexList* square = Square(40.0f, kVertexRed);
-    EBGfxSetRenderMode(0);
-    EXPECT_EQ(EBGfxGetRenderMode(), 0);
-    testing::internal::CaptureStdout();
-    EBGfxSetPosition(0.0f, 0.0f);
-    EBGfxSetTintColor(1, 1, 1, 1);
-    EBGfxMeshDraw(square, 3);
-    EXPECT_EQ(Read().CountNot(kBlack), 0);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EBGfxMeshFree(square);
-}
-
 TEST_F(GraphicsDraw, MeshesDrawInEveryModeAndRejectUnknownOnes) {
     EBGfxVertexList* empty = EBGfxMeshEnd();
     EXPECT_EQ(empty->count, 0u);
@@ -134,9 +113,19 @@ TEST_F(GraphicsDraw, MeshesDrawInEveryModeAndRejectUnknownOnes) {
     testing::internal::CaptureStdout();
     EBGfxMeshDraw(line, 7);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Mesh Draw Mode 7 is invalid!\n");
+    // Render mode 0 draws nothing and prints nothing.
+    EBGfxSetRenderMode(0);
+    EXPECT_EQ(EBGfxGetRenderMode(), 0);
+    const int drawn = Read().CountNot(kBlack);
+    testing::internal::CaptureStdout();
+    EBGfxSetPosition(0.0f, -20.0f);
+    EBGfxSetTintColor(1, 1, 1, 1);
+    EBGfxMeshDraw(line, 1);
+    EXPECT_EQ(Read().CountNot(kBlack), drawn);
     EBGfxMeshFree(line);
     EBGfxMeshFree(empty);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 TEST_F(GraphicsDraw, StagingGrowsPastItsInitialSize) {

@@ -10,7 +10,6 @@
 namespace {
 constexpr unsigned char kLeftButton = 0x01;
 constexpr unsigned char kKeyA = 0x41;
-constexpr unsigned char kSpace = 0x20;
 
 // What the scripted source reports on the next update.
 struct Script {
@@ -29,69 +28,51 @@ void ScriptedSource(EBInputSnapshot& snapshot) {
     snapshot.cursorY = g_script.cursorY;
 }
 
-class ScriptedInput : public testing::Test {
-protected:
-    void SetUp() override {
-        g_script = Script{};
-        EBInputSetSource(&ScriptedSource);
-        EBInputReset();
-    }
-    void TearDown() override { EBInputSetSource(nullptr); }
-
-    static void Frame(bool a, bool left, int x = 0, int y = 0) {
-        g_script.aDown = a;
-        g_script.leftDown = left;
-        g_script.cursorX = x;
-        g_script.cursorY = y;
-        EBInputUpdate();
-    }
-};
+void Frame(bool a, bool left, int x = 0, int y = 0) {
+    g_script = Script{left, a, x, y};
+    EBInputUpdate();
+}
 }  // namespace
 
-TEST_F(ScriptedInput, PressHoldReleaseAcrossSnapshots) {
-    Frame(true, false);
+TEST(ScriptedInput, PressHoldReleaseAndResetAcrossSnapshots) {
+    EBInputSetSource(&ScriptedSource);
+    EBInputReset();
+    Frame(true, false, 30, 40);
     EXPECT_TRUE(EBInputCheckCurr(kKeyA));
     EXPECT_FALSE(EBInputCheckPrev(kKeyA));
     EXPECT_TRUE(EBInputCheckTriggered(kKeyA));
     EXPECT_FALSE(EBInputCheckReleased(kKeyA));
 
-    Frame(true, true);  // held: current and previous, neither triggered nor released
+    Frame(true, true, 35, 38);  // held: current and previous, neither triggered nor released
     EXPECT_TRUE(EBInputCheckCurr(kKeyA));
     EXPECT_TRUE(EBInputCheckPrev(kKeyA));
     EXPECT_FALSE(EBInputCheckTriggered(kKeyA));
     EXPECT_FALSE(EBInputCheckReleased(kKeyA));
     EXPECT_TRUE(EBInputCheckTriggered(kLeftButton));
-
-    Frame(false, true);
-    EXPECT_FALSE(EBInputCheckCurr(kKeyA));
-    EXPECT_TRUE(EBInputCheckReleased(kKeyA));
-    EXPECT_FALSE(EBInputCheckTriggered(kLeftButton));
-
-    Frame(false, false);
-    EXPECT_FALSE(EBInputCheckReleased(kKeyA));
-    EXPECT_TRUE(EBInputCheckReleased(kLeftButton));
-    EXPECT_FALSE(EBInputCheckCurr(kSpace));
-}
-
-TEST_F(ScriptedInput, ResetMakesHeldKeysTriggerAgain) {
-    Frame(true, true, 30, 40);
-    Frame(true, true, 35, 38);
-    EXPECT_FALSE(EBInputCheckTriggered(kKeyA));
     int dx = 0, dy = 0;
     EBInputGetCursorPositionDelta(dx, dy);
     EXPECT_EQ(dx, 5);
     EXPECT_EQ(dy, -2);
 
-    EBInputReset();
+    Frame(false, true, 35, 38);
     EXPECT_FALSE(EBInputCheckCurr(kKeyA));
-    EXPECT_FALSE(EBInputCheckPrev(kKeyA));
-    Frame(true, true, 35, 38);
-    EXPECT_TRUE(EBInputCheckTriggered(kKeyA));
+    EXPECT_TRUE(EBInputCheckReleased(kKeyA));
+    EXPECT_FALSE(EBInputCheckTriggered(kLeftButton));
+
+    // A reset makes held keys trigger again; the first delta after it is the whole position.
+    EBInputReset();
+    EXPECT_FALSE(EBInputCheckCurr(kLeftButton));
+    EXPECT_FALSE(EBInputCheckPrev(kLeftButton));
+    Frame(false, true, 35, 38);
     EXPECT_TRUE(EBInputCheckTriggered(kLeftButton));
-    // The first delta after a reset is the whole position.
+    EXPECT_FALSE(EBInputCheckReleased(kKeyA));
     EBInputGetCursorPositionDelta(dx, dy);
     EXPECT_EQ(dx, 35);
     EXPECT_EQ(dy, 38);
+
+    Frame(false, false);
+    EXPECT_TRUE(EBInputCheckReleased(kLeftButton));
+    EBInputSetSource(nullptr);
 }
 
 TEST(InputKeyMap, SdlKeysBecomeVirtualKeyCodes) {

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/EBGfxDebug.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBInput.h"
 #include "platform/EBSystem.h"
@@ -105,26 +104,7 @@ TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {
     EXPECT_EQ(message, expected);
 }
 
-TEST(GraphicsReports, HaltTextsNameLineFunctionAndFile) {
-    EXPECT_EQ(EBInternal::FormatHalt(770, "EBGfxInit", "Mesg: fail to initialize GLEW!!"),
-              "HALT:\nLine: 770\nFunc: EBGfxInit\nFile: ..\\..\\src\\EBGraphics\n"
-              "Mesg: fail to initialize GLEW!!\n");
-    testing::internal::CaptureStdout();
-    const std::string message = FatalMessageOf(
-        [] { EBInternal::Halt(773, "EBGfxInit", "Mesg: OpenGL 2.0 is not supported!!"); });
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), message);
-    EXPECT_EQ(message,
-              "HALT:\nLine: 773\nFunc: EBGfxInit\nFile: ..\\..\\src\\EBGraphics\n"
-              "Mesg: OpenGL 2.0 is not supported!!\n");
-}
-
 TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
-    EBFrameRateControllerInit(0);
-    EXPECT_EQ(EBFrameRateControllerGetFrameTime(), 0.0);
-    EBFrameRateControllerStart();
-    EBFrameRateControllerEnd();  // no minimum: returns after one reading
-    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 1u);
-
     EBFrameRateControllerInit(200);
     EXPECT_DOUBLE_EQ(EBFrameRateControllerGetFrameTime(), 0.005);
     EBFrameRateControllerStart();
@@ -134,8 +114,6 @@ TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
     EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 2u);
     EBFrameRateControllerReset();
     EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 0u);
-    EXPECT_DOUBLE_EQ(EBFrameRateControllerGetFrameTime(), 0.005);
-
     // The engine's value: the minimum is far below one counter tick.
     EBFrameRateControllerInit(2147483647);
     EXPECT_LT(EBFrameRateControllerGetFrameTime(), 1e-9);
