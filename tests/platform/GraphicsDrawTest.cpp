@@ -40,35 +40,7 @@ TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrix) {
     EBGfxMeshFree(square);
 }
 
-TEST_F(GraphicsDraw, CameraMoveShowsFromTheNextModeSwitch) {
-    EBGfxVertexList* square = Square(5.0f, kVertexRed);
-    EBGfxSetRenderMode(1);
-    EBGfxSetCamPosition(30.0f, -5.0f);
-    EXPECT_FLOAT_EQ(EBGfxGetWinMinX(), -50.0f);
-    EXPECT_FLOAT_EQ(EBGfxGetWinMaxX(), 110.0f);
-    EXPECT_FLOAT_EQ(EBGfxGetWinMinY(), -50.0f);
-    EXPECT_FLOAT_EQ(EBGfxGetWinMaxY(), 40.0f);
-
-    EBGfxSetPosition(20.0f, 10.0f);
-    EBGfxMeshDraw(square, 3);
-    ExpectBlock(Read(), 95, 30, 105, 40, kRed);  // the old view is still in place
-
-    EBSysFrameEnd();
-    EBSysFrameStart();
-    EBGfxSetRenderMode(1);
-    EBGfxSetPosition(20.0f, 10.0f);
-    EBGfxMeshDraw(square, 3);
-    const Frame f = Read();
-    ExpectBlock(f, 65, 25, 75, 35, kRed);
-    EXPECT_EQ(f.CountNot(kBlack), 100);
-    float x = 0, y = 0;
-    EBGfxGetCamPosition(x, y);
-    EXPECT_EQ(x, 30.0f);
-    EXPECT_EQ(y, -5.0f);
-    EBGfxMeshFree(square);
-}
-
-TEST_F(GraphicsDraw, TintTransparencyAndBlendColourShadeTheVertices) {
+TEST_F(GraphicsDraw, TintAndTransparencyShadeTheVertices) {
     EBGfxVertexList* square = Square(5.0f, kVertexWhite);
     EBGfxSetRenderMode(1);
     EBGfxSetPosition(0.0f, 0.0f);
@@ -77,12 +49,6 @@ TEST_F(GraphicsDraw, TintTransparencyAndBlendColourShadeTheVertices) {
     EXPECT_EQ(Read().At(80, 45), kGreen);
 
     EBGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
-    EBGfxSetBlendColor(0.0f, 0.0f, 1.0f, 1.0f);  // replaces the colour, keeps alpha
-    EBGfxSetPosition(-30.0f, 0.0f);
-    EBGfxMeshDraw(square, 3);
-    EXPECT_EQ(Read().At(50, 45), kBlue);
-
-    EBGfxSetBlendColor(0.0f, 0.0f, 0.0f, 0.0f);
     EBGfxSetTransparency(0.5f);
     EBGfxSetPosition(30.0f, 0.0f);
     EBGfxMeshDraw(square, 3);

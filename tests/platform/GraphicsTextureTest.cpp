@@ -40,13 +40,6 @@ protected:
 };
 }  // namespace
 
-TEST(GraphicsTextureOffset, WholeTurnsAboveOneAreRemoved) {
-    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(2.5f), 0.5f);
-    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(-0.25f), -0.25f);
-    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(1.0f), 1.0f);
-    EXPECT_FLOAT_EQ(EBGfxReduceTextureOffset(0.75f), 0.75f);
-}
-
 TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirstAndOffsetsShiftThem) {
     EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
     ASSERT_NE(texture, nullptr);
@@ -94,31 +87,5 @@ TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
         EXPECT_EQ(EBGfxTextureLoad(path.c_str()), nullptr) << path;
     }
     EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
-}
-
-TEST_F(GraphicsTexture, PrintDrawsRealTextAtItsBaseline) {
-    const unsigned font = EBGfxCreateFont("Arial", 20, true, false);
-    ASSERT_NE(font, 0u);
-    EBGfxSetRenderMode(1);
-    EBGfxPrint(font, "H%d", -60, -10, 1.0f, 0.0f, 0.0f, 1);
-    const Frame f = Read();
-    // Glyphs sit above the baseline (screen row 55), starting at column 20.
-    int red = 0;
-    for (int y = 35; y < 56; ++y) {
-        for (int x = 20; x < 50; ++x) {
-            red += (f.At(x, y) >> 24) > 128 && ((f.At(x, y) >> 16) & 0xFF) < 64 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(red, 30);
-    const int drawn = f.CountNot(kBlack);
-    EXPECT_LT(drawn, 400);
-    EXPECT_EQ(EBGfxGetRenderMode(), 1);  // the caller's mode comes back
-
-    EBGfxPrint(font, "outside", 500, 0, 1.0f, 1.0f, 1.0f);
-    EBGfxPrint(font, nullptr, 0, 0, 1.0f, 1.0f, 1.0f);
-    EBGfxDestroyFont(font);
-    EBGfxPrint(font, "gone", 0, 0, 1.0f, 1.0f, 1.0f);
-    EXPECT_EQ(Read().CountNot(kBlack), drawn) << "nothing more drawn";
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
 }

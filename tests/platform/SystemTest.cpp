@@ -109,9 +109,8 @@ TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
     EXPECT_DOUBLE_EQ(EBFrameRateControllerGetFrameTime(), 0.005);
     EBFrameRateControllerStart();
     EBFrameRateControllerEnd();
-    EBFrameRateControllerEnd();
     EXPECT_GE(EBFrameRateControllerGetFrameTime(), 0.005);
-    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 2u);
+    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 1u);
     EBFrameRateControllerReset();
     EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 0u);
     // The engine's value: the minimum is far below one counter tick.

@@ -88,19 +88,4 @@ TEST_F(ParticleTest, AlphaFadesPerFrameWhateverTheTimeScale) {
     EXPECT_EQ(particle.age, 0.0f);
 }
 
-TEST_F(ParticleTest, ParticlesLeaveOnceTheirAgeReachesTheirLifetime) {
-    Emit(1, 5.0f, 5.0f, 0.0f);   // expires in its first update, unmoved
-    Emit(1, 5.0f, 5.0f, 0.05f);  // three frames
-    Emit(1, 5.0f, 5.0f, 1.0f);
-    Update();
-    ASSERT_EQ(system->GetParticles().size(), 2u);
-    EXPECT_EQ(system->GetParticles().front().lifetime, 0.05f);
-    Update();
-    EXPECT_EQ(system->GetParticles().size(), 2u);
-    Update();
-    Update();
-    ASSERT_EQ(system->GetParticles().size(), 1u);
-    EXPECT_EQ(system->GetParticles().front().lifetime, 1.0f);
-}
-
 }  // namespace
