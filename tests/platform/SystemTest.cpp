@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/EBGraphics.h"
-#include "platform/EBInput.h"
 #include "platform/EBSystem.h"
 #include "support/FatalCatcher.h"
 #include "tests/platform/PlatformTestSupport.h"
@@ -79,16 +78,6 @@ TEST_F(SystemWindow, QuitAndCloseClearTheWindowFlag) {
     SDL_PushEvent(&quit);
     EBSysUpdate();
     EXPECT_EQ(EBSysDoesWindowExist(), 0);
-}
-
-TEST_F(SystemWindow, CursorVisibilityFollowsTheDisplayCounter) {
-    EXPECT_EQ(EBInputShowCursor(0), -1);
-    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
-    EXPECT_EQ(EBInputShowCursor(0), -2);
-    EXPECT_EQ(EBInputShowCursor(1), -1);
-    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
-    EXPECT_EQ(EBInputShowCursor(1), 0);
-    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
 }
 
 TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {

@@ -10,11 +10,11 @@ namespace {
 struct ContactsTest : PhysicsWorld {
     // A ball that records its contacts.
     Entity& AddBall(Entity* parent, const std::string& name, Vector2 position, float radius,
-                    Vector2 velocity, float gravityScale = 1.0f) {
+                    Vector2 velocity) {
         Entity& ball =
             parent != nullptr ? AddChild(*parent, name, position) : AddRoot(name, position);
         MakeCircle(ball, radius);
-        MakeDynamic(ball, velocity, gravityScale);
+        MakeDynamic(ball, velocity);
         ball.AddComponent<ContactProbe>();
         return ball;
     }

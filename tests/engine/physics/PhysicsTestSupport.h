@@ -79,12 +79,11 @@ protected:
         return Place(*child, position);
     }
 
-    static DynamicBody2D& MakeDynamic(Entity& entity, Vector2 velocity = {},
-                                      float gravityScale = 1.0f, float mass = 1.0f) {
+    static DynamicBody2D& MakeDynamic(Entity& entity, Vector2 velocity = {}) {
         auto* body = entity.AddComponent<DynamicBody2D>();
         body->SetVelocity(velocity);
-        body->SetGravityScale(gravityScale);
-        body->SetMass(mass);
+        body->SetGravityScale(1.0f);
+        body->SetMass(1.0f);
         return *body;
     }
     static CircleCollider& MakeCircle(Entity& entity, float radius,
@@ -100,9 +99,8 @@ protected:
         return *rect;
     }
     // A static rectangle that records its contacts.
-    Entity& AddWall(const std::string& name, Vector2 position, float w, float h,
-                    float rotation = 0.0f) {
-        Entity& wall = AddRoot(name, position, rotation);
+    Entity& AddWall(const std::string& name, Vector2 position, float w, float h) {
+        Entity& wall = AddRoot(name, position);
         wall.AddComponent<StaticBody2D>();
         MakeRect(wall, w, h);
         wall.AddComponent<ContactProbe>();
