@@ -21,7 +21,7 @@ void ExpectBlock(const Frame& f, int left, int top, int right, int bottom, uint3
 }
 }  // namespace
 
-TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrix) {
+TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrixInTheirTint) {
     EBGfxVertexList* square = Square(5.0f, kVertexRed);
     EBGfxSetRenderMode(1);
     EBGfxSetPosition(20.0f, 10.0f);
@@ -38,21 +38,18 @@ TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrix) {
     ExpectBlock(Read(), 30, 30, 50, 40, kRed);
     EXPECT_EQ(Read().CountNot(kBlack), 300);
     EBGfxMeshFree(square);
-}
 
-TEST_F(GraphicsDraw, TintAndTransparencyShadeTheVertices) {
-    EBGfxVertexList* square = Square(5.0f, kVertexWhite);
-    EBGfxSetRenderMode(1);
-    EBGfxSetPosition(0.0f, 0.0f);
+    // White vertices take the tint; the transparency blends them over black.
+    square = Square(5.0f, kVertexWhite);
+    EBGfxSetPosition(0.0f, -30.0f);
     EBGfxSetTintColor(0.0f, 1.0f, 0.0f, 1.0f);
     EBGfxMeshDraw(square, 3);
-    EXPECT_EQ(Read().At(80, 45), kGreen);
-
+    EXPECT_EQ(Read().At(80, 75), kGreen);
     EBGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
     EBGfxSetTransparency(0.5f);
-    EBGfxSetPosition(30.0f, 0.0f);
+    EBGfxSetPosition(30.0f, -30.0f);
     EBGfxMeshDraw(square, 3);
-    const uint32_t half = Read().At(110, 45);
+    const uint32_t half = Read().At(110, 75);
     EXPECT_NEAR(static_cast<int>(half >> 24), 128, 1);
     EXPECT_EQ(half >> 24, (half >> 16) & 0xFF);
     EBGfxMeshFree(square);

@@ -14,18 +14,10 @@ using namespace PlatformTest;
 using TestSupport::FatalMessageOf;
 
 namespace {
-class SystemWindow : public WindowTest {};
-
-void PushWindowClose() {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    event.window.windowID = SDL_GetWindowID(static_cast<SDL_Window*>(EBSysGetWindowHandle()));
-    SDL_PushEvent(&event);
-}
+using SystemWindow = WindowTest;
 }  // namespace
 
-TEST(SystemStartUp, OpensTheTitledWindowAndClosesIt) {
+TEST(SystemStartUp, OpensTheTitledWindowUntilClosedQuitOrExited) {
     ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 1, 60, nullptr), 1);
     auto* window = static_cast<SDL_Window*>(EBSysGetWindowHandle());
     ASSERT_NE(window, nullptr);
@@ -33,10 +25,26 @@ TEST(SystemStartUp, OpensTheTitledWindowAndClosesIt) {
     EXPECT_STREQ(SDL_GetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS), "0");
     EXPECT_EQ(EBSysSetWindowTitle("Fleetwing"), 1);
     EXPECT_STREQ(SDL_GetWindowTitle(window), "Fleetwing");
-    EXPECT_EQ(EBSysDoesWindowExist(), 1);
     EXPECT_EQ(EBGetWindowWidth(), 160);
     EXPECT_EQ(EBGetWindowHeight(), 90);
     EXPECT_EQ(EBGfxGetRenderMode(), 1);
+    EBSysUpdate();
+    EXPECT_EQ(EBSysDoesWindowExist(), 1);
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    event.window.windowID = SDL_GetWindowID(window);
+    SDL_PushEvent(&event);
+    EBSysFrameEnd();
+    EXPECT_EQ(EBSysDoesWindowExist(), 0) << "closed";
+
+    EBSysExit();
+    ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 0, 60, nullptr), 1);
+    EXPECT_EQ(EBSysDoesWindowExist(), 1);
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+    EBSysUpdate();
+    EXPECT_EQ(EBSysDoesWindowExist(), 0) << "quit";
     EBSysExit();
     EXPECT_EQ(EBSysDoesWindowExist(), 0);
     EXPECT_EQ(EBSysGetWindowHandle(), nullptr);
@@ -61,23 +69,6 @@ TEST(SystemStartUp, NoDisplayEndsWithAClearMessage) {
     EXPECT_NE(message.find("cannot start the video system"), std::string::npos) << message;
     EXPECT_NE(message.find("SDL_VIDEODRIVER=offscreen"), std::string::npos) << message;
     EXPECT_EQ(printed, message);
-}
-
-TEST_F(SystemWindow, QuitAndCloseClearTheWindowFlag) {
-    EBSysUpdate();
-    EXPECT_EQ(EBSysDoesWindowExist(), 1);
-    PushWindowClose();
-    EBSysFrameEnd();
-    EXPECT_EQ(EBSysDoesWindowExist(), 0);
-
-    EBSysExit();
-    ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 0, 60, nullptr), 1);
-    EXPECT_EQ(EBSysDoesWindowExist(), 1);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-    EBSysUpdate();
-    EXPECT_EQ(EBSysDoesWindowExist(), 0);
 }
 
 TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {
