@@ -1,3 +1,4 @@
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -55,18 +56,12 @@ TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirstAndOffsetsShiftTh
 }
 
 namespace {
-// A 1 x 1 uncompressed 24-bit BMP: a picture that is not a PNG.
-std::string OnePixelBmp() {
-    auto le = [](uint32_t value, int bytes) {
-        std::string out;
-        for (int i = 0; i < bytes; ++i) {
-            out += static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-        return out;
-    };
-    return "BM" + le(58, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(1, 4) + le(1, 4) + le(1, 2) +
-           le(24, 2) + le(0, 4) + le(4, 4) + le(2835, 4) + le(2835, 4) + le(0, 4) + le(0, 4) +
-           std::string("\xff\x00\x00\x00", 4);
+// A 1 x 1 BMP under a PNG name: a picture that is not a PNG.
+std::string OnePixelBmp(const std::string& path) {
+    SDL_Surface* pixel = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 24, SDL_PIXELFORMAT_RGB24);
+    EXPECT_EQ(SDL_SaveBMP(pixel, path.c_str()), 0);
+    SDL_FreeSurface(pixel);
+    return path;
 }
 }  // namespace
 
@@ -81,7 +76,7 @@ TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
     EBGfxTexture* texture = EBGfxTextureLoad(widest.c_str());
     EXPECT_NE(texture, nullptr);
     EBGfxTextureUnload(texture);
-    for (const std::string& path : {tooWide, folder.Write("picture.png", OnePixelBmp()),
+    for (const std::string& path : {tooWide, OnePixelBmp(folder.File("picture.png")),
                                     folder.Write("garbage.png", "this is not an image"),
                                     folder.File("missing.png"), std::string(256, 'a')}) {
         EXPECT_EQ(EBGfxTextureLoad(path.c_str()), nullptr) << path;

@@ -86,13 +86,10 @@ TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {
 
 TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
     EBFrameRateControllerInit(200);
-    EXPECT_DOUBLE_EQ(EBFrameRateControllerGetFrameTime(), 0.005);
     EBFrameRateControllerStart();
     EBFrameRateControllerEnd();
     EXPECT_GE(EBFrameRateControllerGetFrameTime(), 0.005);
     EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 1u);
-    EBFrameRateControllerReset();
-    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 0u);
     // The engine's value: the minimum is far below one counter tick.
     EBFrameRateControllerInit(2147483647);
     EXPECT_LT(EBFrameRateControllerGetFrameTime(), 1e-9);
