@@ -55,42 +55,6 @@ TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrixInTheirTint) {
     EBGfxMeshFree(square);
 }
 
-TEST_F(GraphicsDraw, MeshesDrawInEveryModeAndRejectUnknownOnes) {
-    EBGfxVertexList* empty = EBGfxMeshEnd();
-    EXPECT_EQ(empty->count, 0u);
-    EBGfxSetRenderMode(1);
-    EBGfxMeshDraw(empty, 3);
-    EXPECT_EQ(Read().CountNot(kBlack), 0);
-
-    EBGfxVertexAdd(-20.0f, 0.0f, kVertexRed, 0, 0);
-    EBGfxVertexAdd(20.0f, 0.0f, kVertexRed, 0, 0);
-    EBGfxVertexList* line = EBGfxMeshEnd();
-    EXPECT_EQ(line->count, 2u);
-    EBGfxSetPosition(0.0f, 0.5f);
-    EBGfxMeshDraw(line, 1);
-    const Frame f = Read();
-    EXPECT_EQ(f.At(70, 44), kRed);
-    EXPECT_GE(f.CountNot(kBlack), 38);
-    EXPECT_LE(f.CountNot(kBlack), 42);
-
-    testing::internal::CaptureStdout();
-    EBGfxMeshDraw(line, 7);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Mesh Draw Mode 7 is invalid!\n");
-    // Render mode 0 draws nothing and prints nothing.
-    EBGfxSetRenderMode(0);
-    EXPECT_EQ(EBGfxGetRenderMode(), 0);
-    const int drawn = Read().CountNot(kBlack);
-    testing::internal::CaptureStdout();
-    EBGfxSetPosition(0.0f, -20.0f);
-    EBGfxSetTintColor(1, 1, 1, 1);
-    EBGfxMeshDraw(line, 1);
-    EXPECT_EQ(Read().CountNot(kBlack), drawn);
-    EBGfxMeshFree(line);
-    EBGfxMeshFree(empty);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-}
-
 TEST_F(GraphicsDraw, StagingGrowsPastItsInitialSize) {
     // 10,000 degenerate triangles, then one visible: nothing may be cut off.
     for (int i = 0; i < 10000; ++i) {
