@@ -33,11 +33,6 @@ protected:
     }
 
     static AudioManager& Manager() { return AudioManager::Get(); }
-    void FillPoolWithLoops() {
-        for (int i = 0; i < AudioManager::kChannelCount; ++i) {
-            ASSERT_EQ(Manager().Play(*clip_, 1.0f, true, nullptr), i);
-        }
-    }
 
     TempFolder folder_;
     std::unique_ptr<AudioClip> clip_;
@@ -102,7 +97,9 @@ TEST_F(AudioManagerPool, SetVolumeClampsAndReachesOnlySoundingChannels) {
 }
 
 TEST_F(AudioManagerPool, AThirtySeventhSoundIsDroppedAndStopsNothing) {
-    FillPoolWithLoops();
+    for (int i = 0; i < AudioManager::kChannelCount; ++i) {
+        ASSERT_EQ(Manager().Play(*clip_, 1.0f, true, nullptr), i);
+    }
     EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, &owner_), -1);
     for (const ChannelSlot& slot : Manager().GetSlots()) {
         EXPECT_TRUE(Playing(slot));
