@@ -72,17 +72,11 @@ protected:
 
 }  // namespace
 
-TEST_F(AudioSourcePlayback, ReadsItsFieldsAndTakesTheClipFromTheCache) {
+TEST_F(AudioSourcePlayback, TakesTheClipFromTheCacheAndKeepsItWhenTheFieldIsAbsent) {
     AudioSource& source = AddSource(SourceFields("sounds/short", "0.5", "true", "false"));
     EXPECT_EQ(source.GetClip(), Resources::Get().Get<AudioClip>("sounds/short"));
-    EXPECT_EQ(source.GetVolume(), 0.5f);
-    EXPECT_TRUE(source.IsLooping());
-    EXPECT_FALSE(source.PlaysOnAwake());
-    EXPECT_TRUE(entity_->GetAwakeListeners().Empty());
-
-    // Absent fields take their defaults, except the clip, which stays.
     source.Deserialize(FieldMap());
-    EXPECT_NE(source.GetClip(), nullptr);
+    EXPECT_EQ(source.GetClip(), Resources::Get().Get<AudioClip>("sounds/short"));
     EXPECT_EQ(source.GetVolume(), 1.0f);
     EXPECT_FALSE(source.IsLooping());
 
@@ -92,7 +86,7 @@ TEST_F(AudioSourcePlayback, ReadsItsFieldsAndTakesTheClipFromTheCache) {
     EXPECT_EQ(SlotsPlaying(), 0) << "a source without a clip plays nothing";
 }
 
-TEST_F(AudioSourcePlayback, PlaysAtItsVolumeUnderTheMasterVolume) {
+TEST_F(AudioSourcePlayback, PlaysAtItsVolumeUnderTheMasterVolumeUntilDestroyed) {
     AudioSource& source = AddSource(SourceFields("sounds/short", "0.5", "true", "false"));
     AudioManager::Get().SetVolume(0.8f);
     source.Play();
@@ -104,12 +98,16 @@ TEST_F(AudioSourcePlayback, PlaysAtItsVolumeUnderTheMasterVolume) {
     AudioManager::Get().SetVolume(1.0f);
     source.Deserialize(SourceFields("sounds/short", "0.25", "true", "false"));
     EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep);
-}
-
-TEST_F(AudioSourcePlayback, ALoopingSourceSoundsPastItsClipsLength) {
-    AddSource(SourceFields("sounds/short", "1", "true", "false")).Play();
     Hold(kShortMs * 3);
+    EXPECT_TRUE(Playing(Slot(0))) << "a looping source sounds past its clip's length";
+
+    // Destroyed, the source is forgotten and its sound plays on; master changes still reach
+    // it without asking the source.
+    entity_.reset();
+    EXPECT_EQ(Slot(0).owner, nullptr);
     EXPECT_TRUE(Playing(Slot(0)));
+    AudioManager::Get().SetVolume(0.5f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.125f, kMixerStep);
 }
 
 TEST_F(AudioSourcePlayback, ReadingPlayOnAwakeTwiceStillPlaysOnce) {
@@ -118,18 +116,6 @@ TEST_F(AudioSourcePlayback, ReadingPlayOnAwakeTwiceStillPlaysOnce) {
     EXPECT_EQ(SlotsPlaying(), 0) << "reading the fields plays nothing yet";
     entity_->GetAwakeListeners().Fire();
     EXPECT_EQ(SlotsPlaying(), 1);
-}
-
-TEST_F(AudioSourcePlayback, ADestroyedSourceIsForgottenAndItsSoundPlaysOn) {
-    AudioSource& source = AddSource(SourceFields("sounds/short", "0.5", "true", "false"));
-    source.Play();
-    ASSERT_EQ(Slot(0).owner, &source);
-    entity_.reset();
-    EXPECT_EQ(Slot(0).owner, nullptr);
-    EXPECT_TRUE(Playing(Slot(0)));
-    // Master changes still reach the orphaned sound without asking the source.
-    AudioManager::Get().SetVolume(0.5f);
-    EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep);
 }
 
 TEST(AudioSourceInAScene, PlayOnAwakeSoundsInTheFirstFrameNotWhileLoading) {

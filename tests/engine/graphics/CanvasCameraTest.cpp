@@ -58,11 +58,13 @@ TEST_F(CameraWorld, FindCameraSearchesRootsInOrderEachDepthFirst) {
 }
 
 TEST_F(CameraWorld, TheCameraIsItsEntitysOwnPlacementNotItsWorldOne) {
-    Entity& rig = Place(AddRoot("Rig"), {1000.0f, 0.0f});
-    Place(AddChild(rig, "View"), {0.0f, 30.0f}).AddComponent<Camera>();
     Entity& world = Place(AddRoot("World"), {});
     world.AddComponent<Canvas>();
     DrawSpy* spy = world.AddComponent<DrawSpy>();
+    RunFrame();
+    EXPECT_EQ(spy->matrix, Matrix3x3()) << "without a camera, camera space is screen space";
+    Entity& rig = Place(AddRoot("Rig"), {1000.0f, 0.0f});
+    Place(AddChild(rig, "View"), {0.0f, 30.0f}).AddComponent<Camera>();
     RunFrame();
     EXPECT_EQ(spy->matrix, Matrix3x3::FromTRS(Vector2(0.0f, -30.0f), 0.0f, Vector2(1.0f, 1.0f)));
 }

@@ -9,17 +9,14 @@ using namespace VelaEngine;
 
 namespace {
 
-struct DisplayTest : testing::Test {
-    void SetUp() override {
-        Display::Create();
-        Display::Get().Init("Fleetwing", false, false, false, Vector2(1600.0f, 900.0f), nullptr);
-        window = static_cast<SDL_Window*>(EBSysGetWindowHandle());
-        ASSERT_NE(window, nullptr);
+TEST(Display, OpensTheTitledWindowAtTheTopLeftAndComesBackThereFromFullScreen) {
+    Display::Create();
+    Display::Get().Init("Fleetwing", false, false, false, Vector2(1600.0f, 900.0f), nullptr);
+    auto* window = static_cast<SDL_Window*>(EBSysGetWindowHandle());
+    ASSERT_NE(window, nullptr);
+    const auto expectWindowedAtTopLeft = [&] {
+        SDL_Rect screen{};
         SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &screen);
-    }
-    void TearDown() override { Display::Release(); }
-
-    void ExpectWindowedAtTopLeft() {
         int w = 0, h = 0, x = -1, y = -1;
         SDL_GetWindowSize(window, &w, &h);
         SDL_GetWindowPosition(window, &x, &y);
@@ -27,31 +24,24 @@ struct DisplayTest : testing::Test {
         EXPECT_EQ(h, 900);
         EXPECT_EQ(x, screen.x);
         EXPECT_EQ(y, screen.y);
-    }
-
-    SDL_Window* window = nullptr;
-    SDL_Rect screen{};
-};
-
-TEST_F(DisplayTest, OpensTheTitledWindowAtTheTopLeftOnABlackBackground) {
+    };
+    expectWindowedAtTopLeft();
     EXPECT_STREQ(SDL_GetWindowTitle(window), "Fleetwing");
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
-    ExpectWindowedAtTopLeft();
     EBSysFrameStart();
     unsigned char pixel[4] = {1, 1, 1, 1};
     ASSERT_TRUE(EBGfxReadPixels(800, 450, 1, 1, pixel));
-    EXPECT_EQ(pixel[0] + pixel[1] + pixel[2], 0);
+    EXPECT_EQ(pixel[0] + pixel[1] + pixel[2], 0) << "a black background";
     EXPECT_EQ(pixel[3], 255);
-}
 
-TEST_F(DisplayTest, FullScreenTwiceReturnsToTheStartUpWindow) {
     Display::Get().SetFullscreen(true);
     // The logical picture keeps its size whatever the screen.
     EXPECT_EQ(EBGetWindowWidth(), 1600);
     EXPECT_EQ(Display::Get().GetWindowSize(), Vector2(1600.0f, 900.0f));
     Display::Get().SetFullscreen(false);
     EXPECT_EQ(EBGetCursorScaleX(), 1.0f);
-    ExpectWindowedAtTopLeft();
+    expectWindowedAtTopLeft();
+    Display::Release();
 }
 
 }  // namespace

@@ -14,84 +14,37 @@ namespace {
 
 const std::string kFail = "Assertion in VEDebug.cpp line 35: ";
 
-// The quad's texture coordinates at its four corners, read from the two triangles.
-struct Corners {
-    Point2 bl, br, tl, tr;
-};
-
-Corners UvOf(const Mesh& mesh) {
-    EXPECT_EQ(mesh.Triangles().size(), 2u);
+// Checks the quad's texture coordinates along its left, right, top and bottom edges.
+void ExpectUv(const Mesh& mesh, float left, float right, float top, float bottom) {
+    ASSERT_EQ(mesh.Triangles().size(), 2u);
     const Triangle& first = mesh.Triangles()[0];   // BL, BR, TL
     const Triangle& second = mesh.Triangles()[1];  // BR, TR, TL
-    EXPECT_EQ(first.uv[1], second.uv[0]);
-    EXPECT_EQ(first.uv[2], second.uv[2]);
-    return Corners{first.uv[0], first.uv[1], first.uv[2], second.uv[1]};
-}
-
-void ExpectUv(const Mesh& mesh, float uLeft, float uRight, float vTop, float vBottom) {
-    const Corners uv = UvOf(mesh);
-    EXPECT_FLOAT_EQ(uv.bl.x, uLeft);
-    EXPECT_FLOAT_EQ(uv.tl.x, uLeft);
-    EXPECT_FLOAT_EQ(uv.br.x, uRight);
-    EXPECT_FLOAT_EQ(uv.tr.x, uRight);
-    EXPECT_FLOAT_EQ(uv.tl.y, vTop);
-    EXPECT_FLOAT_EQ(uv.tr.y, vTop);
-    EXPECT_FLOAT_EQ(uv.bl.y, vBottom);
-    EXPECT_FLOAT_EQ(uv.br.y, vBottom);
+    EXPECT_EQ(first.uv[0], Point2(left, bottom));
+    EXPECT_EQ(first.uv[1], Point2(right, bottom));
+    EXPECT_EQ(first.uv[2], Point2(left, top));
+    EXPECT_EQ(second.uv[0], first.uv[1]);
+    EXPECT_EQ(second.uv[1], Point2(right, top));
+    EXPECT_EQ(second.uv[2], first.uv[2]);
 }
 
 struct ImageTest : testing::Test {
     std::shared_ptr<Entity> entity = Entity::Create("Picture");
+    Image* image = entity->AddComponent<Image>();
+    AnimatedImage* sheet = entity->AddComponent<AnimatedImage>();
 };
 
-TEST_F(ImageTest, QuadIsCentredWithTheTopOfTheTextureOnTop) {
-    Image* image = entity->AddComponent<Image>();
-    image->Set(40.0f, 10.0f, nullptr, Color(), false, false);
-    const Mesh& mesh = image->GetMesh();
-    ASSERT_TRUE(mesh.IsBuilt());
-    const Triangle& first = mesh.Triangles()[0];
-    const Triangle& second = mesh.Triangles()[1];
-    EXPECT_EQ(first.position[0], Point2(-20.0f, -5.0f));
-    EXPECT_EQ(first.position[1], Point2(20.0f, -5.0f));
-    EXPECT_EQ(first.position[2], Point2(-20.0f, 5.0f));
-    EXPECT_EQ(second.position[1], Point2(20.0f, 5.0f));
-    ExpectUv(mesh, 0.0f, 1.0f, 0.0f, 1.0f);
-}
-
-TEST_F(ImageTest, FlipsSwapTheTextureEdges) {
-    Image* image = entity->AddComponent<Image>();
-    image->Set(2.0f, 2.0f, nullptr, Color(), true, false);
-    ExpectUv(image->GetMesh(), 1.0f, 0.0f, 0.0f, 1.0f);
-    image->Set(2.0f, 2.0f, nullptr, Color(), false, true);
-    ExpectUv(image->GetMesh(), 0.0f, 1.0f, 1.0f, 0.0f);
-}
-
-TEST_F(ImageTest, FieldsWithoutASpriteGiveAPlainTintedQuad) {
-    Image* image = entity->AddComponent<Image>();
-    FieldMap fields;
-    fields.Set("w", "30");
-    fields.Set("h", "12.5");
-    fields.Set("flipX", "true");
-    fields.Set("tint", "0.1,0.2,0.3,0.4");
-    image->Deserialize(fields);
-    EXPECT_EQ(image->GetSprite(), nullptr);
-    EXPECT_EQ(image->GetTint(), Color(0.1f, 0.2f, 0.3f, 0.4f));
-    EXPECT_EQ(image->GetMesh().Triangles()[0].position[1], Point2(15.0f, -6.25f));
-    ExpectUv(image->GetMesh(), 1.0f, 0.0f, 0.0f, 1.0f);
-
-    // Absent fields take their defaults: no size, white.
+TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSize) {
+    image->Set(40.0f, 10.0f, nullptr, Color(0.1f, 0.2f, 0.3f, 0.4f), true, true);
     image->Deserialize(FieldMap());
+    EXPECT_EQ(image->GetSprite(), nullptr);
     EXPECT_EQ(image->GetTint(), Color(1.0f, 1.0f, 1.0f, 1.0f));
     EXPECT_EQ(image->GetMesh().Triangles()[1].position[1], Point2(0.0f, 0.0f));
+    ExpectUv(image->GetMesh(), 0.0f, 1.0f, 0.0f, 1.0f);
 }
 
 TEST_F(ImageTest, InstructionsWithoutAValueAreContentErrors) {
-    Image* image = entity->AddComponent<Image>();
-    AnimatedImage* sheet = entity->AddComponent<AnimatedImage>();
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { image->ApplyInstruction("sprite:"); }),
               kFail + "Instruction \"sprite:\" has no value after ':'");
-    EXPECT_EQ(TestSupport::FatalMessageOf([&] { sheet->ApplyInstruction("frame:"); }),
-              kFail + "Instruction \"frame:\" has no value after ':'");
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { sheet->ApplyInstruction("sprite"); }),
               kFail + "Instruction \"sprite\" has no value after ':'");
     // Instructions for other components, or none at all, are ignored.
@@ -104,30 +57,14 @@ TEST_F(ImageTest, InstructionsWithoutAValueAreContentErrors) {
               "");
 }
 
-TEST(LeadingNumber, ReadsTheDigitsAtTheFront) {
-    EXPECT_EQ(Graphics::LeadingNumber("12abc"), 12);
-    EXPECT_EQ(Graphics::LeadingNumber("x"), 0);
-    EXPECT_EQ(Graphics::LeadingNumber("007"), 7);
-    EXPECT_EQ(Graphics::LeadingNumber("-3"), 0);
-    EXPECT_EQ(Graphics::LeadingNumber("99999999999"), 2147483647);
-}
-
-struct AnimatedImageTest : ImageTest {
-    AnimatedImage* sheet = entity->AddComponent<AnimatedImage>();
-};
-
-TEST_F(AnimatedImageTest, FrameFiveOfAFourByTwoSheetIsColumnOneOfRowOne) {
+TEST_F(ImageTest, ASheetShowsTheCellOfItsFrame) {
     sheet->Set(4, 2, 5, 10.0f, 0, 7, 10.0f, 10.0f, nullptr, true, false, false);
-    ExpectUv(sheet->GetMesh(), 0.25f, 0.5f, 0.5f, 1.0f);
+    ExpectUv(sheet->GetMesh(), 0.25f, 0.5f, 0.5f, 1.0f);  // column 1 of row 1
     EXPECT_FLOAT_EQ(sheet->GetFrameTime(), 0.1f);
-}
-
-TEST_F(AnimatedImageTest, FlipXSwapsTheCellButFlipYDoesNot) {
+    // flipX swaps the cell's edges, flipY does not.
     sheet->Set(4, 2, 2, 1.0f, 0, 0, 10.0f, 10.0f, nullptr, false, true, true);
     ExpectUv(sheet->GetMesh(), 0.75f, 0.5f, 0.0f, 0.5f);
-}
 
-TEST_F(AnimatedImageTest, FrameInstructionReadsLeadingDigitsAndRebuilds) {
     sheet->Set(4, 2, 0, 1.0f, 0, 0, 10.0f, 10.0f, nullptr, false, false, false);
     sheet->ApplyInstruction("frame:6");
     EXPECT_EQ(sheet->GetFrame(), 6);
@@ -139,11 +76,16 @@ TEST_F(AnimatedImageTest, FrameInstructionReadsLeadingDigitsAndRebuilds) {
     sheet->ApplyInstruction("frame:x");
     EXPECT_EQ(sheet->GetFrame(), 0);
     ExpectUv(sheet->GetMesh(), 0.0f, 0.25f, 0.0f, 0.5f);
-    // The initial frame stays what the sheet started with.
-    EXPECT_EQ(sheet->GetInitialFrame(), 0);
+    EXPECT_EQ(sheet->GetInitialFrame(), 0) << "the initial frame stays";
 }
 
-TEST_F(AnimatedImageTest, ASheetWithoutColumnsOrRowsKeepsItsQuad) {
+TEST(LeadingNumber, ReadsTheDigitsAtTheFront) {
+    EXPECT_EQ(Graphics::LeadingNumber("007"), 7);
+    EXPECT_EQ(Graphics::LeadingNumber("-3"), 0);
+    EXPECT_EQ(Graphics::LeadingNumber("99999999999"), 2147483647);
+}
+
+TEST_F(ImageTest, ASheetWithoutColumnsOrRowsKeepsItsQuad) {
     sheet->Set(4, 2, 1, 1.0f, 0, 0, 10.0f, 10.0f, nullptr, false, false, false);
     sheet->Set(0, 2, 3, 1.0f, 0, 0, 20.0f, 20.0f, nullptr, false, false, false);
     EXPECT_EQ(sheet->GetFrame(), 3);
@@ -167,10 +109,7 @@ TEST(Mesh, BuildingTwiceIsFatalUntilCleared) {
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { mesh.Build(); }), "");
 }
 
-}  // namespace
-
-TEST_F(ImageTest, CloneDrawsOnTheNewOwnerWithTheSameSettings) {
-    Image* image = entity->AddComponent<Image>();
+TEST_F(ImageTest, ClonesDrawOnTheNewOwnerWithTheSameSettings) {
     image->Set(8.0f, 6.0f, nullptr, Color(0.5f, 0.5f, 1.0f, 1.0f), false, true);
     auto other = Entity::Create("Copy");
     auto copy = std::dynamic_pointer_cast<Image>(image->Clone(other.get()));
@@ -178,25 +117,24 @@ TEST_F(ImageTest, CloneDrawsOnTheNewOwnerWithTheSameSettings) {
     EXPECT_EQ(copy->GetOwner(), other.get());
     EXPECT_EQ(other->GetDrawListeners().Size(), 1u);
     EXPECT_EQ(copy->GetTint(), image->GetTint());
-    EXPECT_TRUE(copy->GetFlipY());
     EXPECT_EQ(copy->GetMesh().Triangles()[0].position[0], Point2(-4.0f, -3.0f));
     ExpectUv(copy->GetMesh(), 0.0f, 1.0f, 1.0f, 0.0f);
-}
 
-TEST_F(AnimatedImageTest, CloneStartsAtTheInitialFrameWithTheSameFrameTime) {
+    // A sheet's copy starts at the initial frame with the same frame time.
     sheet->Set(4, 2, 1, 3.0f, 1, 6, 10.0f, 20.0f, nullptr, true, true, false);
     sheet->SetTint(Color(1.0f, 0.0f, 0.0f, 1.0f));
     sheet->ApplyInstruction("frame:6");
-    auto other = Entity::Create("Copy");
-    auto copy = std::dynamic_pointer_cast<AnimatedImage>(sheet->Clone(other.get()));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->GetFrame(), 1);
-    EXPECT_EQ(copy->GetInitialFrame(), 1);
-    EXPECT_EQ(copy->GetFrameTime(), sheet->GetFrameTime());
-    EXPECT_EQ(copy->GetFrameStart(), 1);
-    EXPECT_EQ(copy->GetFrameEnd(), 6);
-    EXPECT_TRUE(copy->GetLoop());
-    EXPECT_EQ(copy->GetTint(), sheet->GetTint());
-    ExpectUv(copy->GetMesh(), 0.5f, 0.25f, 0.0f, 0.5f);
+    auto sheetCopy = std::dynamic_pointer_cast<AnimatedImage>(sheet->Clone(other.get()));
+    ASSERT_NE(sheetCopy, nullptr);
+    EXPECT_EQ(sheetCopy->GetFrame(), 1);
+    EXPECT_EQ(sheetCopy->GetInitialFrame(), 1);
+    EXPECT_EQ(sheetCopy->GetFrameTime(), sheet->GetFrameTime());
+    EXPECT_EQ(sheetCopy->GetFrameStart(), 1);
+    EXPECT_EQ(sheetCopy->GetFrameEnd(), 6);
+    EXPECT_TRUE(sheetCopy->GetLoop());
+    EXPECT_EQ(sheetCopy->GetTint(), sheet->GetTint());
+    ExpectUv(sheetCopy->GetMesh(), 0.5f, 0.25f, 0.0f, 0.5f);
     EXPECT_EQ(other->GetUpdateListeners().Size(), 1u);
 }
+
+}  // namespace

@@ -1,11 +1,69 @@
+// Runs the real engine offscreen on scenes and sprites a test writes itself, and reads the
+// pictures of its frames back.
 #include <gtest/gtest.h>
 
-#include "RenderTestSupport.h"
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/core/FrontEnd.h"
 #include "engine/entity/Entity.h"
 #include "engine/graphics/ParticleSystem.h"
+#include "platform/EBGraphics.h"
+#include "platform/EBImageFile.h"
+#include "support/EngineRun.h"
+#include "support/TempFolder.h"
 
-namespace RenderTest {
 namespace {
+
+struct Rgb {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+};
+
+std::ostream& operator<<(std::ostream& out, const Rgb& c) {
+    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+
+const Rgb kBlack{0, 0, 0}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
+
+// Per channel, within a few steps of 255: the drivers may round blends differently.
+testing::AssertionResult Near(const Rgb& actual, const Rgb& expected) {
+    if (std::abs(actual.r - expected.r) <= 3 && std::abs(actual.g - expected.g) <= 3 &&
+        std::abs(actual.b - expected.b) <= 3) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << actual << " is not near " << expected;
+}
+
+constexpr int kWidth = 1600;
+constexpr int kHeight = 900;
+
+// One frame's picture, addressed in screen space: origin at the centre, Y up.
+class Picture {
+public:
+    Picture() : rgba_(static_cast<std::size_t>(kWidth) * kHeight * 4) {}
+    bool Read() { return EBGfxReadPixels(0, 0, kWidth, kHeight, rgba_.data()); }
+    // The pixel whose centre is nearest to the screen point.
+    Rgb At(float x, float y) const {
+        const int column = static_cast<int>(x + kWidth * 0.5f);
+        const int row = static_cast<int>(kHeight * 0.5f - y);
+        const unsigned char* p = &rgba_[(static_cast<std::size_t>(row) * kWidth + column) * 4];
+        return Rgb{p[0], p[1], p[2]};
+    }
+
+private:
+    std::vector<unsigned char> rgba_;
+};
+
+// A probe of the picture: what it shows, where, and in which colour.
+struct Probe {
+    const char* what;
+    float x, y;
+    Rgb colour;
+};
 
 // An entity header with its three transform lines, at the given depth.
 std::string EntityAt(int depth, const std::string& name, const std::string& position,
@@ -15,10 +73,10 @@ std::string EntityAt(int depth, const std::string& name, const std::string& posi
            "\tr\t" + rotation + "\n" + indent + "\ts\t" + scale + "\n";
 }
 
-// An Image block for an entity at `depth`, with its fields.
-std::string ImageAt(int depth, const std::string& fields) {
+// A component block for an entity at `depth`, its fields separated by ';'.
+std::string ComponentAt(int depth, const std::string& type, const std::string& fields = "") {
     const std::string indent(static_cast<std::size_t>(depth) + 1, '\t');
-    std::string text = indent + "Image\n";
+    std::string text = indent + type + "\n";
     std::size_t start = 0;
     while (start < fields.size()) {
         const std::size_t end = fields.find(';', start);
@@ -28,137 +86,145 @@ std::string ImageAt(int depth, const std::string& fields) {
     return text;
 }
 
-std::string CanvasAt(int depth, const std::string& mode) {
-    const std::string indent(static_cast<std::size_t>(depth) + 1, '\t');
-    return indent + "Canvas\n" + indent + "\trenderMode\t" + mode + "\n";
+std::string ImageAt(int depth, const std::string& fields) {
+    return ComponentAt(depth, "Image", fields);
 }
 
-const Rgb kBlack{0, 0, 0};
+class Rendering : public testing::Test {
+protected:
+    // Writes sprites/NAME.png in the test's asset folder, top row first.
+    void WriteSprite(const std::string& name, int width, int height,
+                     const std::function<Rgb(int x, int y)>& pixel) {
+        std::vector<unsigned char> rgba;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const Rgb c = pixel(x, y);
+                rgba.insert(rgba.end(),
+                            {static_cast<unsigned char>(c.r), static_cast<unsigned char>(c.g),
+                             static_cast<unsigned char>(c.b), 255});
+            }
+        }
+        const std::string path = assets.Write("sprites/" + name + ".png", "");
+        ASSERT_TRUE(EBImageSavePNG(path.c_str(), rgba.data(), width, height));
+    }
 
-using Rendering = RenderWorld;
+    void Start(const std::string& scene) {
+        assets.Write("scenes/test.scene", scene);
+        TestSupport::EngineOptions options;
+        options.assets = assets.Path();
+        options.firstScene = "scenes/test";
+        TestSupport::StartEngine(options);
+    }
 
-TEST_F(Rendering, TintedSpriteShowsAtItsPositionInTheTintedColour) {
+    // Runs `frames` frames; `onFrame` sees each picture before it is shown, `beforeFrame` runs
+    // as each frame begins.
+    void Run(unsigned frames, const std::function<void(unsigned, const Picture&)>& onFrame,
+             const std::function<void(unsigned)>& beforeFrame = nullptr) {
+        VelaEngine::FrameHooks hooks;
+        hooks.beforeFrame = beforeFrame;
+        hooks.beforePresent = [&](unsigned frame) {
+            Picture picture;
+            ASSERT_TRUE(picture.Read());
+            onFrame(frame, picture);
+        };
+        hooks.afterFrame = [frames](unsigned frame) {
+            if (frame >= frames) {
+                VelaEngine::FrontEnd::Get().Quit();
+            }
+        };
+        VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
+        VelaEngine::FrontEnd::Get().Run();
+    }
+
+    // Runs the first frame and checks its picture at each probe.
+    void ExpectFirstPicture(const std::vector<Probe>& probes) {
+        bool seen = false;
+        Run(1, [&](unsigned, const Picture& picture) {
+            seen = true;
+            for (const Probe& probe : probes) {
+                EXPECT_TRUE(Near(picture.At(probe.x, probe.y), probe.colour))
+                    << probe.what << " at " << probe.x << ", " << probe.y;
+            }
+        });
+        EXPECT_TRUE(seen) << "no frame was drawn";
+    }
+
+    TestSupport::TempFolder assets;
+};
+
+TEST_F(Rendering, ImagesShowTheirSpriteTintTransparencyFlipsAndSheetCell) {
     WriteSprite("solid", 4, 4, [](int, int) { return Rgb{200, 100, 240}; });
-    WriteScene(EntityAt(0, "Painted", "100,50") +
-               ImageAt(0, "Sprite\tsprites/solid;w\t100;h\t60;tint\t0.5,1,0.25,1"));
-    Start();
-    const Picture picture = RunTo(2);
-    const Rgb tinted{100, 100, 60};
-    EXPECT_TRUE(Near(picture.At(100, 50), tinted));
-    EXPECT_TRUE(Near(picture.At(52, 22), tinted));   // near the bottom-left corner
-    EXPECT_TRUE(Near(picture.At(148, 78), tinted));  // near the top-right corner
-    EXPECT_TRUE(Near(picture.At(47, 50), kBlack));
-}
-
-TEST_F(Rendering, FlipXPutsTheTexturesRightEdgeOnTheLeft) {
     // Left half red, right half blue; the top row green, to tell the rows apart.
     WriteSprite("halves", 4, 4, [](int x, int y) {
-        if (y == 0) {
-            return Rgb{0, 255, 0};
-        }
-        return x < 2 ? Rgb{255, 0, 0} : Rgb{0, 0, 255};
+        return y == 0 ? kGreen : x < 2 ? kRed : kBlue;
     });
-    WriteScene(EntityAt(0, "Plain", "-300,0") + ImageAt(0, "Sprite\tsprites/halves;w\t200;h\t200") +
-               EntityAt(0, "Mirrored", "300,0") +
-               ImageAt(0, "Sprite\tsprites/halves;w\t200;h\t200;flipX\ttrue") +
-               EntityAt(0, "Upside", "0,-250") +
-               ImageAt(0, "Sprite\tsprites/halves;w\t200;h\t200;flipY\ttrue"));
-    Start();
-    const Picture picture = RunTo(1);
-    const Rgb red{255, 0, 0}, blue{0, 0, 255}, green{0, 255, 0};
-    EXPECT_TRUE(Near(picture.At(-350, 0), red));
-    EXPECT_TRUE(Near(picture.At(-250, 0), blue));
-    EXPECT_TRUE(Near(picture.At(-300, 90), green));  // the image's top row is on top
-    EXPECT_TRUE(Near(picture.At(250, 0), blue));
-    EXPECT_TRUE(Near(picture.At(350, 0), red));
-    EXPECT_TRUE(Near(picture.At(300, 90), green));
-    // Flipped vertically, the top row is at the bottom.
-    EXPECT_TRUE(Near(picture.At(-50, -340), green));
-    EXPECT_TRUE(Near(picture.At(-50, -160), red));
-}
-
-TEST_F(Rendering, AnimatedImageShowsTheCellOfItsFrame) {
     // A 4 × 2 sheet of 2 × 2 cells, each its own colour.
-    const auto cellColour = [](int column, int row) {
+    const auto cell = [](int column, int row) {
         return Rgb{40 + 60 * column, 50 + 150 * row, 200 - 40 * column};
     };
-    WriteSprite("sheet", 8, 4, [&](int x, int y) { return cellColour(x / 2, y / 2); });
-    WriteScene(EntityAt(0, "Sheet", "0,-200") +
-               "\tAnimatedImage\n\t\tSprite\tsprites/sheet\n\t\tw\t100\n\t\th\t100\n"
-               "\t\tcols\t4\n\t\trows\t2\n\t\tinitialFrame\t5\n\t\tfps\t10\n" +
-               EntityAt(0, "First", "300,-200") +
-               "\tAnimatedImage\n\t\tSprite\tsprites/sheet\n\t\tw\t100\n\t\th\t100\n"
-               "\t\tcols\t4\n\t\trows\t2\n\t\tinitialFrame\t0\n");
-    Start();
-    const Picture picture = RunTo(1);
-    // Frame 5 is column 1 of row 1, across the whole quad.
-    const Rgb five = cellColour(1, 1);
-    EXPECT_TRUE(Near(picture.At(0, -200), five));
-    EXPECT_TRUE(Near(picture.At(-40, -240), five));
-    EXPECT_TRUE(Near(picture.At(40, -160), five));
-    EXPECT_TRUE(Near(picture.At(300, -200), cellColour(0, 0)));
+    WriteSprite("sheet", 8, 4, [&](int x, int y) { return cell(x / 2, y / 2); });
+    const std::string halves = "Sprite\tsprites/halves;w\t200;h\t200";
+    const std::string sheet = "Sprite\tsprites/sheet;w\t100;h\t100;cols\t4;rows\t2;initialFrame\t";
+    Start(EntityAt(0, "Painted", "300,250") +
+          ImageAt(0, "Sprite\tsprites/solid;w\t100;h\t60;tint\t0.5,1,0.25,1") +
+          EntityAt(0, "Plain", "-600,250") + ImageAt(0, halves) +
+          EntityAt(0, "Mirrored", "-300,250") + ImageAt(0, halves + ";flipX\ttrue") +
+          EntityAt(0, "Upside", "0,250") + ImageAt(0, halves + ";flipY\ttrue") +
+          EntityAt(0, "Sheet", "-600,-200") + ComponentAt(0, "AnimatedImage", sheet + "5") +
+          EntityAt(0, "First", "-300,-200") + ComponentAt(0, "AnimatedImage", sheet + "0") +
+          EntityAt(0, "Block", "0,-200") + ImageAt(0, "w\t80;h\t40;tint\t0.2,0.4,0.6,1") +
+          EntityAt(0, "Glass", "300,-200") + ImageAt(0, "w\t80;h\t40;tint\t1,1,1,0.5") +
+          EntityAt(0, "Nothing", "600,-200") + ImageAt(0, "tint\t1,1,1,1"));
+    const Rgb tinted{100, 100, 60}, five = cell(1, 1), block{51, 102, 153};
+    ExpectFirstPicture({
+        {"tinted sprite", 300, 250, tinted},
+        {"tinted, near its top-right corner", 348, 278, tinted},
+        {"left of the tinted sprite", 247, 250, kBlack},
+        {"plain left half", -650, 250, kRed},
+        {"plain right half", -550, 250, kBlue},
+        {"plain top row on top", -600, 340, kGreen},
+        {"flipped X, left", -350, 250, kBlue},
+        {"flipped X, right", -250, 250, kRed},
+        {"flipped X, top row still on top", -300, 340, kGreen},
+        {"flipped Y, top row at the bottom", -50, 160, kGreen},
+        {"flipped Y, top", -50, 340, kRed},
+        // Frame 5 is column 1 of row 1, across the whole quad.
+        {"frame 5", -600, -200, five},
+        {"frame 5, near its top-right corner", -560, -160, five},
+        {"frame 0", -300, -200, cell(0, 0)},
+        {"no sprite: the tint", 0, -200, block},
+        {"no sprite, near a corner", -37, -218, block},
+        {"left of the block", -43, -200, kBlack},
+        {"the tint's alpha is the transparency", 300, -200, {128, 128, 128}},
+        {"no size, nothing visible", 600, -200, kBlack},
+    });
 }
 
-TEST_F(Rendering, ImageWithoutSpriteIsASolidRectangleInTheTint) {
-    WriteScene(EntityAt(0, "Block", "-200,100") + ImageAt(0, "w\t80;h\t40;tint\t0.2,0.4,0.6,1") +
-               EntityAt(0, "Glass", "200,100") + ImageAt(0, "w\t80;h\t40;tint\t1,1,1,0.5") +
-               EntityAt(0, "Nothing", "0,100") + ImageAt(0, "tint\t1,1,1,1"));
-    Start();
-    const Picture picture = RunTo(1);
-    EXPECT_TRUE(Near(picture.At(-200, 100), Rgb{51, 102, 153}));
-    EXPECT_TRUE(Near(picture.At(-237, 82), Rgb{51, 102, 153}));
-    EXPECT_TRUE(Near(picture.At(-243, 100), kBlack));
-    // The tint's alpha is the transparency: half of white over black.
-    EXPECT_TRUE(Near(picture.At(200, 100), Rgb{128, 128, 128}));
-    // No size, nothing visible.
-    EXPECT_TRUE(Near(picture.At(0, 100), kBlack));
-}
-
-TEST_F(Rendering, CameraSpaceMovesAgainstTheCameraWhileScreenSpaceStays) {
-    WriteScene(EntityAt(0, "View", "100,50") + "\tCamera\n" +  //
-               EntityAt(0, "World", "0,0") + CanvasAt(0, "CameraSpace") +
-               EntityAt(1, "Red", "0,0") + ImageAt(1, "w\t40;h\t40;tint\t1,0,0,1") +
-               EntityAt(1, "Inner", "0,0") + CanvasAt(1, "CameraSpace") +
-               EntityAt(2, "Blue", "0,0") + ImageAt(2, "w\t40;h\t40;tint\t0,0,1,1") +
-               EntityAt(0, "Hud", "0,0") + CanvasAt(0, "ScreenSpace") +
-               EntityAt(1, "Green", "0,0") + ImageAt(1, "w\t40;h\t40;tint\t0,1,0,1") +
-               EntityAt(0, "Loose", "300,0") + ImageAt(0, "w\t40;h\t40;tint\t1,1,0,1"));
-    Start();
-    const Picture picture = RunTo(1);
-    // World (0, 0) seen from a camera at (100, 50).
-    EXPECT_TRUE(Near(picture.At(-100, -50), Rgb{255, 0, 0}));
-    // A second camera-space canvas inside the first applies the camera again.
-    EXPECT_TRUE(Near(picture.At(-200, -100), Rgb{0, 0, 255}));
-    // Screen space, and no canvas at all, ignore the camera.
-    EXPECT_TRUE(Near(picture.At(0, 0), Rgb{0, 255, 0}));
-    EXPECT_TRUE(Near(picture.At(300, 0), Rgb{255, 255, 0}));
-    EXPECT_TRUE(Near(picture.At(200, -50), kBlack));
-}
-
-TEST_F(Rendering, CameraScaleAndRotationAreUndoneInCameraSpace) {
-    WriteScene(EntityAt(0, "View", "0,0", "2,2", "90") + "\tCamera\n" +
-               EntityAt(0, "World", "0,0") + CanvasAt(0, "camera") + EntityAt(1, "Red", "200,0") +
-               ImageAt(1, "w\t40;h\t40;tint\t1,0,0,1"));
-    Start();
-    const Picture picture = RunTo(1);
-    // Undoing a quarter turn and a doubling: (200, 0) shows at (0, -100), 20 units wide.
-    EXPECT_TRUE(Near(picture.At(0, -100), Rgb{255, 0, 0}));
-    EXPECT_TRUE(Near(picture.At(8, -92), Rgb{255, 0, 0}));
-    EXPECT_TRUE(Near(picture.At(13, -100), kBlack));
-    EXPECT_TRUE(Near(picture.At(200, 0), kBlack));
-}
-
-TEST_F(Rendering, CameraSpaceWithoutACameraIsScreenSpace) {
-    WriteScene(EntityAt(0, "World", "0,0") + CanvasAt(0, "CameraSpace") +
-               EntityAt(1, "Red", "120,-60") + ImageAt(1, "w\t40;h\t40;tint\t1,0,0,1"));
-    Start();
-    const Picture picture = RunTo(1);
-    EXPECT_TRUE(Near(picture.At(120, -60), Rgb{255, 0, 0}));
+TEST_F(Rendering, CameraSpaceUndoesTheCameraWhileScreenSpaceStays) {
+    const std::string square = "w\t40;h\t40;tint\t";
+    Start(EntityAt(0, "View", "100,50", "2,2", "90") + ComponentAt(0, "Camera") +
+          EntityAt(0, "World", "0,0") + ComponentAt(0, "Canvas", "renderMode\tCameraSpace") +
+          EntityAt(1, "Red", "0,0") + ImageAt(1, square + "1,0,0,1") + EntityAt(1, "Inner", "0,0") +
+          ComponentAt(1, "Canvas", "renderMode\tcamera") + EntityAt(2, "Blue", "0,0") +
+          ImageAt(2, square + "0,0,1,1") + EntityAt(0, "Hud", "0,0") +
+          ComponentAt(0, "Canvas", "renderMode\tScreenSpace") + EntityAt(1, "Green", "0,0") +
+          ImageAt(1, square + "0,1,0,1") + EntityAt(0, "Loose", "300,0") +
+          ImageAt(0, square + "1,1,0,1"));
+    // Seen from a camera at (100, 50), turned a quarter and doubled, world (0, 0) is at
+    // (-25, 50) and a square of 40 is 20 wide.
+    ExpectFirstPicture({
+        {"red, undone once", -25, 50, kRed},
+        {"red, near its corner", -33, 42, kRed},
+        {"past red's edge", -25, 38, kBlack},
+        {"blue, inside a second camera-space canvas: undone twice", 0, 62, kBlue},
+        {"screen space ignores the camera", 0, 0, kGreen},
+        {"so does no canvas at all", 300, 0, {255, 255, 0}},
+        {"where the camera was not undone", -100, -50, kBlack},
+    });
 }
 
 TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {
-    WriteScene(EntityAt(0, "Sparks", "-100,100") + "\tParticleSystem\n");
-    Start();
+    Start(EntityAt(0, "Sparks", "-100,100") + ComponentAt(0, "ParticleSystem"));
     VelaEngine::Graphics::ParticleSystem* sparks = nullptr;
     std::vector<int> brightness;
     std::vector<std::size_t> counts;
@@ -195,4 +261,3 @@ TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {
 }
 
 }  // namespace
-}  // namespace RenderTest

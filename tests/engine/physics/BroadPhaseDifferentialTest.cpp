@@ -30,17 +30,25 @@ struct SceneRun {
     bool Chance(float p) { return Uniform(0.0f, 1.0f) < p; }
 };
 
-// Wanders, sometimes jumps far, sometimes turns, rescales or resizes its collider.
-class Mover : public VelaBehavior {
+// Puts bodies that fell off the bottom back on top, so that contacts go on for the whole run;
+// a wanderer also moves, sometimes jumps far, turns, rescales or resizes its collider.
+class Churn : public VelaBehavior {
 public:
-    Mover(Entity* owner, SceneRun* run) : VelaBehavior(owner), run_(run) {}
-    const char* GetTypeName() const override { return "Mover"; }
+    Churn(Entity* owner, SceneRun* run, bool wanders)
+        : VelaBehavior(owner), run_(run), wanders_(wanders) {}
+    const char* GetTypeName() const override { return "Churn"; }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<Mover>(owner, run_);
+        return std::make_shared<Churn>(owner, run_, wanders_);
     }
     void Update() override {
         Transform& t = *GetTransform();
         SceneRun& run = *run_;
+        if (t.GetPosition().y < -700.0f) {
+            t.SetPosition({run.Uniform(-500, 500), 600.0f});
+        }
+        if (!wanders_) {
+            return;
+        }
         t.SetPosition(t.GetPosition() + Vector2(run.Uniform(-4, 4), run.Uniform(-4, 4)));
         if (run.Chance(0.02f)) {
             t.SetPosition({run.Uniform(-500, 500), run.Uniform(-500, 500)});
@@ -62,6 +70,7 @@ public:
 
 private:
     SceneRun* run_;
+    bool wanders_;
 };
 
 Entity& Build(SceneRun& run, Entity* parent, const std::string& name, bool dynamic, bool circle);
@@ -106,25 +115,6 @@ private:
     SceneRun* run_;
 };
 
-// Puts bodies that fell off the bottom back on top, so that contacts go on for the whole run.
-class Recycler : public VelaBehavior {
-public:
-    Recycler(Entity* owner, SceneRun* run) : VelaBehavior(owner), run_(run) {}
-    const char* GetTypeName() const override { return "Recycler"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<Recycler>(owner, run_);
-    }
-    void Update() override {
-        Transform& t = *GetTransform();
-        if (t.GetPosition().y < -700.0f) {
-            t.SetPosition({run_->Uniform(-500, 500), 600.0f});
-        }
-    }
-
-private:
-    SceneRun* run_;
-};
-
 Entity& Build(SceneRun& run, Entity* parent, const std::string& name, bool dynamic, bool circle) {
     auto entity = Entity::Create(name);
     if (parent != nullptr) {
@@ -149,14 +139,11 @@ Entity& Build(SceneRun& run, Entity* parent, const std::string& name, bool dynam
         auto* body = entity->AddComponent<DynamicBody2D>();
         body->SetVelocity({run.Uniform(-100, 100), run.Uniform(-100, 100)});
         body->SetGravityScale(run.Uniform(0, 1.5f));
-        entity->AddComponent<Recycler>(&run);
     } else {
         entity->AddComponent<StaticBody2D>();
     }
     entity->AddComponent<Hook>(&run);
-    if (run.Chance(0.15f)) {
-        entity->AddComponent<Mover>(&run);
-    }
+    entity->AddComponent<Churn>(&run, run.Chance(0.15f));
     return *entity;
 }
 
@@ -174,7 +161,7 @@ void BuildScene(SceneRun& run, int bodies) {
         group->GetTransform().SetPosition({run.Uniform(-400, 400), run.Uniform(-400, 400)});
         group->GetTransform().SetRotation(run.Uniform(0, 360));
         group->GetTransform().SetScale({run.Uniform(0.5f, 2), run.Uniform(0.5f, 2)});
-        group->AddComponent<Mover>(&run);
+        group->AddComponent<Churn>(&run, true);
         for (int c = 0; c < 4; ++c) {
             const std::string name = "G" + std::to_string(g) + "." + std::to_string(c);
             Entity& child = Build(run, group.get(), name, c % 2 == 0, c < 2);
@@ -211,26 +198,6 @@ protected:
         PhysicsWorld::TearDown();
     }
 
-    // The scene's frame in full: every root is updated, stepped, collided and drawn before
-    // the next one moves.
-    void Frame() {
-        std::vector<Entity*> candidates;
-        for (auto it = roots.begin(); it != roots.end(); ++it) {
-            AwakeStartPass(**it);
-            GatherPhysicsCandidates(**it, candidates);
-        }
-        Events::CollisionEvent event;
-        event.candidates = candidates;
-        MatrixStack::Get().Reset();
-        for (auto it = roots.begin(); it != roots.end(); ++it) {
-            UpdatePass(**it);
-            PhysicsStepPass(**it);
-            CollisionPass(**it, event);
-            DrawPass(**it);
-        }
-        RemoveDestroyed(roots);
-    }
-
     std::vector<std::string> Simulate(unsigned seed, int bodies, float spread, int frames,
                                       bool allPairs) {
         ContactBroadPhase::SetAllPairs(allPairs);
@@ -242,7 +209,7 @@ protected:
         BuildScene(run, bodies);
         std::vector<std::string> dumps;
         for (int frame = 0; frame < frames; ++frame) {
-            Frame();
+            RunFrame();
             std::string dump = run.contacts + "\n";
             run.contacts.clear();
             for (const auto& root : roots) {

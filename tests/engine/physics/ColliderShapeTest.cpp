@@ -14,41 +14,43 @@ struct ColliderShapeTest : PhysicsWorld {
     }
 };
 
-TEST_F(ColliderShapeTest, RectangleContainsItsInsideAndEdgesInItsOwnFrame) {
-    Entity& e = AddRoot("Box", {100.0f, 50.0f}, 90.0f, {2.0f, 1.0f});
-    RectCollider& rect = MakeRect(e, 10.0f, 4.0f);
-    const Matrix3x3 world = WorldOf(e);
+TEST_F(ColliderShapeTest, PointsInsideRectanglesAndCircles) {
     // Turned a quarter and stretched: x spans 100 ± 2, y spans 50 ± 10.
-    EXPECT_TRUE(rect.ContainsPoint({100.0f, 50.0f}, world));
-    EXPECT_TRUE(rect.ContainsPoint({101.5f, 59.5f}, world));
-    EXPECT_FALSE(rect.ContainsPoint({103.0f, 50.0f}, world));
-    EXPECT_FALSE(rect.ContainsPoint({100.0f, 61.0f}, world));
-    // On an edge counts as inside.
-    const Matrix3x3 level = Matrix3x3::FromTRS({0.0f, 0.0f}, 0.0f, {1.0f, 1.0f});
-    EXPECT_TRUE(rect.ContainsPoint({5.0f, 2.0f}, level));
-    EXPECT_TRUE(rect.ContainsPoint({-5.0f, 0.0f}, level));
-    EXPECT_FALSE(rect.ContainsPoint({5.001f, 0.0f}, level));
-}
-
-TEST_F(ColliderShapeTest, AFlatRectangleHoldsNoPoint) {
-    Entity& e = AddRoot("Flat");
-    RectCollider& rect = MakeRect(e, 100.0f, 0.0f);
-    // Its width faces alone would accept a whole band above and below it.
-    EXPECT_FALSE(rect.ContainsPoint({0.0f, 0.0f}, WorldOf(e)));
-    EXPECT_FALSE(rect.ContainsPoint({10.0f, 300.0f}, WorldOf(e)));
-    rect.SetSize(100.0f, 10.0f);
-    Place(e, {}, 0.0f, {0.0f, 1.0f});
-    EXPECT_FALSE(rect.ContainsPoint({0.0f, 0.0f}, WorldOf(e))) << "scaled to no width";
-}
-
-TEST_F(ColliderShapeTest, CircleContainsStrictlyWithinItsScaledRadius) {
-    Entity& e = AddRoot("Coin", {100.0f, 0.0f}, 0.0f, {2.0f, 2.0f});
-    CircleCollider& circle = MakeCircle(e, 10.0f);
-    const Matrix3x3 world = WorldOf(e);
-    EXPECT_TRUE(circle.ContainsPoint({115.0f, 0.0f}, world));
-    EXPECT_TRUE(circle.ContainsPoint({100.0f, -19.0f}, world));
-    EXPECT_FALSE(circle.ContainsPoint({120.0f, 0.0f}, world)) << "the rim is outside";
-    EXPECT_FALSE(circle.ContainsPoint({121.0f, 0.0f}, world));
+    Entity& turned = AddRoot("Turned", {100.0f, 50.0f}, 90.0f, {2.0f, 1.0f});
+    MakeRect(turned, 10.0f, 4.0f);
+    Entity& level = AddRoot("Level");
+    MakeRect(level, 10.0f, 4.0f);
+    Entity& flat = AddRoot("Flat");
+    MakeRect(flat, 100.0f, 0.0f);
+    Entity& squashed = AddRoot("Squashed", {}, 0.0f, {0.0f, 1.0f});
+    MakeRect(squashed, 100.0f, 10.0f);
+    Entity& coin = AddRoot("Coin", {100.0f, 0.0f}, 0.0f, {2.0f, 2.0f});
+    MakeCircle(coin, 10.0f);
+    const struct {
+        Entity* shape;
+        Point2 point;
+        bool inside;
+    } cases[] = {
+        {&turned, {100, 50}, true},
+        {&turned, {101.5f, 59.5f}, true},
+        {&turned, {103, 50}, false},
+        {&turned, {100, 61}, false},
+        // On an edge counts as inside.
+        {&level, {5, 2}, true},
+        {&level, {-5, 0}, true},
+        {&level, {5.001f, 0}, false},
+        // Its width faces alone would accept a whole band above and below a flat rectangle.
+        {&flat, {10, 300}, false},
+        {&squashed, {0, 0}, false},
+        // Strictly within the scaled radius: the rim is outside.
+        {&coin, {100, -19}, true},
+        {&coin, {120, 0}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shape->GetName() + " " + c.point.ToString());
+        const auto* collider = c.shape->GetComponent<Collision::Collider>();
+        EXPECT_EQ(collider->ContainsPoint(c.point, WorldOf(*c.shape)), c.inside);
+    }
 }
 
 TEST_F(ColliderShapeTest, CirclesTouchByWorldPositionsAndUnscaledRadii) {
@@ -59,58 +61,46 @@ TEST_F(ColliderShapeTest, CirclesTouchByWorldPositionsAndUnscaledRadii) {
     CircleCollider& cb = MakeCircle(b, 5.0f);
     Vector2 v;
     EXPECT_TRUE(ca.TestCollision(Shared(cb), v, WorldOf(a)));
-    EXPECT_EQ(v, Vector2(0.0f, 0.0f));
     // Exactly touching is not a contact; the scale of B does not grow its radius.
     Place(b, {1015.0f, 0.0f}, 0.0f, {5.0f, 5.0f});
     EXPECT_FALSE(ca.TestCollision(Shared(cb), v, WorldOf(a)));
+    // A moving rectangle never reacts to circles; nothing reacts to a missing collider.
+    RectCollider& rect = MakeRect(b, 100.0f, 100.0f);
+    EXPECT_FALSE(rect.TestCollision(Shared(ca), v, WorldOf(b)));
+    EXPECT_FALSE(ca.TestCollision(nullptr, v, WorldOf(a)));
 }
 
-TEST_F(ColliderShapeTest, ShapesThatDoNotReactToEachOther) {
+TEST_F(ColliderShapeTest, RectanglesTouchByCrossingEdgesOrACentreOrFaceMiddleInside) {
+    const struct {
+        Vector2 position, otherPosition;
+        float size, otherSize;
+        bool touch;
+    } cases[] = {
+        // Corners overlapping: no centre or face middle of either lies inside the other.
+        {{0, 0}, {90, 90}, 100, 100, true},
+        {{90, 90}, {0, 0}, 100, 100, true},
+        {{0, 0}, {101, 0}, 100, 100, false},
+        {{0, 0}, {100, 30}, 100, 100, true},  // sharing an edge: segments are closed
+        // A small one inside a big one: the big one finds the small one's centre...
+        {{0, 0}, {50, 50}, 200, 20, true},
+        // ...the small one sees neither the big one's centre nor a face middle.
+        {{50, 50}, {0, 0}, 20, 200, false},
+        {{5, 0}, {0, 0}, 20, 200, true},
+        {{95, 0}, {0, 0}, 20, 200, true},
+    };
     Entity& a = AddRoot("A");
     Entity& b = AddRoot("B");
-    RectCollider& rect = MakeRect(a, 100.0f, 100.0f);
-    CircleCollider& circle = MakeCircle(b, 10.0f);
-    Vector2 v(7.0f, 7.0f);
-    // A moving rectangle never reacts to circles; nothing reacts to a missing collider.
-    EXPECT_FALSE(rect.TestCollision(Shared(circle), v, WorldOf(a)));
-    EXPECT_FALSE(circle.TestCollision(nullptr, v, WorldOf(b)));
-    EXPECT_EQ(v, Vector2(7.0f, 7.0f));
-}
-
-TEST_F(ColliderShapeTest, RectanglesCrossingOnlyAtTheirEdgesTouch) {
-    // Corners overlapping: no centre or face middle of either lies inside the other.
-    Entity& a = AddRoot("A");
-    Entity& b = AddRoot("B", {90.0f, 90.0f});
-    RectCollider& ra = MakeRect(a, 100.0f, 100.0f);
-    RectCollider& rb = MakeRect(b, 100.0f, 100.0f);
-    Vector2 v;
-    EXPECT_TRUE(ra.TestCollision(Shared(rb), v, WorldOf(a)));
-    EXPECT_TRUE(rb.TestCollision(Shared(ra), v, WorldOf(b)));
-    EXPECT_EQ(v, Vector2(0.0f, 0.0f));
-    Place(b, {101.0f, 0.0f});
-    EXPECT_FALSE(ra.TestCollision(Shared(rb), v, WorldOf(a)));
-    // Sharing an edge is a contact: segments are closed.
-    Place(b, {100.0f, 30.0f});
-    EXPECT_TRUE(ra.TestCollision(Shared(rb), v, WorldOf(a)));
-}
-
-TEST_F(ColliderShapeTest, ContainmentIsSeenThroughTheCentreAndFaceMiddlesOnly) {
-    Entity& big = AddRoot("Big");
-    Entity& small = AddRoot("Small", {50.0f, 50.0f});
-    RectCollider& rb = MakeRect(big, 200.0f, 200.0f);
-    RectCollider& rs = MakeRect(small, 20.0f, 20.0f);
-    Vector2 v;
-    // The big one finds the small one's centre inside itself...
-    EXPECT_TRUE(rb.TestCollision(Shared(rs), v, WorldOf(big)));
-    // ...but the small one sees neither the big one's centre nor a face middle, and no edges
-    // cross.
-    EXPECT_FALSE(rs.TestCollision(Shared(rb), v, WorldOf(small)));
-    // Over the big one's centre, the small one finds it.
-    Place(small, {5.0f, 0.0f});
-    EXPECT_TRUE(rs.TestCollision(Shared(rb), v, WorldOf(small)));
-    // Over the middle of the big one's right face, too.
-    Place(small, {95.0f, 0.0f});
-    EXPECT_TRUE(rs.TestCollision(Shared(rb), v, WorldOf(small)));
+    RectCollider& ra = MakeRect(a, 0.0f, 0.0f);
+    RectCollider& rb = MakeRect(b, 0.0f, 0.0f);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.position.ToString() + " against " + c.otherPosition.ToString());
+        Place(a, c.position);
+        Place(b, c.otherPosition);
+        ra.SetSize(c.size, c.size);
+        rb.SetSize(c.otherSize, c.otherSize);
+        Vector2 v;
+        EXPECT_EQ(ra.TestCollision(Shared(rb), v, WorldOf(a)), c.touch);
+    }
 }
 
 TEST_F(ColliderShapeTest, FieldsDefaultsAndClones) {

@@ -10,11 +10,11 @@ namespace {
 struct ContactsTest : PhysicsWorld {
     // A ball that records its contacts.
     Entity& AddBall(Entity* parent, const std::string& name, Vector2 position, float radius,
-                    Vector2 velocity, float gravityScale = 1.0f) {
+                    Vector2 velocity) {
         Entity& ball =
             parent != nullptr ? AddChild(*parent, name, position) : AddRoot(name, position);
         MakeCircle(ball, radius);
-        MakeDynamic(ball, velocity, gravityScale);
+        MakeDynamic(ball, velocity);
         ball.AddComponent<ContactProbe>();
         return ball;
     }
@@ -40,43 +40,48 @@ TEST_F(ContactsTest, CandidatesAreEntitiesWithBothAColliderAndABodyInTreeOrder) 
     EXPECT_EQ(candidates, (std::vector<Entity*>{&both, &child}));
 }
 
-TEST_F(ContactsTest, AFallingCircleBouncesOffALevelFloorAndBothHearOfIt) {
-    Entity& floor = AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
-    Entity& ball = AddBall(nullptr, "Ball", {0.0f, 20.5f}, 10.0f, {30.0f, -120.0f});
+TEST_F(ContactsTest, BouncesStopsAndTheirReportsInOneFrame) {
+    // Each pair far enough from the others not to meet them.
+    Entity& far = AddWall("Far", {0.0f, 0.0f}, 400.0f, 20.0f);
+    Entity& group = AddRoot("Group", {1000.0f, 0.0f});
+    Entity& ball = AddBall(&group, "Ball", {0.0f, 20.5f}, 10.0f, {30.0f, -120.0f});
+    Entity& floor = AddWall("Floor", {1000.0f, 0.0f}, 400.0f, 20.0f);
+    AddWall("Block", {2000.0f, 0.0f}, 100.0f, 100.0f);
+    Entity& sunk = AddBall(nullptr, "Sunk", {2010.0f, 10.0f}, 5.0f, {20.0f, -20.0f});
+    Entity& pair = AddRoot("Pair", {3000.0f, 0.0f});
+    Entity& a = AddBall(&pair, "A", {0.0f, 0.0f}, 10.0f, {50.0f, 0.0f});
+    Entity& b = AddBall(&pair, "B", {19.0f, 0.0f}, 10.0f, {-50.0f, 0.0f});
+    AddWall("Ground", {4000.0f, 0.0f}, 400.0f, 20.0f);
+    Entity& crate = AddRoot("Crate", {4000.0f, 20.0f});
+    MakeRect(crate, 20.0f, 20.0f);
+    MakeDynamic(crate, {0.0f, -60.0f});
     RunFrame();
-    // The step's velocity, reflected: sideways unchanged, upwards at 0.5 × (1 − 1/60).
+
+    // The ball meets the floor under its world placement, not the wall at its local one. The
+    // step's velocity is reflected: sideways unchanged, upwards at 0.5 × (1 − 1/60), and the
+    // step replayed from where it began.
     const float fallSpeed = 120.0f + 200.0f * kDt;
     EXPECT_FLOAT_EQ(Body(ball).GetVelocity().x, 30.0f);
     EXPECT_FLOAT_EQ(Body(ball).GetVelocity().y, fallSpeed * 0.5f * (1.0f - kDt));
-    // Replayed from where the step began.
     EXPECT_NEAR(Position(ball).x, 30.0f * kDt, 1e-5);
     EXPECT_NEAR(Position(ball).y, 20.5f + Body(ball).GetVelocity().y * kDt, 1e-5);
     EXPECT_EQ(ContactsOf(ball), Names{"Floor"});
     EXPECT_EQ(ContactsOf(floor), Names{"Ball"});
-    EXPECT_EQ(Position(floor), Vector2(0.0f, 0.0f));
-}
-
-TEST_F(ContactsTest, TwoOverlappingCirclesBothStopWhereTheyWereAndHearOnce) {
-    Entity& world = AddRoot("World");
-    Entity& a = AddBall(&world, "A", {0.0f, 0.0f}, 10.0f, {50.0f, 0.0f});
-    Entity& b = AddBall(&world, "B", {19.0f, 0.0f}, 10.0f, {-50.0f, 0.0f});
-    RunFrame();
-    EXPECT_EQ(Body(a).GetVelocity(), Vector2(0.0f, 0.0f));
-    EXPECT_EQ(Body(b).GetVelocity(), Vector2(0.0f, 0.0f));
+    EXPECT_TRUE(ContactsOf(far).empty());
+    EXPECT_EQ(Position(floor), Vector2(1000.0f, 0.0f));
+    // A sunk circle, two overlapping circles and a falling rectangle stop where they were.
+    for (Entity* stopped : {&sunk, &a, &b, &crate}) {
+        SCOPED_TRACE(stopped->GetName());
+        EXPECT_EQ(Body(*stopped).GetVelocity(), Vector2(0.0f, 0.0f));
+    }
+    EXPECT_EQ(Position(sunk), Vector2(2010.0f, 10.0f));
     EXPECT_EQ(Position(a), Vector2(0.0f, 0.0f));
     EXPECT_EQ(Position(b), Vector2(19.0f, 0.0f));
+    EXPECT_EQ(Position(crate), Vector2(4000.0f, 20.0f));
     // B was answered as A's other party, so its own handler stayed quiet: one event each.
     EXPECT_EQ(ContactsOf(a), Names{"B"});
     EXPECT_EQ(ContactsOf(b), Names{"A"});
     EXPECT_TRUE(Body(b).IsResolvedThisFrame());
-}
-
-TEST_F(ContactsTest, ASunkCircleStopsInsteadOfBouncing) {
-    AddWall("Block", {0.0f, 0.0f}, 100.0f, 100.0f);
-    Entity& ball = AddBall(nullptr, "Ball", {10.0f, 10.0f}, 5.0f, {20.0f, -20.0f});
-    RunFrame();
-    EXPECT_EQ(Body(ball).GetVelocity(), Vector2(0.0f, 0.0f));
-    EXPECT_EQ(Position(ball), Vector2(10.0f, 10.0f));
 }
 
 TEST_F(ContactsTest, EveryHitOfTheFrameOverwritesTheVelocityInCandidateOrder) {
@@ -91,28 +96,6 @@ TEST_F(ContactsTest, EveryHitOfTheFrameOverwritesTheVelocityInCandidateOrder) {
     EXPECT_EQ(ContactsOf(ball), (Names{"Floor", "Post"}));
     EXPECT_EQ(Body(ball).GetVelocity(), Vector2(0.0f, 0.0f));
     EXPECT_EQ(ContactsOf(post), Names{"Ball"});
-}
-
-TEST_F(ContactsTest, TheCollisionUsesTheBodysWorldPlacement) {
-    Entity& group = AddRoot("Group", {1000.0f, 0.0f});
-    Entity& ball = AddBall(&group, "Ball", {0.0f, 20.5f}, 10.0f, {0.0f, -60.0f});
-    AddWall("Far", {0.0f, 0.0f}, 400.0f, 20.0f);
-    RunFrame();
-    EXPECT_TRUE(ContactsOf(ball).empty()) << "the wall is 1000 units away from the ball";
-    AddWall("Near", {1000.0f, 0.0f}, 400.0f, 20.0f);
-    RunFrame();
-    EXPECT_EQ(ContactsOf(ball), Names{"Near"});
-    EXPECT_GT(Body(ball).GetVelocity().y, 0.0f);
-}
-
-TEST_F(ContactsTest, AFallingRectangleStopsOnAnother) {
-    AddWall("Floor", {0.0f, 0.0f}, 400.0f, 20.0f);
-    Entity& crate = AddRoot("Crate", {0.0f, 20.0f});
-    MakeRect(crate, 20.0f, 20.0f);
-    MakeDynamic(crate, {0.0f, -60.0f});
-    RunFrame();
-    EXPECT_EQ(crate.GetComponent<DynamicBody2D>()->GetVelocity(), Vector2(0.0f, 0.0f));
-    EXPECT_EQ(Position(crate), Vector2(0.0f, 20.0f));
 }
 
 }  // namespace

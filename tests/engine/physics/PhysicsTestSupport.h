@@ -1,7 +1,7 @@
 #pragma once
 // A small physics world for tests: time at 1/60 s per frame, gravity (0, -200), the matrix
 // stack, a root list, helpers that build bodies and colliders as a scene would, and the
-// scene's frame order for the physics passes.
+// scene's frame.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -79,12 +79,11 @@ protected:
         return Place(*child, position);
     }
 
-    static DynamicBody2D& MakeDynamic(Entity& entity, Vector2 velocity = {},
-                                      float gravityScale = 1.0f, float mass = 1.0f) {
+    static DynamicBody2D& MakeDynamic(Entity& entity, Vector2 velocity = {}) {
         auto* body = entity.AddComponent<DynamicBody2D>();
         body->SetVelocity(velocity);
-        body->SetGravityScale(gravityScale);
-        body->SetMass(mass);
+        body->SetGravityScale(1.0f);
+        body->SetMass(1.0f);
         return *body;
     }
     static CircleCollider& MakeCircle(Entity& entity, float radius,
@@ -100,9 +99,8 @@ protected:
         return *rect;
     }
     // A static rectangle that records its contacts.
-    Entity& AddWall(const std::string& name, Vector2 position, float w, float h,
-                    float rotation = 0.0f) {
-        Entity& wall = AddRoot(name, position, rotation);
+    Entity& AddWall(const std::string& name, Vector2 position, float w, float h) {
+        Entity& wall = AddRoot(name, position);
         wall.AddComponent<StaticBody2D>();
         MakeRect(wall, w, h);
         wall.AddComponent<ContactProbe>();
@@ -112,7 +110,8 @@ protected:
         return entity.GetComponent<ContactProbe>()->contacts;
     }
 
-    // The scene's frame, reduced to what physics takes part in.
+    // The scene's frame: every root is updated, stepped, collided and drawn before the next
+    // one moves.
     void RunFrame() {
         std::vector<Entity*> candidates;
         for (const auto& root : roots) {
@@ -123,9 +122,12 @@ protected:
         event.candidates = candidates;
         MatrixStack::Get().Reset();
         for (const auto& root : roots) {
+            UpdatePass(*root);
             PhysicsStepPass(*root);
             CollisionPass(*root, event);
+            DrawPass(*root);
         }
+        RemoveDestroyed(roots);
     }
 
     EntityList roots;
