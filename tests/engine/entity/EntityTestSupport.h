@@ -21,25 +21,6 @@ namespace EntityTest {
 using namespace VelaEngine;
 using Log = std::vector<std::string>;
 
-// Marker types standing in for the physics components.
-class FakeCollider : public Component {
-public:
-    using Component::Component;
-    const char* GetTypeName() const override { return "FakeCollider"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<FakeCollider>(owner);
-    }
-};
-
-class FakeBody : public Component {
-public:
-    using Component::Component;
-    const char* GetTypeName() const override { return "FakeBody"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<FakeBody>(owner);
-    }
-};
-
 // Records its hooks and the per-frame events of its entity as "<tag>:<what>".
 class Probe : public VelaBehavior {
 public:
@@ -49,8 +30,7 @@ public:
           tag_(std::move(tag)),
           physics_(this, &Probe::OnPhysics),
           collision_(this, &Probe::OnCollisionList),
-          draw_(this, &Probe::OnDraw),
-          foreign_(this, &Probe::OnForeign) {
+          draw_(this, &Probe::OnDraw) {
         owner->GetPhysicsStepListeners().Register(physics_);
         owner->GetCollisionEventListeners().Register(collision_);
         owner->GetDrawListeners().Register(draw_);
@@ -63,18 +43,13 @@ public:
     }
 
     void Awake() override { Hook("Awake", onAwake); }
-    void Start() override { Hook("Start", onStart); }
+    void Start() override { Record("Start"); }
     void Update() override { Hook("Update", onUpdate); }
     void OnCollision(Entity* const& other) override {
         Record("Contact " + (other ? other->GetName() : std::string("null")));
     }
 
-    // Also listens to the update list of another entity, as behaviours do with a button's.
-    void ListenTo(Events::ListenerList& list) { list.Register(foreign_); }
-
-    std::function<void()> onAwake, onStart, onUpdate;
-    // The stack's top while the draw listener ran.
-    Matrix3x3 drawnWith;
+    std::function<void()> onAwake, onUpdate;
 
 private:
     void Record(const std::string& what) { log_->push_back(tag_ + ":" + what); }
@@ -85,22 +60,14 @@ private:
         }
     }
     void OnPhysics(const Events::EventBase&) { Record("Physics"); }
-    void OnCollisionList(const Events::EventBase& event) {
-        const auto& candidates = dynamic_cast<const Events::CollisionEvent&>(event).candidates;
-        Record("Collision " + std::to_string(candidates.size()));
-    }
-    void OnForeign(const Events::EventBase&) { Record("Foreign"); }
-    void OnDraw(const Events::EventBase&) {
-        drawnWith = MatrixStack::Get().GetCurrent();
-        Record("Draw");
-    }
+    void OnCollisionList(const Events::EventBase&) { Record("Collision"); }
+    void OnDraw(const Events::EventBase&) { Record("Draw"); }
 
     Log* log_;
     std::string tag_;
     Events::ClassListener<Probe> physics_;
     Events::ClassListener<Probe> collision_;
     Events::ClassListener<Probe> draw_;
-    Events::ClassListener<Probe> foreign_;
 };
 
 // Records the stack while its entity draws.
@@ -155,13 +122,11 @@ protected:
         return *child;
     }
 
-    // The scene's frame: awake/start and gathering per root, the click from the last root
-    // down, then each root's update, physics-step, collision and draw, then removal.
+    // The scene's frame: awake/start per root, the click from the last root down, then each
+    // root's update, physics-step, collision and draw, then removal.
     void RunFrame(bool click = false) {
-        std::vector<Entity*> candidates;
         for (const auto& root : roots) {
             AwakeStartPass(*root);
-            GatherCollisionCandidates<FakeCollider, FakeBody>(*root, candidates);
         }
         if (click) {
             for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
@@ -170,8 +135,7 @@ protected:
                 }
             }
         }
-        Events::CollisionEvent event;
-        event.candidates = candidates;
+        const Events::CollisionEvent event;
         for (const auto& root : roots) {
             UpdatePass(*root);
             PhysicsStepPass(*root);

@@ -27,10 +27,10 @@ struct Recorder {
     ClassListener<Recorder> listener{this, &Recorder::OnEvent};
 };
 
-TEST(ListenerList, InvokeCallsInRegistrationOrderAndKeepsTheListeners) {
+TEST(ListenerList, InvokeCallsInRegistrationOrderAndFireOnlyOnceWithTheEmptyEvent) {
     Calls calls;
     Recorder a(&calls, "a"), b(&calls, "b");
-    ListenerList list;
+    ListenerList list, once;
     list.Register(b.listener);
     list.Register(a.listener);
     list.Register(b.listener);
@@ -40,19 +40,14 @@ TEST(ListenerList, InvokeCallsInRegistrationOrderAndKeepsTheListeners) {
     EXPECT_EQ(calls, (Calls{"b*", "a*", "b*", "b", "a", "b"}));
     EXPECT_EQ(list.Size(), 3u);
     EXPECT_EQ(b.listener.GetRegistrations().size(), 2u);
-}
 
-TEST(ListenerList, FireIsOneShotWithTheEmptyEvent) {
-    Calls calls;
-    Recorder a(&calls, "a");
-    ListenerList once, kept;
+    calls.clear();
     once.Register(a.listener);
-    kept.Register(a.listener);
     once.Fire();
     once.Fire();
     EXPECT_EQ(calls, Calls{"a"});
     EXPECT_TRUE(once.Empty());
-    EXPECT_EQ(a.listener.GetRegistrations(), std::vector<ListenerList*>{&kept});
+    EXPECT_EQ(a.listener.GetRegistrations(), std::vector<ListenerList*>{&list});
 }
 
 TEST(ListenerList, ListenerAppendedDuringAWalkIsReachedInThatWalk) {
@@ -88,7 +83,7 @@ TEST(ListenerList, ListenerAppendedDuringAWalkIsReachedInThatWalk) {
     }
 }
 
-TEST(ListenerList, ListenerInTwoListsLeavesBothWhenDestroyed) {
+TEST(ListenerList, ADestroyedListenerLeavesItsListsAndADestroyedListItsListeners) {
     Calls calls;
     ListenerList updates, draws;
     Recorder stays(&calls, "stays");
@@ -103,19 +98,12 @@ TEST(ListenerList, ListenerInTwoListsLeavesBothWhenDestroyed) {
     updates.Invoke(EmptyEvent());
     draws.Invoke(EmptyEvent());
     EXPECT_EQ(calls, Calls{"stays"});
-}
-
-TEST(ListenerList, ListDestroyedFirstLeavesItsListeners) {
-    Calls calls;
-    Recorder a(&calls, "a");
-    ListenerList kept;
     {
         ListenerList gone;
-        gone.Register(a.listener);
-        kept.Register(a.listener);
-        gone.Register(a.listener);
+        gone.Register(stays.listener);
+        gone.Register(stays.listener);
     }
-    EXPECT_EQ(a.listener.GetRegistrations(), std::vector<ListenerList*>{&kept});
+    EXPECT_EQ(stays.listener.GetRegistrations(), std::vector<ListenerList*>{&updates});
 }
 
 TEST(ListenerList, ListenerDyingDuringAWalkIsSkippedNotCalled) {
