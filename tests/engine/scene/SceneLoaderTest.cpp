@@ -22,8 +22,8 @@ public:
     explicit Probe(Entity* owner) : Component(owner) {}
     const char* GetTypeName() const override { return "Probe"; }
     void Deserialize(const FieldMap& fields) override {
-        reads.push_back(std::map<std::string, std::string>(fields.Fields().begin(),
-                                                           fields.Fields().end()));
+        reads.push_back(
+            std::map<std::string, std::string>(fields.Fields().begin(), fields.Fields().end()));
     }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<Probe>(owner);
@@ -118,36 +118,44 @@ TEST_F(SceneLoaderTest, BuildsTheTreeWithTransformsTagsAndComponentsInFileOrder)
     EXPECT_EQ(Root(*scene, 1).GetName(), "Sky");
 }
 
-TEST_F(SceneLoaderTest, ComponentsWithoutFieldsReadNothingUnlessLastInTheFile) {
-    auto scene = Load("Entity\tA\n" + std::string(kHeader) +
-                      "\tProbe\n"
-                      "\tEntity\tB\n" + "\t" + std::string(kHeader) +
-                      "\t\tProbe\n"
-                      "\t\tProbe\n");
-    Entity& a = Root(*scene, 0);
-    EXPECT_TRUE(a.GetComponent<Probe>()->reads.empty());
-    Entity& b = *a.GetChildren().front();
-    auto* before = dynamic_cast<Probe*>(b.GetComponents()[1].get());
-    auto* last = dynamic_cast<Probe*>(b.GetComponents()[2].get());
-    EXPECT_TRUE(before->reads.empty());
-    ASSERT_EQ(last->reads.size(), 1u);
-    EXPECT_TRUE(last->reads[0].empty());
-}
-
-TEST_F(SceneLoaderTest, EntityWithoutTabIsNamedEntityAndTransformLinesComeInAnyOrder) {
-    auto scene = Load("Entity\n\ts\t3,4\n\t\tt\t5,6\tignored\n\tr\t45\n");
+TEST_F(SceneLoaderTest, OddLinesAreReadAsTheyStandAndEachLoadReadsTheFileAgain) {
+    auto scene = Load(
+        "Entity\n\ts\t3,4\n\t\tt\t5,6\tignored\n\tr\t45\n"
+        "\tProbe\n"
+        "\tProbe\n"
+        "\t\tnotab\n"
+        "/ a comment between fields\n"
+        "\n"
+        "\t\tlead\t\tx\n"
+        "\t\tdup\t1\n"
+        "\t\tdup\t2\n"
+        "\t\t/path\tstill a field\n"
+        "\tProbe\n"
+        "\tEntity\tB\n" +
+        std::string(kHeader) + "\t\tProbe\n");
+    // An entity line without a tab is named "Entity"; transform lines come in any order.
     Entity& entity = Root(*scene, 0);
     EXPECT_EQ(entity.GetName(), "Entity");
     EXPECT_EQ(entity.GetTransform().GetPosition(), Vector2(5.0f, 6.0f));
     EXPECT_EQ(entity.GetTransform().GetScale(), Vector2(3.0f, 4.0f));
     EXPECT_EQ(entity.GetTransform().GetRotation(), 45.0f);
-}
+    // A component without fields reads nothing, unless it is the last in the file.
+    const auto& components = entity.GetComponents();
+    ASSERT_EQ(components.size(), 4u);
+    EXPECT_TRUE(dynamic_cast<Probe&>(*components[1]).reads.empty());
+    EXPECT_TRUE(dynamic_cast<Probe&>(*components[3]).reads.empty());
+    const auto& last = entity.GetChildren().front()->GetComponent<Probe>()->reads;
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_TRUE(last[0].empty());
 
-TEST_F(SceneLoaderTest, EachLoadReadsTheFileAgain) {
-    auto first = Load("Entity\tA\n" + std::string(kHeader));
-    auto second = Resources::Get().Get<Scene>("scenes/test");
-    EXPECT_NE(first, second);
-    ASSERT_EQ(second->GetRoots().size(), 1u);
+    const auto& reads = dynamic_cast<Probe&>(*components[2]).reads;
+    ASSERT_EQ(reads.size(), 1u);
+    EXPECT_EQ(reads[0].at("notab"), "notab");
+    EXPECT_EQ(reads[0].at("lead"), "\tx");
+    EXPECT_EQ(reads[0].at("dup"), "2");
+    EXPECT_EQ(reads[0].at("/path"), "still a field");
+
+    EXPECT_NE(Resources::Get().Get<Scene>("scenes/test"), scene);
 }
 
 TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLine) {
@@ -183,23 +191,4 @@ TEST_F(SceneLoaderTest, AMissingSceneIsFatalAndNamesTheScene) {
     assets.Write("scenes/folder.scene/inside", "");
     EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/folder"); }),
               "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/folder");
-}
-
-TEST_F(SceneLoaderTest, FieldLinesKeepOddTextAsItStands) {
-    auto scene = Load("Entity\tA\n" + std::string(kHeader) +
-                      "\tProbe\n"
-                      "\t\tnotab\n"
-                      "/ a comment between fields\n"
-                      "\n"
-                      "\t\tlead\t\tx\n"
-                      "\t\tdup\t1\n"
-                      "\t\tdup\t2\n"
-                      "\t\t/path\tstill a field\n");
-    auto* probe = Root(*scene, 0).GetComponent<Probe>();
-    ASSERT_EQ(probe->reads.size(), 1u);
-    const auto& fields = probe->reads[0];
-    EXPECT_EQ(fields.at("notab"), "notab");
-    EXPECT_EQ(fields.at("lead"), "\tx");
-    EXPECT_EQ(fields.at("dup"), "2");
-    EXPECT_EQ(fields.at("/path"), "still a field");
 }

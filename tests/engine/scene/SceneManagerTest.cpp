@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/FrontEnd.h"
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/VelaBehavior.h"
@@ -83,7 +82,9 @@ std::string Root(const std::string& name, const std::string& fields = "") {
 }
 
 EBInputSnapshot g_input{};
-void ScriptedInput(EBInputSnapshot& snapshot) { snapshot = g_input; }
+void ScriptedInput(EBInputSnapshot& snapshot) {
+    snapshot = g_input;
+}
 
 struct SceneManagerTest : testing::Test {
     void Start(const std::string& firstScene) {
@@ -97,16 +98,8 @@ struct SceneManagerTest : testing::Test {
         TestSupport::StartEngine(options);
     }
     // Runs frames up to `last`, counting them for the probes.
-    void RunTo(unsigned last) {
-        FrameHooks hooks;
-        hooks.beforeFrame = [](unsigned frame) { g_frame = frame; };
-        hooks.afterFrame = [last](unsigned frame) {
-            if (frame >= last) {
-                FrontEnd::Get().Quit();
-            }
-        };
-        FrontEnd::Get().SetFrameHooks(hooks);
-        FrontEnd::Get().Run();
+    static void RunTo(unsigned last) {
+        TestSupport::RunFrames(last, nullptr, [](unsigned frame) { g_frame = frame; });
     }
     bool Logged(const std::string& event) const {
         return std::find(g_events.begin(), g_events.end(), event) != g_events.end();
@@ -121,48 +114,38 @@ struct SceneManagerTest : testing::Test {
 
 }  // namespace
 
-TEST_F(SceneManagerTest, AChangeRequestedInUpdateLetsTheFrameFinish) {
-    assets.Write("scenes/a.scene", Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n") +
-                                       Root("Later"));
-    assets.Write("scenes/b.scene", Root("B"));
-    Start("scenes/a");
-    testing::internal::CaptureStdout();
-    RunTo(3);
-    const std::string log = testing::internal::GetCapturedStdout();
-    // Frame 2 still draws A and updates and draws the root after it; B wakes in frame 3.
-    EXPECT_TRUE(Logged("2:A.draw"));
-    EXPECT_TRUE(Logged("2:Later.update"));
-    EXPECT_TRUE(Logged("2:Later.draw"));
-    EXPECT_FALSE(Logged("3:A.update"));
-    EXPECT_TRUE(Logged("3:B.awake"));
-    EXPECT_TRUE(Logged("3:B.update"));
-    EXPECT_NE(log.find("LOG: Requested to change to Scene: scenes/b\nLOG: Unloading Scene\n\n"
-                       "LOG: Loading Scene: " + assets.Path() + "/scenes/b.scene\n"),
-              std::string::npos)
-        << log;
-    EXPECT_EQ(SceneManager::Get().GetCurrentSceneName(), "scenes/b");
-}
-
-TEST_F(SceneManagerTest, TwoRequestsInOneFrameLogTwiceAndLoadTheSecond) {
-    assets.Write("scenes/a.scene", Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t1\n") +
-                                       Root("A2", "\t\tchangeTo\tscenes/c\n\t\tchangeAt\t1\n"));
+TEST_F(SceneManagerTest, AChangeRequestedInUpdateLetsTheFrameFinishAndTheLastRequestWins) {
+    assets.Write("scenes/a.scene",
+                 Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n\t\tpauseAt\t1\n") +
+                     Root("Later", "\t\tchangeTo\tscenes/c\n\t\tchangeAt\t2\n"));
     assets.Write("scenes/b.scene", Root("B"));
     assets.Write("scenes/c.scene", Root("C"));
     Start("scenes/a");
     testing::internal::CaptureStdout();
-    RunTo(2);
+    RunTo(3);
     const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_NE(log.find("Requested to change to Scene: scenes/b"), std::string::npos);
-    EXPECT_NE(log.find("Requested to change to Scene: scenes/c"), std::string::npos);
+    // Frame 2 still draws A and updates and draws the root after it; C wakes in frame 3.
+    EXPECT_TRUE(Logged("2:A.draw"));
+    EXPECT_TRUE(Logged("2:Later.update"));
+    EXPECT_TRUE(Logged("2:Later.draw"));
+    EXPECT_FALSE(Logged("3:A.update"));
+    EXPECT_TRUE(Logged("3:C.awake"));
+    EXPECT_TRUE(Logged("3:C.update"));
+    EXPECT_FALSE(Logged("3:B.awake"));
+    EXPECT_NE(log.find("LOG: Requested to change to Scene: scenes/b\n"
+                       "LOG: Requested to change to Scene: scenes/c\nLOG: Unloading Scene\n\n"
+                       "LOG: Loading Scene: " +
+                       assets.Path() + "/scenes/c.scene\n"),
+              std::string::npos)
+        << log;
     EXPECT_EQ(log.find("scenes/b.scene"), std::string::npos);
-    EXPECT_TRUE(Logged("2:C.awake"));
-    EXPECT_FALSE(Logged("2:B.awake"));
+    EXPECT_EQ(SceneManager::Get().GetCurrentSceneName(), "scenes/c");
+    EXPECT_FALSE(Time::Get().IsPaused()) << "the new scene starts unpaused";
 }
 
 TEST_F(SceneManagerTest, PersistentRootsKeepStateComeLastAndDoNotWakeAgain) {
-    assets.Write("scenes/a.scene",
-                 Root("Keeper", "\t\tpersistent\ttrue\n") +
-                     Root("Leaver", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n"));
+    assets.Write("scenes/a.scene", Root("Keeper", "\t\tpersistent\ttrue\n") +
+                                       Root("Leaver", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n"));
     assets.Write("scenes/b.scene", Root("B1") + Root("B2"));
     Start("scenes/a");
     RunTo(3);
@@ -175,15 +158,6 @@ TEST_F(SceneManagerTest, PersistentRootsKeepStateComeLastAndDoNotWakeAgain) {
     EXPECT_EQ(roots.back()->GetComponent<Probe>()->updates, 3);
     EXPECT_FALSE(Logged("3:Keeper.awake"));
     EXPECT_LT(IndexOf("3:B2.update"), IndexOf("3:Keeper.update"));
-}
-
-TEST_F(SceneManagerTest, TheNewSceneStartsUnpaused) {
-    assets.Write("scenes/a.scene",
-                 Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n\t\tpauseAt\t1\n"));
-    assets.Write("scenes/b.scene", Root("B"));
-    Start("scenes/a");
-    RunTo(2);
-    EXPECT_FALSE(Time::Get().IsPaused());
 }
 
 TEST_F(SceneManagerTest, ClicksGoToTheLastRootFirstAndOnlyWhenClicked) {
