@@ -14,22 +14,17 @@ TEST(Diagnostics, AssertAndFailTextsNameTheDiagnosticsModule) {
     EXPECT_EQ(FatalMessageOf([] { Assert(true, "quiet"); }), "");
 }
 
-TEST(Diagnostics, LogWritesOnePrefixedLine) {
-    testing::internal::CaptureStdout();
-    Log("hello");
-    Log("Running: Vela Engine\n");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: hello\nLOG: Running: Vela Engine\n\n");
-}
-
-TEST(Diagnostics, ControlCharactersOfQuotedContentAreWrittenAsEscapes) {
+TEST(Diagnostics, LogLinesArePrefixedAndControlCharactersOfContentAreEscaped) {
     const std::string name("ro\0gue\x1b[2J\r\x7f\xc3\xa9", 14);
     EXPECT_EQ(FatalMessageOf([&] { Fail("Component " + name + "\tx not found\n"); }),
               "Assertion in VEDebug.cpp line 35: Component ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\tx "
               "not found\n");
     testing::internal::CaptureStdout();
     Log("Loading Sprite: " + name);
+    Log("Running: Vela Engine\n");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "LOG: Loading Sprite: ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\n");
+              "LOG: Loading Sprite: ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\n"
+              "LOG: Running: Vela Engine\n\n");
 }
 
 TEST(Singleton, MissingAndDoubleInstancesAreFatal) {
