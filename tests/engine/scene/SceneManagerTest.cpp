@@ -32,7 +32,6 @@ public:
         changeTo_ = fields.Get("changeTo", "");
         changeAt_ = fields.Get("changeAt", 0);
         pauseAt_ = fields.Get("pauseAt", 0);
-        consume_ = fields.Get("consume", false);
         persistent_ = fields.Get("persistent", false);
     }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
@@ -55,7 +54,7 @@ public:
     }
     bool HandleClick() override {
         Note("click");
-        return consume_;
+        return true;
     }
     int updates = 0;
 
@@ -69,7 +68,6 @@ private:
     std::string changeTo_;
     int changeAt_ = 0;
     int pauseAt_ = 0;
-    bool consume_ = false;
     bool persistent_ = false;
 };
 
@@ -104,22 +102,19 @@ struct SceneManagerTest : testing::Test {
     bool Logged(const std::string& event) const {
         return std::find(g_events.begin(), g_events.end(), event) != g_events.end();
     }
-    int IndexOf(const std::string& event) const {
-        auto found = std::find(g_events.begin(), g_events.end(), event);
-        return found == g_events.end() ? -1 : static_cast<int>(found - g_events.begin());
-    }
 
     TestSupport::TempFolder assets;
 };
 
 }  // namespace
 
-TEST_F(SceneManagerTest, AChangeRequestedInUpdateLetsTheFrameFinishAndTheLastRequestWins) {
+TEST_F(SceneManagerTest, AChangeLetsTheFrameFinishLoadsTheLastRequestAndKeepsPersistentRoots) {
     assets.Write("scenes/a.scene",
-                 Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n\t\tpauseAt\t1\n") +
+                 Root("Keeper", "\t\tpersistent\ttrue\n") +
+                     Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n\t\tpauseAt\t1\n") +
                      Root("Later", "\t\tchangeTo\tscenes/c\n\t\tchangeAt\t2\n"));
     assets.Write("scenes/b.scene", Root("B"));
-    assets.Write("scenes/c.scene", Root("C"));
+    assets.Write("scenes/c.scene", Root("C1") + Root("C2"));
     Start("scenes/a");
     testing::internal::CaptureStdout();
     RunTo(3);
@@ -129,8 +124,7 @@ TEST_F(SceneManagerTest, AChangeRequestedInUpdateLetsTheFrameFinishAndTheLastReq
     EXPECT_TRUE(Logged("2:Later.update"));
     EXPECT_TRUE(Logged("2:Later.draw"));
     EXPECT_FALSE(Logged("3:A.update"));
-    EXPECT_TRUE(Logged("3:C.awake"));
-    EXPECT_TRUE(Logged("3:C.update"));
+    EXPECT_TRUE(Logged("3:C1.awake"));
     EXPECT_FALSE(Logged("3:B.awake"));
     EXPECT_NE(log.find("LOG: Requested to change to Scene: scenes/b\n"
                        "LOG: Requested to change to Scene: scenes/c\nLOG: Unloading Scene\n\n"
@@ -141,29 +135,22 @@ TEST_F(SceneManagerTest, AChangeRequestedInUpdateLetsTheFrameFinishAndTheLastReq
     EXPECT_EQ(log.find("scenes/b.scene"), std::string::npos);
     EXPECT_EQ(SceneManager::Get().GetCurrentSceneName(), "scenes/c");
     EXPECT_FALSE(Time::Get().IsPaused()) << "the new scene starts unpaused";
-}
 
-TEST_F(SceneManagerTest, PersistentRootsKeepStateComeLastAndDoNotWakeAgain) {
-    assets.Write("scenes/a.scene", Root("Keeper", "\t\tpersistent\ttrue\n") +
-                                       Root("Leaver", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n"));
-    assets.Write("scenes/b.scene", Root("B1") + Root("B2"));
-    Start("scenes/a");
-    RunTo(3);
+    // The persistent root keeps its state, comes after the new roots and does not wake again.
     auto& roots = SceneManager::Get().GetCurrentScene()->GetRoots();
     std::vector<std::string> names;
     for (const auto& root : roots) {
         names.push_back(root->GetName());
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"B1", "B2", "Keeper"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"C1", "C2", "Keeper"}));
     EXPECT_EQ(roots.back()->GetComponent<Probe>()->updates, 3);
     EXPECT_FALSE(Logged("3:Keeper.awake"));
-    EXPECT_LT(IndexOf("3:B2.update"), IndexOf("3:Keeper.update"));
+    const auto c2 = std::find(g_events.begin(), g_events.end(), "3:C2.update");
+    EXPECT_NE(std::find(c2, g_events.end(), "3:Keeper.update"), g_events.end());
 }
 
 TEST_F(SceneManagerTest, ClicksGoToTheLastRootFirstAndOnlyWhenClicked) {
-    assets.Write("scenes/a.scene", Root("First", "\t\tconsume\ttrue\n") +
-                                       Root("Second", "\t\tconsume\tfalse\n") +
-                                       Root("Third", "\t\tconsume\ttrue\n"));
+    assets.Write("scenes/a.scene", Root("First") + Root("Second") + Root("Third"));
     Start("scenes/a");
     g_input.keys[0x01] = 0x80;  // the left button goes down in frame 1 and stays down
     RunTo(3);
