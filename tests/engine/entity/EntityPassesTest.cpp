@@ -71,27 +71,6 @@ TEST_F(EntityPasses, ClickGoesLastChildFirstAndChildrenBeforeTheEntitysComponent
     EXPECT_EQ(log, (Log{"G", "C2", "C1", "C1b"}));
 }
 
-TEST_F(EntityPasses, ListenersSeeTheWorldPlacementAndIdentitiesAreNotPushed) {
-    Entity& parent = Place(AddRoot("P"), {10.0f, 0.0f}, 90.0f);
-    Entity& group = Place(AddChild(parent, "Group"), {0.0f, 0.0f});
-    Entity& child = Place(AddChild(group, "C"), {5.0f, 0.0f});
-    auto* spy = child.AddComponent<DrawSpy>();
-    auto* groupSpy = group.AddComponent<DrawSpy>();
-    auto* click = child.AddComponent<ClickTarget>(&log, "C", true);
-
-    DrawPass(parent);
-    EXPECT_EQ(groupSpy->depth, 1u) << "an identity transform pushes nothing";
-    EXPECT_EQ(spy->depth, 2u);
-    EXPECT_NEAR(spy->matrix.m[0][2], 10.0f, 1e-5f);
-    EXPECT_NEAR(spy->matrix.m[1][2], 5.0f, 1e-5f);
-    EXPECT_EQ(spy->matrix, child.GetTransform().GetWorldMatrix());
-    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
-
-    EXPECT_TRUE(ClickPass(parent));
-    EXPECT_EQ(click->seenWith, spy->matrix);
-    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
-}
-
 TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtreeAndOnlyTheFirstCounts) {
     Entity& hud = Place(AddRoot("Hud"), {0.0f, 50.0f});
     hud.AddComponent<TestCanvas>(true);
@@ -112,23 +91,6 @@ TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtreeAndOnlyT
     EXPECT_EQ(click->seenWith, spy->matrix);
     EXPECT_EQ(screenSpy->depth, 1u);
     EXPECT_FLOAT_EQ(screenSpy->matrix.m[0][2], 0.0f);
-}
-
-using Entities = EntityWorld;
-
-TEST_F(Entities, GetComponentReturnsTheFirstMatchInListOrder) {
-    Entity& e = AddRoot("E");
-    auto* first = e.AddComponent<Probe>(&log, "first");
-    e.AddComponent<Probe>(&log, "second");
-    e.AddComponent(e.GetTransform().Clone(&e));
-    EXPECT_EQ(e.GetComponent<Probe>(), first);
-    EXPECT_EQ(e.GetComponent<VelaBehavior>(), first);
-    EXPECT_EQ(e.GetComponent<Transform>(), &e.GetTransform());
-    EXPECT_EQ(e.GetComponent<Component>(), &e.GetTransform());
-    EXPECT_EQ(e.GetComponent<DrawSpy>(), nullptr);
-    // A component made on the entity knows the entity's transform.
-    EXPECT_EQ(first->GetTransform(), &e.GetTransform());
-    EXPECT_EQ(first->GetOwner(), &e);
 }
 
 }  // namespace

@@ -25,12 +25,7 @@ using Log = std::vector<std::string>;
 class Probe : public VelaBehavior {
 public:
     Probe(Entity* owner, Log* log, std::string tag)
-        : VelaBehavior(owner),
-          log_(log),
-          tag_(std::move(tag)),
-          physics_(this, &Probe::OnPhysics),
-          collision_(this, &Probe::OnCollisionList),
-          draw_(this, &Probe::OnDraw) {
+        : VelaBehavior(owner), log_(log), tag_(std::move(tag)) {
         owner->GetPhysicsStepListeners().Register(physics_);
         owner->GetCollisionEventListeners().Register(collision_);
         owner->GetDrawListeners().Register(draw_);
@@ -65,9 +60,9 @@ private:
 
     Log* log_;
     std::string tag_;
-    Events::ClassListener<Probe> physics_;
-    Events::ClassListener<Probe> collision_;
-    Events::ClassListener<Probe> draw_;
+    Events::ClassListener<Probe> physics_{this, &Probe::OnPhysics};
+    Events::ClassListener<Probe> collision_{this, &Probe::OnCollisionList};
+    Events::ClassListener<Probe> draw_{this, &Probe::OnDraw};
 };
 
 // Records the stack while its entity draws.
@@ -92,9 +87,8 @@ private:
 };
 
 // Entities start with scale (0, 0); this places one at unit scale.
-inline Entity& Place(Entity& entity, Vector2 position, float rotation = 0.0f) {
+inline Entity& Place(Entity& entity, Vector2 position) {
     entity.GetTransform().SetPosition(position);
-    entity.GetTransform().SetRotation(rotation);
     entity.GetTransform().SetScale({1.0f, 1.0f});
     return entity;
 }

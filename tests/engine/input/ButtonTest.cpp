@@ -93,25 +93,6 @@ TEST_F(ButtonWorld, OfTwoOverlappingButtonsOnlyTheUpperFiresToEachOfItsListeners
     EXPECT_EQ(log, Log({"upper", "upper too", "lower"}));
 }
 
-TEST_F(ButtonWorld, AClickOffEveryButtonOrOnOneWithoutAColliderReachesEveryEntity) {
-    Subscriber listener(log, "button");
-    Button& button = AddButton("Play", 0.0f, 0.0f, 50.0f, 50.0f);
-    listener.Follow(button);
-    ClickCounter* onButton = button.GetOwner()->AddComponent<ClickCounter>();
-    Entity& bare = Place(AddRoot("Bare"), {100.0f, 100.0f});
-    Button* noCollider = bare.AddComponent<Button>();
-    ClickCounter* onBare = bare.AddComponent<ClickCounter>();
-    ClickCounter* onChild = AddChild(bare, "Label").AddComponent<ClickCounter>();
-    ClickAt(100.0f, 100.0f);
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(button.GetClickCount(), 0u);
-    EXPECT_FALSE(noCollider->HasCollider());
-    EXPECT_EQ(noCollider->GetClickCount(), 0u);
-    EXPECT_EQ(onButton->offered, 1);
-    EXPECT_EQ(onBare->offered, 1);
-    EXPECT_EQ(onChild->offered, 1);
-}
-
 TEST_F(ButtonWorld, AButtonCreatedThisFrameHasNoColliderYetAndDoesNotConsume) {
     Subscriber older(log, "older"), newer(log, "newer");
     older.Follow(AddButton("Old", 0.0f, 0.0f, 100.0f, 100.0f));
