@@ -13,9 +13,28 @@
 
 using namespace VelaEngine;
 using Mecanim::Animation;
+using Mecanim::AnimationClip;
+using Mecanim::Keyframe;
 using TestSupport::FatalMessageOf;
 
 namespace {
+
+const std::string kFormatError =
+    "Assertion failed in VEDebug.cpp line 22: AnimationClip must be "
+    "<duration>\t<time>\t<component name>\t<instruction>, where the last 3 may repeat.";
+
+AnimationClip Read(const std::string& text) {
+    AnimationClip clip;
+    clip.Deserialize(text);
+    return clip;
+}
+
+void ExpectKeyframe(const Keyframe& keyframe, float time, const std::string& component,
+                    const std::string& instruction) {
+    EXPECT_FLOAT_EQ(keyframe.time, time);
+    EXPECT_EQ(keyframe.component, component);
+    EXPECT_EQ(keyframe.instruction, instruction);
+}
 
 // Stands in for the components that understand instructions: it keeps every instruction it
 // gets, and the one it got last is what it "shows".
@@ -109,8 +128,7 @@ TEST_F(AnimationPlayer, AMissingClipIsLoggedAndABadOneEndsTheProgram) {
     EXPECT_TRUE(image_->received.empty());
 
     // A bad clip ends the program as the clip's own reading does.
-    EXPECT_NE(FatalMessageOf([&] { Play("f", "1\t0"); }).find("AnimationClip must be"),
-              std::string::npos);
+    EXPECT_EQ(FatalMessageOf([&] { Play("f", "1\t0"); }), kFormatError);
 }
 
 TEST_F(AnimationPlayer, ShowsAThenBThenAAgainAfterTheWrap) {
@@ -205,4 +223,37 @@ TEST_F(AnimationPlayer, AClonePlaysNothingUntilItIsGivenAClip) {
     copyOwner->GetUpdateListeners().Invoke(Events::EmptyEvent());
     EXPECT_EQ(copyImage->received, (std::vector<std::string>{"sprite:copy"}));
     EXPECT_EQ(image_->received.size(), 2u);
+}
+
+TEST(AnimationClip, ReadsKeyframeTriplesInTextOrderSplitOnlyAtTabsAndWritesThemBack) {
+    const AnimationClip clip = Read(
+        "\t1.5\t\t0.75\tImage\tsprite:sprites/b\tsoon\tAnimatedImage\tframe:2\t-1e1\tImage\t\t"
+        "sprite:sprites/a c\t");
+    EXPECT_FLOAT_EQ(clip.GetDuration(), 1.5f);
+    ASSERT_EQ(clip.GetKeyframes().size(), 3u);
+    // Never sorted by time: the order written is the order applied. Times read like atof;
+    // runs of tabs count as one and blanks belong to the instruction.
+    ExpectKeyframe(clip.GetKeyframes()[0], 0.75f, "Image", "sprite:sprites/b");
+    ExpectKeyframe(clip.GetKeyframes()[1], 0.0f, "AnimatedImage", "frame:2");
+    ExpectKeyframe(clip.GetKeyframes()[2], -10.0f, "Image", "sprite:sprites/a c");
+
+    const std::string written =
+        "1.500000\t0.750000\tImage\tsprite:sprites/b\t0.000000\tAnimatedImage\tframe:2\t"
+        "-10.000000\tImage\tsprite:sprites/a c";
+    EXPECT_EQ(clip.Serialize(), written);
+    EXPECT_EQ(clip.ToString(), "AnimationClip{" + written + "}");
+    EXPECT_EQ(Read(written).Serialize(), written);
+    EXPECT_FLOAT_EQ(Read("3s\t0\tImage\tsprite:a").GetDuration(), 3.0f);
+}
+
+TEST(AnimationClip, EveryPieceCountButOnePlusThreeKIsAFormatError) {
+    for (const char* text : {"", "\t\t", "1\t0", "1\t0\tImage", "1\t0\tImage\tsprite:a\t0.5",
+                             "1\t0\tImage\tsprite:a\t0.5\tImage"}) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        AnimationClip clip = Read("2\t1\tImage\tsprite:kept");
+        EXPECT_EQ(FatalMessageOf([&] { clip.Deserialize(text); }), kFormatError);
+        // Nothing of a rejected text reaches the clip.
+        EXPECT_FLOAT_EQ(clip.GetDuration(), 2.0f);
+        EXPECT_EQ(clip.GetKeyframes().size(), 1u);
+    }
 }
