@@ -101,23 +101,6 @@ protected:
 
 }  // namespace
 
-TEST_F(AnimationPlayer, ReadsLoopAndAppendsTheClipWithoutTouchingTheTime) {
-    Play("t", "1.5\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
-    EXPECT_TRUE(animation_->IsLooping());
-    EXPECT_EQ(animation_->GetClip().GetKeyframes().size(), 2u);
-    RunFrames(1);
-    EXPECT_EQ(animation_->GetTime(), 0.25f);
-
-    // A duration alone adds no keyframe; loop falls back to its default.
-    FieldMap durationOnly;
-    durationOnly.Set("clip", "3");
-    animation_->Deserialize(durationOnly);
-    EXPECT_FALSE(animation_->IsLooping());
-    EXPECT_EQ(animation_->GetClip().GetDuration(), 3.0f);
-    EXPECT_EQ(animation_->GetClip().GetKeyframes().size(), 2u);
-    EXPECT_EQ(animation_->GetTime(), 0.25f);
-}
-
 TEST_F(AnimationPlayer, AMissingClipIsLoggedAndABadOneEndsTheProgram) {
     FieldMap noClip;
     noClip.Set("loop", "t");

@@ -6,28 +6,6 @@
 namespace EntityTest {
 namespace {
 
-// Answers the click as told and records who was asked, with the stack's top at that time.
-class ClickTarget : public Component {
-public:
-    ClickTarget(Entity* owner, Log* log, std::string tag, bool consumes)
-        : Component(owner), log_(log), tag_(std::move(tag)), consumes_(consumes) {}
-    const char* GetTypeName() const override { return "ClickTarget"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<ClickTarget>(owner, log_, tag_, consumes_);
-    }
-    bool HandleClick() override {
-        log_->push_back(tag_);
-        seenWith = MatrixStack::Get().GetCurrent();
-        return consumes_;
-    }
-    Matrix3x3 seenWith;
-
-private:
-    Log* log_;
-    std::string tag_;
-    bool consumes_;
-};
-
 // A canvas as the rendering will have it: camera space or not, with a fixed camera.
 class TestCanvas : public Component, public ICanvasSpace {
 public:
@@ -49,26 +27,26 @@ using EntityPasses = EntityWorld;
 
 TEST_F(EntityPasses, ClickGoesLastChildFirstAndChildrenBeforeTheEntitysComponents) {
     Entity& root = AddRoot("R");
-    root.AddComponent<ClickTarget>(&log, "R1", false);
+    root.AddComponent<Probe>(&log, "R1");
     Entity& first = AddChild(root, "C1");
-    first.AddComponent<ClickTarget>(&log, "C1", false);
+    first.AddComponent<Probe>(&log, "C1");
     Entity& second = AddChild(root, "C2");
-    second.AddComponent<ClickTarget>(&log, "C2", false);
-    AddChild(second, "G").AddComponent<ClickTarget>(&log, "G", false);
+    second.AddComponent<Probe>(&log, "C2");
+    AddChild(second, "G").AddComponent<Probe>(&log, "G");
     // Nobody consumes: everyone is asked and the click is reported unconsumed.
     EXPECT_FALSE(ClickPass(root));
-    EXPECT_EQ(log, (Log{"G", "C2", "C1", "R1"}));
+    EXPECT_EQ(log, (Log{"G:Click", "C2:Click", "C1:Click", "R1:Click"}));
 
     log.clear();
-    root.AddComponent<ClickTarget>(&log, "R2", true);
-    root.AddComponent<ClickTarget>(&log, "R3", true);
+    root.AddComponent<Probe>(&log, "R2")->consumes = true;
+    root.AddComponent<Probe>(&log, "R3")->consumes = true;
     EXPECT_TRUE(ClickPass(root));
-    EXPECT_EQ(log, (Log{"G", "C2", "C1", "R1", "R2"}));
+    EXPECT_EQ(log, (Log{"G:Click", "C2:Click", "C1:Click", "R1:Click", "R2:Click"}));
 
     log.clear();
-    first.AddComponent<ClickTarget>(&log, "C1b", true);
+    first.AddComponent<Probe>(&log, "C1b")->consumes = true;
     EXPECT_TRUE(ClickPass(root));
-    EXPECT_EQ(log, (Log{"G", "C2", "C1", "C1b"}));
+    EXPECT_EQ(log, (Log{"G:Click", "C2:Click", "C1:Click", "C1b:Click"}));
 }
 
 TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtreeAndOnlyTheFirstCounts) {
@@ -77,7 +55,6 @@ TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtreeAndOnlyT
     auto* own = hud.AddComponent<DrawSpy>();
     Entity& icon = Place(AddChild(hud, "Icon"), {3.0f, 0.0f});
     auto* spy = icon.AddComponent<DrawSpy>();
-    auto* click = icon.AddComponent<ClickTarget>(&log, "Icon", true);
     Entity& screen = Place(AddRoot("Screen"), {0.0f, 50.0f});
     screen.AddComponent<TestCanvas>(false);
     screen.AddComponent<TestCanvas>(true);
@@ -88,7 +65,7 @@ TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtreeAndOnlyT
     EXPECT_EQ(own->depth, 2u);
     EXPECT_FLOAT_EQ(spy->matrix.m[0][2], -97.0f);
     EXPECT_FLOAT_EQ(spy->matrix.m[1][2], 50.0f);
-    EXPECT_EQ(click->seenWith, spy->matrix);
+    EXPECT_EQ(spy->clicked, spy->matrix);
     EXPECT_EQ(screenSpy->depth, 1u);
     EXPECT_FLOAT_EQ(screenSpy->matrix.m[0][2], 0.0f);
 }

@@ -40,11 +40,16 @@ public:
     void Awake() override { Hook("Awake", onAwake); }
     void Start() override { Record("Start"); }
     void Update() override { Hook("Update", onUpdate); }
+    bool HandleClick() override {
+        Record("Click");
+        return consumes;
+    }
     void OnCollision(Entity* const& other) override {
         Record("Contact " + (other ? other->GetName() : std::string("null")));
     }
 
     std::function<void()> onAwake, onUpdate;
+    bool consumes = false;
 
 private:
     void Record(const std::string& what) { log_->push_back(tag_ + ":" + what); }
@@ -65,7 +70,7 @@ private:
     Events::ClassListener<Probe> draw_{this, &Probe::OnDraw};
 };
 
-// Records the stack while its entity draws.
+// Records the stack while its entity draws and when it is offered a click.
 class DrawSpy : public Component {
 public:
     explicit DrawSpy(Entity* owner) : Component(owner) {
@@ -75,7 +80,11 @@ public:
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<DrawSpy>(owner);
     }
-    Matrix3x3 matrix;
+    bool HandleClick() override {
+        clicked = MatrixStack::Get().GetCurrent();
+        return false;
+    }
+    Matrix3x3 matrix, clicked;
     std::size_t depth = 0;
 
 private:

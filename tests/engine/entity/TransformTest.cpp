@@ -12,31 +12,25 @@ namespace {
 using TestSupport::FatalMessageOf;
 
 void ExpectPointNear(const Point2& p, float x, float y) {
-    EXPECT_NEAR(p.x, x, 1e-5f);
-    EXPECT_NEAR(p.y, y, 1e-5f);
+    EXPECT_NEAR(p.x, x, 1e-4f);
+    EXPECT_NEAR(p.y, y, 1e-4f);
 }
 
-TEST(Matrix3x3, InverseUndoesTheMatrix) {
+TEST(Matrix3x3, InverseUndoesTheMatrixAndTextHasNineNumbers) {
     const Matrix3x3 m = Matrix3x3::FromTRS({-40.0f, 25.0f}, 33.0f, {2.0f, 0.5f});
-    const Point2 p = (m.Inverse() * m) * Point2(7.0f, -3.0f);
-    EXPECT_NEAR(p.x, 7.0f, 1e-4f);
-    EXPECT_NEAR(p.y, -3.0f, 1e-4f);
+    ExpectPointNear((m.Inverse() * m) * Point2(7.0f, -3.0f), 7.0f, -3.0f);
     EXPECT_TRUE((m * m.Inverse()).IsNearIdentity(1e-5f));
-}
 
-TEST(Matrix3x3, TextHasNineNumbers) {
-    const Matrix3x3 m(1.0f, 2.0f, 3.5f, -4.0f, 5.0f, 6.0f, 0.0f, 0.0f, 1.0f);
-    EXPECT_EQ(m.Serialize(),
+    const Matrix3x3 n(1.0f, 2.0f, 3.5f, -4.0f, 5.0f, 6.0f, 0.0f, 0.0f, 1.0f);
+    EXPECT_EQ(n.Serialize(),
               "1.000000,2.000000,3.500000,-4.000000,5.000000,6.000000,0.000000,0.000000,"
               "1.000000");
     Matrix3x3 read;
-    read.Deserialize(m.Serialize());
-    EXPECT_EQ(read, m);
-
-    Matrix3x3 kept;
-    EXPECT_EQ(FatalMessageOf([&] { kept.Deserialize("1,2,3,4,5,6,7,8,9,10"); }),
+    read.Deserialize(n.Serialize());
+    EXPECT_EQ(read, n);
+    EXPECT_EQ(FatalMessageOf([&] { read.Deserialize("1,2,3,4,5,6,7,8,9,10"); }),
               "Assertion failed in VEDebug.cpp line 22: Matrix3x3 wrong Serialization format");
-    EXPECT_EQ(kept, Matrix3x3::Identity());
+    EXPECT_EQ(read, n) << "a rejected text changes nothing";
 }
 
 TEST(MatrixStack, PushMultipliesOnTheRightAndPopRestores) {
