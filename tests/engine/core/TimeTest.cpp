@@ -62,20 +62,6 @@ TEST_F(TimeTest, ScaleZeroStopsDeltaButNotTimeSinceStartAndPauseIsOnlyAFlag) {
     EXPECT_TRUE(Time::Get().IsPaused());
 }
 
-TEST(FixedStepClock, EveryFrameLastsExactlyOneSixtieth) {
-    FixedStepClock fixed;
-    SetClock(&fixed);
-    Time::Create();
-    Time::Get().SetFrameRate(60);
-    for (int frame = 0; frame < 100000; ++frame) {
-        Time::Get().FrameStart();
-        ASSERT_EQ(Time::Get().GetDeltaTime(), 1.0f / 60.0f) << "frame " << frame;
-        Time::Get().FrameEnd();
-    }
-    Time::Release();
-    SetClock(nullptr);
-}
-
 TEST(WallClock, NeverReturnsBeforeTheDeadline) {
     WallClock clock;
     for (double wait : {0.0, 0.1, 3.0, 7.5}) {

@@ -53,20 +53,5 @@ TEST_F(EntityFind, PathsFindDirectChildrenOfARootAndBacktrackOverEqualNames) {
     EXPECT_EQ(x.GetTransform().FindChild("Y/Z"), &z.GetTransform());
 }
 
-TEST_F(EntityFind, FindWithTagIsBreadthFirst) {
-    Entity& a = AddRoot("A");
-    Entity& deep = AddChild(AddChild(a, "A1"), "A11");
-    Entity& b = AddRoot("B");
-    Entity& b1 = AddChild(b, "B1");
-    deep.GetTags().insert("solid");
-    b1.GetTags().insert("solid");
-    a.GetTags().insert("solid");
-    b.GetTags().insert("other");
-    EXPECT_EQ(Entity::FindWithTag("solid"), (std::vector<Entity*>{&a, &b1, &deep}));
-    EXPECT_TRUE(Entity::FindWithTag("missing").empty());
-    SetSceneRoots(nullptr);
-    EXPECT_TRUE(Entity::FindWithTag("solid").empty());
-}
-
 }  // namespace
 }  // namespace EntityTest
