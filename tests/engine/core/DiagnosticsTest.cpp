@@ -7,11 +7,18 @@
 using TestSupport::FatalMessageOf;
 using namespace VelaEngine;
 
-TEST(Diagnostics, AssertAndFailTextsNameTheDiagnosticsModule) {
+TEST(Diagnostics, AssertFailAndSingletonTextsNameTheDiagnosticsModule) {
     EXPECT_EQ(FatalMessageOf([] { Assert(false, "boom"); }),
               "Assertion failed in VEDebug.cpp line 22: boom");
     EXPECT_EQ(FatalMessageOf([] { Fail("bang"); }), "Assertion in VEDebug.cpp line 35: bang");
     EXPECT_EQ(FatalMessageOf([] { Assert(true, "quiet"); }), "");
+    // A singleton asked for before it exists, or made twice.
+    EXPECT_EQ(FatalMessageOf([] { Time::Get(); }),
+              "Assertion in VEDebug.cpp line 35: Time not Instantiated");
+    Time::Create();
+    EXPECT_EQ(FatalMessageOf([] { Time::Create(); }),
+              "Assertion failed in VEDebug.cpp line 22: Can only instantiate Singleton once");
+    Time::Release();
 }
 
 TEST(Diagnostics, LogLinesArePrefixedAndControlCharactersOfContentAreEscaped) {
@@ -25,13 +32,4 @@ TEST(Diagnostics, LogLinesArePrefixedAndControlCharactersOfContentAreEscaped) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "LOG: Loading Sprite: ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\n"
               "LOG: Running: Vela Engine\n\n");
-}
-
-TEST(Singleton, MissingAndDoubleInstancesAreFatal) {
-    EXPECT_EQ(FatalMessageOf([] { Time::Get(); }),
-              "Assertion in VEDebug.cpp line 35: Time not Instantiated");
-    Time::Create();
-    EXPECT_EQ(FatalMessageOf([] { Time::Create(); }),
-              "Assertion failed in VEDebug.cpp line 22: Can only instantiate Singleton once");
-    Time::Release();
 }
