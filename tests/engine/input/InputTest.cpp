@@ -76,7 +76,6 @@ TEST_F(InputTest, CodesExistFromTheFirstUpdateAndTenNever) {
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(MouseLeftHeld); }), absent);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().IsClicked(); }), absent);
     Input::Get().Update();
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(11); }), "");
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(10); }), absent);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(12); }), absent);
 }

@@ -15,7 +15,6 @@
 
 #include "engine/core/FrontEnd.h"
 #include "engine/persistence/DataStore.h"
-#include "engine/persistence/RecordPaths.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
 #include "engine/persistence/SafeFile.h"
@@ -44,7 +43,6 @@ class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         UseHome(folder_.Path());
-        unsetenv("USERPROFILE");
         FrontEnd::Create();
         Records::Create();
     }
@@ -215,19 +213,6 @@ TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
               "Assertion failed in VEDebug.cpp line 22: Record key holds a tab or a line end: "
               "bad\tkey");
     EXPECT_EQ(Records::Get().GetInt("bad\tkey", 0), 0);
-}
-
-TEST_F(RecordsTest, TheHomeFolderFallsBackToUserProfileThenTheAccount) {
-    setenv("HOME", "", 1);
-    setenv("USERPROFILE", "C:\\Users\\pat", 1);
-    EXPECT_EQ(HomeFolder(), "C:\\Users\\pat");
-    UseHome("");
-    EXPECT_EQ(DataStore::Get().GetPath(), "C:\\Users\\pat/VelaEngine/data");
-    unsetenv("HOME");
-    unsetenv("USERPROFILE");
-    const std::string account = HomeFolder();
-    EXPECT_FALSE(account.empty());
-    EXPECT_TRUE(fs::is_directory(account)) << account;
 }
 
 namespace {

@@ -2,16 +2,12 @@
 
 #include <climits>
 
-#include "engine/graphics/Color.h"
-#include "engine/physics/Material.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/ValueText.h"
 #include "engine/scene/Vector2.h"
 #include "support/FatalCatcher.h"
 
 using namespace VelaEngine;
-using Collision::Material;
-using Graphics::Color;
 using TestSupport::FatalMessageOf;
 
 TEST(FieldMapGet, NumbersFollowAtofAndAtoiAndBoolsReadOnlyLowerCaseTAndF) {
@@ -43,18 +39,6 @@ TEST(FieldMapGet, NumbersFollowAtofAndAtoiAndBoolsReadOnlyLowerCaseTAndF) {
     EXPECT_EQ(map.Get("absent", "fallback"), "fallback");
     EXPECT_EQ(map.Get("W", "fallback"), "30");
     EXPECT_FALSE(map.Get("absent", false));
-}
-
-TEST(FieldMapGet, StructuredValuesReadFromScratchOrReturnTheDefault) {
-    FieldMap map;
-    map.Set("tint", "0.5, 0.25,0,1");
-    map.Set("material", "0.0,0.0");
-    const Color caller(0.1f, 0.2f, 0.3f, 0.4f);
-    EXPECT_EQ(map.Get("missing", caller), caller);
-    EXPECT_EQ(map.Get("tint", caller), Color(0.5f, 0.25f, 0.0f, 1.0f));
-    EXPECT_EQ(map.Get("material", Material(0.9f, 0.9f)), Material(0.0f, 0.0f));
-    EXPECT_EQ(map.Get("missing", Vector2(3.0f, 4.0f)), Vector2(3.0f, 4.0f));
-    EXPECT_NE(FatalMessageOf([&] { map.Get("tint", Vector2()); }), "") << "four numbers for two";
 }
 
 TEST(Vector2Text, ReadsStrayCommasAndSpacesWritesSixDecimalsAndRoundTrips) {
