@@ -33,8 +33,7 @@ TEST_F(BehaviorHooks, AwakeAndStartRunOnceEntityByEntityAndEveryPassVisitsParent
     Entity& a = AddRoot("A");
     AddProbe(a, "A");
     AddProbe(AddChild(a, "A1"), "A1");
-    const Log frame = {"A:Update",    "A1:Update",    "A:Physics", "A1:Physics",
-                       "A:Collision", "A1:Collision", "A:Draw",    "A1:Draw"};
+    const Log frame = {"A:Update", "A1:Update", "A:Draw", "A1:Draw"};
     Log first = {"A:Awake", "A:Start", "A1:Awake", "A1:Start"};
     first.insert(first.end(), frame.begin(), frame.end());
     RunFrame();
@@ -91,8 +90,7 @@ TEST_F(BehaviorHooks, EntityDestroyedInUpdateFinishesTheFrameAndLeavesWithItsChi
     RunFrame();
     const Log frame = TakeLog();
     // The destroyed entities still get the passes after update, then leave.
-    for (const char* entry :
-         {"R:Physics", "R:Collision", "D:Physics", "D:Draw", "D1:Draw", "R:~", "D:~", "D1:~"}) {
+    for (const char* entry : {"R:Draw", "D:Draw", "D1:Draw", "R:~", "D:~", "D1:~"}) {
         EXPECT_TRUE(Contains(frame, entry)) << entry;
     }
     EXPECT_LT(std::find(frame.begin(), frame.end(), "D1:Draw"),
@@ -103,7 +101,7 @@ TEST_F(BehaviorHooks, EntityDestroyedInUpdateFinishesTheFrameAndLeavesWithItsChi
 
     sProbe.onUpdate = nullptr;  // D is gone
     RunFrame();
-    EXPECT_EQ(TakeLog(), (Log{"S:Update", "S:Physics", "S:Collision", "S:Draw"}));
+    EXPECT_EQ(TakeLog(), (Log{"S:Update", "S:Draw"}));
 }
 
 TEST_F(BehaviorHooks, ContactListenerDeliversTheOtherPartyAndRejectsOtherEvents) {

@@ -21,13 +21,11 @@ namespace EntityTest {
 using namespace VelaEngine;
 using Log = std::vector<std::string>;
 
-// Records its hooks and the per-frame events of its entity as "<tag>:<what>".
+// Records its hooks, its entity's draw events and clicks as "<tag>:<what>".
 class Probe : public VelaBehavior {
 public:
     Probe(Entity* owner, Log* log, std::string tag)
         : VelaBehavior(owner), log_(log), tag_(std::move(tag)) {
-        owner->GetPhysicsStepListeners().Register(physics_);
-        owner->GetCollisionEventListeners().Register(collision_);
         owner->GetDrawListeners().Register(draw_);
     }
     ~Probe() override { Record("~"); }
@@ -59,14 +57,10 @@ private:
             extra();
         }
     }
-    void OnPhysics(const Events::EventBase&) { Record("Physics"); }
-    void OnCollisionList(const Events::EventBase&) { Record("Collision"); }
     void OnDraw(const Events::EventBase&) { Record("Draw"); }
 
     Log* log_;
     std::string tag_;
-    Events::ClassListener<Probe> physics_{this, &Probe::OnPhysics};
-    Events::ClassListener<Probe> collision_{this, &Probe::OnCollisionList};
     Events::ClassListener<Probe> draw_{this, &Probe::OnDraw};
 };
 

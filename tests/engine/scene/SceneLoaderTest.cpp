@@ -56,12 +56,6 @@ struct SceneLoaderTest : testing::Test {
     TestSupport::TempFolder assets;
 };
 
-Entity& Root(Scene& scene, int index) {
-    auto it = scene.GetRoots().begin();
-    std::advance(it, index);
-    return **it;
-}
-
 const char* kHeader = "\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
 
 }  // namespace
@@ -72,7 +66,7 @@ TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFields) {
                       "\t\tProbe\n\t\t\tcolor\t1,\t2\nEntity\tSky\n" +
                       kHeader);
     ASSERT_EQ(scene->GetRoots().size(), 2u);
-    Entity& ground = Root(*scene, 0);
+    Entity& ground = *scene->GetRoots().front();
     EXPECT_EQ(ground.GetName(), "Ground");
     EXPECT_EQ(ground.GetTags(), (std::set<std::string>{"floor", "solid"}));
     using Fields = std::vector<std::map<std::string, std::string>>;
@@ -82,7 +76,7 @@ TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFields) {
     EXPECT_EQ(ball.GetTransform().GetParent(), &ground.GetTransform());
     // Values keep their tabs.
     EXPECT_EQ(ball.GetComponent<Probe>()->reads, (Fields{{{"color", "1,\t2"}}}));
-    EXPECT_EQ(Root(*scene, 1).GetName(), "Sky");
+    EXPECT_EQ(scene->GetRoots().back()->GetName(), "Sky");
 }
 
 TEST_F(SceneLoaderTest, OddLinesAreReadAsTheyStandAndEachLoadReadsTheFileAgain) {
@@ -103,7 +97,7 @@ TEST_F(SceneLoaderTest, OddLinesAreReadAsTheyStandAndEachLoadReadsTheFileAgain) 
               "LOG: Loading Scene: " + assets.Path() +
                   "/scenes/test.scene\nLOG: Scene successfully loaded\n\n");
     // An entity line without a tab is named "Entity"; transform lines come in any order.
-    Entity& entity = Root(*scene, 0);
+    Entity& entity = *scene->GetRoots().front();
     EXPECT_EQ(entity.GetName(), "Entity");
     EXPECT_EQ(entity.GetTransform().GetPosition(), Vector2(5.0f, 6.0f));
     EXPECT_EQ(entity.GetTransform().GetScale(), Vector2(3.0f, 4.0f));
