@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "EntityTestSupport.h"
-#include "engine/entity/EntityPath.h"
-#include "engine/scene/FieldMap.h"
 #include "support/FatalCatcher.h"
 
 namespace EntityTest {
@@ -114,42 +112,6 @@ TEST_F(BehaviorHooks, ContactListenerDeliversTheOtherPartyAndRejectsOtherEvents)
     EXPECT_EQ(FatalMessageOf([&] { plane.GetContactListeners().Invoke(Events::EmptyEvent()); }),
               "Assertion in VEDebug.cpp line 35: Probe received a contact that is not an "
               "OnCollisionEvent");
-}
-
-// A behaviour holding a path to another entity, read from its fields like a scene's.
-class Follower : public VelaBehavior {
-public:
-    Follower(Entity* owner, Log* log) : VelaBehavior(owner), log_(log) {}
-    const char* GetTypeName() const override { return "Follower"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<Follower>(owner, log_);
-    }
-    void Deserialize(const FieldMap& fields) override { fields.TryGet("target", targetPath); }
-    void Awake() override { log_->push_back(target ? target->GetName() : "null"); }
-
-    Entity* target = nullptr;
-    EntityPath targetPath{&target, this};
-
-private:
-    Log* log_;
-};
-
-TEST_F(BehaviorHooks, EntityPathIsResolvedRightBeforeAwake) {
-    auto* behaviour = AddRoot("Follower").AddComponent<Follower>(&log);
-    auto* lost = AddRoot("Lost").AddComponent<Follower>(&log);
-    FieldMap fields;
-    fields.Set("target", "Group/Leader");
-    behaviour->Deserialize(fields);
-    fields.Set("target", "Nobody");
-    lost->Deserialize(fields);
-    lost->target = &AddRoot("Somebody");  // a path naming nothing clears it
-    // Built after the behaviours read their fields, as a scene loader would finish the scene.
-    Entity& leader = AddChild(AddRoot("Group"), "Leader");
-
-    RunFrame();
-    EXPECT_EQ(log, (Log{"Leader", "null"}));
-    EXPECT_EQ(behaviour->target, &leader);
-    EXPECT_EQ(lost->target, nullptr);
 }
 
 }  // namespace
