@@ -56,13 +56,6 @@ private:
     const char* typeName_;
 };
 
-FieldMap Fields(const std::string& loop, const std::string& clip) {
-    FieldMap fields;
-    fields.Set("loop", loop);
-    fields.Set("clip", clip);
-    return fields;
-}
-
 // One entity with a player on it; frames last a quarter of a second, which every clip time
 // below adds up to exactly.
 class AnimationPlayer : public testing::Test {
@@ -89,8 +82,11 @@ protected:
             Time::Get().FrameEnd();
         }
     }
-    void Play(const std::string& loop, const std::string& clip) {
-        animation_->Deserialize(Fields(loop, clip));
+    void Play(const std::string& loop, const std::string& clip, Animation* on = nullptr) {
+        FieldMap fields;
+        fields.Set("loop", loop);
+        fields.Set("clip", clip);
+        (on != nullptr ? on : animation_)->Deserialize(fields);
     }
 
     FixedStepClock clock_;
@@ -199,7 +195,7 @@ TEST_F(AnimationPlayer, AClonePlaysNothingUntilItIsGivenAClip) {
     EXPECT_EQ(clone->GetTime(), 0.0f);
     EXPECT_TRUE(clone->GetClip().GetKeyframes().empty());
 
-    clone->Deserialize(Fields("f", "1\t0\tImage\tsprite:copy"));
+    Play("f", "1\t0\tImage\tsprite:copy", clone.get());
     Time::Get().FrameStart();
     copyOwner->GetUpdateListeners().Invoke(Events::EmptyEvent());
     EXPECT_EQ(copyImage->received, (std::vector<std::string>{"sprite:copy"}));
