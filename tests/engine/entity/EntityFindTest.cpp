@@ -16,7 +16,6 @@ TEST_F(EntityFind, OneNameFindsTheShallowestMatchFirstInTreeOrder) {
     EXPECT_EQ(Entity::Find("P"), &firstP);
     b.GetChildren().clear();
     EXPECT_EQ(Entity::Find("P"), &deepP);
-    EXPECT_EQ(Entity::Find("A"), &a);
     EXPECT_EQ(Entity::Find("Q"), nullptr);
     // The empty path finds the first nameless entity.
     EXPECT_EQ(Entity::Find(""), nullptr);

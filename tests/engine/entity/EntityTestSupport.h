@@ -42,9 +42,6 @@ public:
         Record("Click");
         return consumes;
     }
-    void OnCollision(Entity* const& other) override {
-        Record("Contact " + (other ? other->GetName() : std::string("null")));
-    }
 
     std::function<void()> onAwake, onUpdate;
     bool consumes = false;

@@ -74,7 +74,6 @@ TEST_F(InputTest, EveryCodeReadsItsKeyAndAClickIsTheLeftButtonsFirstFrameDown) {
 TEST_F(InputTest, CodesExistFromTheFirstUpdateAndTenNever) {
     const std::string absent = "Assertion in VEDebug.cpp line 35: invalid unordered_map<K, T> key";
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(MouseLeftHeld); }), absent);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().IsClicked(); }), absent);
     Input::Get().Update();
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(10); }), absent);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(12); }), absent);

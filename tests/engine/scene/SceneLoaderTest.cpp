@@ -73,7 +73,6 @@ TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFields) {
     EXPECT_EQ(ground.GetComponent<Probe>()->reads, (Fields{{{"mass", "2"}}}));
     ASSERT_EQ(ground.GetChildren().size(), 1u);
     Entity& ball = *ground.GetChildren().front();
-    EXPECT_EQ(ball.GetTransform().GetParent(), &ground.GetTransform());
     // Values keep their tabs.
     EXPECT_EQ(ball.GetComponent<Probe>()->reads, (Fields{{{"color", "1,\t2"}}}));
     EXPECT_EQ(scene->GetRoots().back()->GetName(), "Sky");
