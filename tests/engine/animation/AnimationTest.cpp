@@ -44,6 +44,9 @@ public:
     const char* GetTypeName() const override { return typeName_; }
     void ApplyInstruction(const std::string& instruction) override {
         received.push_back(instruction);
+        for (int i = 0; i < grow; ++i) {
+            GetOwner()->AddComponent<Recorder>("Filler");
+        }
     }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<Recorder>(owner, typeName_);
@@ -51,6 +54,7 @@ public:
     std::string Shown() const { return received.empty() ? "" : received.back(); }
 
     std::vector<std::string> received;
+    int grow = 0;  // components it adds to its entity per instruction
 
 private:
     const char* typeName_;
@@ -164,17 +168,8 @@ TEST_F(AnimationPlayer, TimeScaleZeroFreezesTimeButNotCallsAndDisablingStopsBoth
 
 TEST_F(AnimationPlayer, AnInstructionThatAddsAComponentIsSafe) {
     // A handler that grows the entity's component list while the player walks it.
-    class Grower : public Recorder {
-    public:
-        using Recorder::Recorder;
-        void ApplyInstruction(const std::string& instruction) override {
-            Recorder::ApplyInstruction(instruction);
-            for (int i = 0; i < 64; ++i) {
-                GetOwner()->AddComponent<Recorder>("Filler");
-            }
-        }
-    };
-    Grower* grower = entity_->AddComponent<Grower>("Grower");
+    Recorder* grower = entity_->AddComponent<Recorder>("Grower");
+    grower->grow = 64;
     Recorder* last = entity_->AddComponent<Recorder>("Grower");
     Play("t", "1\t0\tGrower\tgrow");
     RunFrames(2);

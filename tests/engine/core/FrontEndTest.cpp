@@ -6,22 +6,13 @@
 
 using namespace VelaEngine;
 
-namespace {
-// Starts the engine on an asset folder whose first scene is empty.
-struct EmptyGame {
-    EmptyGame() {
-        assets.Write("scenes/splash.scene", "/ nothing to see\n");
-        TestSupport::EngineOptions options;
-        options.assets = assets.Path();
-        TestSupport::StartEngine(options);
-    }
-    TestSupport::TempFolder assets;
-};
-}  // namespace
-
 TEST(FrontEnd, StartsRunsAndQuitsAtTheEndOfTheFrameWithTheLogInOrder) {
+    TestSupport::TempFolder assets;
+    assets.Write("scenes/splash.scene", "/ nothing to see\n");
+    TestSupport::EngineOptions options;
+    options.assets = assets.Path();
     testing::internal::CaptureStdout();
-    EmptyGame game;
+    TestSupport::StartEngine(options);
     unsigned framesStarted = 0;
     unsigned framesEnded = 0;
     FrameHooks hooks;

@@ -116,6 +116,14 @@ protected:
         return *child;
     }
 
+    // The click, from the last root down until one consumes it.
+    void Click() {
+        for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
+            if (ClickPass(**it)) {
+                return;
+            }
+        }
+    }
     // The scene's frame: awake/start per root, the click from the last root down, then each
     // root's update, physics-step, collision and draw, then removal.
     void RunFrame(bool click = false) {
@@ -123,11 +131,7 @@ protected:
             AwakeStartPass(*root);
         }
         if (click) {
-            for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
-                if (ClickPass(**it)) {
-                    break;
-                }
-            }
+            Click();
         }
         const Events::CollisionEvent event;
         for (const auto& root : roots) {
