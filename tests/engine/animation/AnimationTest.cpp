@@ -132,7 +132,6 @@ TEST_F(AnimationPlayer, ShowsAThenBThenAAgainAfterTheWrap) {
         // Ending exactly on the duration does not wrap; passing it drops the remainder.
         EXPECT_EQ(animation_->GetTime(), timeAfter[frame]);
     }
-    EXPECT_EQ(image_->received, second->received);
     EXPECT_EQ(image_->received.size(), 13u);
 }
 

@@ -11,7 +11,6 @@ TEST(Diagnostics, AssertFailAndSingletonTextsNameTheDiagnosticsModule) {
     EXPECT_EQ(FatalMessageOf([] { Assert(false, "boom"); }),
               "Assertion failed in VEDebug.cpp line 22: boom");
     EXPECT_EQ(FatalMessageOf([] { Fail("bang"); }), "Assertion in VEDebug.cpp line 35: bang");
-    // A singleton asked for before it exists, or made twice.
     EXPECT_EQ(FatalMessageOf([] { Time::Get(); }),
               "Assertion in VEDebug.cpp line 35: Time not Instantiated");
     Time::Create();

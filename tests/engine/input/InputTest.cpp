@@ -88,7 +88,6 @@ TEST_F(InputTest, TheCursorIsInWorldUnitsOfThePictureTruncatedAndNotClamped) {
     const Case cases[] = {
         {0, 0, 0, 0, -800.0f, 450.0f},
         {0, 0, -100, 1000, -900.0f, -550.0f},
-        {1920, 1080, 960, 540, 0.0f, 0.0f},
         // 959 / 1.2 = 799.17 and 541 / 1.2 = 450.83: whole window pixels toward zero.
         {1920, 1080, 959, 541, -1.0f, 0.0f},
         // A taller screen: black bars of 60 pixels above and below the picture.

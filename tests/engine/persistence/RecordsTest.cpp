@@ -100,7 +100,6 @@ TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartAndAMissingFileStartsEmpty
     EXPECT_EQ(Records::Get().GetFloat("shortestTime", 0.0f), std::strtof("12.345679", nullptr));
     EXPECT_TRUE(Records::Get().GetBool("foundstar3_1", false));
     EXPECT_FALSE(Records::Get().GetBool("foundstar3_2", true));
-    // An absent key is the default.
     EXPECT_EQ(Records::Get().GetFloat("volume", 0.75f), 0.75f);
 }
 
