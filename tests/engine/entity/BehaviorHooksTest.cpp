@@ -27,7 +27,7 @@ bool Contains(const Log& log, const std::string& entry) {
     return std::find(log.begin(), log.end(), entry) != log.end();
 }
 
-TEST_F(BehaviorHooks, AwakeAndStartRunOnceEntityByEntityAndEveryPassVisitsParentsFirst) {
+TEST_F(BehaviorHooks, AwakeAndStartRunOnceEntityByEntityAndUpdateAndDrawVisitParentsFirst) {
     Entity& a = AddRoot("A");
     AddProbe(a, "A");
     AddProbe(AddChild(a, "A1"), "A1");
