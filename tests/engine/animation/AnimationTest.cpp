@@ -13,9 +13,28 @@
 
 using namespace VelaEngine;
 using Mecanim::Animation;
+using Mecanim::AnimationClip;
+using Mecanim::Keyframe;
 using TestSupport::FatalMessageOf;
 
 namespace {
+
+const std::string kFormatError =
+    "Assertion failed in VEDebug.cpp line 22: AnimationClip must be "
+    "<duration>\t<time>\t<component name>\t<instruction>, where the last 3 may repeat.";
+
+AnimationClip Read(const std::string& text) {
+    AnimationClip clip;
+    clip.Deserialize(text);
+    return clip;
+}
+
+void ExpectKeyframe(const Keyframe& keyframe, float time, const std::string& component,
+                    const std::string& instruction) {
+    EXPECT_FLOAT_EQ(keyframe.time, time);
+    EXPECT_EQ(keyframe.component, component);
+    EXPECT_EQ(keyframe.instruction, instruction);
+}
 
 // Stands in for the components that understand instructions: it keeps every instruction it
 // gets, and the one it got last is what it "shows".
@@ -25,6 +44,9 @@ public:
     const char* GetTypeName() const override { return typeName_; }
     void ApplyInstruction(const std::string& instruction) override {
         received.push_back(instruction);
+        for (int i = 0; i < grow; ++i) {
+            GetOwner()->AddComponent<Recorder>("Filler");
+        }
     }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<Recorder>(owner, typeName_);
@@ -32,17 +54,11 @@ public:
     std::string Shown() const { return received.empty() ? "" : received.back(); }
 
     std::vector<std::string> received;
+    int grow = 0;  // components it adds to its entity per instruction
 
 private:
     const char* typeName_;
 };
-
-FieldMap Fields(const std::string& loop, const std::string& clip) {
-    FieldMap fields;
-    fields.Set("loop", loop);
-    fields.Set("clip", clip);
-    return fields;
-}
 
 // One entity with a player on it; frames last a quarter of a second, which every clip time
 // below adds up to exactly.
@@ -70,8 +86,11 @@ protected:
             Time::Get().FrameEnd();
         }
     }
-    void Play(const std::string& loop, const std::string& clip) {
-        animation_->Deserialize(Fields(loop, clip));
+    void Play(const std::string& loop, const std::string& clip, Animation* on = nullptr) {
+        FieldMap fields;
+        fields.Set("loop", loop);
+        fields.Set("clip", clip);
+        (on != nullptr ? on : animation_)->Deserialize(fields);
     }
 
     FixedStepClock clock_;
@@ -81,23 +100,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(AnimationPlayer, ReadsLoopAndAppendsTheClipWithoutTouchingTheTime) {
-    Play("t", "1.5\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
-    EXPECT_TRUE(animation_->IsLooping());
-    EXPECT_EQ(animation_->GetClip().GetKeyframes().size(), 2u);
-    RunFrames(1);
-    EXPECT_EQ(animation_->GetTime(), 0.25f);
-
-    // A duration alone adds no keyframe; loop falls back to its default.
-    FieldMap durationOnly;
-    durationOnly.Set("clip", "3");
-    animation_->Deserialize(durationOnly);
-    EXPECT_FALSE(animation_->IsLooping());
-    EXPECT_EQ(animation_->GetClip().GetDuration(), 3.0f);
-    EXPECT_EQ(animation_->GetClip().GetKeyframes().size(), 2u);
-    EXPECT_EQ(animation_->GetTime(), 0.25f);
-}
 
 TEST_F(AnimationPlayer, AMissingClipIsLoggedAndABadOneEndsTheProgram) {
     FieldMap noClip;
@@ -109,14 +111,14 @@ TEST_F(AnimationPlayer, AMissingClipIsLoggedAndABadOneEndsTheProgram) {
     EXPECT_TRUE(image_->received.empty());
 
     // A bad clip ends the program as the clip's own reading does.
-    EXPECT_NE(FatalMessageOf([&] { Play("f", "1\t0"); }).find("AnimationClip must be"),
-              std::string::npos);
+    EXPECT_EQ(FatalMessageOf([&] { Play("f", "1\t0"); }), kFormatError);
 }
 
 TEST_F(AnimationPlayer, ShowsAThenBThenAAgainAfterTheWrap) {
     Recorder* second = entity_->AddComponent<Recorder>("Image");
-    Recorder* other = entity_->AddComponent<Recorder>("AnimatedImage");
-    Play("t", "1.5\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
+    // Type names match exactly.
+    Play("t",
+         "1.5\t0\tImage\tsprite:a\t0\timage\tx\t0\tImage \tx\t0\tImag\tx\t0.75\tImage\tsprite:b");
 
     // The frame starting at t applies what is due by t + 0.25, every due keyframe again.
     const std::vector<std::string> shown = {"sprite:a", "sprite:a", "sprite:b", "sprite:b",
@@ -130,51 +132,32 @@ TEST_F(AnimationPlayer, ShowsAThenBThenAAgainAfterTheWrap) {
         // Ending exactly on the duration does not wrap; passing it drops the remainder.
         EXPECT_EQ(animation_->GetTime(), timeAfter[frame]);
     }
-    EXPECT_EQ(image_->received, second->received);
     EXPECT_EQ(image_->received.size(), 13u);
-    EXPECT_TRUE(other->received.empty());
 }
 
-TEST_F(AnimationPlayer, AmongDueKeyframesTheLastWrittenWinsWhateverItsTime) {
-    Play("f", "2\t1\tImage\tsprite:late\t0\tImage\tsprite:early");
-    RunFrames(3);
-    EXPECT_EQ(image_->received,
-              (std::vector<std::string>{"sprite:early", "sprite:early", "sprite:early"}));
-    RunFrames(1);  // from 0.75 on, both are due, in the order written
-    EXPECT_EQ(image_->Shown(), "sprite:early");
-    EXPECT_EQ(image_->received[image_->received.size() - 2], "sprite:late");
-}
-
-TEST_F(AnimationPlayer, AFinishedClipMakesNoMoreCallsAndTheStateStays) {
-    Play("f", "0.5\t0\tImage\tsprite:a\t0.25\tImage\tsprite:b");
-    RunFrames(2);
-    EXPECT_EQ(image_->received,
-              (std::vector<std::string>{"sprite:a", "sprite:b", "sprite:a", "sprite:b"}));
-    RunFrames(6);
-    EXPECT_EQ(image_->received.size(), 4u);
-    EXPECT_EQ(image_->Shown(), "sprite:b");
+TEST_F(AnimationPlayer, AmongDueKeyframesTheLastWrittenWinsAndAFinishedClipStops) {
+    Play("f", "0.5\t0.25\tImage\tsprite:late\t0\tImage\tsprite:early");
+    RunFrames(8);
+    EXPECT_EQ(image_->received, (std::vector<std::string>{"sprite:late", "sprite:early",
+                                                          "sprite:late", "sprite:early"}));
     EXPECT_EQ(animation_->GetTime(), 0.5f);
 }
 
-TEST_F(AnimationPlayer, ATimeScaleOfZeroFreezesTimeButDueKeyframesKeepComing) {
-    Play("t", "1\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
-    RunFrames(2);
-    Time::Get().SetTimeScale(0.0f);
-    image_->received.clear();
-    RunFrames(5);
-    EXPECT_EQ(animation_->GetTime(), 0.5f);
-    EXPECT_EQ(image_->received, std::vector<std::string>(5, "sprite:a"));
-}
-
-TEST_F(AnimationPlayer, WhileDisabledItMakesNoCallsAndItsTimeHolds) {
+TEST_F(AnimationPlayer, TimeScaleZeroFreezesTimeButNotCallsAndDisablingStopsBoth) {
     Play("t", "1\t0\tImage\tsprite:a\t0.75\tImage\tsprite:b");
     RunFrames(1);
+    Time::Get().SetTimeScale(0.0f);
+    image_->received.clear();
+    RunFrames(3);
+    EXPECT_EQ(animation_->GetTime(), 0.25f);
+    EXPECT_EQ(image_->received, std::vector<std::string>(3, "sprite:a"));
+
+    Time::Get().SetTimeScale(1.0f);
     animation_->SetEnabled(false);
     image_->received.clear();
     RunFrames(4);
     EXPECT_TRUE(image_->received.empty());
     EXPECT_EQ(animation_->GetTime(), 0.25f);
-
     animation_->SetEnabled(true);
     RunFrames(1);
     EXPECT_EQ(image_->received, (std::vector<std::string>{"sprite:a"}));
@@ -182,25 +165,10 @@ TEST_F(AnimationPlayer, WhileDisabledItMakesNoCallsAndItsTimeHolds) {
     EXPECT_EQ(image_->Shown(), "sprite:b");
 }
 
-TEST_F(AnimationPlayer, TypeNamesMatchExactly) {
-    Play("t", "1\t0\timage\tsprite:a\t0\tImage \tsprite:b\t0\tImag\tsprite:c");
-    RunFrames(2);
-    EXPECT_TRUE(image_->received.empty());
-}
-
 TEST_F(AnimationPlayer, AnInstructionThatAddsAComponentIsSafe) {
     // A handler that grows the entity's component list while the player walks it.
-    class Grower : public Recorder {
-    public:
-        using Recorder::Recorder;
-        void ApplyInstruction(const std::string& instruction) override {
-            Recorder::ApplyInstruction(instruction);
-            for (int i = 0; i < 64; ++i) {
-                GetOwner()->AddComponent<Recorder>("Filler");
-            }
-        }
-    };
-    Grower* grower = entity_->AddComponent<Grower>("Grower");
+    Recorder* grower = entity_->AddComponent<Recorder>("Grower");
+    grower->grow = 64;
     Recorder* last = entity_->AddComponent<Recorder>("Grower");
     Play("t", "1\t0\tGrower\tgrow");
     RunFrames(2);
@@ -221,9 +189,40 @@ TEST_F(AnimationPlayer, AClonePlaysNothingUntilItIsGivenAClip) {
     EXPECT_EQ(clone->GetTime(), 0.0f);
     EXPECT_TRUE(clone->GetClip().GetKeyframes().empty());
 
-    clone->Deserialize(Fields("f", "1\t0\tImage\tsprite:copy"));
+    Play("f", "1\t0\tImage\tsprite:copy", clone.get());
     Time::Get().FrameStart();
     copyOwner->GetUpdateListeners().Invoke(Events::EmptyEvent());
     EXPECT_EQ(copyImage->received, (std::vector<std::string>{"sprite:copy"}));
     EXPECT_EQ(image_->received.size(), 2u);
+}
+
+TEST(AnimationClip, ReadsKeyframeTriplesInTextOrderSplitOnlyAtTabsAndWritesThemBack) {
+    const AnimationClip clip = Read(
+        "\t1.5\t\t0.75\tImage\tsprite:sprites/b\tsoon\tAnimatedImage\tframe:2\t-1e1\tImage\t\t"
+        "sprite:sprites/a c\t");
+    EXPECT_FLOAT_EQ(clip.GetDuration(), 1.5f);
+    ASSERT_EQ(clip.GetKeyframes().size(), 3u);
+    // Never sorted by time: the order written is the order applied. Times read like atof;
+    // runs of tabs count as one and blanks belong to the instruction.
+    ExpectKeyframe(clip.GetKeyframes()[0], 0.75f, "Image", "sprite:sprites/b");
+    ExpectKeyframe(clip.GetKeyframes()[1], 0.0f, "AnimatedImage", "frame:2");
+    ExpectKeyframe(clip.GetKeyframes()[2], -10.0f, "Image", "sprite:sprites/a c");
+
+    const std::string written =
+        "1.500000\t0.750000\tImage\tsprite:sprites/b\t0.000000\tAnimatedImage\tframe:2\t"
+        "-10.000000\tImage\tsprite:sprites/a c";
+    EXPECT_EQ(clip.Serialize(), written);
+    EXPECT_EQ(Read(written).Serialize(), written);
+}
+
+TEST(AnimationClip, EveryPieceCountButOnePlusThreeKIsAFormatError) {
+    for (const char* text : {"", "\t\t", "1\t0", "1\t0\tImage", "1\t0\tImage\tsprite:a\t0.5",
+                             "1\t0\tImage\tsprite:a\t0.5\tImage"}) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        AnimationClip clip = Read("2\t1\tImage\tsprite:kept");
+        EXPECT_EQ(FatalMessageOf([&] { clip.Deserialize(text); }), kFormatError);
+        // Nothing of a rejected text reaches the clip.
+        EXPECT_FLOAT_EQ(clip.GetDuration(), 2.0f);
+        EXPECT_EQ(clip.GetKeyframes().size(), 1u);
+    }
 }

@@ -7,36 +7,27 @@
 using TestSupport::FatalMessageOf;
 using namespace VelaEngine;
 
-TEST(Diagnostics, AssertAndFailTextsNameTheDiagnosticsModule) {
+TEST(Diagnostics, AssertFailAndSingletonTextsNameTheDiagnosticsModule) {
     EXPECT_EQ(FatalMessageOf([] { Assert(false, "boom"); }),
               "Assertion failed in VEDebug.cpp line 22: boom");
     EXPECT_EQ(FatalMessageOf([] { Fail("bang"); }), "Assertion in VEDebug.cpp line 35: bang");
-    EXPECT_EQ(FatalMessageOf([] { Assert(true, "quiet"); }), "");
-}
-
-TEST(Diagnostics, LogWritesOnePrefixedLine) {
-    testing::internal::CaptureStdout();
-    Log("hello");
-    Log("Running: Vela Engine\n");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: hello\nLOG: Running: Vela Engine\n\n");
-}
-
-TEST(Diagnostics, ControlCharactersOfQuotedContentAreWrittenAsEscapes) {
-    const std::string name("ro\0gue\x1b[2J\r\x7f\xc3\xa9", 14);
-    EXPECT_EQ(FatalMessageOf([&] { Fail("Component " + name + "\tx not found\n"); }),
-              "Assertion in VEDebug.cpp line 35: Component ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\tx "
-              "not found\n");
-    testing::internal::CaptureStdout();
-    Log("Loading Sprite: " + name);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "LOG: Loading Sprite: ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\n");
-}
-
-TEST(Singleton, MissingAndDoubleInstancesAreFatal) {
     EXPECT_EQ(FatalMessageOf([] { Time::Get(); }),
               "Assertion in VEDebug.cpp line 35: Time not Instantiated");
     Time::Create();
     EXPECT_EQ(FatalMessageOf([] { Time::Create(); }),
               "Assertion failed in VEDebug.cpp line 22: Can only instantiate Singleton once");
     Time::Release();
+}
+
+TEST(Diagnostics, LogLinesArePrefixedAndControlCharactersOfContentAreEscaped) {
+    const std::string name("ro\0gue\x1b[2J\r\x7f\xc3\xa9", 14);
+    EXPECT_EQ(FatalMessageOf([&] { Fail("Component " + name + "\tx not found\n"); }),
+              "Assertion in VEDebug.cpp line 35: Component ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\tx "
+              "not found\n");
+    testing::internal::CaptureStdout();
+    Log("Loading Sprite: " + name);
+    Log("Running: Vela Engine\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "LOG: Loading Sprite: ro\\x00gue\\x1B[2J\\x0D\\x7F\xc3\xa9\n"
+              "LOG: Running: Vela Engine\n\n");
 }

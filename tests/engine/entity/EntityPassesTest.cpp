@@ -6,28 +6,6 @@
 namespace EntityTest {
 namespace {
 
-// Answers the click as told and records who was asked, with the stack's top at that time.
-class ClickTarget : public Component {
-public:
-    ClickTarget(Entity* owner, Log* log, std::string tag, bool consumes)
-        : Component(owner), log_(log), tag_(std::move(tag)), consumes_(consumes) {}
-    const char* GetTypeName() const override { return "ClickTarget"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<ClickTarget>(owner, log_, tag_, consumes_);
-    }
-    bool HandleClick() override {
-        log_->push_back(tag_);
-        seenWith = MatrixStack::Get().GetCurrent();
-        return consumes_;
-    }
-    Matrix3x3 seenWith;
-
-private:
-    Log* log_;
-    std::string tag_;
-    bool consumes_;
-};
-
 // A canvas as the rendering will have it: camera space or not, with a fixed camera.
 class TestCanvas : public Component, public ICanvasSpace {
 public:
@@ -45,62 +23,41 @@ private:
     bool cameraSpace_;
 };
 
-class EntityPasses : public EntityWorld {};
+using EntityPasses = EntityWorld;
 
 TEST_F(EntityPasses, ClickGoesLastChildFirstAndChildrenBeforeTheEntitysComponents) {
     Entity& root = AddRoot("R");
-    root.AddComponent<ClickTarget>(&log, "R1", false);
+    root.AddComponent<Probe>(&log, "R1");
     Entity& first = AddChild(root, "C1");
-    first.AddComponent<ClickTarget>(&log, "C1", false);
+    first.AddComponent<Probe>(&log, "C1");
     Entity& second = AddChild(root, "C2");
-    second.AddComponent<ClickTarget>(&log, "C2", false);
-    AddChild(second, "G").AddComponent<ClickTarget>(&log, "G", false);
+    second.AddComponent<Probe>(&log, "C2");
+    AddChild(second, "G").AddComponent<Probe>(&log, "G");
     // Nobody consumes: everyone is asked and the click is reported unconsumed.
     EXPECT_FALSE(ClickPass(root));
-    EXPECT_EQ(log, (Log{"G", "C2", "C1", "R1"}));
+    EXPECT_EQ(log, (Log{"G:Click", "C2:Click", "C1:Click", "R1:Click"}));
 
     log.clear();
-    root.AddComponent<ClickTarget>(&log, "R2", true);
-    root.AddComponent<ClickTarget>(&log, "R3", true);
+    root.AddComponent<Probe>(&log, "R2")->consumes = true;
+    root.AddComponent<Probe>(&log, "R3")->consumes = true;
     EXPECT_TRUE(ClickPass(root));
-    EXPECT_EQ(log, (Log{"G", "C2", "C1", "R1", "R2"}));
+    EXPECT_EQ(log, (Log{"G:Click", "C2:Click", "C1:Click", "R1:Click", "R2:Click"}));
 
     log.clear();
-    first.AddComponent<ClickTarget>(&log, "C1b", true);
+    first.AddComponent<Probe>(&log, "C1b")->consumes = true;
     EXPECT_TRUE(ClickPass(root));
-    EXPECT_EQ(log, (Log{"G", "C2", "C1", "C1b"}));
+    EXPECT_EQ(log, (Log{"G:Click", "C2:Click", "C1:Click", "C1b:Click"}));
 }
 
-TEST_F(EntityPasses, ListenersSeeTheWorldPlacementAndIdentitiesAreNotPushed) {
-    Entity& parent = Place(AddRoot("P"), {10.0f, 0.0f}, 90.0f);
-    Entity& group = Place(AddChild(parent, "Group"), {0.0f, 0.0f});
-    Entity& child = Place(AddChild(group, "C"), {5.0f, 0.0f});
-    auto* spy = child.AddComponent<DrawSpy>();
-    auto* groupSpy = group.AddComponent<DrawSpy>();
-    auto* click = child.AddComponent<ClickTarget>(&log, "C", true);
-
-    DrawPass(parent);
-    EXPECT_EQ(groupSpy->depth, 1u) << "an identity transform pushes nothing";
-    EXPECT_EQ(spy->depth, 2u);
-    EXPECT_NEAR(spy->matrix.m[0][2], 10.0f, 1e-5f);
-    EXPECT_NEAR(spy->matrix.m[1][2], 5.0f, 1e-5f);
-    EXPECT_EQ(spy->matrix, child.GetTransform().GetWorldMatrix());
-    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
-
-    EXPECT_TRUE(ClickPass(parent));
-    EXPECT_EQ(click->seenWith, spy->matrix);
-    EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
-}
-
-TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtree) {
+TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtreeAndOnlyTheFirstCounts) {
     Entity& hud = Place(AddRoot("Hud"), {0.0f, 50.0f});
     hud.AddComponent<TestCanvas>(true);
     auto* own = hud.AddComponent<DrawSpy>();
     Entity& icon = Place(AddChild(hud, "Icon"), {3.0f, 0.0f});
     auto* spy = icon.AddComponent<DrawSpy>();
-    auto* click = icon.AddComponent<ClickTarget>(&log, "Icon", true);
     Entity& screen = Place(AddRoot("Screen"), {0.0f, 50.0f});
     screen.AddComponent<TestCanvas>(false);
+    screen.AddComponent<TestCanvas>(true);
     auto* screenSpy = screen.AddComponent<DrawSpy>();
 
     RunFrame(true);
@@ -108,50 +65,9 @@ TEST_F(EntityPasses, CameraSpaceCanvasPutsTheCameraInverseOverItsSubtree) {
     EXPECT_EQ(own->depth, 2u);
     EXPECT_FLOAT_EQ(spy->matrix.m[0][2], -97.0f);
     EXPECT_FLOAT_EQ(spy->matrix.m[1][2], 50.0f);
-    EXPECT_EQ(click->seenWith, spy->matrix);
+    EXPECT_EQ(spy->clicked, spy->matrix);
     EXPECT_EQ(screenSpy->depth, 1u);
     EXPECT_FLOAT_EQ(screenSpy->matrix.m[0][2], 0.0f);
-}
-
-TEST_F(EntityPasses, OnlyTheFirstCanvasOfAnEntityCounts) {
-    Entity& e = AddRoot("E");
-    e.AddComponent<TestCanvas>(false);
-    e.AddComponent<TestCanvas>(true);
-    auto* spy = e.AddComponent<DrawSpy>();
-    DrawPass(e);
-    EXPECT_EQ(spy->depth, 0u);
-}
-
-class Entities : public EntityWorld {};
-
-TEST_F(Entities, GetComponentReturnsTheFirstMatchInListOrder) {
-    Entity& e = AddRoot("E");
-    auto* first = e.AddComponent<Probe>(&log, "first");
-    e.AddComponent<Probe>(&log, "second");
-    e.AddComponent(e.GetTransform().Clone(&e));
-    EXPECT_EQ(e.GetComponent<Probe>(), first);
-    EXPECT_EQ(e.GetComponent<VelaBehavior>(), first);
-    EXPECT_EQ(e.GetComponent<Transform>(), &e.GetTransform());
-    EXPECT_EQ(e.GetComponent<Component>(), &e.GetTransform());
-    EXPECT_EQ(e.GetComponent<FakeBody>(), nullptr);
-    // A component made on the entity knows the entity's transform.
-    EXPECT_EQ(first->GetTransform(), &e.GetTransform());
-    EXPECT_EQ(first->GetOwner(), &e);
-}
-
-TEST_F(Entities, FindWithTagIsBreadthFirst) {
-    Entity& a = AddRoot("A");
-    Entity& deep = AddChild(AddChild(a, "A1"), "A11");
-    Entity& b = AddRoot("B");
-    Entity& b1 = AddChild(b, "B1");
-    deep.GetTags().insert("solid");
-    b1.GetTags().insert("solid");
-    a.GetTags().insert("solid");
-    b.GetTags().insert("other");
-    EXPECT_EQ(Entity::FindWithTag("solid"), (std::vector<Entity*>{&a, &b1, &deep}));
-    EXPECT_TRUE(Entity::FindWithTag("missing").empty());
-    SetSceneRoots(nullptr);
-    EXPECT_TRUE(Entity::FindWithTag("solid").empty());
 }
 
 }  // namespace

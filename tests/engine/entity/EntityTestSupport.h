@@ -21,38 +21,11 @@ namespace EntityTest {
 using namespace VelaEngine;
 using Log = std::vector<std::string>;
 
-// Marker types standing in for the physics components.
-class FakeCollider : public Component {
-public:
-    using Component::Component;
-    const char* GetTypeName() const override { return "FakeCollider"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<FakeCollider>(owner);
-    }
-};
-
-class FakeBody : public Component {
-public:
-    using Component::Component;
-    const char* GetTypeName() const override { return "FakeBody"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<FakeBody>(owner);
-    }
-};
-
-// Records its hooks and the per-frame events of its entity as "<tag>:<what>".
+// Records its hooks, its entity's draw events and clicks as "<tag>:<what>".
 class Probe : public VelaBehavior {
 public:
     Probe(Entity* owner, Log* log, std::string tag)
-        : VelaBehavior(owner),
-          log_(log),
-          tag_(std::move(tag)),
-          physics_(this, &Probe::OnPhysics),
-          collision_(this, &Probe::OnCollisionList),
-          draw_(this, &Probe::OnDraw),
-          foreign_(this, &Probe::OnForeign) {
-        owner->GetPhysicsStepListeners().Register(physics_);
-        owner->GetCollisionEventListeners().Register(collision_);
+        : VelaBehavior(owner), log_(log), tag_(std::move(tag)) {
         owner->GetDrawListeners().Register(draw_);
     }
     ~Probe() override { Record("~"); }
@@ -63,18 +36,15 @@ public:
     }
 
     void Awake() override { Hook("Awake", onAwake); }
-    void Start() override { Hook("Start", onStart); }
+    void Start() override { Record("Start"); }
     void Update() override { Hook("Update", onUpdate); }
-    void OnCollision(Entity* const& other) override {
-        Record("Contact " + (other ? other->GetName() : std::string("null")));
+    bool HandleClick() override {
+        Record("Click");
+        return consumes;
     }
 
-    // Also listens to the update list of another entity, as behaviours do with a button's.
-    void ListenTo(Events::ListenerList& list) { list.Register(foreign_); }
-
-    std::function<void()> onAwake, onStart, onUpdate;
-    // The stack's top while the draw listener ran.
-    Matrix3x3 drawnWith;
+    std::function<void()> onAwake, onUpdate;
+    bool consumes = false;
 
 private:
     void Record(const std::string& what) { log_->push_back(tag_ + ":" + what); }
@@ -84,26 +54,14 @@ private:
             extra();
         }
     }
-    void OnPhysics(const Events::EventBase&) { Record("Physics"); }
-    void OnCollisionList(const Events::EventBase& event) {
-        const auto& candidates = dynamic_cast<const Events::CollisionEvent&>(event).candidates;
-        Record("Collision " + std::to_string(candidates.size()));
-    }
-    void OnForeign(const Events::EventBase&) { Record("Foreign"); }
-    void OnDraw(const Events::EventBase&) {
-        drawnWith = MatrixStack::Get().GetCurrent();
-        Record("Draw");
-    }
+    void OnDraw(const Events::EventBase&) { Record("Draw"); }
 
     Log* log_;
     std::string tag_;
-    Events::ClassListener<Probe> physics_;
-    Events::ClassListener<Probe> collision_;
-    Events::ClassListener<Probe> draw_;
-    Events::ClassListener<Probe> foreign_;
+    Events::ClassListener<Probe> draw_{this, &Probe::OnDraw};
 };
 
-// Records the stack while its entity draws.
+// Records the stack while its entity draws and when it is offered a click.
 class DrawSpy : public Component {
 public:
     explicit DrawSpy(Entity* owner) : Component(owner) {
@@ -113,7 +71,11 @@ public:
     std::shared_ptr<Component> Clone(Entity* owner) const override {
         return std::make_shared<DrawSpy>(owner);
     }
-    Matrix3x3 matrix;
+    bool HandleClick() override {
+        clicked = MatrixStack::Get().GetCurrent();
+        return false;
+    }
+    Matrix3x3 matrix, clicked;
     std::size_t depth = 0;
 
 private:
@@ -125,9 +87,8 @@ private:
 };
 
 // Entities start with scale (0, 0); this places one at unit scale.
-inline Entity& Place(Entity& entity, Vector2 position, float rotation = 0.0f) {
+inline Entity& Place(Entity& entity, Vector2 position) {
     entity.GetTransform().SetPosition(position);
-    entity.GetTransform().SetRotation(rotation);
     entity.GetTransform().SetScale({1.0f, 1.0f});
     return entity;
 }
@@ -155,23 +116,24 @@ protected:
         return *child;
     }
 
-    // The scene's frame: awake/start and gathering per root, the click from the last root
-    // down, then each root's update, physics-step, collision and draw, then removal.
-    void RunFrame(bool click = false) {
-        std::vector<Entity*> candidates;
-        for (const auto& root : roots) {
-            AwakeStartPass(*root);
-            GatherCollisionCandidates<FakeCollider, FakeBody>(*root, candidates);
-        }
-        if (click) {
-            for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
-                if (ClickPass(**it)) {
-                    break;
-                }
+    // The click, from the last root down until one consumes it.
+    void Click() {
+        for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
+            if (ClickPass(**it)) {
+                return;
             }
         }
-        Events::CollisionEvent event;
-        event.candidates = candidates;
+    }
+    // The scene's frame: awake/start per root, the click from the last root down, then each
+    // root's update, physics-step, collision and draw, then removal.
+    void RunFrame(bool click = false) {
+        for (const auto& root : roots) {
+            AwakeStartPass(*root);
+        }
+        if (click) {
+            Click();
+        }
+        const Events::CollisionEvent event;
         for (const auto& root : roots) {
             UpdatePass(*root);
             PhysicsStepPass(*root);

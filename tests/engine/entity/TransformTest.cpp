@@ -12,39 +12,25 @@ namespace {
 using TestSupport::FatalMessageOf;
 
 void ExpectPointNear(const Point2& p, float x, float y) {
-    EXPECT_NEAR(p.x, x, 1e-5f);
-    EXPECT_NEAR(p.y, y, 1e-5f);
+    EXPECT_NEAR(p.x, x, 1e-4f);
+    EXPECT_NEAR(p.y, y, 1e-4f);
 }
 
-TEST(Matrix3x3, InverseUndoesTheMatrix) {
+TEST(Matrix3x3, InverseUndoesTheMatrixAndTextHasNineNumbers) {
     const Matrix3x3 m = Matrix3x3::FromTRS({-40.0f, 25.0f}, 33.0f, {2.0f, 0.5f});
-    const Point2 p = (m.Inverse() * m) * Point2(7.0f, -3.0f);
-    EXPECT_NEAR(p.x, 7.0f, 1e-4f);
-    EXPECT_NEAR(p.y, -3.0f, 1e-4f);
+    ExpectPointNear((m.Inverse() * m) * Point2(7.0f, -3.0f), 7.0f, -3.0f);
     EXPECT_TRUE((m * m.Inverse()).IsNearIdentity(1e-5f));
-    // A zero scale is singular: the inverse is not finite.
-    const Matrix3x3 flat = Matrix3x3::FromTRS({1.0f, 1.0f}, 0.0f, {0.0f, 0.0f});
-    EXPECT_FALSE(std::isfinite(flat.Inverse().m[0][0]));
-    EXPECT_FALSE(flat.Inverse().IsNearIdentity(1.0f));
-}
 
-TEST(Matrix3x3, TextHasNineNumbers) {
-    const Matrix3x3 m(1.0f, 2.0f, 3.5f, -4.0f, 5.0f, 6.0f, 0.0f, 0.0f, 1.0f);
-    EXPECT_EQ(m.Serialize(),
+    const Matrix3x3 n(1.0f, 2.0f, 3.5f, -4.0f, 5.0f, 6.0f, 0.0f, 0.0f, 1.0f);
+    EXPECT_EQ(n.Serialize(),
               "1.000000,2.000000,3.500000,-4.000000,5.000000,6.000000,0.000000,0.000000,"
               "1.000000");
-    EXPECT_EQ(m.ToString(), "Matrix{" + m.Serialize() + "}");
     Matrix3x3 read;
-    read.Deserialize(m.Serialize());
-    EXPECT_EQ(read, m);
-
-    for (const char* bad : {"1,2,3,4,5,6,7,8", "1,2,3,4,5,6,7,8,9,10", ""}) {
-        Matrix3x3 kept;
-        EXPECT_EQ(FatalMessageOf([&] { kept.Deserialize(bad); }),
-                  "Assertion failed in VEDebug.cpp line 22: Matrix3x3 wrong Serialization format")
-            << bad;
-        EXPECT_EQ(kept, Matrix3x3::Identity());
-    }
+    read.Deserialize(n.Serialize());
+    EXPECT_EQ(read, n);
+    EXPECT_EQ(FatalMessageOf([&] { read.Deserialize("1,2,3,4,5,6,7,8,9,10"); }),
+              "Assertion failed in VEDebug.cpp line 22: Matrix3x3 wrong Serialization format");
+    EXPECT_EQ(read, n) << "a rejected text changes nothing";
 }
 
 TEST(MatrixStack, PushMultipliesOnTheRightAndPopRestores) {
@@ -57,9 +43,6 @@ TEST(MatrixStack, PushMultipliesOnTheRightAndPopRestores) {
     EXPECT_EQ(stack.GetCurrent(), a * b);
     stack.Pop();
     EXPECT_EQ(stack.GetCurrent(), a);
-    stack.Reset();
-    EXPECT_EQ(stack.GetCurrent(), Matrix3x3::Identity());
-    EXPECT_EQ(stack.GetDepth(), 1u) << "reset leaves the saved matrices";
     stack.Pop();
     EXPECT_EQ(stack.GetCurrent(), Matrix3x3::Identity());
     EXPECT_EQ(FatalMessageOf([&] { stack.Pop(); }),
@@ -69,59 +52,37 @@ TEST(MatrixStack, PushMultipliesOnTheRightAndPopRestores) {
               "Assertion in VEDebug.cpp line 35: Matrix3x3 not Instantiated");
 }
 
-class Transforms : public EntityWorld {
-protected:
-    static void Read(Transform& t, std::initializer_list<std::pair<const char*, const char*>> f) {
-        FieldMap fields;
-        for (const auto& [name, text] : f) {
-            fields.Set(name, text);
-        }
-        t.Deserialize(fields);
+void Read(Transform& t, std::initializer_list<std::pair<const char*, const char*>> f) {
+    FieldMap fields;
+    for (const auto& [name, text] : f) {
+        fields.Set(name, text);
     }
-};
+    t.Deserialize(fields);
+}
 
-TEST_F(Transforms, ANewOrScalelessTransformHasAZeroScaleAndASingularMatrix) {
-    Transform& t = AddRoot("E").GetTransform();
+using Transforms = EntityWorld;
+
+TEST_F(Transforms, ScaleStartsAtZeroAndWorldPlacementFollowsParents) {
+    Entity& parent = AddRoot("P");
+    Transform& t = parent.GetTransform();
     EXPECT_EQ(t.GetScale(), Vector2(0.0f, 0.0f));
     EXPECT_TRUE(t.IsIdentity());
-    EXPECT_EQ(t.GetLocalMatrix(), Matrix3x3::Identity());
-
+    // Without a scale every point lands on the position, and the matrix is singular.
     Read(t, {{"t", "3,4"}, {"r", "0"}});
-    EXPECT_EQ(t.GetPosition(), Vector2(3.0f, 4.0f));
     EXPECT_EQ(t.GetScale(), Vector2(0.0f, 0.0f));
     EXPECT_FALSE(t.IsIdentity());
     ExpectPointNear(t.GetLocalMatrix() * Point2(50.0f, -20.0f), 3.0f, 4.0f);
     EXPECT_FALSE(std::isfinite(t.GetLocalMatrix().Inverse().m[0][0]));
 
-    Read(t, {});
-    EXPECT_EQ(t.GetPosition(), Vector2(0.0f, 0.0f));
-    EXPECT_EQ(t.GetRotation(), 0.0f);
-}
-
-TEST_F(Transforms, FullTurnCountsAsTheIdentityWithinTolerance) {
-    Transform& t = AddRoot("E").GetTransform();
-    Read(t, {{"t", "0,0"}, {"r", "360"}, {"s", "1,1"}});
-    EXPECT_NE(t.GetLocalMatrix(), Matrix3x3::Identity()) << "only floating-point error";
-    EXPECT_TRUE(t.IsIdentity());
-    // A thousandth of a degree moves an element by about 0.0000175: no longer the identity.
-    t.SetRotation(0.001f);
-    EXPECT_FALSE(t.IsIdentity());
-    t.SetRotation(0.0005f);
-    EXPECT_TRUE(t.IsIdentity());
-}
-
-TEST_F(Transforms, NestedWorldPositionAndLazyRebuild) {
-    Entity& parent = AddRoot("P");
-    Read(parent.GetTransform(), {{"t", "10,0"}, {"r", "90"}, {"s", "1,1"}});
-    Entity& child = AddChild(parent, "C");
-    Read(child.GetTransform(), {{"t", "5,0"}, {"r", "0"}, {"s", "1,1"}});
-    EXPECT_EQ(child.GetTransform().GetParent(), &parent.GetTransform());
-    ExpectPointNear(child.GetTransform().GetWorldPosition(), 10.0f, 5.0f);
-
-    parent.GetTransform().SetPosition({-10.0f, 0.0f});
-    ExpectPointNear(child.GetTransform().GetWorldPosition(), -10.0f, 5.0f);
-    child.GetTransform().SetScale({2.0f, 2.0f});
-    ExpectPointNear(child.GetTransform().GetWorldMatrix() * Point2(1.0f, 0.0f), -10.0f, 7.0f);
+    Read(t, {{"t", "10,0"}, {"r", "90"}, {"s", "1,1"}});
+    Transform& child = AddChild(parent, "C").GetTransform();
+    Read(child, {{"t", "5,0"}, {"r", "0"}, {"s", "1,1"}});
+    ExpectPointNear(child.GetWorldPosition(), 10.0f, 5.0f);
+    // The world matrix is rebuilt after a change to either.
+    t.SetPosition({-10.0f, 0.0f});
+    ExpectPointNear(child.GetWorldPosition(), -10.0f, 5.0f);
+    child.SetScale({2.0f, 2.0f});
+    ExpectPointNear(child.GetWorldMatrix() * Point2(1.0f, 0.0f), -10.0f, 7.0f);
 }
 
 }  // namespace

@@ -17,28 +17,23 @@ inline std::string EntryKey(int index) {
     return "entry" + std::to_string(index);
 }
 
-inline int EntryValue(long version, int index) {
-    return static_cast<int>(version * 1000 + index);
-}
-
 // Replaces every value with those of `version`.
 inline void Fill(VelaEngine::Records& records, long version) {
     records.Clear();
     records.SetInt("version", static_cast<int>(version));
     for (int i = 0; i < EntryCount(version); ++i) {
-        records.SetInt(EntryKey(i), EntryValue(version, i));
+        records.SetInt(EntryKey(i), static_cast<int>(version * 1000 + i));
     }
 }
 
 // The version `values` holds in full, or -1 when they are not exactly one version.
 inline long CompleteVersion(const VelaEngine::FieldMap& values) {
     const long version = values.Get("version", -1);
-    if (version < 0 ||
-        values.Fields().size() != static_cast<std::size_t>(1 + EntryCount(version))) {
+    if (version < 0 || values.Fields().size() != 1u + EntryCount(version)) {
         return -1;
     }
     for (int i = 0; i < EntryCount(version); ++i) {
-        if (values.Get(EntryKey(i).c_str(), -1) != EntryValue(version, i)) {
+        if (values.Get(EntryKey(i).c_str(), -1) != version * 1000 + i) {
             return -1;
         }
     }
