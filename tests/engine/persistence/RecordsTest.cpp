@@ -15,6 +15,7 @@
 
 #include "engine/core/FrontEnd.h"
 #include "engine/persistence/DataStore.h"
+#include "engine/persistence/RecordPaths.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
 #include "engine/persistence/SafeFile.h"
@@ -101,6 +102,16 @@ TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartAndAMissingFileStartsEmpty
     EXPECT_TRUE(Records::Get().GetBool("foundstar3_1", false));
     EXPECT_FALSE(Records::Get().GetBool("foundstar3_2", true));
     EXPECT_EQ(Records::Get().GetFloat("volume", 0.75f), 0.75f);
+}
+
+// Without HOME the save goes under USERPROFILE, then under the account's own home.
+TEST_F(RecordsTest, TheHomeFolderFallsBackToUserProfileThenTheAccount) {
+    setenv("USERPROFILE", "C:\\Users\\pat", 1);
+    UseHome("");
+    EXPECT_EQ(DataStore::Get().GetPath(), "C:\\Users\\pat/VelaEngine/data");
+    unsetenv("HOME");
+    unsetenv("USERPROFILE");
+    EXPECT_TRUE(fs::is_directory(HomeFolder())) << HomeFolder();
 }
 
 TEST_F(RecordsTest, ReadingSkipsBlankLinesAndCarriageReturnsAndTheLaterDuplicateWins) {
