@@ -48,15 +48,6 @@ inline std::string WriteToneWav(const std::string& path, int milliseconds) {
     return path;
 }
 
-// Writes bytes that no decoder takes for a sound.
-inline std::string WriteNoiseFile(const std::string& path) {
-    std::ofstream out(path, std::ios::binary);
-    for (int i = 0; i < 4096; ++i) {
-        out.put(static_cast<char>((i * 7919) & 0xFF));
-    }
-    return path;
-}
-
 // Polls until the condition holds or a generous deadline passes; sounds finish in real time
 // on the mixer's thread.
 template <class Condition>
