@@ -90,25 +90,29 @@ Component* WatchingFactory(const std::string& type, Entity& owner) {
     return type == "Watch" ? owner.AddComponent<Watch>() : Game::CreateGameComponent(type, owner);
 }
 
-TEST(ClickTinter, AClickOnItsButtonMovesItUpAndTintsItRedBeforeItLeaves) {
+TEST(ClickTinter, TintsByTheHeldButtonsAndAClickOnItsButtonMovesItUpBeforeItLeaves) {
     SceneInProcess tinter("tinter_watch", 1.0 / 60.0);
     tinter.factory = WatchingFactory;
     std::vector<float> heights;
-    Graphics::Color tint;
+    std::vector<Graphics::Color> tints;
     g_watch = [&] {
         heights.push_back(Entity::Find("Tinter")->GetTransform().GetPosition().y);
-        tint = Find<Graphics::Image>("Tinter")->GetTint();
+        tints.push_back(Find<Graphics::Image>("Tinter")->GetTint());
     };
     std::string scene;
     tinter.Run(
-        3, [&](unsigned) { scene = SceneManagement::SceneManager::Get().GetCurrentSceneName(); },
+        5, [&](unsigned) { scene = SceneManagement::SceneManager::Get().GetCurrentSceneName(); },
         [](unsigned frame) {
             g_input.cursorX = 800;  // the screen's centre, on the button
             g_input.cursorY = 450;
-            g_input.keys[0x01] = frame == 3 ? 0x80 : 0;
+            g_input.keys[0x02] = frame == 3 ? 0x80 : 0;
+            g_input.keys[0x01] = frame == 5 ? 0x80 : 0;
         });
-    EXPECT_EQ(heights, (std::vector<float>{300.0f, 310.5f}));
-    EXPECT_EQ(tint, Graphics::Color(1, 0, 0, 1));
+    // White with no button held, blue under the right one, red under the left one.
+    const Graphics::Color white(1, 1, 1, 1);
+    EXPECT_EQ(heights, (std::vector<float>{300.0f, 300.0f, 300.0f, 310.5f}));
+    EXPECT_EQ(tints, (std::vector<Graphics::Color>{white, Graphics::Color(0, 0, 1, 1), white,
+                                                   Graphics::Color(1, 0, 0, 1)}));
     EXPECT_EQ(scene, "filey2");
 }
 

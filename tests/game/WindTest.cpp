@@ -42,42 +42,38 @@ void SkipCountdown(unsigned frame) {
 
 }  // namespace
 
-TEST_F(WindTest, HeldAt150UnitsTheFanAddsItsImpulseFromTheCursorToThePlane) {
+TEST_F(WindTest, HeldWithin300UnitsTheFanAddsItsImpulseFromTheCursorToThePlane) {
     // Cursor point (-90, -120): 150 units from the plane, along (0.6, 0.8).
     Start(FanSceneText("-140,-140"));
-    Run(
-        2,
-        [](unsigned frame) {
-            SkipCountdown(frame);
-            SetKey(kMouseLeft, frame == 2);
-        },
-        [](unsigned frame) {
-            if (frame == 1) {
-                EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
-            }
-        });
-    // (1 - 150 / 300) x 3500 / 60 = 29.1666...
-    const Vector2 v = PlaneBody().GetVelocity();
-    EXPECT_NEAR(v.Length(), 29.1666667f, 1e-3);
-    EXPECT_NEAR(v.x, 0.6f * 29.1666667f, 1e-3);
-    EXPECT_NEAR(v.y, 0.8f * 29.1666667f, 1e-3);
-    EXPECT_NEAR(Named("Fan").GetTransform().GetRotation(), 53.130102f, 1e-3);
-    EXPECT_TRUE(The<Mecanim::Animation>("Fan").IsEnabled());
-    EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 1u);
-}
-
-TEST_F(WindTest, At300UnitsTheFanTurnsAndBlowsParticlesButDoesNotPush) {
-    // Cursor point (-180, -240): exactly 300 units away.
-    Start(FanSceneText("-230,-260"));
+    Vector2 push;
     Run(
         4,
         [](unsigned frame) {
             SkipCountdown(frame);
             SetKey(kMouseLeft, frame >= 2);
+            if (frame == 3) {
+                // Cursor point (-180, -240): exactly 300 units away, too far to push.
+                Named("Fan").GetTransform().SetPosition(Vector2(-230.0f, -260.0f));
+                Named("Airplane").GetTransform().SetPosition(Vector2(0.0f, 0.0f));
+                PlaneBody().SetVelocity(Vector2(0.0f, 0.0f));
+            }
         },
-        nullptr);
+        [&](unsigned frame) {
+            if (frame == 1) {
+                EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+            }
+            if (frame == 2) {
+                push = PlaneBody().GetVelocity();
+            }
+        });
+    // (1 - 150 / 300) x 3500 / 60 = 29.1666...
+    EXPECT_NEAR(push.Length(), 29.1666667f, 1e-3);
+    EXPECT_NEAR(push.x, 0.6f * 29.1666667f, 1e-3);
+    EXPECT_NEAR(push.y, 0.8f * 29.1666667f, 1e-3);
     EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+    // At 300 units the fan still turns to the plane and blows a particle every frame.
     EXPECT_NEAR(Named("Fan").GetTransform().GetRotation(), 53.130102f, 1e-3);
+    EXPECT_TRUE(The<Mecanim::Animation>("Fan").IsEnabled());
     EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 3u);
 }
 
