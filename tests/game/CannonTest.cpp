@@ -10,6 +10,7 @@
 #include "engine/physics/CircleCollider.h"
 #include "engine/scene/Resources.h"
 #include "game/AutoCannon.h"
+#include "game/DestroyAfter.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace VelaEngine;

@@ -3,20 +3,19 @@
 // scripted keys and mouse, and hooks around every frame.
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/DynamicBody2D.h"
-#include "game/DestroyAfter.h"
 #include "game/GameFactory.h"
-#include "game/GameManager.h"
 #include "game/PlaneRotator.h"
-#include "game/Wind.h"
 #include "platform/EBInput.h"
 #include "support/EngineRun.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 namespace FlightTest {
 
@@ -35,12 +34,11 @@ inline void SetKey(unsigned char key, bool down) {
     ScriptedState().keys[key] = down ? 0x80 : 0;
 }
 
-// Scene text helpers: an entity header with its three transform lines, at a depth.
+// Scene text helpers: a root entity header with its three transform lines.
 inline std::string EntityText(const std::string& name, const std::string& position,
-                              float rotation = 0.0f, int depth = 0) {
-    const std::string tabs(static_cast<std::size_t>(depth), '\t');
-    return tabs + "Entity\t" + name + "\n" + tabs + "\tt\t" + position + "\n" + tabs + "\tr\t" +
-           std::to_string(rotation) + "\n" + tabs + "\ts\t1,1\n";
+                              float rotation = 0.0f) {
+    return "Entity\t" + name + "\n\tt\t" + position + "\n\tr\t" + std::to_string(rotation) +
+           "\n\ts\t1,1\n";
 }
 // The player's plane: mass 1, its collider, picture and sound source, and the controller.
 inline std::string PlaneText(const std::string& position, float gravityScale = 1.0f,
@@ -52,25 +50,25 @@ inline std::string PlaneText(const std::string& position, float gravityScale = 1
            std::to_string(gravityScale) + "\n\tAudioSource\n" +
            (controller ? "\tPlaneRotator\n" : "");
 }
-inline std::string ManagerText(int level = 1) {
-    return EntityText("Manager", "0,0") + "\tGameManager\n\t\tcurrentLevel\t" +
-           std::to_string(level) + "\n";
+inline std::string ManagerText() {
+    return EntityText("Manager", "0,0") + "\tGameManager\n\t\tcurrentLevel\t1\n";
 }
 
 struct FlightScene : testing::Test {
     // The game's sprites and sounds, reached from a private asset folder.
     FlightScene() {
-        const std::filesystem::path game = FLEETWING_SOURCE_DIR "/assets";
-        std::filesystem::create_directory_symlink(game / "sprites",
-                                                  std::filesystem::path(assets.Path()) / "sprites");
-        std::filesystem::create_directory_symlink(game / "sounds",
-                                                  std::filesystem::path(assets.Path()) / "sounds");
+        for (const char* folder : {"sprites", "sounds"}) {
+            std::filesystem::create_directory_symlink(
+                std::filesystem::path(FLEETWING_SOURCE_DIR "/assets") / folder,
+                assets.File(folder));
+        }
         ScriptedState() = EBInputSnapshot{};
         ScriptedState().cursorX = 800;
         ScriptedState().cursorY = 450;
     }
 
-    // Loads the scene with the game's factory; nothing has run yet.
+    // Loads the scene with `factory`; nothing has run yet. Every frame, the first too, lasts
+    // 1 / framesPerSecond.
     void Start(const std::string& sceneText, unsigned framesPerSecond = 60) {
         assets.Write("scenes/level.scene", sceneText);
         setenv("HOME", home.Path().c_str(), 1);
@@ -78,9 +76,21 @@ struct FlightScene : testing::Test {
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
         options.firstScene = "scenes/level";
-        options.factory = Game::CreateGameComponent;
+        options.factory = factory;
         TestSupport::StartEngine(options);
         VelaEngine::Time::Get().SetFrameRate(framesPerSecond);
+    }
+    // Start with one of the fixture scenes in tests/game/scenes.
+    void StartFixture(const std::string& name, unsigned framesPerSecond) {
+        Start(TestSupport::ReadText(FLEETWING_SOURCE_DIR "/tests/game/scenes/" + name + ".scene"),
+              framesPerSecond);
+    }
+    // Lines of key, tab, value.
+    void WriteRecords(const std::string& text) const {
+        home.Write("VelaEngine/data/records/Fleetwing.record", text);
+    }
+    std::map<std::string, std::string> ReadRecords() const {
+        return TestSupport::ReadRecords(home.Path());
     }
 
     // Runs frames 1 to `last`; `before` runs ahead of each frame's input and time, `after`
@@ -115,6 +125,8 @@ struct FlightScene : testing::Test {
 
     TestSupport::TempFolder assets;
     TestSupport::TempFolder home;
+    // The game's own unless a test adds components of its own.
+    VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
 };
 
 }  // namespace FlightTest

@@ -1,15 +1,10 @@
 #pragma once
-// Running the game's fixture scenes: an asset folder with the fixture scenes and the game's
-// real sprites and sounds, a throw-away home with its record file, the headless runner in
-// its own process, and readers for its dumps.
+// Running the game's fixture scenes through the headless runner in its own process, with the
+// game's real sprites and sounds and a throw-away home, and reading its dumps.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "support/Json.h"
@@ -24,44 +19,6 @@ using TestSupport::Json;
 using TestSupport::ReadJson;
 using TestSupport::RunResult;
 using TestSupport::RunVelaRun;
-
-// "assets" for one test: the fixture scenes under scenes/, the real sprites and sounds, and
-// the click tinter's scene at the top, where it asks for it.
-class FixtureAssets {
-public:
-    FixtureAssets() {
-        namespace fs = std::filesystem;
-        const fs::path root = folder_.Path();
-        const fs::path source = FLEETWING_SOURCE_DIR;
-        fs::create_directory_symlink(source / "tests/game/scenes", root / "scenes");
-        fs::create_directory_symlink(source / "assets/sprites", root / "sprites");
-        fs::create_directory_symlink(source / "assets/sounds", root / "sounds");
-        fs::create_symlink(source / "tests/game/scenes/filey2.scene", root / "filey2.scene");
-    }
-    const std::string& Path() const { return folder_.Path(); }
-
-private:
-    TestSupport::TempFolder folder_;
-};
-
-// A home folder holding the record file as the game writes it.
-class Home {
-public:
-    const std::string& Path() const { return folder_.Path(); }
-    std::string RecordFile() const { return TestSupport::RecordPath(folder_.Path()); }
-    bool HasRecordFile() const { return std::filesystem::exists(RecordFile()); }
-    // Lines of key, tab, value.
-    void WriteRecords(const std::string& text) const {
-        folder_.Write("VelaEngine/data/records/Fleetwing.record", text);
-    }
-    std::map<std::string, std::string> ReadRecords() const {
-        return TestSupport::ReadRecords(folder_.Path());
-    }
-    std::string ReadRecordText() const { return TestSupport::ReadText(RecordFile()); }
-
-private:
-    TestSupport::TempFolder folder_;
-};
 
 inline bool HasEntity(const Json& dump, const std::string& path) {
     return TestSupport::FindEntity(dump, path, "path") != nullptr;
@@ -94,13 +51,30 @@ inline std::string Tap(unsigned frame, const std::string& key) {
            key + "\n";
 }
 
-// One fixture scene run through the headless runner under a throw-away home.
+// One fixture scene run: "assets" holds the fixture scenes under scenes/ and the game's
+// sprites and sounds.
 struct SceneRun : testing::Test {
-    FixtureAssets assets;
-    Home home;
+    SceneRun() {
+        namespace fs = std::filesystem;
+        const fs::path source = FLEETWING_SOURCE_DIR;
+        fs::create_directory_symlink(source / "tests/game/scenes", assets.File("scenes"));
+        for (const char* folder : {"sprites", "sounds"}) {
+            fs::create_directory_symlink(source / "assets" / folder, assets.File(folder));
+        }
+    }
+
+    TestSupport::TempFolder assets;
+    TestSupport::TempFolder home;
     TestSupport::TempFolder work;
 
     std::string Out(const std::string& name) const { return work.File(name); }
+    // Lines of key, tab, value.
+    void WriteRecords(const std::string& text) const {
+        home.Write("VelaEngine/data/records/Fleetwing.record", text);
+    }
+    std::map<std::string, std::string> ReadRecords() const {
+        return TestSupport::ReadRecords(home.Path());
+    }
 
     // Runs `scene` for `frames` frames (0: until the game quits) with the scripted input,
     // dumping the end to "end.json" and each frame of `dumpFrames` to "<frame>.json".

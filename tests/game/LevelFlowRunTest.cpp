@@ -112,7 +112,7 @@ TEST_F(LinkRun, OnlyRootsCanBeKept) {
 TEST_F(LevelRun, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
     for (const int stored : {3, 0}) {
         SCOPED_TRACE(stored);
-        home.WriteRecords("highestLevelUnlocked\t" + std::to_string(stored));
+        WriteRecords("highestLevelUnlocked\t" + std::to_string(stored));
         const std::string log = RunOk("levels", 1);
         EXPECT_NE(log.find("LOG: LevelSelect's Level8Place field not found"), std::string::npos);
         const Json end = End();

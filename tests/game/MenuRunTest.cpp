@@ -2,6 +2,8 @@
 // the scene and in the record file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/game/GameTestSupport.h"
 
 using namespace GameTest;
@@ -16,7 +18,7 @@ using MenuRun = SceneRun;
 
 // One click every other frame: the skins, the volume, the two small buttons, then Quit.
 TEST_F(MenuRun, EveryButtonDoesItsPartAndQuitEndsTheRun) {
-    home.WriteRecords("planeSkin\t4\nvolume\t0.970000");
+    WriteRecords("planeSkin\t4\nvolume\t0.970000");
     const std::string log =
         RunOk("menu", 100,
               ClickAt(3, 300, 300) + ClickAt(5, -300, 300) + ClickAt(7, 400, -300) +
@@ -33,7 +35,7 @@ TEST_F(MenuRun, EveryButtonDoesItsPartAndQuitEndsTheRun) {
     EXPECT_EQ(At(9)["volume"].number, 1.0);
     ExpectAt(EntityAt(At(9), "VolBar"), 200, -300);
     EXPECT_NEAR(EntityAt(At(12), "VolBar")["position"][0].number, 180.0, 1e-4);
-    const auto records = home.ReadRecords();
+    const auto records = ReadRecords();
     EXPECT_EQ(records.at("planeSkin"), "4");
     EXPECT_EQ(records.at("volume"), "0.950000");
     // Move entity moves at start or on each click; throw far away sends its entity out of sight.
@@ -48,11 +50,11 @@ TEST_F(MenuRun, EveryButtonDoesItsPartAndQuitEndsTheRun) {
 }
 
 TEST_F(MenuRun, ASavedSkinOutsideTheChoiceComesBackWithTheFirstClick) {
-    home.WriteRecords("planeSkin\t4");
+    WriteRecords("planeSkin\t4");
     RunOk("skins12", 4, ClickAt(3, -300, 300), {1});
     EXPECT_TRUE(SpriteOf(At(1), "SkinPreview").ends_with("/ball4.png"));
     EXPECT_TRUE(SpriteOf(End(), "SkinPreview").ends_with("/ball2.png"));
-    EXPECT_EQ(home.ReadRecords()["planeSkin"], "2");
+    EXPECT_EQ(ReadRecords()["planeSkin"], "2");
 }
 
 TEST_F(MenuRun, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
@@ -63,7 +65,7 @@ TEST_F(MenuRun, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
     // No saved volume: the splash sets one half, which is not saved either.
     EXPECT_EQ(At(1)["volume"].number, 0.5);
     ExpectAt(EntityAt(At(1), "VolBar"), 0, -300);
-    EXPECT_FALSE(home.HasRecordFile());
+    EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
 }
 
 }  // namespace

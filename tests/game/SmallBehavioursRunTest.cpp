@@ -31,7 +31,7 @@ using SmallRun = SceneRun;
 
 // One run of the scene holding one of each; the slow motion comes last, as it slows the rest.
 TEST_F(SmallRun, EachSmallBehaviourDoesItsPart) {
-    home.WriteRecords("foundstar3_2\tt\nfoundstar2_1\tt");
+    WriteRecords("foundstar3_2\tt\nfoundstar2_1\tt");
     RunOk("small", 196,
           "1\tmove\t100\t50\n2\tdown\tspace\n3\tmove\t150\t20\n"
           "192\tdown\tmouse_right\n194\tup\tmouse_right\n",

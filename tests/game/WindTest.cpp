@@ -9,6 +9,7 @@
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/scene/Resources.h"
+#include "game/GameManager.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace VelaEngine;
