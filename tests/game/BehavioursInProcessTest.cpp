@@ -94,7 +94,7 @@ TEST_F(InProcess, TheClickTinterTintsByTheHeldButtonsAndAClickMovesItUpBeforeItL
     Run(
         4,
         [](unsigned frame) {
-            SetKey(0x02, frame == 2);
+            SetKey(kMouseRight, frame == 2);
             SetKey(kMouseLeft, frame == 4);
         },
         [&](unsigned) { scene = SceneManagement::SceneManager::Get().GetCurrentSceneName(); });

@@ -49,7 +49,7 @@ TEST_F(EndLevel, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNothi
     StartFixture("level", 2);
     bool ended = false;
     Run(
-        41, [](unsigned frame) { SetKey(0x1B, frame == 9 || frame == 19); },
+        41, [](unsigned frame) { SetKey(kEscape, frame == 9 || frame == 19); },
         [&](unsigned frame) {
             if (frame == 1) {
                 Manager().starsFound = 2;

@@ -1,10 +1,11 @@
 #pragma once
-// Runs small level scenes through the real engine offscreen, with the game's behaviours,
-// scripted keys and mouse, and hooks around every frame.
+// Runs small scenes through the real engine offscreen, with the game's behaviours, scripted
+// keys and mouse, and hooks around every frame: scenes built as text, or the fixture scenes.
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
@@ -21,6 +22,8 @@ namespace FlightTest {
 
 // Win32 key codes the input states read.
 constexpr unsigned char kMouseLeft = 0x01;
+constexpr unsigned char kMouseRight = 0x02;
+constexpr unsigned char kEscape = 0x1B;
 constexpr unsigned char kKeyP = 0x50;
 
 inline EBInputSnapshot& ScriptedState() {
@@ -32,6 +35,28 @@ inline void ScriptedSource(EBInputSnapshot& snapshot) {
 }
 inline void SetKey(unsigned char key, bool down) {
     ScriptedState().keys[key] = down ? 0x80 : 0;
+}
+// Puts the cursor on a screen point: units from the centre of the 1600 x 900 window, y up.
+inline void PointAt(float x, float y) {
+    ScriptedState().cursorX = static_cast<int>(800.0f + x);
+    ScriptedState().cursorY = static_cast<int>(450.0f - y);
+}
+
+// A click: the left button down in `frame` only, with the cursor on (x, y).
+struct Click {
+    unsigned frame;
+    float x;
+    float y;
+};
+// Input ahead of `frame` for a list of clicks.
+inline void PlayClicks(unsigned frame, const std::vector<Click>& clicks) {
+    SetKey(kMouseLeft, false);
+    for (const Click& click : clicks) {
+        if (click.frame == frame) {
+            PointAt(click.x, click.y);
+            SetKey(kMouseLeft, true);
+        }
+    }
 }
 
 // Scene text helpers: a root entity header with its three transform lines.
@@ -71,19 +96,23 @@ struct FlightScene : testing::Test {
     // 1 / framesPerSecond.
     void Start(const std::string& sceneText, unsigned framesPerSecond = 60) {
         assets.Write("scenes/level.scene", sceneText);
+        Launch("scenes/level", framesPerSecond);
+    }
+    // Starts one of the fixture scenes in tests/game/scenes, which may lead to the others.
+    void StartFixture(const std::string& name, unsigned framesPerSecond = 60) {
+        std::filesystem::create_directory_symlink(FLEETWING_SOURCE_DIR "/tests/game/scenes",
+                                                  assets.File("scenes"));
+        Launch("scenes/" + name, framesPerSecond);
+    }
+    void Launch(const std::string& scene, unsigned framesPerSecond) {
         setenv("HOME", home.Path().c_str(), 1);
         EBInputSetSource(ScriptedSource);
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
-        options.firstScene = "scenes/level";
+        options.firstScene = scene;
         options.factory = factory;
         TestSupport::StartEngine(options);
         VelaEngine::Time::Get().SetFrameRate(framesPerSecond);
-    }
-    // Start with one of the fixture scenes in tests/game/scenes.
-    void StartFixture(const std::string& name, unsigned framesPerSecond) {
-        Start(TestSupport::ReadText(FLEETWING_SOURCE_DIR "/tests/game/scenes/" + name + ".scene"),
-              framesPerSecond);
     }
     // Lines of key, tab, value.
     void WriteRecords(const std::string& text) const {
