@@ -1,13 +1,8 @@
-// Behaviours of the fixture scenes with the engine in this process: cases that need frames
-// longer than 1/60 s, or a look at a behaviour in the middle of a frame.
+// Behaviours of the fixture scenes that need frames longer than 1/60 s.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "engine/entity/Transform.h"
-#include "engine/entity/VelaBehavior.h"
 #include "engine/graphics/Image.h"
-#include "engine/scene/SceneManager.h"
 #include "game/SplashFader.h"
 #include "tests/game/FlightTestSupport.h"
 
@@ -60,50 +55,6 @@ TEST_F(InProcess, ShortFramesMoveFollowPlaneItsShareOfTheWay) {
     // A quarter of the way from (-40, 20) to the resting plane at (100, 50).
     EXPECT_FLOAT_EQ(PositionOf("Cam").x, -5.0f);
     EXPECT_FLOAT_EQ(PositionOf("Cam").y, 27.5f);
-}
-
-// Calls the test's function in its update, after every root before it has updated.
-std::function<void()> g_watch;
-
-class Watch : public VelaBehavior {
-public:
-    using VelaBehavior::VelaBehavior;
-    const char* GetTypeName() const override { return "Watch"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<Watch>(owner);
-    }
-    void Update() override { g_watch(); }
-};
-
-Component* WatchingFactory(const std::string& type, Entity& owner) {
-    return type == "Watch" ? owner.AddComponent<Watch>() : Game::CreateGameComponent(type, owner);
-}
-
-TEST_F(InProcess, TheClickTinterTintsByTheHeldButtonsAndAClickMovesItUpBeforeItLeaves) {
-    assets.Write("filey2.scene", "");
-    factory = WatchingFactory;
-    StartFixture("tinter_watch", 60);
-    std::vector<float> heights;
-    std::vector<Graphics::Color> tints;
-    g_watch = [&] {
-        heights.push_back(PositionOf("Tinter").y);
-        tints.push_back(The<Graphics::Image>("Tinter").GetTint());
-    };
-    std::string scene;
-    // The cursor rests on the button, at the screen's centre.
-    Run(
-        4,
-        [](unsigned frame) {
-            SetKey(kMouseRight, frame == 2);
-            SetKey(kMouseLeft, frame == 4);
-        },
-        [&](unsigned) { scene = SceneManagement::SceneManager::Get().GetCurrentSceneName(); });
-    // White with no button held, blue under the right one, red under the left one.
-    const Graphics::Color white(1, 1, 1, 1);
-    EXPECT_EQ(heights, (std::vector<float>{300.0f, 300.0f, 300.0f, 310.5f}));
-    EXPECT_EQ(tints, (std::vector<Graphics::Color>{white, Graphics::Color(0, 0, 1, 1), white,
-                                                   Graphics::Color(1, 0, 0, 1)}));
-    EXPECT_EQ(scene, "filey2");
 }
 
 }  // namespace

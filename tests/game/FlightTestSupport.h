@@ -92,8 +92,8 @@ struct FlightScene : testing::Test {
         ScriptedState().cursorY = 450;
     }
 
-    // Loads the scene with `factory`; nothing has run yet. Every frame, the first too, lasts
-    // 1 / framesPerSecond.
+    // Loads the scene with the game's components; nothing has run yet. Every frame, the first too,
+    // lasts 1 / framesPerSecond.
     void Start(const std::string& sceneText, unsigned framesPerSecond = 60) {
         assets.Write("scenes/level.scene", sceneText);
         Launch("scenes/level", framesPerSecond);
@@ -110,7 +110,7 @@ struct FlightScene : testing::Test {
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
         options.firstScene = scene;
-        options.factory = factory;
+        options.factory = Game::CreateGameComponent;
         TestSupport::StartEngine(options);
         VelaEngine::Time::Get().SetFrameRate(framesPerSecond);
     }
@@ -154,8 +154,6 @@ struct FlightScene : testing::Test {
 
     TestSupport::TempFolder assets;
     TestSupport::TempFolder home;
-    // The game's own unless a test adds components of its own.
-    VelaEngine::ComponentFactory factory = Game::CreateGameComponent;
 };
 
 }  // namespace FlightTest

@@ -131,35 +131,18 @@ TEST_F(PlaneRotatorTest, DuringTheCountdownACannonBallDisappearsAndCostsNothing)
     EXPECT_EQ(ball->GetComponent<DynamicBody2D>()->GetVelocity(), Vector2(0.0f, 0.0f));
 }
 
-TEST_F(PlaneRotatorTest, TwoStarsInOneFrameCountTwoAndLeaveTwoFeedbacks) {
+// Two stars (22) and the checkpoint (24) within reach of the plane (18), a third star just out
+// of it at 41; the plane then falls on the ground twice.
+TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBeforeALoss) {
     const std::string star = "\tCircleCollider\n\t\tradius\t22\n";
     Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() +
           EntityText("InGameStar", "30,0") + star + EntityText("InGameStar", "-20,-25") + star +
-          EntityText("InGameStar", "0,41") + star);
-    testing::internal::CaptureStdout();
-    Run(1, nullptr, [](unsigned) {
-        const std::vector<Entity*> feedback = FeedbackPictures();
-        ASSERT_EQ(feedback.size(), 2u);
-        EXPECT_EQ(feedback[0]->GetName(), "collideFeedback");
-        EXPECT_EQ(feedback[0]->GetTransform().GetPosition(), Vector2(30.0f, 0.0f));
-        EXPECT_EQ(feedback[1]->GetTransform().GetPosition(), Vector2(-20.0f, -25.0f));
-        EXPECT_EQ(feedback[0]->GetComponent<Graphics::Image>()->GetSprite(),
-                  Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/starfeedback"));
-    });
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(The<Game::GameManager>("Manager").starsFound, 2);
-    EXPECT_NE(log.find("\n1\n2\n"), std::string::npos) << log;
-    // The star at 41 is just out of reach (22 + 18 = 40) and stays.
-    ASSERT_NE(Entity::Find("InGameStar"), nullptr);
-    EXPECT_EQ(PositionOf("InGameStar"), Vector2(0.0f, 41.0f));
-}
-
-TEST_F(PlaneRotatorTest, TheCheckpointRescuesOnceThenTheNextCrashLoses) {
-    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() +
-          EntityText("CheckPoint", "10,40") + "\tCircleCollider\n\t\tradius\t24\n" +
-          GroundText("Ground", "0,-100") + EntityText("LoseWindow", "5000,5000"));
+          EntityText("InGameStar", "-41,0") + star + EntityText("CheckPoint", "10,40") +
+          "\tCircleCollider\n\t\tradius\t24\n" + GroundText("Ground", "0,-100") +
+          EntityText("LoseWindow", "5000,5000"));
     unsigned rescuedAt = 0;
     unsigned lostAt = 0;
+    testing::internal::CaptureStdout();
     Run(
         260,
         [](unsigned frame) {
@@ -169,36 +152,46 @@ TEST_F(PlaneRotatorTest, TheCheckpointRescuesOnceThenTheNextCrashLoses) {
         },
         [&](unsigned frame) {
             const Game::PlaneRotator& plane = Plane();
+            Game::GameManager& manager = The<Game::GameManager>("Manager");
             if (frame == 1) {
-                // Within 24 + 20 of the plane: taken at once, with its feedback.
+                EXPECT_EQ(manager.starsFound, 2);
                 EXPECT_TRUE(plane.hasCheckpoint);
                 EXPECT_EQ(plane.checkpointPosition, Point2(10.0f, 40.0f));
                 EXPECT_EQ(Entity::Find("CheckPoint"), nullptr);
-                ASSERT_EQ(FeedbackPictures().size(), 1u);
-                EXPECT_EQ(FeedbackPictures()[0]->GetTransform().GetPosition(),
-                          Vector2(10.0f, 40.0f));
+                const std::vector<Entity*> feedback = FeedbackPictures();
+                ASSERT_EQ(feedback.size(), 3u);
+                std::vector<Vector2> at;
+                for (Entity* picture : feedback) {
+                    at.push_back(picture->GetTransform().GetPosition());
+                }
+                EXPECT_EQ(at, (std::vector<Vector2>{{30, 0}, {-20, -25}, {10, 40}}));
+                EXPECT_EQ(feedback[0]->GetComponent<Graphics::Image>()->GetSprite(),
+                          Resources::Get().Get<Graphics::Sprite>(
+                              "sprites/gameplay/entities/starfeedback"));
             }
             if (plane.checkpointUsed && rescuedAt == 0) {
                 rescuedAt = frame;
                 EXPECT_EQ(PositionOf("Airplane"), Vector2(10.0f, 40.0f));
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
-                EXPECT_FALSE(The<Game::GameManager>("Manager").levelEnded);
+                EXPECT_FALSE(manager.levelEnded);
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
             }
-            if (The<Game::GameManager>("Manager").levelEnded && lostAt == 0) {
+            if (manager.levelEnded && lostAt == 0) {
                 lostAt = frame;
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(0.0f, 250.0f));
-                const std::vector<Entity*> feedback = FeedbackPictures();
-                ASSERT_FALSE(feedback.empty());
                 EXPECT_EQ(
-                    feedback.back()->GetComponent<Graphics::Image>()->GetSprite(),
+                    FeedbackPictures().back()->GetComponent<Graphics::Image>()->GetSprite(),
                     Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/collided"));
             }
         });
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("\n1\n2\n"), std::string::npos) << log;
     ASSERT_NE(rescuedAt, 0u);
     ASSERT_NE(lostAt, 0u);
     EXPECT_LT(rescuedAt, lostAt);
-    // A loss stores nothing.
+    // The star out of reach stays; a loss stores nothing.
+    EXPECT_EQ(PositionOf("InGameStar"), Vector2(-41.0f, 0.0f));
+    EXPECT_EQ(The<Game::GameManager>("Manager").starsFound, 2);
     EXPECT_EQ(Records::Get().GetInt("highestLevelUnlocked", -1), -1);
 }
 
