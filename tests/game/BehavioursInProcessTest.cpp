@@ -3,7 +3,6 @@
 
 #include "engine/entity/Transform.h"
 #include "engine/graphics/Image.h"
-#include "game/SplashFader.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -27,16 +26,6 @@ TEST_F(InProcess, TheSplashFaderFadesInHoldsAndFadesOut) {
     // 0.5 s, 1 s, 1.5 s, 2 s, 2.5 s, 3 s, 3.5 s.
     EXPECT_EQ(levels, (std::vector<float>{0.5f, 1.0f, 1.0f, 1.0f, 0.5f, 0.0f, 0.0f}));
     EXPECT_EQ(The<Graphics::Image>("Card").GetTint(), Graphics::Color(0.2f, 0.4f, 0.6f, 0.0f));
-}
-
-TEST(SplashFader, EmptyRampsSwitchAtOnce) {
-    Game::SplashFader fader(Entity::Create("Card").get());
-    fader.fadeInStart = fader.fadeInEnd = 1.0f;
-    fader.fadeOutStart = fader.fadeOutEnd = 2.0f;
-    EXPECT_EQ(fader.LevelAt(0.999f), 0.0f);
-    EXPECT_EQ(fader.LevelAt(1.0f), 1.0f);
-    EXPECT_EQ(fader.LevelAt(1.999f), 1.0f);
-    EXPECT_EQ(fader.LevelAt(2.0f), 0.0f);
 }
 
 TEST_F(InProcess, HalfSecondFramesLandFollowPlaneOnThePointAheadOfThePlane) {

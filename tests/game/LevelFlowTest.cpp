@@ -131,11 +131,9 @@ TEST_P(SceneLink, LoadsItsSceneAtTheEndOfTheClickFrameOrTheNext) {
 INSTANTIATE_TEST_SUITE_P(NowOrLater, SceneLink,
                          testing::Values(Click{5, -300, 0}, Click{5, 300, 0}));
 
-// A fresh save opens the first level, as the menu replays show; a stored zero opens nothing.
-class LevelSelect : public FlightScene, public testing::WithParamInterface<int> {};
-
-TEST_P(LevelSelect, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
-    WriteRecords("highestLevelUnlocked\t" + std::to_string(GetParam()));
+// A fresh save opens the first level, as the menu replays show.
+TEST_F(LevelFlow, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
+    WriteRecords("highestLevelUnlocked\t3");
     testing::internal::CaptureStdout();
     StartFixture("levels");
     Run(1, nullptr, nullptr);
@@ -143,13 +141,11 @@ TEST_P(LevelSelect, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
     EXPECT_NE(log.find("LOG: LevelSelect's Level8Place field not found"), std::string::npos);
     const Vector2 places[] = {{-450, 100}, {-150, 100}, {150, 100}};
     for (int level = 1; level <= 4; ++level) {
-        const bool open = level <= GetParam();
+        const bool open = level <= 3;
         const std::string n = std::to_string(level);
         EXPECT_EQ(PositionOf("Level" + n), open ? places[level - 1] : Vector2(5000, 0)) << n;
         EXPECT_EQ(Entity::Find("Place" + n) == nullptr, open) << n;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Stored, LevelSelect, testing::Values(3, 0));
 
 }  // namespace
