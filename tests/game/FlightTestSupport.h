@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ struct Click {
     float x;
     float y;
 };
+inline void PrintTo(const Click& click, std::ostream* out) {
+    *out << "click in frame " << click.frame << " at " << click.x << ", " << click.y;
+}
 // Input ahead of `frame` for a list of clicks.
 inline void PlayClicks(unsigned frame, const std::vector<Click>& clicks) {
     SetKey(kMouseLeft, false);

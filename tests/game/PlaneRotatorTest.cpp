@@ -201,6 +201,9 @@ struct Landing {
     const char* ground;
     bool levelEnded;
 };
+void PrintTo(const Landing& landing, std::ostream* out) {
+    *out << landing.ground;
+}
 class HarmlessLandingTest : public FlightScene, public testing::WithParamInterface<Landing> {};
 
 TEST_P(HarmlessLandingTest, NeitherLosesNorSpendsTheRescue) {
