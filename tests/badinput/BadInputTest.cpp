@@ -1,25 +1,14 @@
 // The bad-input table: damaged or hostile files and surroundings, each with the clear message
 // or the behaviour it must get. None may crash, hang or lose the previous record file.
 //
-// Rows tested in other files:
-//   missing scene                 SceneLoaderTest.AMissingSceneIsFatalAndNamesTheScene
-//   unknown component             SceneLoaderTest.ContentErrorsNameTheProblemTheFileAndTheLine
-//   wrong value counts            Vector2Text.WrongCountsAreFatalAndLeaveTheValue,
-//                                 ColorText.WrongCountsAreFatalAndLeaveTheColour,
-//                                 SceneLoaderTest.ContentErrors... (a transform "0;0")
-//   truncated entity header       SceneLoaderTest.ContentErrors... (the file ends before the
-//                                 transform lines; a transform line without a tab)
-//   a line of tabs only           SceneLoaderTest.ContentErrors...
-//   component line at depth 0     SceneLoaderTest.ContentErrors...
-//   clip with 2 pieces            AnimationClip.EveryPieceCountButOnePlusThreeKIsAFormatError,
-//                                 AnimationPlayer.AMissingClipIsLoggedAndABadOneEndsTheProgram
-//   record file with NUL bytes    RecordsTest.AGarbageFileLoadsWhatItCanAndSavesBack
-//   corrupt MP3                   AudioClipLoading.AFileThatIsNoSoundWritesOneLogLine
-//   HOME that is a file           RecordsTest.AnUnwritablePlaceIsLoggedAndTheGameGoesOn
-// Rows tested here: a scene of random bytes; every cut of a scene (truncated headers among
-// them); a 1 MB line; a record file without line ends; 10 MB of record text; a missing,
-// corrupt, truncated or 20,000 x 20,000 PNG; a zero-byte and a corrupt MP3 in a running scene;
-// HOME in a folder that cannot be written; a record folder that is a file.
+// Rows tested in other files: a missing scene, an unknown component, wrong value counts, a
+// truncated entity header, a line of tabs only and a component line at depth 0 (SceneLoaderTest,
+// Vector2Text, ColorText); a clip with 2 pieces (AnimationClip, AnimationPlayer); a record file
+// with NUL bytes or a 2 MB line, and a HOME or record folder that is a file (RecordsTest); a
+// corrupt MP3 (AudioClipLoading).
+// Rows tested here: a scene of random bytes; every cut of a scene; a 1 MB line; a record file
+// without line ends; 10 MB of record text; a missing, corrupt, truncated or 20,000 x 20,000 PNG;
+// a zero-byte and a corrupt MP3 in a running scene; HOME in a folder that cannot be written.
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/resource.h>
@@ -352,7 +341,7 @@ protected:
     TempFolder home_;
 };
 
-TEST_F(BadRecords, AFileWithoutLineEndsIsOneEntryAndSavesBackUnchanged) {
+TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
     const std::string text = "planeSkin\t4\tvolume\t0.5\tshortestTime\t9";
     Load(text);
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
@@ -360,46 +349,23 @@ TEST_F(BadRecords, AFileWithoutLineEndsIsOneEntryAndSavesBackUnchanged) {
     ASSERT_TRUE(Records::Get().Save());
     EXPECT_EQ(TestSupport::ReadText(RecordPath()), text);
 
-    const std::string blob(3 << 20, 'q');
-    Load(blob);
-    ASSERT_TRUE(Records::Get().Save());
-    FieldMap expected;
-    ParseRecordText(blob, expected);
-    EXPECT_EQ(OnDisk().Fields(), expected.Fields());
-}
-
-TEST_F(BadRecords, TenMegabytesOfTextLoadWholeAndSaveBack) {
     // Long values keep the entry count, and so the test's time, modest.
     const std::string filler(1000, 'z');
-    std::string text;
+    std::string big;
     int entries = 0;
-    while (text.size() < (10u << 20)) {
-        text += "level" + std::to_string(entries) + "\t" + std::to_string(entries) + " " + filler +
-                "\n";
+    while (big.size() < (10u << 20)) {
+        big += "level" + std::to_string(entries) + "\t" + std::to_string(entries) + " " + filler +
+               "\n";
         ++entries;
     }
     testing::internal::CaptureStdout();
-    Load(text);
+    Load(big);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "nothing was cut off";
     EXPECT_EQ(Records::Get().GetInt("level" + std::to_string(entries - 1), -1), entries - 1);
     testing::internal::CaptureStdout();
     ASSERT_TRUE(Records::Get().Save());
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(OnDisk().Fields().size(), static_cast<std::size_t>(entries));
-}
-
-TEST_F(BadRecords, ARecordFolderThatIsAFileIsLeftAloneAndTheValuesStay) {
-    const std::string folder = fs::path(RecordPath()).parent_path().string();
-    home_.Write(folder.substr(home_.Path().size() + 1), "not a folder");
-    testing::internal::CaptureStdout();
-    Records::Get().Init("records");
-    Records::Get().SetInt("planeSkin", 3);
-    EXPECT_FALSE(Records::Get().Save());
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_NE(log.find("LOG: Saving Record failed: " + RecordPath() + ": "), std::string::npos)
-        << log;
-    EXPECT_EQ(TestSupport::ReadText(folder), "not a folder");
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
 }
 
 // A home the player cannot write: the game runs on with its values in memory, and the record

@@ -2,13 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "engine/scene/ValueText.h"
+#include "platform/EBImageFile.h"
 #include "support/VelaRunProcess.h"
 
 // Every sprite, sound and scene that the game's code or any scene file names must exist under
@@ -20,10 +21,6 @@ namespace fs = std::filesystem;
 
 const fs::path kRoot = FLEETWING_SOURCE_DIR;
 const fs::path kAssets = kRoot / "assets";
-
-std::string ReadAll(const fs::path& path) {
-    return TestSupport::ReadText(path.string());
-}
 
 // The file a resource name stands for: the kind is the first folder of the name.
 fs::path FileOf(const std::string& name) {
@@ -72,7 +69,7 @@ CodeNames NamesInCode() {
             if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) {
                 continue;
             }
-            const std::string code = WithoutComments(ReadAll(entry.path()));
+            const std::string code = WithoutComments(TestSupport::ReadText(entry.path()));
             for (std::sregex_iterator it(code.begin(), code.end(), kLiteral), end; it != end;
                  ++it) {
                 ((*it)[2].matched ? names.prefixes : names.whole).insert((*it)[1].str());
@@ -80,33 +77,6 @@ CodeNames NamesInCode() {
         }
     }
     return names;
-}
-
-std::vector<fs::path> SceneFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(kAssets / "scenes")) {
-        if (entry.is_regular_file() && entry.path().extension() == ".scene") {
-            files.push_back(entry.path());
-        }
-    }
-    return files;
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    while (start <= line.size()) {
-        const std::size_t tab = line.find('\t', start);
-        const std::size_t end = tab == std::string::npos ? line.size() : tab;
-        if (end > start) {
-            pieces.push_back(line.substr(start, end - start));
-        }
-        if (tab == std::string::npos) {
-            break;
-        }
-        start = tab + 1;
-    }
-    return pieces;
 }
 
 // Resource names in a scene: field values that name a sprite, sound or scene, and the
@@ -119,7 +89,7 @@ std::map<std::string, int> NamesInScene(const fs::path& file) {
         if (line.empty() || line[0] == '/') {
             continue;
         }
-        for (std::string piece : SplitTabs(line)) {
+        for (std::string piece : VelaEngine::SplitText(line, "\t")) {
             if (piece.starts_with("sprite:")) {
                 piece = piece.substr(7);
             }
@@ -135,9 +105,8 @@ std::map<std::string, int> NamesInScene(const fs::path& file) {
 // The value of the first field with this key in the scene, or empty.
 std::string FieldValue(const fs::path& file, const std::string& key) {
     std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::vector<std::string> pieces = SplitTabs(line);
+    for (std::string line; std::getline(in, line);) {
+        const std::vector<std::string> pieces = VelaEngine::SplitText(line, "\t");
         if (pieces.size() >= 2 && pieces[0] == key) {
             return pieces[1];
         }
@@ -161,10 +130,14 @@ TEST(ContentNames, EveryNameInTheCodeHasItsFile) {
 }
 
 TEST(ContentNames, EveryNameInEverySceneHasItsFile) {
-    const std::vector<fs::path> scenes = SceneFiles();
-    ASSERT_GE(scenes.size(), 15u);
+    int scenes = 0;
     std::set<std::string> linked;
-    for (const fs::path& scene : scenes) {
+    for (const auto& entry : fs::recursive_directory_iterator(kAssets / "scenes")) {
+        const fs::path& scene = entry.path();
+        if (scene.extension() != ".scene") {
+            continue;
+        }
+        ++scenes;
         for (const auto& [name, line] : NamesInScene(scene)) {
             EXPECT_TRUE(fs::is_regular_file(FileOf(name)))
                 << scene.filename().string() << ":" << line << " names " << name
@@ -174,20 +147,31 @@ TEST(ContentNames, EveryNameInEverySceneHasItsFile) {
             }
         }
     }
+    EXPECT_GE(scenes, 15);
     // The menus and levels link to one another; every level is reachable from some scene.
     for (int level = 1; level <= 8; ++level) {
         EXPECT_TRUE(linked.count("scenes/level" + std::to_string(level))) << level;
     }
 }
 
-TEST(ContentNames, EverySkinTheSelectorOffersHasAPicture) {
+// The plane keeps one image size whatever the skin, so every skin must fit it, and each differs.
+TEST(ContentNames, EverySkinTheSelectorOffersHasAPictureOfTheSameSize) {
     const fs::path skins = kAssets / "scenes" / "skins.scene";
     const int first = std::atoi(FieldValue(skins, "firstSkin").c_str());
     const int last = std::atoi(FieldValue(skins, "lastSkin").c_str());
     ASSERT_EQ(first, 1);
     ASSERT_EQ(last, 4);
+    std::set<std::pair<int, int>> sizes;
+    std::set<std::vector<unsigned char>> pictures;
     for (int skin = first; skin <= last; ++skin) {
-        const std::string name = "sprites/gameplay/entities/ball" + std::to_string(skin);
-        EXPECT_TRUE(fs::is_regular_file(FileOf(name))) << name;
+        const std::string file = FileOf("sprites/gameplay/entities/ball" + std::to_string(skin));
+        std::vector<unsigned char> pixels;
+        int width = 0;
+        int height = 0;
+        ASSERT_TRUE(EBImageLoadPNG(file.c_str(), pixels, width, height)) << file;
+        sizes.insert({width, height});
+        pictures.insert(pixels);
     }
+    EXPECT_EQ(sizes.size(), 1u);
+    EXPECT_EQ(pictures.size(), 4u);
 }

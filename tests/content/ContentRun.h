@@ -2,6 +2,7 @@
 // Runs the real game content through vela-run in its own process, with a throw-away home.
 #include <cstdlib>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "support/VelaRunProcess.h"
@@ -25,6 +26,15 @@ inline RunResult RunGame(const std::string& arguments, const std::string& home) 
 
 inline TestSupport::Json ReadDump(const std::string& path) {
     return TestSupport::ReadJson(path);
+}
+
+// The first dumped entity with that name; a missing one throws.
+inline const TestSupport::Json& Named(const TestSupport::Json& dump, const std::string& name) {
+    const TestSupport::Json* entity = FindEntity(dump, name);
+    if (entity == nullptr) {
+        throw std::runtime_error("no entity named " + name + " in the dump");
+    }
+    return *entity;
 }
 
 inline bool IsAt(const TestSupport::Json& entity, double x, double y) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <map>
 #include <string>
 
 #include "content/ContentRun.h"
@@ -11,14 +9,12 @@
 // The menus work by clicks alone: from the splash screens to level 1, and through the
 // options (data reset, volume) and the skins, whose choice shows on the plane.
 
-using ContentRun::FindComponent;
-using ContentRun::FindEntity;
 using TestSupport::Json;
 
 namespace {
 
 ContentRun::RunResult RunMenus(const std::string& script, const std::string& home,
-                            const std::string& dumps) {
+                               const std::string& dumps) {
     const std::string input = ContentRun::kReplays + "/" + script;
     return ContentRun::RunGame("--scene scenes/splash --input " + input + " --frames " +
                                    std::to_string(ContentRun::FramesOf(input)) + " " + dumps,
@@ -54,28 +50,15 @@ TEST(MenuReplays, ResetVolumeAndSkinReachTheRecordsAndThePlane) {
 
     const Json reset = ContentRun::ReadDump(home.File("reset.json"));
     EXPECT_EQ(reset["scene"].text, "scenes/options");
-    const Json* done = FindEntity(reset, "DataResetWindow");
-    ASSERT_NE(done, nullptr);
-    EXPECT_TRUE(ContentRun::IsAt(*done, 0, 0));
+    EXPECT_TRUE(ContentRun::IsAt(ContentRun::Named(reset, "DataResetWindow"), 0, 0));
 
     const Json end = ContentRun::ReadDump(home.File("end.json"));
     EXPECT_EQ(end["scene"].text, "scenes/level1");
     // The splash set the stored 0.8; two clicks took it down by 0.1 each.
     EXPECT_NEAR(end["volume"].number, 0.6, 1e-5);
-    const Json* plane = FindEntity(end, "Airplane");
-    ASSERT_NE(plane, nullptr);
-    const Json* picture = FindComponent(*plane, "Image");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_NE((*picture)["sprite"].text.find("sprites/gameplay/entities/ball3.png"),
-              std::string::npos)
-        << (*picture)["sprite"].text;
-
-    const auto records = ContentRun::ReadRecords(home.Path());
-    EXPECT_EQ(records.size(), 2u);
-    EXPECT_EQ(records.count("highestLevelUnlocked"), 0u);
-    EXPECT_EQ(records.count("foundstar2_1"), 0u);
-    ASSERT_TRUE(records.count("planeSkin"));
-    EXPECT_EQ(records.at("planeSkin"), "3");
-    ASSERT_TRUE(records.count("volume"));
-    EXPECT_NEAR(std::atof(records.at("volume").c_str()), 0.6, 1e-5);
+    const std::string& sprite =
+        TestSupport::ComponentOf(ContentRun::Named(end, "Airplane"), "Image")["sprite"].text;
+    EXPECT_NE(sprite.find("sprites/gameplay/entities/ball3.png"), std::string::npos) << sprite;
+    EXPECT_EQ(ContentRun::ReadRecords(home.Path()),
+              (std::map<std::string, std::string>{{"planeSkin", "3"}, {"volume", "0.600000"}}));
 }

@@ -1,27 +1,30 @@
 #pragma once
-// Runs small level scenes through the real engine offscreen, with the game's behaviours,
-// scripted keys and mouse, and hooks around every frame.
+// Runs small scenes through the real engine offscreen, with the game's behaviours, scripted
+// keys and mouse, and hooks around every frame: scenes built as text, or the fixture scenes.
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/DynamicBody2D.h"
-#include "game/DestroyAfter.h"
 #include "game/GameFactory.h"
-#include "game/GameManager.h"
 #include "game/PlaneRotator.h"
-#include "game/Wind.h"
 #include "platform/EBInput.h"
 #include "support/EngineRun.h"
 #include "support/TempFolder.h"
+#include "support/VelaRunProcess.h"
 
 namespace FlightTest {
 
 // Win32 key codes the input states read.
 constexpr unsigned char kMouseLeft = 0x01;
+constexpr unsigned char kMouseRight = 0x02;
+constexpr unsigned char kEscape = 0x1B;
 constexpr unsigned char kKeyP = 0x50;
 
 inline EBInputSnapshot& ScriptedState() {
@@ -34,13 +37,37 @@ inline void ScriptedSource(EBInputSnapshot& snapshot) {
 inline void SetKey(unsigned char key, bool down) {
     ScriptedState().keys[key] = down ? 0x80 : 0;
 }
+// Puts the cursor on a screen point: units from the centre of the 1600 x 900 window, y up.
+inline void PointAt(float x, float y) {
+    ScriptedState().cursorX = static_cast<int>(800.0f + x);
+    ScriptedState().cursorY = static_cast<int>(450.0f - y);
+}
 
-// Scene text helpers: an entity header with its three transform lines, at a depth.
+// A click: the left button down in `frame` only, with the cursor on (x, y).
+struct Click {
+    unsigned frame;
+    float x;
+    float y;
+};
+inline void PrintTo(const Click& click, std::ostream* out) {
+    *out << "click in frame " << click.frame << " at " << click.x << ", " << click.y;
+}
+// Input ahead of `frame` for a list of clicks.
+inline void PlayClicks(unsigned frame, const std::vector<Click>& clicks) {
+    SetKey(kMouseLeft, false);
+    for (const Click& click : clicks) {
+        if (click.frame == frame) {
+            PointAt(click.x, click.y);
+            SetKey(kMouseLeft, true);
+        }
+    }
+}
+
+// Scene text helpers: a root entity header with its three transform lines.
 inline std::string EntityText(const std::string& name, const std::string& position,
-                              float rotation = 0.0f, int depth = 0) {
-    const std::string tabs(static_cast<std::size_t>(depth), '\t');
-    return tabs + "Entity\t" + name + "\n" + tabs + "\tt\t" + position + "\n" + tabs + "\tr\t" +
-           std::to_string(rotation) + "\n" + tabs + "\ts\t1,1\n";
+                              float rotation = 0.0f) {
+    return "Entity\t" + name + "\n\tt\t" + position + "\n\tr\t" + std::to_string(rotation) +
+           "\n\ts\t1,1\n";
 }
 // The player's plane: mass 1, its collider, picture and sound source, and the controller.
 inline std::string PlaneText(const std::string& position, float gravityScale = 1.0f,
@@ -52,35 +79,51 @@ inline std::string PlaneText(const std::string& position, float gravityScale = 1
            std::to_string(gravityScale) + "\n\tAudioSource\n" +
            (controller ? "\tPlaneRotator\n" : "");
 }
-inline std::string ManagerText(int level = 1) {
-    return EntityText("Manager", "0,0") + "\tGameManager\n\t\tcurrentLevel\t" +
-           std::to_string(level) + "\n";
+inline std::string ManagerText() {
+    return EntityText("Manager", "0,0") + "\tGameManager\n\t\tcurrentLevel\t1\n";
 }
 
 struct FlightScene : testing::Test {
     // The game's sprites and sounds, reached from a private asset folder.
     FlightScene() {
-        const std::filesystem::path game = FLEETWING_SOURCE_DIR "/assets";
-        std::filesystem::create_directory_symlink(game / "sprites",
-                                                  std::filesystem::path(assets.Path()) / "sprites");
-        std::filesystem::create_directory_symlink(game / "sounds",
-                                                  std::filesystem::path(assets.Path()) / "sounds");
+        for (const char* folder : {"sprites", "sounds"}) {
+            std::filesystem::create_directory_symlink(
+                std::filesystem::path(FLEETWING_SOURCE_DIR "/assets") / folder,
+                assets.File(folder));
+        }
         ScriptedState() = EBInputSnapshot{};
         ScriptedState().cursorX = 800;
         ScriptedState().cursorY = 450;
     }
 
-    // Loads the scene with the game's factory; nothing has run yet.
+    // Loads the scene with the game's components; nothing has run yet. Every frame, the first too,
+    // lasts 1 / framesPerSecond.
     void Start(const std::string& sceneText, unsigned framesPerSecond = 60) {
         assets.Write("scenes/level.scene", sceneText);
+        Launch("scenes/level", framesPerSecond);
+    }
+    // Starts one of the fixture scenes in tests/game/scenes, which may lead to the others.
+    void StartFixture(const std::string& name, unsigned framesPerSecond = 60) {
+        std::filesystem::create_directory_symlink(FLEETWING_SOURCE_DIR "/tests/game/scenes",
+                                                  assets.File("scenes"));
+        Launch("scenes/" + name, framesPerSecond);
+    }
+    void Launch(const std::string& scene, unsigned framesPerSecond) {
         setenv("HOME", home.Path().c_str(), 1);
         EBInputSetSource(ScriptedSource);
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
-        options.firstScene = "scenes/level";
+        options.firstScene = scene;
         options.factory = Game::CreateGameComponent;
         TestSupport::StartEngine(options);
         VelaEngine::Time::Get().SetFrameRate(framesPerSecond);
+    }
+    // Lines of key, tab, value.
+    void WriteRecords(const std::string& text) const {
+        home.Write("VelaEngine/data/records/Fleetwing.record", text);
+    }
+    std::map<std::string, std::string> ReadRecords() const {
+        return TestSupport::ReadRecords(home.Path());
     }
 
     // Runs frames 1 to `last`; `before` runs ahead of each frame's input and time, `after`

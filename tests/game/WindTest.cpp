@@ -9,6 +9,7 @@
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/scene/Resources.h"
+#include "game/GameManager.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace VelaEngine;
@@ -42,86 +43,88 @@ void SkipCountdown(unsigned frame) {
 
 }  // namespace
 
-TEST_F(WindTest, HeldAt150UnitsTheFanAddsItsImpulseFromTheCursorToThePlane) {
+TEST_F(WindTest, HeldWithin300UnitsTheFanAddsItsImpulseFromTheCursorToThePlane) {
     // Cursor point (-90, -120): 150 units from the plane, along (0.6, 0.8).
     Start(FanSceneText("-140,-140"));
-    Run(
-        2,
-        [](unsigned frame) {
-            SkipCountdown(frame);
-            SetKey(kMouseLeft, frame == 2);
-        },
-        [](unsigned frame) {
-            if (frame == 1) {
-                EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
-            }
-        });
-    // (1 - 150 / 300) x 3500 / 60 = 29.1666...
-    const Vector2 v = PlaneBody().GetVelocity();
-    EXPECT_NEAR(v.Length(), 29.1666667f, 1e-3);
-    EXPECT_NEAR(v.x, 0.6f * 29.1666667f, 1e-3);
-    EXPECT_NEAR(v.y, 0.8f * 29.1666667f, 1e-3);
-    EXPECT_NEAR(Named("Fan").GetTransform().GetRotation(), 53.130102f, 1e-3);
-    EXPECT_TRUE(The<Mecanim::Animation>("Fan").IsEnabled());
-    EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 1u);
-}
-
-TEST_F(WindTest, At300UnitsTheFanTurnsAndBlowsParticlesButDoesNotPush) {
-    // Cursor point (-180, -240): exactly 300 units away.
-    Start(FanSceneText("-230,-260"));
+    Vector2 push;
     Run(
         4,
         [](unsigned frame) {
             SkipCountdown(frame);
             SetKey(kMouseLeft, frame >= 2);
+            if (frame == 3) {
+                // Cursor point (-180, -240): exactly 300 units away, too far to push.
+                Named("Fan").GetTransform().SetPosition(Vector2(-230.0f, -260.0f));
+                Named("Airplane").GetTransform().SetPosition(Vector2(0.0f, 0.0f));
+                PlaneBody().SetVelocity(Vector2(0.0f, 0.0f));
+            }
         },
-        nullptr);
+        [&](unsigned frame) {
+            if (frame == 1) {
+                EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+            }
+            if (frame == 2) {
+                push = PlaneBody().GetVelocity();
+            }
+        });
+    // (1 - 150 / 300) x 3500 / 60 = 29.1666...
+    EXPECT_NEAR(push.Length(), 29.1666667f, 1e-3);
+    EXPECT_NEAR(push.x, 0.6f * 29.1666667f, 1e-3);
+    EXPECT_NEAR(push.y, 0.8f * 29.1666667f, 1e-3);
     EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+    // At 300 units the fan still turns to the plane and blows a particle every frame.
     EXPECT_NEAR(Named("Fan").GetTransform().GetRotation(), 53.130102f, 1e-3);
+    EXPECT_TRUE(The<Mecanim::Animation>("Fan").IsEnabled());
     EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 3u);
 }
 
-TEST_F(WindTest, PTwicePausesWithTheCursorPictureThenResumesWithTheFan) {
+// P twice pauses with the cursor picture, then resumes with the fan; once the level has ended
+// (frame 7 on), neither P nor the mouse does anything.
+TEST_F(WindTest, PTwicePausesWithTheCursorPictureThenResumesWithTheFanUntilTheLevelEnds) {
     Start(FanSceneText("-140,-140"));
-    Time* time = nullptr;
     Run(
-        6,
-        [&](unsigned frame) {
+        8,
+        [](unsigned frame) {
             SkipCountdown(frame);
-            SetKey(kKeyP, frame == 3 || frame == 5);
+            SetKey(kKeyP, frame == 3 || frame == 5 || frame == 7);
             SetKey(kMouseLeft, frame >= 4);
-        },
-        [&](unsigned frame) {
-            time = &Time::Get();
-            const Game::Wind& wind = The<Game::Wind>("Fan");
-            const auto& image = The<Graphics::Image>("Fan");
-            if (frame == 2) {
-                EXPECT_FALSE(wind.showingCursor);
-                EXPECT_EQ(image.GetSprite(), SpriteNamed("sprites/gameplay/entities/fan"));
+            if (frame == 7) {
+                The<Game::GameManager>("Manager").levelEnded = true;
+                PlaneBody().SetVelocity(Vector2(0.0f, 0.0f));
             }
-            if (frame == 3 || frame == 4) {
-                SCOPED_TRACE(frame);
-                EXPECT_TRUE(time->IsPaused());
-                EXPECT_EQ(PositionOf("OptionsWindow"), Vector2(0.0f, 0.0f));
-                EXPECT_TRUE(wind.showingCursor);
-                EXPECT_EQ(image.GetSprite(), SpriteNamed("sprites/centercursor"));
+        },
+        [](unsigned frame) {
+            SCOPED_TRACE(frame);
+            const bool paused = frame == 3 || frame == 4;
+            const bool cursor = The<Game::Wind>("Fan").showingCursor;
+            const auto sprite = The<Graphics::Image>("Fan").GetSprite();
+            EXPECT_EQ(Time::Get().IsPaused(), paused);
+            EXPECT_EQ(cursor, paused);
+            EXPECT_EQ(PositionOf("OptionsWindow"), paused      ? Vector2(0.0f, 0.0f)
+                                                   : frame < 3 ? Vector2(7.0f, 7.0f)
+                                                               : Vector2(1e8f, 1e8f));
+            if (frame == 2) {
+                EXPECT_EQ(sprite, SpriteNamed("sprites/gameplay/entities/fan"));
+            }
+            if (paused) {
+                EXPECT_EQ(sprite, SpriteNamed("sprites/centercursor"));
                 EXPECT_EQ(Named("Fan").GetTransform().GetRotation(), 0.0f);
                 // Held from frame 4, but nothing blows while paused.
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
                 EXPECT_FALSE(The<Mecanim::Animation>("Fan").IsEnabled());
             }
             if (frame == 5) {
-                EXPECT_FALSE(time->IsPaused());
-                EXPECT_EQ(PositionOf("OptionsWindow"), Vector2(100000000.0f, 100000000.0f));
-                EXPECT_FALSE(wind.showingCursor);
                 EXPECT_NEAR(PlaneBody().GetVelocity().Length(), 29.1666667f, 1e-3);
             }
-            if (frame == 6) {
+            if (frame >= 6) {
                 EXPECT_TRUE(The<Mecanim::Animation>("Fan").IsEnabled());
+            }
+            if (frame == 6) {
                 // The animation's frame wins over the fan picture while blowing.
-                EXPECT_EQ(image.GetSprite(), SpriteNamed("sprites/gameplay/entities/fan_spin1"));
+                EXPECT_EQ(sprite, SpriteNamed("sprites/gameplay/entities/fan_spin1"));
             }
         });
+    EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
 }
 
 TEST_F(WindTest, DuringTheFirstOneAndAHalfSecondsOnlyTheAnimationFollowsTheMouse) {
@@ -148,20 +151,4 @@ TEST_F(WindTest, DuringTheFirstOneAndAHalfSecondsOnlyTheAnimationFollowsTheMouse
     // Past 1.5 s the same key pauses.
     EXPECT_TRUE(Time::Get().IsPaused());
     EXPECT_EQ(PositionOf("OptionsWindow"), Vector2(0.0f, 0.0f));
-}
-
-TEST_F(WindTest, NothingAfterTheLevelHasEnded) {
-    Start(FanSceneText("-140,-140"));
-    Run(
-        3,
-        [](unsigned frame) {
-            SkipCountdown(frame);
-            The<Game::GameManager>("Manager").levelEnded = frame >= 2;
-            SetKey(kMouseLeft, frame >= 2);
-            SetKey(kKeyP, frame == 2);
-        },
-        nullptr);
-    EXPECT_FALSE(Time::Get().IsPaused());
-    EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
-    EXPECT_TRUE(The<Mecanim::Animation>("Fan").IsEnabled());
 }

@@ -93,38 +93,21 @@ TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
     Audio::AudioManager::Release();
 }
 
-TEST(ComponentDump, AnimationsShowEnabledLoopAndTime) {
-    auto entity = Entity::Create("Flag");
+TEST(ComponentDump, AnimationsAndTheGameComponentsShowTheirState) {
+    auto entity = Entity::Create("E");
     auto* animation = entity->AddComponent<Mecanim::Animation>();
     FieldMap fields;
     fields.Set("loop", "t");
     fields.Set("clip", "1\t0\tImage\tsprite:a");
     animation->Deserialize(fields);
     animation->SetEnabled(false);
-    EXPECT_EQ(Dump(*animation),
-              R"({"type": "Animation", "enabled": false, "loop": true, "time": 0})");
-}
-
-TEST(ComponentDump, ThePlaneShowsItsCountdownAndCheckpointState) {
-    auto entity = Entity::Create("Airplane");
     auto* plane = entity->AddComponent<Game::PlaneRotator>();
     plane->countdownLeft = -0.25f;
     plane->hasCheckpoint = true;
     plane->checkpointUsed = true;
-    EXPECT_EQ(Dump(*plane), R"({"type": "PlaneRotator", "enabled": true, "countdownLeft": -0.25, )"
-                            R"("hasCheckpoint": true, "checkpointUsed": true})");
-}
-
-TEST(ComponentDump, TheCursorFanShowsWhetherItShowsTheCursor) {
-    auto entity = Entity::Create("Fan");
     auto* wind = entity->AddComponent<Game::Wind>();
     wind->showingCursor = true;
     wind->SetEnabled(false);
-    EXPECT_EQ(Dump(*wind), R"({"type": "Wind", "enabled": false, "showingCursor": true})");
-}
-
-TEST(ComponentDump, TheGameManagerAndSceneLinksShowTheirState) {
-    auto entity = Entity::Create("E");
     auto* manager = entity->AddComponent<Game::GameManager>();
     manager->starsFound = 2;
     manager->currentLevel = 7;
@@ -134,9 +117,15 @@ TEST(ComponentDump, TheGameManagerAndSceneLinksShowTheirState) {
     link->SetEnabled(false);
     auto* other = entity->AddComponent<Game::CoolTurn>();
 
+    EXPECT_EQ(Dump(*animation),
+              R"({"type": "Animation", "enabled": false, "loop": true, "time": 0})");
+    EXPECT_EQ(Dump(*plane), R"({"type": "PlaneRotator", "enabled": true, "countdownLeft": -0.25, )"
+                            R"("hasCheckpoint": true, "checkpointUsed": true})");
+    EXPECT_EQ(Dump(*wind), R"({"type": "Wind", "enabled": false, "showingCursor": true})");
     EXPECT_EQ(Dump(*manager),
               R"({"type": "GameManager", "enabled": true, "starsFound": 2, "levelEnded": true, )"
               R"("currentLevel": 7, "optionsOpen": false})");
     EXPECT_EQ(Dump(*link), R"({"type": "LinkPlay", "enabled": false, "sceneName": "scenes/menu"})");
+    // A behaviour without state of its own shows whether it is enabled.
     EXPECT_EQ(Dump(*other), R"({"type": "CoolTurn", "enabled": true})");
 }

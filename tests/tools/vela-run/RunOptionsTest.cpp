@@ -71,13 +71,18 @@ TEST(RunOptions, PlayLegsKeepTheirOrderAndTheirParts) {
     EXPECT_EQ(options.legDumpPrefix, "out/leg");
     EXPECT_EQ(options.rssLogFile, "rss.log");
 
+    // Legs do not mix with a single run's options.
     for (std::vector<const char*> args : {std::vector<const char*>{"--play", "scenes/a:5"},
                                           {"--play", ":in:5"},
                                           {"--play", "scenes/a:in:"},
                                           {"--play", "scenes/a::-1"},
-                                          {"--play", "scenes/a::2", "--input", "in"}}) {
+                                          {"--play", "scenes/a::0"},
+                                          {"--play", "scenes/a::2", "--input", "in"},
+                                          {"--play", "scenes/a::2", "--frames", "3"},
+                                          {"--scene", "scenes/a", "--play", "scenes/a::2"}}) {
         RunOptions bad;
         EXPECT_FALSE(Parse(args, bad, error)) << args[1];
+        EXPECT_NE(error.find("--play"), std::string::npos) << error;
     }
 }
 

@@ -2,15 +2,18 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "platform/EBImageFile.h"
 #include "support/Json.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
-using TestSupport::Json;
-
 namespace {
 
+using TestSupport::ComponentOf;
+using TestSupport::EntityAt;
+using TestSupport::Json;
 using TestSupport::ReadJson;
 using TestSupport::RunResult;
 using TestSupport::RunVelaRun;
@@ -62,31 +65,23 @@ TEST_F(VelaRunTest, DumpsTheSceneInTreeOrderAtTheFramesAskedFor) {
     EXPECT_EQ(entities[3]["position"][0].number, -20);
 }
 
-TEST_F(VelaRunTest, MalformedInputStopsBeforeTheEngineStarts) {
-    const std::string input = work.Write("bad.txt", "1\tmove\t0\t0\n\n2\tpress\tp\n");
-    const std::string output = Run("--frames 2 --input " + input, 2);
-    EXPECT_NE(output.find(input + ":3: unknown command 'press'"), std::string::npos) << output;
-    EXPECT_EQ(output.find("Ember Engine"), std::string::npos);
-}
-
-TEST_F(VelaRunTest, HelpAndBadOptions) {
+TEST_F(VelaRunTest, HelpAndErrorsInOptionsOrInputStopBeforeTheEngineStarts) {
     RunResult help = RunVelaRun("--help", work.Path());
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--dump-at N:FILE"), std::string::npos);
     RunResult bad = RunVelaRun("--frames none", work.Path());
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.output.find("Usage: vela-run"), std::string::npos);
+    const std::string input = work.Write("bad.txt", "1\tmove\t0\t0\n\n2\tpress\tp\n");
+    const std::string output = Run("--frames 2 --input " + input, 2);
+    EXPECT_NE(output.find(input + ":3: unknown command 'press'"), std::string::npos) << output;
+    EXPECT_EQ(output.find("Ember Engine"), std::string::npos) << output;
 }
 
-namespace {
-// How often the button at `path` of the buttons fixture was clicked, or -1 when it is absent.
-double ClicksOf(const Json& dump, const std::string& path) {
-    const Json* entity = TestSupport::FindEntity(dump, path, "path");
-    const Json* button =
-        entity != nullptr ? TestSupport::FindComponent(*entity, "Button") : nullptr;
-    return button != nullptr ? (*button)["clicks"].number : -1;
+// How often Play of the buttons fixture was clicked in the dump in `file`.
+double PlayClicks(const std::string& file) {
+    return ComponentOf(EntityAt(ReadJson(file), "Menu/Play"), "Button")["clicks"].number;
 }
-}  // namespace
 
 TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
     // Leg 1 ends with the button held over Play. Leg 2 presses it on its first frame, which is
@@ -103,43 +98,71 @@ TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
         work.Path());
     ASSERT_EQ(result.status, 0) << result.output;
 
-    const Json leg1 = ReadJson(Out("leg1.json"));
-    EXPECT_EQ(leg1["frame"].number, 3);
-    EXPECT_EQ(leg1["scene"].text, "scenes/buttons");
-    EXPECT_EQ(ClicksOf(leg1, "Menu/Play"), 1);
-    EXPECT_EQ(ClicksOf(ReadJson(Out("leg2.json")), "Menu/Play"), 1);
+    EXPECT_EQ(ReadJson(Out("leg1.json"))["frame"].number, 3);
+    EXPECT_EQ(PlayClicks(Out("leg1.json")), 1);
+    EXPECT_EQ(PlayClicks(Out("leg2.json")), 1);
     // The run's frame 6 is leg 3's second: a rebuilt scene, the press not yet due.
-    EXPECT_EQ(ClicksOf(ReadJson(Out("six.json")), "Menu/Play"), 0);
-    EXPECT_EQ(ClicksOf(ReadJson(Out("leg3.json")), "Menu/Play"), 1);
+    EXPECT_EQ(PlayClicks(Out("six.json")), 0);
+    EXPECT_EQ(PlayClicks(Out("leg3.json")), 1);
     const Json leg4 = ReadJson(Out("leg4.json"));
     EXPECT_EQ(leg4["scene"].text, "scenes/fixture");
     EXPECT_EQ(leg4["entities"].items.size(), 4u);
     EXPECT_EQ(ReadJson(Out("end.json"))["frame"].number, 8);
 
+    // One line per leg: its number, scene and resident memory.
     std::ifstream log(Out("rss.log"));
     const char* scenes[] = {"scenes/buttons", "scenes/buttons", "scenes/buttons", "scenes/fixture"};
     for (int k = 1; k <= 4; ++k) {
-        std::string word;
-        std::string scene;
-        std::string unit;
+        std::string word, scene, unit;
         int leg = 0;
         long kb = 0;
         ASSERT_TRUE(log >> word >> leg >> scene >> unit >> kb) << "line " << k;
-        EXPECT_EQ(word + unit, "legrss_kb");
-        EXPECT_EQ(leg, k);
-        EXPECT_EQ(scene, scenes[k - 1]);
+        EXPECT_EQ(word + " " + std::to_string(leg) + " " + scene + " " + unit,
+                  "leg " + std::to_string(k) + " " + scenes[k - 1] + " rss_kb");
         EXPECT_GT(kb, 1000);
     }
 }
 
-TEST_F(VelaRunTest, PlayDoesNotMixWithASingleRun) {
-    for (const std::string& arguments :
-         {std::string("--play scenes/fixture::2 --frames 3"),
-          std::string("--scene scenes/fixture --play scenes/fixture::2"),
-          std::string("--play scenes/fixture:in.txt"), std::string("--play scenes/fixture::0")}) {
-        RunResult result = RunVelaRun("--assets " + kFixtureAssets + " " + arguments, work.Path());
-        EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_NE(result.output.find("--play"), std::string::npos) << result.output;
-        EXPECT_NE(result.output.find("Usage: vela-run"), std::string::npos) << arguments;
+TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
+    std::vector<unsigned char> rgba(4 * 4 * 4, 255);
+    for (std::size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = 40;  // (40, 160, 255)
+        rgba[i + 1] = 160;
     }
+    work.Write("assets/sprites/tile.png", "");
+    const std::string sprite = Out("assets/sprites/tile.png");
+    ASSERT_TRUE(EBImageSavePNG(sprite.c_str(), rgba.data(), 4, 4));
+    work.Write("assets/scenes/pictures.scene",
+               "Entity\tTile\n\tt\t-400,200\n\tr\t0\n\ts\t1,1\n"
+               "\tImage\n\t\tSprite\tsprites/tile\n\t\tw\t64\n\t\th\t32\n"
+               "\t\ttint\t1,0.5,1,1\n\t\tflipY\ttrue\n"
+               "Entity\tSheet\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n"
+               "\tAnimatedImage\n\t\tSprite\tsprites/tile\n\t\tcols\t2\n\t\trows\t2\n"
+               "\t\tinitialFrame\t3\n\t\tw\t10\n\t\th\t10\n"
+               "\tParticleSystem\n");
+    const RunResult result =
+        RunVelaRun("--assets " + Out("assets") + " --scene scenes/pictures --frames 2 --dump " +
+                       Out("end.json") + " --screenshot 2:" + Out("two.png"),
+                   work.Path());
+    ASSERT_EQ(result.status, 0) << result.output;
+
+    const Json end = ReadJson(Out("end.json"));
+    const Json& image = ComponentOf(EntityAt(end, "Tile"), "Image");
+    EXPECT_EQ(image["sprite"].text, sprite);
+    EXPECT_EQ(image["tint"][1].number, 0.5);
+    EXPECT_FALSE(image["flipX"].boolean);
+    EXPECT_TRUE(image["flipY"].boolean);
+    EXPECT_EQ(ComponentOf(EntityAt(end, "Sheet"), "AnimatedImage")["frame"].number, 3);
+    EXPECT_EQ(ComponentOf(EntityAt(end, "Sheet"), "ParticleSystem")["particles"].number, 0);
+
+    std::vector<unsigned char> pixels;
+    int width = 0, height = 0;
+    ASSERT_TRUE(EBImageLoadPNG(Out("two.png").c_str(), pixels, width, height));
+    ASSERT_EQ(width, 1600);
+    ASSERT_EQ(height, 900);
+    // Screen (-400, 200) is the pixel (400, 250); the tint halves green.
+    const unsigned char* p = &pixels[(250u * 1600u + 400u) * 4u];
+    EXPECT_NEAR(p[0], 40, 3);
+    EXPECT_NEAR(p[1], 80, 3);
+    EXPECT_NEAR(p[2], 255, 3);
 }

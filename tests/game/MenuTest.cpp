@@ -1,0 +1,88 @@
+// The options menu fixture: clicks on its buttons and what they leave in the scene and in
+// the record file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/audio/AudioManager.h"
+#include "engine/graphics/Image.h"
+#include "engine/graphics/Sprite.h"
+#include "tests/game/FlightTestSupport.h"
+
+using namespace FlightTest;
+using namespace VelaEngine;
+
+namespace {
+
+std::string SpriteOf(const std::string& entity) {
+    return FlightScene::The<Graphics::Image>(entity).GetSprite()->GetPath();
+}
+
+float Volume() {
+    return Audio::AudioManager::Get().GetVolume();
+}
+
+using Menu = FlightScene;
+
+// One click every other frame: the skins, the volume, the mover, then Quit.
+TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
+    WriteRecords("planeSkin\t4\nvolume\t0.970000");
+    StartFixture("menu");
+    const std::vector<Click> clicks = {{3, 300, 300},  {5, -300, 300},   {7, 400, -300},
+                                       {9, 400, -300}, {11, -400, -300}, {13, -600, 0},
+                                       {17, 600, -400}};
+    unsigned last = 0;
+    Run(
+        100, [&](unsigned frame) { PlayClicks(frame, clicks); },
+        [&](unsigned frame) {
+            last = frame;
+            SCOPED_TRACE(frame);
+            if (frame == 1) {
+                EXPECT_TRUE(
+                    SpriteOf("SkinPreview").ends_with("/sprites/gameplay/entities/ball4.png"));
+                EXPECT_FLOAT_EQ(Volume(), 0.97f);
+                EXPECT_EQ(PositionOf("Early"), Vector2(700, 300));
+            }
+            if (frame == 3) {
+                // The skins wrap from the last to the first and back.
+                EXPECT_TRUE(SpriteOf("SkinPreview").ends_with("/ball1.png"));
+            }
+            if (frame == 9) {
+                // The volume stops at one; the bar shows it between its ends.
+                EXPECT_EQ(Volume(), 1.0f);
+                EXPECT_EQ(PositionOf("VolBar"), Vector2(200, -300));
+            }
+            if (frame == 12) {
+                EXPECT_NEAR(PositionOf("VolBar").x, 180.0f, 1e-4);
+                EXPECT_EQ(PositionOf("Cargo"), Vector2(0, -150));
+            }
+        });
+    EXPECT_TRUE(SpriteOf("SkinPreview").ends_with("/ball4.png"));
+    const auto records = ReadRecords();
+    EXPECT_EQ(records.at("planeSkin"), "4");
+    EXPECT_EQ(records.at("volume"), "0.950000");
+    // Move entity moves on each click.
+    EXPECT_EQ(PositionOf("Cargo"), Vector2(700, 300));
+    EXPECT_EQ(last, 17u);
+}
+
+TEST_F(Menu, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
+    StartFixture("menu");
+    Run(
+        3,
+        [](unsigned frame) {
+            PlayClicks(frame, {{3, 0, 150}});
+        },
+        [](unsigned frame) {
+            if (frame == 1) {
+                EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenoff.png"));
+                // No saved volume: the splash sets one half, which is not saved either.
+                EXPECT_EQ(Volume(), 0.5f);
+                EXPECT_EQ(PositionOf("VolBar"), Vector2(0, -300));
+            }
+        });
+    EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenon.png"));
+    EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
+}
+
+}  // namespace
