@@ -10,25 +10,14 @@
 
 namespace TestSupport {
 
-struct EngineOptions {
-    std::string assets = "assets";
-    std::string firstScene = "scenes/splash";
-    bool fullscreen = false;
-    VelaEngine::ComponentFactory factory = nullptr;
-    unsigned seed = 1;
-};
+// The game's own start-up values; tests change the scene, assets, seed or factory.
+using EngineOptions = Game::StartOptions;
 
-// Creates the FrontEnd and runs its Init with the game's other start-up values.
+// Creates the FrontEnd and runs its Init on the fixed-step clock.
 inline void StartEngine(const EngineOptions& options = {}) {
     static VelaEngine::FixedStepClock clock;
     VelaEngine::SetClock(&clock);
-    Game::StartOptions start;
-    start.assets = options.assets;
-    start.firstScene = options.firstScene;
-    start.seed = options.seed;
-    start.fullscreen = options.fullscreen;
-    start.factory = options.factory;
-    Game::StartGame(start);
+    Game::StartGame(options);
 }
 
 // Runs exactly `frames` frames through the real loop, then quits through FrontEnd::Quit.
