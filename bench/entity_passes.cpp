@@ -3,7 +3,6 @@
 // one behaviour with an update hook and a draw listener that reads the stack.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -79,9 +78,10 @@ private:
     EntityList roots_;
 };
 
+// Seconds per entity per pass (CPU), printed with an SI prefix: "25n" is 25 ns.
 void PerEntity(benchmark::State& state) {
-    state.counters["entities"] = kEntities;
-    state.SetItemsProcessed(state.iterations() * kEntities);
+    state.counters["per_entity"] = benchmark::Counter(
+        kEntities, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_UpdatePass(benchmark::State& state) {
@@ -108,33 +108,6 @@ void BM_DrawPass(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawPass)->Unit(benchmark::kMicrosecond);
 
-// The usual table, then each pass's time per entity in nanoseconds.
-class PerEntityReporter : public benchmark::ConsoleReporter {
-public:
-    // Plain text: the table's colour codes would run into the lines printed after it.
-    PerEntityReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const bool timing = run.run_type == Run::RT_Iteration || run.aggregate_name == "mean" ||
-                                run.aggregate_name == "median";
-            if (run.error_occurred || !timing) {
-                continue;
-            }
-            // Microseconds per pass over the whole tree, to nanoseconds per entity.
-            std::printf("%s: %.2f ns per entity per pass (CPU), %.2f ns wall\n",
-                        run.benchmark_name().c_str(), run.GetAdjustedCPUTime() * 1000.0 / kEntities,
-                        run.GetAdjustedRealTime() * 1000.0 / kEntities);
-        }
-    }
-};
-
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    PerEntityReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
