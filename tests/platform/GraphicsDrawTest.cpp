@@ -54,24 +54,3 @@ TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrixInTheirTint) {
     EXPECT_EQ(half >> 24, (half >> 16) & 0xFF);
     EBGfxMeshFree(square);
 }
-
-TEST_F(GraphicsDraw, StagingGrowsPastItsInitialSize) {
-    // 10,000 degenerate triangles, then one visible: nothing may be cut off.
-    for (int i = 0; i < 10000; ++i) {
-        EBGfxTriAdd(0, 0, kVertexRed, 0, 0, 0, 0, kVertexRed, 0, 0, 0, 0, kVertexRed, 0, 0);
-    }
-    EBGfxTriAdd(0, 0, kVertexRed, 0, 0, 10, 0, kVertexRed, 0, 0, 0, 10, kVertexRed, 0, 0);
-    EBGfxVertexList* list = EBGfxMeshEnd();
-    EXPECT_EQ(list->count, 30003u);
-    EBGfxSetRenderMode(1);
-    EBGfxSetPosition(0.0f, 0.0f);
-    EBGfxMeshDraw(list, 3);
-    EXPECT_EQ(Read().At(82, 42), kRed);
-    EBGfxMeshFree(list);
-
-    EBGfxVertexAdd(0, 0, kVertexRed, 0, 0);
-    EBGfxReset();
-    EBGfxVertexList* cleared = EBGfxMeshEnd();
-    EXPECT_EQ(cleared->count, 0u);
-    EBGfxMeshFree(cleared);
-}
