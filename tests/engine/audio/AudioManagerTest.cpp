@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <set>
 
@@ -82,6 +83,12 @@ TEST_F(AudioManagerPool, PlayTakesTheFirstSilentSlotAtMasterTimesSourceVolume) {
 }
 
 TEST_F(AudioManagerPool, SetVolumeClampsAndReachesOnlySoundingChannels) {
+    // A channel keeps its own volume within [0, 1] too, whatever it is given.
+    const std::pair<float, float> volumes[] = {{1.7f, 1.0f}, {std::nanf(""), 0.0f}, {-3.0f, 0.0f}};
+    for (const auto& [set, kept] : volumes) {
+        EBSoundChannelSetVolume(Slot(5).channel, set);
+        EXPECT_FLOAT_EQ(Volume(Slot(5)), kept) << "set to " << set;
+    }
     ASSERT_EQ(Manager().Play(*clip_, 0.5f, true, &owner_), 0);
     EBSoundChannelSetVolume(Slot(5).channel, 0.3f);
 
@@ -111,20 +118,14 @@ TEST_F(AudioManagerPool, PausingHoldsEverySoundAndKeepsItsChannelBusy) {
     ASSERT_EQ(Manager().Play(*clip_, 1.0f, true, nullptr), 0);
     ASSERT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 1);
     Manager().SetPaused(true);
-    EXPECT_TRUE(Paused(Slot(0)));
-    EXPECT_TRUE(Paused(Slot(1)));
     Hold(kShortMs * 3);
-    EXPECT_TRUE(Playing(Slot(1)));
-
+    EXPECT_TRUE(Paused(Slot(0)) && Paused(Slot(1)));
     // Paused channels still count as playing, so the next sound goes elsewhere and sounds.
     EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 2);
     EXPECT_FALSE(Paused(Slot(2)));
-
     Manager().SetPaused(false);
-    EXPECT_FALSE(Paused(Slot(0)));
-    EXPECT_FALSE(Paused(Slot(1)));
+    EXPECT_FALSE(Paused(Slot(0)) || Paused(Slot(1)));
     EXPECT_TRUE(WaitFor([] { return !Playing(Slot(1)); }));
-    EXPECT_TRUE(Playing(Slot(0)));
 }
 
 TEST_F(AudioManagerPool, AForgottenOwnerIsNeverConsultedAgain) {
@@ -155,11 +156,6 @@ TEST_F(AudioManagerPool, ReleasingAClipStopsItsSound) {
     EXPECT_FALSE(Playing(Slot(0)));
 }
 
-TEST(AudioClip, NeedsTheAudioManager) {
-    EXPECT_EQ(FatalMessageOf([] { AudioClip clip("assets/sounds/sfx/win.mp3"); }),
-              "Assertion in VEDebug.cpp line 35: AudioManager not Instantiated");
-}
-
 TEST(AudioManager, WithoutAnAudioDeviceTheGameRunsSilently) {
     ScopedAudioDriver missingDriver("no-such-audio-driver");
     TempFolder folder;
@@ -182,6 +178,9 @@ TEST(AudioManager, WithoutAnAudioDeviceTheGameRunsSilently) {
     // A sound system that cannot start is no error of the game's: only a missing file is.
     const std::string missing = folder.File("gone.mp3");
     AudioClip absent(missing);
-    ExpectOneFailureLine(testing::internal::GetCapturedStdout(), missing);
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(output.starts_with("LOG: Failed to load AudioClip: " + missing + " (")) << output;
+    EXPECT_TRUE(output.ends_with(")\n")) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
     AudioManager::Release();
 }

@@ -6,12 +6,9 @@
 
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioManager.h"
-#include "engine/core/FrontEnd.h"
 #include "engine/entity/Entity.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/Resources.h"
-#include "engine/scene/SceneManager.h"
-#include "support/EngineRun.h"
 #include "tests/engine/audio/AudioTestSupport.h"
 
 using namespace AudioTest;
@@ -23,13 +20,6 @@ using VelaEngine::Audio::AudioClip;
 using VelaEngine::Audio::AudioSource;
 
 namespace {
-
-// Writes the sound resource "sounds/short" (a WAV behind the game's .mp3 name) and returns the
-// asset folder it is in.
-std::string WriteShortSound(const TempFolder& folder) {
-    WriteToneWav(folder.Write("assets/sounds/short.mp3", ""), kShortMs);
-    return folder.File("assets");
-}
 
 FieldMap SourceFields(const std::string& clip, const std::string& volume, const std::string& loop,
                       const std::string& playOnAwake) {
@@ -45,12 +35,13 @@ FieldMap SourceFields(const std::string& clip, const std::string& volume, const 
 class AudioSourcePlayback : public testing::Test {
 protected:
     void SetUp() override {
-        assets_ = WriteShortSound(folder_);
+        // The sound resource "sounds/short": a WAV behind the game's .mp3 name.
+        WriteToneWav(folder_.Write("sounds/short.mp3", ""), kShortMs);
         AudioManager::Create();
         AudioManager::Get().Init();
         ASSERT_EQ(AudioManager::Get().GetSlots().size(), 36u);
         Resources::Create();
-        Resources::Get().Init(assets_, nullptr);
+        Resources::Get().Init(folder_.Path(), nullptr);
         entity_ = Entity::Create("Speaker");
     }
     void TearDown() override {
@@ -66,7 +57,6 @@ protected:
     }
 
     TempFolder folder_;
-    std::string assets_;
     std::shared_ptr<Entity> entity_;
 };
 
@@ -116,36 +106,6 @@ TEST_F(AudioSourcePlayback, ReadingPlayOnAwakeTwiceStillPlaysOnce) {
     EXPECT_EQ(SlotsPlaying(), 0) << "reading the fields plays nothing yet";
     entity_->GetAwakeListeners().Fire();
     EXPECT_EQ(SlotsPlaying(), 1);
-}
-
-TEST(AudioSourceInAScene, PlayOnAwakeSoundsInTheFirstFrameNotWhileLoading) {
-    // A source that plays on waking and one that waits to be told.
-    TempFolder folder;
-    folder.Write(
-        "assets/scenes/speakers.scene",
-        "Entity\tQuiet\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tAudioSource\n\t\taudioClip\tsounds/short\n"
-        "Entity\tSpeaker\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tAudioSource\n"
-        "\t\taudioClip\tsounds/short\n\t\tplayOnAwake\ttrue\n\t\tvolume\t0.5\n\t\tloop\ttrue\n");
-    EngineOptions options;
-    options.assets = WriteShortSound(folder);
-    options.firstScene = "scenes/speakers";
-    testing::internal::CaptureStdout();
-    StartEngine(options);
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(SlotsPlaying(), 0) << "loading the scene plays nothing";
-    int playingBefore = -1;
-    int playingAfter = -1;
-    testing::internal::CaptureStdout();
-    RunFrames(
-        1, [&](unsigned) { playingAfter = SlotsPlaying(); },
-        [&](unsigned) { playingBefore = SlotsPlaying(); });
-    testing::internal::GetCapturedStdout();
-
-    EXPECT_EQ(playingBefore, 0);
-    EXPECT_EQ(playingAfter, 1);
-    auto* scene = VelaEngine::SceneManagement::SceneManager::Get().GetCurrentScene();
-    EXPECT_EQ(Slot(0).owner, scene->GetRoots().back()->GetComponent<AudioSource>());
-    EXPECT_NEAR(Volume(Slot(0)), 0.5f, kMixerStep);
 }
 
 TEST_F(AudioSourcePlayback, ACloneKeepsClipAndWakingButPlaysOnceAtFullVolume) {

@@ -1,10 +1,6 @@
 #pragma once
-// Reads the state of the manager's channels back from the mixer, and checks the clip's log
-// line, for audio tests.
-#include <gtest/gtest.h>
-
+// Reads the state of the manager's channels back from the mixer, for audio tests.
 #include <cstddef>
-#include <string>
 
 #include "engine/audio/AudioManager.h"
 #include "support/SoundFiles.h"
@@ -46,14 +42,6 @@ inline int SlotsPlaying() {
         count += Playing(slot) ? 1 : 0;
     }
     return count;
-}
-
-// Checks that `output` is exactly the one log line a clip writes when `path` cannot be loaded.
-inline void ExpectOneFailureLine(const std::string& output, const std::string& path) {
-    EXPECT_EQ(output.rfind("LOG: Failed to load AudioClip: " + path + " (", 0), 0u) << output;
-    ASSERT_GE(output.size(), 2u);
-    EXPECT_EQ(output.substr(output.size() - 2), ")\n");
-    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
 }
 
 }  // namespace AudioTest
