@@ -73,16 +73,23 @@ TEST_F(ImageTest, ASheetShowsTheCellOfItsFrame) {
     EXPECT_EQ(sheet->GetFrame(), 12);
     // Past the sheet: the coordinates leave it, as the sheet's author asked.
     ExpectUv(sheet->GetMesh(), 0.0f, 0.25f, 1.5f, 2.0f);
-    sheet->ApplyInstruction("frame:x");
+    sheet->ApplyInstruction("frame:99999999999");
+    EXPECT_EQ(sheet->GetFrame(), 2147483647);
+    // Only digits at the front count: no sign, nothing else.
+    sheet->ApplyInstruction("frame:-3");
     EXPECT_EQ(sheet->GetFrame(), 0);
     ExpectUv(sheet->GetMesh(), 0.0f, 0.25f, 0.0f, 0.5f);
     EXPECT_EQ(sheet->GetInitialFrame(), 0) << "the initial frame stays";
 }
 
-TEST(LeadingNumber, ReadsTheDigitsAtTheFront) {
-    EXPECT_EQ(Graphics::LeadingNumber("007"), 7);
-    EXPECT_EQ(Graphics::LeadingNumber("-3"), 0);
-    EXPECT_EQ(Graphics::LeadingNumber("99999999999"), 2147483647);
+TEST(ColorText, WrongCountsAreFatalAndLeaveTheColour) {
+    for (const char* text : {"1,0,0", "1,0,0,1,1", "1;0;0;1", ""}) {
+        Color c(0.5f, 0.5f, 0.5f, 0.5f);
+        EXPECT_EQ(TestSupport::FatalMessageOf([&] { c.Deserialize(text); }),
+                  "Assertion failed in VEDebug.cpp line 22: Color wrong Serialization format")
+            << text;
+        EXPECT_EQ(c, Color(0.5f, 0.5f, 0.5f, 0.5f));
+    }
 }
 
 TEST_F(ImageTest, ASheetWithoutColumnsOrRowsKeepsItsQuad) {
