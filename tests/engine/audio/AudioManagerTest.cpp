@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <memory>
-#include <set>
 
 #include "engine/audio/AudioClip.h"
 #include "support/FatalCatcher.h"
@@ -45,14 +44,11 @@ protected:
 TEST_F(AudioManagerPool, InitMakesThirtySixSilentChannelsAtFullMasterVolume) {
     const auto& slots = Manager().GetSlots();
     ASSERT_EQ(slots.size(), 36u);
-    std::set<EBSoundChannel*> channels;
     for (const ChannelSlot& slot : slots) {
         EXPECT_NE(slot.channel, nullptr);
         EXPECT_EQ(slot.owner, nullptr);
         EXPECT_FALSE(Playing(slot));
-        channels.insert(slot.channel);
     }
-    EXPECT_EQ(channels.size(), 36u);
     EXPECT_FLOAT_EQ(Manager().GetVolume(), 1.0f);
 
     // A second Init keeps the open system and its channels.

@@ -2,6 +2,7 @@
 
 #include "PhysicsTestSupport.h"
 #include "engine/scene/FieldMap.h"
+#include "support/FatalCatcher.h"
 
 using namespace PhysicsTest;
 
@@ -103,7 +104,7 @@ TEST_F(ColliderShapeTest, RectanglesTouchByCrossingEdgesOrACentreOrFaceMiddleIns
     }
 }
 
-TEST_F(ColliderShapeTest, FieldsDefaultsAndClones) {
+TEST_F(ColliderShapeTest, FieldsDefaultsClonesAndBadMaterials) {
     Entity& e = AddRoot("E");
     RectCollider& rect = MakeRect(e, 5.0f, 5.0f);
     CircleCollider& circle = MakeCircle(e, 5.0f, Material(0.1f, 0.2f));
@@ -133,6 +134,15 @@ TEST_F(ColliderShapeTest, FieldsDefaultsAndClones) {
     EXPECT_EQ(circleCopy->GetRadius(), 12.5f);
     EXPECT_EQ(circleCopy->GetMaterial(), Material(0.0f, 3.0f));
     EXPECT_EQ(circleCopy->GetOwner(), other.get());
+
+    // A material text of the wrong count ends the program and leaves the material.
+    for (const char* text : {"0.5", "0.5,0,1", "0.5;0", ",,"}) {
+        Material m(0.25f, 1.0f);
+        EXPECT_EQ(TestSupport::FatalMessageOf([&] { m.Deserialize(text); }),
+                  "Assertion failed in VEDebug.cpp line 22: Material wrong Serialization format")
+            << text;
+        EXPECT_EQ(m, Material(0.25f, 1.0f));
+    }
 }
 
 }  // namespace

@@ -82,8 +82,6 @@ protected:
     static DynamicBody2D& MakeDynamic(Entity& entity, Vector2 velocity = {}) {
         auto* body = entity.AddComponent<DynamicBody2D>();
         body->SetVelocity(velocity);
-        body->SetGravityScale(1.0f);
-        body->SetMass(1.0f);
         return *body;
     }
     static CircleCollider& MakeCircle(Entity& entity, float radius,
