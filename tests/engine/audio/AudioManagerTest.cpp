@@ -3,40 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
-#include "engine/audio/AudioClip.h"
 #include "support/FatalCatcher.h"
 #include "tests/engine/audio/AudioTestSupport.h"
 
 using namespace AudioTest;
 using namespace TestSupport;
-using VelaEngine::Audio::AudioClip;
 
 namespace {
 
-// The manager on the dummy device, with a short clip and a sample owner.
-class AudioManagerPool : public testing::Test {
-protected:
-    void SetUp() override {
-        AudioManager::Create();
-        Manager().Init();
-        ASSERT_NE(Manager().GetSystem(), nullptr);
-        testing::internal::CaptureStdout();
-        clip_ = std::make_unique<AudioClip>(WriteToneWav(folder_.File("short.wav"), kShortMs));
-        ASSERT_EQ(testing::internal::GetCapturedStdout(), "") << "a sound file loads quietly";
-        ASSERT_NE(clip_->GetSound(), nullptr);
-    }
-    void TearDown() override {
-        clip_.reset();
-        AudioManager::Release();
-    }
-
+struct AudioManagerPool : AudioWorld {
     static AudioManager& Manager() { return AudioManager::Get(); }
-
-    TempFolder folder_;
-    std::unique_ptr<AudioClip> clip_;
-    int owner_ = 0;
 };
 
 }  // namespace

@@ -2,21 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "engine/audio/AudioClip.h"
-#include "engine/audio/AudioManager.h"
-#include "engine/entity/Entity.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 #include "tests/engine/audio/AudioTestSupport.h"
 
 using namespace AudioTest;
 using namespace TestSupport;
-using VelaEngine::Entity;
 using VelaEngine::FieldMap;
-using VelaEngine::Resources;
-using VelaEngine::Audio::AudioClip;
 using VelaEngine::Audio::AudioSource;
 
 namespace {
@@ -31,33 +22,12 @@ FieldMap SourceFields(const std::string& clip, const std::string& volume, const 
     return fields;
 }
 
-// The manager on the dummy device and sounds behind the resource cache, as in a running game.
-class AudioSourcePlayback : public testing::Test {
-protected:
-    void SetUp() override {
-        // The sound resource "sounds/short": a WAV behind the game's .mp3 name.
-        WriteToneWav(folder_.Write("sounds/short.mp3", ""), kShortMs);
-        AudioManager::Create();
-        AudioManager::Get().Init();
-        ASSERT_EQ(AudioManager::Get().GetSlots().size(), 36u);
-        Resources::Create();
-        Resources::Get().Init(folder_.Path(), nullptr);
-        entity_ = Entity::Create("Speaker");
-    }
-    void TearDown() override {
-        entity_.reset();
-        Resources::Release();
-        AudioManager::Release();
-    }
-
+struct AudioSourcePlayback : AudioWorld {
     AudioSource& AddSource(const FieldMap& fields) {
         AudioSource* source = entity_->AddComponent<AudioSource>();
         source->Deserialize(fields);
         return *source;
     }
-
-    TempFolder folder_;
-    std::shared_ptr<Entity> entity_;
 };
 
 }  // namespace

@@ -1,12 +1,22 @@
 #pragma once
-// Reads the state of the manager's channels back from the mixer, for audio tests.
-#include <cstddef>
+// The sound system as a running game has it, and the state of its channels read back from the
+// mixer, for audio tests.
+#include <gtest/gtest.h>
 
+#include <cstddef>
+#include <memory>
+
+#include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioManager.h"
+#include "engine/entity/Entity.h"
+#include "engine/scene/Resources.h"
 #include "support/SoundFiles.h"
 
 namespace AudioTest {
 
+using VelaEngine::Entity;
+using VelaEngine::Resources;
+using VelaEngine::Audio::AudioClip;
 using VelaEngine::Audio::AudioManager;
 using VelaEngine::Audio::ChannelSlot;
 
@@ -43,5 +53,35 @@ inline int SlotsPlaying() {
     }
     return count;
 }
+
+// The manager on the dummy device, and the short sound "sounds/short" (a WAV behind the game's
+// .mp3 name) both as a clip of the test's own and behind the resource cache.
+class AudioWorld : public testing::Test {
+protected:
+    void SetUp() override {
+        AudioManager::Create();
+        AudioManager::Get().Init();
+        ASSERT_NE(AudioManager::Get().GetSystem(), nullptr);
+        const std::string path =
+            TestSupport::WriteToneWav(folder_.Write("sounds/short.mp3", ""), kShortMs);
+        testing::internal::CaptureStdout();
+        clip_ = std::make_unique<AudioClip>(path);
+        ASSERT_EQ(testing::internal::GetCapturedStdout(), "") << "a sound file loads quietly";
+        ASSERT_NE(clip_->GetSound(), nullptr);
+        Resources::Create();
+        Resources::Get().Init(folder_.Path(), nullptr);
+    }
+    void TearDown() override {
+        entity_.reset();
+        clip_.reset();
+        Resources::Release();
+        AudioManager::Release();
+    }
+
+    TestSupport::TempFolder folder_;
+    std::unique_ptr<AudioClip> clip_;
+    std::shared_ptr<Entity> entity_ = Entity::Create("Speaker");
+    int owner_ = 0;
+};
 
 }  // namespace AudioTest
