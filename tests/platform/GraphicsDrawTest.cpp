@@ -8,7 +8,7 @@
 using namespace PlatformTest;
 
 namespace {
-class GraphicsDraw : public WindowTest {};
+using GraphicsDraw = WindowTest;
 
 // Expects the square [left, right) x [top, bottom) in colour, with black just outside.
 void ExpectBlock(const Frame& f, int left, int top, int right, int bottom, uint32_t color) {

@@ -83,14 +83,3 @@ TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {
     EXPECT_EQ(printed, expected);
     EXPECT_EQ(message, expected);
 }
-
-TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
-    EBFrameRateControllerInit(200);
-    EBFrameRateControllerStart();
-    EBFrameRateControllerEnd();
-    EXPECT_GE(EBFrameRateControllerGetFrameTime(), 0.005);
-    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 1u);
-    // The engine's value: the minimum is far below one counter tick.
-    EBFrameRateControllerInit(2147483647);
-    EXPECT_LT(EBFrameRateControllerGetFrameTime(), 1e-9);
-}

@@ -48,15 +48,12 @@ TEST(CircleAgainstRect, FacesComeFirstThenSunkCentresAndCornersStop) {
     }
 }
 
-TEST(CircleAgainstRect, FacesOfATurnedRectangleTurnWithIt) {
+TEST(CircleAgainstRect, FacesTurnWithTheRectangleAndAFlatOneHasNoneToTouchButKeepsItsEnds) {
     // Turned 90°: the top face looks left, so a circle just left of the centre hits "top".
     const RectFaces r = MakeRectFaces(Matrix3x3::FromTRS({}, 90.0f, {1.0f, 1.0f}), 100.0f, 40.0f);
     const CircleRectContact c = TestCircleAgainstRect({-25.0f, 10.0f}, 10.0f, r);
     EXPECT_EQ(c.kind, ContactKind::Reflect);
     EXPECT_EQ(c.face, r.top);
-}
-
-TEST(CircleAgainstRect, AFlatRectangleHasNoFaceToTouchButKeepsItsEnds) {
     // No height: the top and bottom faces have length 0 and are never touched.
     const RectFaces flat = MakeRectFaces(Matrix3x3(), 100.0f, 0.0f);
     EXPECT_EQ(TestCircleAgainstRect({0.0f, 0.0f}, 10.0f, flat).kind, ContactKind::None);

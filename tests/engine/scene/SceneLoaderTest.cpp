@@ -109,7 +109,7 @@ TEST_F(SceneLoaderTest, OddLinesAreReadAsTheyStandAndEachLoadReadsTheFileAgain) 
     EXPECT_NE(Resources::Get().Get<Scene>("scenes/test"), scene);
 }
 
-TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLine) {
+TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLineOrTheMissingScene) {
     const std::string where = "\nin " + assets.Path() + "/scenes/bad.scene, line ";
     EXPECT_EQ(LoadFailure("Entity\tA\n" + std::string(kHeader) + "\tprobe\n"),
               "Assertion in VEDebug.cpp line 35: Component probe not found" + where + "5");
@@ -134,9 +134,7 @@ TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLine) {
     EXPECT_EQ(LoadFailure("\n\nEntity\tA\n\tt\t0;0\n\tr\t0\n\ts\t1,1\n"),
               "Assertion failed in VEDebug.cpp line 22: Vector2 wrong Serialization format" +
                   where + "3");
-}
-
-TEST_F(SceneLoaderTest, AMissingSceneIsFatalAndNamesTheScene) {
+    // A missing scene, or a folder in its place, is named without a line.
     EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/none"); }),
               "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/none");
     assets.Write("scenes/folder.scene/inside", "");
