@@ -33,16 +33,14 @@ struct ImageTest : testing::Test {
     AnimatedImage* sheet = entity->AddComponent<AnimatedImage>();
 };
 
-TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSize) {
+TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSizeAndInstructionsWithoutAValueAreFatal) {
     image->Set(40.0f, 10.0f, nullptr, Color(0.1f, 0.2f, 0.3f, 0.4f), true, true);
     image->Deserialize(FieldMap());
     EXPECT_EQ(image->GetSprite(), nullptr);
     EXPECT_EQ(image->GetTint(), Color(1.0f, 1.0f, 1.0f, 1.0f));
     EXPECT_EQ(image->GetMesh().Triangles()[1].position[1], Point2(0.0f, 0.0f));
     ExpectUv(image->GetMesh(), 0.0f, 1.0f, 0.0f, 1.0f);
-}
 
-TEST_F(ImageTest, InstructionsWithoutAValueAreContentErrors) {
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { image->ApplyInstruction("sprite:"); }),
               kFail + "Instruction \"sprite:\" has no value after ':'");
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { sheet->ApplyInstruction("sprite"); }),
