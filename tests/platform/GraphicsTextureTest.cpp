@@ -33,7 +33,7 @@ TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirstAndOffsetsShiftTh
         EBGfxMeshFree(square);
     };
     // Top-left, top-right, bottom-left and bottom-right quarters of the drawn square.
-    const auto expectCorners = [this](uint32_t tl, uint32_t tr, uint32_t bl, uint32_t br) {
+    const auto expectCorners = [](uint32_t tl, uint32_t tr, uint32_t bl, uint32_t br) {
         const Frame f = Read();
         EXPECT_EQ(f.At(71, 36), tl);
         EXPECT_EQ(f.At(79, 44), tl);

@@ -223,17 +223,11 @@ protected:
 };
 
 // Sized so that the every-pair runs stay short under the sanitizers too: many bodies for a
-// few frames, few bodies for many frames (grid repacks, long-lived stale listings).
-TEST_F(BroadPhaseDifferential, ManyMovingBodiesMatchEveryPairTested) {
+// few frames, few bodies for many frames (grid repacks, long-lived stale listings), and
+// everything heaped into a small area (many contacts, many hooks per frame).
+TEST_F(BroadPhaseDifferential, SeededScenesMatchEveryPairTestedFrameByFrame) {
     ExpectSame(1, 180, 500.0f, 60);
-}
-
-TEST_F(BroadPhaseDifferential, ALongRunMatchesEveryPairTested) {
     ExpectSame(2, 50, 300.0f, 360);
-}
-
-TEST_F(BroadPhaseDifferential, CrowdedSceneMatchesEveryPairTested) {
-    // Everything heaped into a small area: many contacts, many hooks per frame.
     ExpectSame(3, 120, 150.0f, 100);
 }
 
