@@ -27,7 +27,6 @@ TEST(SystemStartUp, OpensTheTitledWindowUntilClosedQuitOrExited) {
     EXPECT_STREQ(SDL_GetWindowTitle(window), "Fleetwing");
     EXPECT_EQ(EBGetWindowWidth(), 160);
     EXPECT_EQ(EBGetWindowHeight(), 90);
-    EXPECT_EQ(EBGfxGetRenderMode(), 1);
     EBSysUpdate();
     EXPECT_EQ(EBSysDoesWindowExist(), 1);
     SDL_Event event{};

@@ -35,7 +35,6 @@ TEST_F(AudioManagerPool, InitMakesThirtySixSilentChannelsAtFullMasterVolume) {
     EXPECT_EQ(Manager().GetSystem(), system);
     EXPECT_EQ(Manager().GetSlots().size(), 36u);
     EXPECT_FLOAT_EQ(Manager().GetVolume(), 1.0f);
-    Manager().Update();
 }
 
 TEST_F(AudioManagerPool, PlayTakesTheFirstSilentSlotAtMasterTimesSourceVolume) {

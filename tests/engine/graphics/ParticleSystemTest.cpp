@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/core/Clock.h"
 #include "engine/core/Random.h"
 #include "engine/core/Time.h"

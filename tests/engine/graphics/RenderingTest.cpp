@@ -124,23 +124,10 @@ protected:
         VelaEngine::FrontEnd::Get().Run();
     }
 
-    // Runs the first frame and checks its picture at each probe.
-    void ExpectFirstPicture(const std::vector<Probe>& probes) {
-        bool seen = false;
-        Run(1, [&](unsigned, const Picture& picture) {
-            seen = true;
-            for (const Probe& probe : probes) {
-                EXPECT_TRUE(Near(picture.At(probe.x, probe.y), probe.colour))
-                    << probe.what << " at " << probe.x << ", " << probe.y;
-            }
-        });
-        EXPECT_TRUE(seen) << "no frame was drawn";
-    }
-
     TestSupport::TempFolder assets;
 };
 
-TEST_F(Rendering, ImagesShowTheirSpriteTintTransparencyFlipsAndSheetCell) {
+TEST_F(Rendering, ImagesShowSpriteTintTransparencyFlipsAndCellAndCanvasesUndoTheCamera) {
     WriteSprite("solid", 4, 4, [](int, int) { return Rgb{200, 100, 240}; });
     // Left half red, right half blue; the top row green, to tell the rows apart.
     WriteSprite("halves", 4, 4, [](int x, int y) {
@@ -153,6 +140,7 @@ TEST_F(Rendering, ImagesShowTheirSpriteTintTransparencyFlipsAndSheetCell) {
     WriteSprite("sheet", 8, 4, [&](int x, int y) { return cell(x / 2, y / 2); });
     const std::string halves = "Sprite\tsprites/halves;w\t200;h\t200";
     const std::string sheet = "Sprite\tsprites/sheet;w\t100;h\t100;cols\t4;rows\t2;initialFrame\t";
+    const std::string square = "w\t40;h\t40;tint\t";
     Start(Node(0, "Painted", "300,250", "Image",
                "Sprite\tsprites/solid;w\t100;h\t60;tint\t0.5,1,0.25,1") +
           Node(0, "Plain", "-600,250", "Image", halves) +
@@ -162,9 +150,16 @@ TEST_F(Rendering, ImagesShowTheirSpriteTintTransparencyFlipsAndSheetCell) {
           Node(0, "First", "-300,-200", "AnimatedImage", sheet + "0") +
           Node(0, "Block", "0,-200", "Image", "w\t80;h\t40;tint\t0.2,0.4,0.6,1") +
           Node(0, "Glass", "300,-200", "Image", "w\t80;h\t40;tint\t1,1,1,0.5") +
-          Node(0, "Nothing", "600,-200", "Image", "tint\t1,1,1,1"));
+          Node(0, "Nothing", "600,-200", "Image", "tint\t1,1,1,1") +
+          Node(0, "View", "100,50", "Camera", "", "2,2", "90") +
+          Node(0, "World", "0,0", "Canvas", "renderMode\tscreenspace") +
+          Node(1, "Red", "0,0", "Image", square + "1,0,0,1") + Node(1, "Inner", "0,0", "Canvas") +
+          Node(2, "Blue", "0,0", "Image", square + "0,0,1,1") +
+          Node(0, "Hud", "0,0", "Canvas", "renderMode\tScreenSpace") +
+          Node(1, "Green", "0,0", "Image", square + "0,1,0,1") +
+          Node(0, "Loose", "300,0", "Image", square + "1,1,0,1"));
     const Rgb tinted{100, 100, 60}, five = cell(1, 1), block{51, 102, 153};
-    ExpectFirstPicture({
+    const std::vector<Probe> probes = {
         {"tinted sprite", 300, 250, tinted},
         {"tinted, near its top-right corner", 348, 278, tinted},
         {"left of the tinted sprite", 247, 250, kBlack},
@@ -185,22 +180,9 @@ TEST_F(Rendering, ImagesShowTheirSpriteTintTransparencyFlipsAndSheetCell) {
         {"left of the block", -43, -200, kBlack},
         {"the tint's alpha is the transparency", 300, -200, {128, 128, 128}},
         {"no size, nothing visible", 600, -200, kBlack},
-    });
-}
-
-TEST_F(Rendering, CameraSpaceUndoesTheCameraWhileScreenSpaceStays) {
-    const std::string square = "w\t40;h\t40;tint\t";
-    Start(Node(0, "View", "100,50", "Camera", "", "2,2", "90") +
-          Node(0, "World", "0,0", "Canvas", "renderMode\tscreenspace") +
-          Node(1, "Red", "0,0", "Image", square + "1,0,0,1") + Node(1, "Inner", "0,0", "Canvas") +
-          Node(2, "Blue", "0,0", "Image", square + "0,0,1,1") +
-          Node(0, "Hud", "0,0", "Canvas", "renderMode\tScreenSpace") +
-          Node(1, "Green", "0,0", "Image", square + "0,1,0,1") +
-          Node(0, "Loose", "300,0", "Image", square + "1,1,0,1"));
-    // Only the exact text "ScreenSpace" is screen space: World and Inner are in camera space.
-    // Seen from a camera at (100, 50), turned a quarter and doubled, world (0, 0) is at
-    // (-25, 50) and a square of 40 is 20 wide.
-    ExpectFirstPicture({
+        // Only the exact text "ScreenSpace" is screen space: World and Inner are in camera
+        // space. Seen from a camera at (100, 50), turned a quarter and doubled, world (0, 0)
+        // is at (-25, 50) and a square of 40 is 20 wide.
         {"red, undone once", -25, 50, kRed},
         {"red, near its corner", -33, 42, kRed},
         {"past red's edge", -25, 38, kBlack},
@@ -208,7 +190,16 @@ TEST_F(Rendering, CameraSpaceUndoesTheCameraWhileScreenSpaceStays) {
         {"screen space ignores the camera", 0, 0, kGreen},
         {"so does no canvas at all", 300, 0, {255, 255, 0}},
         {"where the camera was not undone", -100, -50, kBlack},
+    };
+    bool seen = false;
+    Run(1, [&](unsigned, const Picture& picture) {
+        seen = true;
+        for (const Probe& probe : probes) {
+            EXPECT_TRUE(Near(picture.At(probe.x, probe.y), probe.colour))
+                << probe.what << " at " << probe.x << ", " << probe.y;
+        }
     });
+    EXPECT_TRUE(seen) << "no frame was drawn";
 }
 
 TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {

@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/resource.h>
@@ -211,36 +210,28 @@ TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
 }
 
 namespace {
-// Starts the saving program on versions from `firstVersion` on, its log silenced. `ready`
+// Starts the saving program on versions from `firstVersion` on. `ready`
 // becomes the end of a pipe that yields one byte once the child has begun saving.
 pid_t StartSaver(long firstVersion, int& ready) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
         return -1;
     }
-    const int silence = open("/dev/null", O_WRONLY | O_CLOEXEC);
     std::string program = RECORD_SAVER_PATH;
     std::string first = std::to_string(firstVersion);
     std::string readyEnd = std::to_string(pipeEnds[1]);
     char* argv[] = {program.data(), first.data(), readyEnd.data(), nullptr};
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(silence, STDOUT_FILENO);
         close(pipeEnds[0]);
         execv(argv[0], argv);
         _exit(127);
     }
-    close(silence);
     close(pipeEnds[1]);
     ready = pipeEnds[0];
     return pid;
 }
 
-bool AwaitByte(int fd) {
-    pollfd waiting{fd, POLLIN, 0};
-    char byte = 0;
-    return poll(&waiting, 1, 10000) == 1 && read(fd, &byte, 1) == 1;
-}
 }  // namespace
 
 TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
@@ -254,7 +245,9 @@ TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
         int ready = -1;
         const pid_t pid = StartSaver(onDisk + 1, ready);
         ASSERT_GT(pid, 0);
-        const bool started = AwaitByte(ready);
+        pollfd waiting{ready, POLLIN, 0};
+        char byte = 0;
+        const bool started = poll(&waiting, 1, 10000) == 1 && read(ready, &byte, 1) == 1;
         close(ready);
         if (started) {
             usleep(static_cast<useconds_t>(waitMicroseconds(random)));

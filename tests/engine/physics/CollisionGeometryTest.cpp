@@ -11,13 +11,9 @@ namespace {
 
 constexpr float kDt = 1.0f / 60.0f;
 
-// A 100 × 40 rectangle centred on (0, 0): faces at y = ±20 and x = ±50.
-RectFaces Level() {
-    return MakeRectFaces(Matrix3x3(), 100.0f, 40.0f);
-}
-
 TEST(CircleAgainstRect, FacesComeFirstThenSunkCentresAndCornersStop) {
-    const RectFaces r = Level();
+    // A 100 × 40 rectangle centred on (0, 0): faces at y = ±20 and x = ±50.
+    const RectFaces r = MakeRectFaces(Matrix3x3(), 100.0f, 40.0f);
     struct Case {
         Point2 centre;
         float radius;
