@@ -73,7 +73,7 @@ TEST_F(ParticleTest, AccelerationChangesTheVelocityBeforeItMovesAndAlphaFadesPer
     EXPECT_EQ(straight.velocity, velocity);
     EXPECT_NEAR(straight.position.x, velocity.x * 0.5f, 1e-3f);
     EXPECT_NEAR(straight.position.y, velocity.y * 0.5f, 1e-3f);
-    // The alpha fades by frames, not by time: a stopped clock fades it on and ages it not.
+    // The alpha fades by frames, not by time: with the clock stopped it still fades, unaged.
     const float age = straight.age;
     Time::Get().SetTimeScale(0.0f);
     Update();

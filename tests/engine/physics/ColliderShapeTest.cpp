@@ -105,7 +105,8 @@ TEST_F(ColliderShapeTest, RectanglesTouchByCrossingEdgesOrACentreOrFaceMiddleIns
 TEST_F(ColliderShapeTest, FieldsDefaultsClonesAndBadMaterials) {
     Entity& e = AddRoot("E");
     RectCollider& rect = MakeRect(e, 5.0f, 5.0f);
-    CircleCollider& circle = MakeCircle(e, 5.0f, Material(0.1f, 0.2f));
+    CircleCollider& circle = MakeCircle(e, 5.0f);
+    circle.SetMaterial(Material(0.1f, 0.2f));
     FieldMap none;
     rect.Deserialize(none);
     circle.Deserialize(none);

@@ -63,11 +63,9 @@ protected:
         body->SetVelocity(velocity);
         return *body;
     }
-    static CircleCollider& MakeCircle(Entity& entity, float radius,
-                                      Material material = Material(0.5f, 0.0f)) {
+    static CircleCollider& MakeCircle(Entity& entity, float radius) {
         auto* circle = entity.AddComponent<CircleCollider>();
         circle->SetRadius(radius);
-        circle->SetMaterial(material);
         return *circle;
     }
     static RectCollider& MakeRect(Entity& entity, float w, float h) {
