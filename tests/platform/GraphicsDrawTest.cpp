@@ -8,7 +8,7 @@
 using namespace PlatformTest;
 
 namespace {
-class GraphicsDraw : public WindowTest {};
+using GraphicsDraw = WindowTest;
 
 // Expects the square [left, right) x [top, bottom) in colour, with black just outside.
 void ExpectBlock(const Frame& f, int left, int top, int right, int bottom, uint32_t color) {
@@ -53,25 +53,4 @@ TEST_F(GraphicsDraw, QuadsLandOnThePixelsOfTheirPositionOrMatrixInTheirTint) {
     EXPECT_NEAR(static_cast<int>(half >> 24), 128, 1);
     EXPECT_EQ(half >> 24, (half >> 16) & 0xFF);
     EBGfxMeshFree(square);
-}
-
-TEST_F(GraphicsDraw, StagingGrowsPastItsInitialSize) {
-    // 10,000 degenerate triangles, then one visible: nothing may be cut off.
-    for (int i = 0; i < 10000; ++i) {
-        EBGfxTriAdd(0, 0, kVertexRed, 0, 0, 0, 0, kVertexRed, 0, 0, 0, 0, kVertexRed, 0, 0);
-    }
-    EBGfxTriAdd(0, 0, kVertexRed, 0, 0, 10, 0, kVertexRed, 0, 0, 0, 10, kVertexRed, 0, 0);
-    EBGfxVertexList* list = EBGfxMeshEnd();
-    EXPECT_EQ(list->count, 30003u);
-    EBGfxSetRenderMode(1);
-    EBGfxSetPosition(0.0f, 0.0f);
-    EBGfxMeshDraw(list, 3);
-    EXPECT_EQ(Read().At(82, 42), kRed);
-    EBGfxMeshFree(list);
-
-    EBGfxVertexAdd(0, 0, kVertexRed, 0, 0);
-    EBGfxReset();
-    EBGfxVertexList* cleared = EBGfxMeshEnd();
-    EXPECT_EQ(cleared->count, 0u);
-    EBGfxMeshFree(cleared);
 }

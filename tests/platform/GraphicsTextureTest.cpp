@@ -16,20 +16,24 @@ using namespace PlatformTest;
 namespace {
 const std::string kCorners = std::string(FLEETWING_SOURCE_DIR) + "/tests/platform/data/corners.png";
 
-class GraphicsTexture : public WindowTest {
-protected:
+using GraphicsTexture = WindowTest;
+}  // namespace
+
+TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirstAndOffsetsShiftThem) {
+    EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(std::string(texture->fileName), kCorners);
     // Draws the texture over the 20 x 20 square [70, 90) x [35, 55) of the frame.
-    void DrawTextured(EBGfxTexture* texture, float u, float v) {
+    const auto drawTextured = [texture](float u, float v) {
         EBGfxVertexList* square = Square(10.0f, 0xFFFFFFFF);
         EBGfxSetRenderMode(2);
         EBGfxSetPosition(0.0f, 0.0f);
         EBGfxTextureSet(texture, u, v);
         EBGfxMeshDraw(square, 3);
         EBGfxMeshFree(square);
-    }
-
+    };
     // Top-left, top-right, bottom-left and bottom-right quarters of the drawn square.
-    void ExpectCorners(uint32_t tl, uint32_t tr, uint32_t bl, uint32_t br) {
+    const auto expectCorners = [](uint32_t tl, uint32_t tr, uint32_t bl, uint32_t br) {
         const Frame f = Read();
         EXPECT_EQ(f.At(71, 36), tl);
         EXPECT_EQ(f.At(79, 44), tl);
@@ -37,48 +41,35 @@ protected:
         EXPECT_EQ(f.At(71, 53), bl);
         EXPECT_EQ(f.At(88, 53), br);
         EXPECT_EQ(f.At(69, 36), kBlack);
-    }
-};
-}  // namespace
-
-TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirstAndOffsetsShiftThem) {
-    EBGfxTexture* texture = EBGfxTextureLoad(kCorners.c_str());
-    ASSERT_NE(texture, nullptr);
-    EXPECT_EQ(std::string(texture->fileName), kCorners);
-    DrawTextured(texture, 0.0f, 0.0f);
-    ExpectCorners(kRed, kGreen, kBlue, kWhite);
-    DrawTextured(texture, 2.5f, 0.0f);  // whole turns go, half a turn swaps the columns
-    ExpectCorners(kGreen, kRed, kWhite, kBlue);
-    DrawTextured(texture, 0.0f, 0.5f);
-    ExpectCorners(kBlue, kWhite, kRed, kGreen);
+    };
+    drawTextured(0.0f, 0.0f);
+    expectCorners(kRed, kGreen, kBlue, kWhite);
+    drawTextured(2.5f, 0.0f);  // whole turns go, half a turn swaps the columns
+    expectCorners(kGreen, kRed, kWhite, kBlue);
+    drawTextured(0.0f, 0.5f);
+    expectCorners(kBlue, kWhite, kRed, kGreen);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
     EBGfxTextureUnload(texture);
 }
-
-namespace {
-// A 1 x 1 BMP under a PNG name: a picture that is not a PNG.
-std::string OnePixelBmp(const std::string& path) {
-    SDL_Surface* pixel = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 24, SDL_PIXELFORMAT_RGB24);
-    EXPECT_EQ(SDL_SaveBMP(pixel, path.c_str()), 0);
-    SDL_FreeSurface(pixel);
-    return path;
-}
-}  // namespace
 
 TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
     TestSupport::TempFolder folder;
     const std::vector<unsigned char> row(8193 * 4, 0x80);
     const std::string widest = folder.File("widest.png");
     const std::string tooWide = folder.File("too-wide.png");
+    const std::string bmp = folder.File("picture.png");
     ASSERT_TRUE(EBImageSavePNG(widest.c_str(), row.data(), 8192, 1));
     ASSERT_TRUE(EBImageSavePNG(tooWide.c_str(), row.data(), 8193, 1));
+    // A picture that is not a PNG, under a PNG name.
+    SDL_Surface* pixel = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_EQ(SDL_SaveBMP(pixel, bmp.c_str()), 0);
+    SDL_FreeSurface(pixel);
 
     EBGfxTexture* texture = EBGfxTextureLoad(widest.c_str());
     EXPECT_NE(texture, nullptr);
     EBGfxTextureUnload(texture);
-    for (const std::string& path : {tooWide, OnePixelBmp(folder.File("picture.png")),
-                                    folder.Write("garbage.png", "this is not an image"),
-                                    folder.File("missing.png"), std::string(256, 'a')}) {
+    // Missing, empty and damaged files are refused through the sprites that load them.
+    for (const std::string& path : {tooWide, bmp, std::string(256, 'a')}) {
         EXPECT_EQ(EBGfxTextureLoad(path.c_str()), nullptr) << path;
     }
     EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);

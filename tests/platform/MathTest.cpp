@@ -37,7 +37,7 @@ TEST(MathDistances, RectanglesAndSegments) {
     EXPECT_TRUE(EBTestCircleToRect(EBVec2{3, 3}, 2.9f, EBVec2{0, 0}, 2, 2));
 }
 
-TEST(MathSweptTests, PointAgainstSegment) {
+TEST(MathSweptTests, PointsAndCirclesAgainstSegmentsAndCircles) {
     const EBLineSegment floor = Segment(-10, 0, 10, 0);  // normal points down: (0, -1)
     EXPECT_FLOAT_EQ(floor.normal.y, -1.0f);
     EXPECT_FLOAT_EQ(EBStaticPointToStaticLineSegment(EBVec2{0, 5}, floor), -5.0f);
@@ -58,11 +58,7 @@ TEST(MathSweptTests, PointAgainstSegment) {
                     0.5f);
     EXPECT_FLOAT_EQ(reflected.x, 2.0f);
     EXPECT_FLOAT_EQ(reflected.y, 4.0f);
-}
 
-TEST(MathSweptTests, CircleAgainstSegmentAndCircle) {
-    const EBLineSegment floor = Segment(-10, 0, 10, 0);
-    EBVec2 hit{};
     // A circle of radius 1 falling from y = 5 to y = -3 touches the floor at y = 1.
     EXPECT_FLOAT_EQ(
         EBAnimatedCircleToStaticLineSegment(EBVec2{0, 5}, EBVec2{0, -3}, 1.0f, floor, hit), 0.5f);
@@ -81,8 +77,6 @@ TEST(MathSweptTests, CircleAgainstSegmentAndCircle) {
     EXPECT_FLOAT_EQ(
         EBAnimatedCircleToStaticCircle(EBVec2{0, 0}, EBVec2{16, 0}, 1.0f, EBVec2{10, 0}, 1.0f, hit),
         0.5f);
-
-    EBVec2 reflected{};
     EXPECT_FLOAT_EQ(EBReflectAnimatedPointOnStaticCircle(EBVec2{0, 0}, EBVec2{16, 0}, EBVec2{10, 0},
                                                          2.0f, hit, reflected),
                     0.5f);

@@ -55,22 +55,19 @@ inline EBGfxVertexList* Square(float half, uint32_t color) {
     return EBGfxMeshEnd();
 }
 
-// Opens the library's window with a black background and alpha blending, as the engine does.
+// Opens the library's 160 x 90 window with a black background and alpha blending, as the
+// engine does.
 class WindowTest : public testing::Test {
 protected:
-    explicit WindowTest(int width = 160, int height = 90) : width_(width), height_(height) {}
     void SetUp() override {
-        ASSERT_EQ(EBSysInit(nullptr, 1, width_, height_, 0, 2147483647, nullptr), 1);
+        ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 0, 2147483647, nullptr), 1);
         EBGfxSetBackgroundColor(0.0f, 0.0f, 0.0f);
         EBGfxSetBlendMode(1);
         EBSysFrameStart();
     }
     void TearDown() override { EBSysExit(); }
 
-    Frame Read() const { return Frame(width_, height_); }
-
-    int width_;
-    int height_;
+    static Frame Read() { return Frame(160, 90); }
 };
 
 }  // namespace PlatformTest

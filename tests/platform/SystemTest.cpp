@@ -27,7 +27,6 @@ TEST(SystemStartUp, OpensTheTitledWindowUntilClosedQuitOrExited) {
     EXPECT_STREQ(SDL_GetWindowTitle(window), "Fleetwing");
     EXPECT_EQ(EBGetWindowWidth(), 160);
     EXPECT_EQ(EBGetWindowHeight(), 90);
-    EXPECT_EQ(EBGfxGetRenderMode(), 1);
     EBSysUpdate();
     EXPECT_EQ(EBSysDoesWindowExist(), 1);
     SDL_Event event{};
@@ -82,15 +81,4 @@ TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {
         "HALT:\nLine: 1002\nFunc: EBGfxEnd\nFile: ..\\..\\src\\EBGraphics\n\n";
     EXPECT_EQ(printed, expected);
     EXPECT_EQ(message, expected);
-}
-
-TEST(FrameRateController, WaitsForTheMinimumFrameTimeAndCounts) {
-    EBFrameRateControllerInit(200);
-    EBFrameRateControllerStart();
-    EBFrameRateControllerEnd();
-    EXPECT_GE(EBFrameRateControllerGetFrameTime(), 0.005);
-    EXPECT_EQ(EBFrameRateControllerGetFrameCount(), 1u);
-    // The engine's value: the minimum is far below one counter tick.
-    EBFrameRateControllerInit(2147483647);
-    EXPECT_LT(EBFrameRateControllerGetFrameTime(), 1e-9);
 }

@@ -7,7 +7,7 @@ namespace {
 
 using EntityFind = EntityWorld;
 
-TEST_F(EntityFind, OneNameFindsTheShallowestMatchFirstInTreeOrder) {
+TEST_F(EntityFind, NamesFindTheShallowestMatchFirstAndPathsDirectChildrenOfARoot) {
     Entity& a = AddRoot("A");
     Entity& deepP = AddChild(AddChild(a, "A1"), "P");
     Entity& b = AddRoot("B");
@@ -24,11 +24,7 @@ TEST_F(EntityFind, OneNameFindsTheShallowestMatchFirstInTreeOrder) {
     EXPECT_EQ(Entity::Find(""), &nameless);
     EXPECT_EQ(a.GetTransform().FindChild(""), nullptr);
 
-    SetSceneRoots(nullptr);
-    EXPECT_EQ(Entity::Find("A"), nullptr);
-}
-
-TEST_F(EntityFind, PathsFindDirectChildrenOfARootAndBacktrackOverEqualNames) {
+    // Paths find direct children of a root and backtrack over equal names.
     AddRoot("R");
     Entity& r = AddRoot("R");
     Entity& g = AddChild(r, "G");
@@ -43,6 +39,9 @@ TEST_F(EntityFind, PathsFindDirectChildrenOfARootAndBacktrackOverEqualNames) {
     Entity& z = AddChild(AddChild(x, "Y"), "Z");
     EXPECT_EQ(Entity::Find("X/Y/Z"), &z);
     EXPECT_EQ(x.GetTransform().FindChild("Y/Z"), &z.GetTransform());
+
+    SetSceneRoots(nullptr);
+    EXPECT_EQ(Entity::Find("A"), nullptr);
 }
 
 }  // namespace

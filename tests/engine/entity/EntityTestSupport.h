@@ -15,6 +15,7 @@
 #include "engine/entity/SceneRoots.h"
 #include "engine/entity/Transform.h"
 #include "engine/entity/VelaBehavior.h"
+#include "engine/physics/CollisionCandidates.h"
 
 namespace EntityTest {
 
@@ -86,10 +87,13 @@ private:
     Events::ClassListener<DrawSpy> listener_{this, &DrawSpy::OnDraw};
 };
 
-// Entities start with scale (0, 0); this places one at unit scale.
-inline Entity& Place(Entity& entity, Vector2 position) {
-    entity.GetTransform().SetPosition(position);
-    entity.GetTransform().SetScale({1.0f, 1.0f});
+// Entities start with scale (0, 0); this places one, by default at unit scale.
+inline Entity& Place(Entity& entity, Vector2 position, float rotation = 0.0f,
+                     Vector2 scale = {1.0f, 1.0f}) {
+    Transform& t = entity.GetTransform();
+    t.SetPosition(position);
+    t.SetRotation(rotation);
+    t.SetScale(scale);
     return entity;
 }
 
@@ -124,16 +128,18 @@ protected:
             }
         }
     }
-    // The scene's frame: awake/start per root, the click from the last root down, then each
-    // root's update, physics-step, collision and draw, then removal.
+    // The scene's frame: awake/start and the collision candidates per root, the click from the
+    // last root down, then each root's update, physics-step, collision and draw before the
+    // next one moves, then removal.
     void RunFrame(bool click = false) {
+        Events::CollisionEvent event;
         for (const auto& root : roots) {
             AwakeStartPass(*root);
+            GatherPhysicsCandidates(*root, event.candidates);
         }
         if (click) {
             Click();
         }
-        const Events::CollisionEvent event;
         for (const auto& root : roots) {
             UpdatePass(*root);
             PhysicsStepPass(*root);

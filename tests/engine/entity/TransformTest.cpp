@@ -16,7 +16,7 @@ void ExpectPointNear(const Point2& p, float x, float y) {
     EXPECT_NEAR(p.y, y, 1e-4f);
 }
 
-TEST(Matrix3x3, InverseUndoesTheMatrixAndTextHasNineNumbers) {
+TEST(Matrix3x3, InverseUndoesTheMatrixTextHasNineNumbersAndTheStackMultipliesOnTheRight) {
     const Matrix3x3 m = Matrix3x3::FromTRS({-40.0f, 25.0f}, 33.0f, {2.0f, 0.5f});
     ExpectPointNear((m.Inverse() * m) * Point2(7.0f, -3.0f), 7.0f, -3.0f);
     EXPECT_TRUE((m * m.Inverse()).IsNearIdentity(1e-5f));
@@ -31,9 +31,7 @@ TEST(Matrix3x3, InverseUndoesTheMatrixAndTextHasNineNumbers) {
     EXPECT_EQ(FatalMessageOf([&] { read.Deserialize("1,2,3,4,5,6,7,8,9,10"); }),
               "Assertion failed in VEDebug.cpp line 22: Matrix3x3 wrong Serialization format");
     EXPECT_EQ(read, n) << "a rejected text changes nothing";
-}
 
-TEST(MatrixStack, PushMultipliesOnTheRightAndPopRestores) {
     MatrixStack::Create();
     MatrixStack& stack = MatrixStack::Get();
     const Matrix3x3 a = Matrix3x3::FromTRS({10.0f, 0.0f}, 90.0f, {1.0f, 1.0f});

@@ -1,15 +1,29 @@
+#include "engine/graphics/Display.h"
+
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
-#include "engine/graphics/Display.h"
-#include "platform/EBGraphics.h"
+#include "platform/EBInput.h"
+#include "platform/EBPicturePlacement.h"
 #include "platform/EBSystem.h"
+#include "support/FatalCatcher.h"
+#include "tests/platform/PlatformTestSupport.h"
 
 using namespace VelaEngine;
+using namespace PlatformTest;
 
 namespace {
 
-TEST(Display, OpensTheTitledWindowAtTheTopLeftAndComesBackThereFromFullScreen) {
+// The whole 1600 x 900 logical picture in white, as the frame's first drawing.
+void DrawPicture(EBGfxVertexList* picture) {
+    EBSysFrameStart();
+    EBGfxSetRenderMode(1);
+    const float stretch[9] = {800, 0, 0, 0, 450, 0, 0, 0, 1};
+    EBGfxSetTransform(stretch);
+    EBGfxMeshDraw(picture, 3);
+}
+
+TEST(Display, OpensAtTheTopLeftShowsFullScreenBetweenBlackBarsAndComesBack) {
     Display::Create();
     Display::Get().Init("Fleetwing", false, false, false, Vector2(1600.0f, 900.0f), nullptr);
     auto* window = static_cast<SDL_Window*>(EBSysGetWindowHandle());
@@ -28,19 +42,49 @@ TEST(Display, OpensTheTitledWindowAtTheTopLeftAndComesBackThereFromFullScreen) {
     expectWindowedAtTopLeft();
     EXPECT_STREQ(SDL_GetWindowTitle(window), "Fleetwing");
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
-    EBSysFrameStart();
-    unsigned char pixel[4] = {1, 1, 1, 1};
-    ASSERT_TRUE(EBGfxReadPixels(800, 450, 1, 1, pixel));
-    EXPECT_EQ(pixel[0] + pixel[1] + pixel[2], 0) << "a black background";
-    EXPECT_EQ(pixel[3], 255);
 
+    // The offscreen screen is no larger than the window, and of another shape: bars show.
+    int screenWidth = 0, screenHeight = 0;
+    EBSysGetScreenSize(screenWidth, screenHeight);
+    ASSERT_TRUE(screenWidth > 0 && screenWidth <= 1600 && screenHeight <= 900);
+    const EBPicturePlacement p = EBPlacePicture(1600, 900, true, screenWidth, screenHeight);
+    ASSERT_TRUE(p.offsetX > 0 || p.offsetY > 0);
     Display::Get().SetFullscreen(true);
+    EXPECT_EQ(EBGetCursorScaleX(), p.scaleX);
+    EXPECT_EQ(EBGetCursorScaleY(), p.scaleX);
+    EXPECT_EQ(EBGetPictureOffsetX(), p.offsetX);
+    EXPECT_EQ(EBGetPictureOffsetY(), p.offsetY);
     // The logical picture keeps its size whatever the screen.
     EXPECT_EQ(EBGetWindowWidth(), 1600);
     EXPECT_EQ(Display::Get().GetWindowSize(), Vector2(1600.0f, 900.0f));
+    EBGfxVertexList* picture = Square(1.0f, kVertexWhite);
+    DrawPicture(picture);
+    const Frame f(screenWidth, screenHeight);
+    ASSERT_TRUE(f.ok());
+    // Bars stay black on both sides of the picture along the shorter axis.
+    const int left = p.offsetX, top = p.offsetY, right = left + p.width, bottom = top + p.height;
+    EXPECT_EQ(f.At(left + 1, top + 1), kWhite);
+    EXPECT_EQ(f.At(right - 2, bottom - 2), kWhite);
+    if (top > 0) {
+        EXPECT_EQ(f.At(left + p.width / 2, top - 2), kBlack);
+        EXPECT_EQ(f.At(left + p.width / 2, bottom + 1), kBlack);
+    }
+    if (left > 0) {
+        EXPECT_EQ(f.At(left - 2, top + p.height / 2), kBlack);
+        EXPECT_EQ(f.At(right + 1, top + p.height / 2), kBlack);
+    }
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+
+    // Windowed again: unscaled, the picture filling the whole window.
     Display::Get().SetFullscreen(false);
-    EXPECT_EQ(EBGetCursorScaleX(), 1.0f);
     expectWindowedAtTopLeft();
+    EXPECT_EQ(EBGetCursorScaleX(), 1.0f);
+    EXPECT_EQ(EBGetPictureOffsetX(), 0);
+    EXPECT_EQ(EBGetPictureOffsetY(), 0);
+    DrawPicture(picture);
+    EXPECT_EQ(Frame(1600, 900).At(0, 0), kWhite);
+    EXPECT_EQ(Frame(1600, 900).At(1599, 899), kWhite);
+    EBGfxMeshFree(picture);
     Display::Release();
 }
 

@@ -33,16 +33,14 @@ struct ImageTest : testing::Test {
     AnimatedImage* sheet = entity->AddComponent<AnimatedImage>();
 };
 
-TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSize) {
+TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSizeAndInstructionsWithoutAValueAreFatal) {
     image->Set(40.0f, 10.0f, nullptr, Color(0.1f, 0.2f, 0.3f, 0.4f), true, true);
     image->Deserialize(FieldMap());
     EXPECT_EQ(image->GetSprite(), nullptr);
     EXPECT_EQ(image->GetTint(), Color(1.0f, 1.0f, 1.0f, 1.0f));
     EXPECT_EQ(image->GetMesh().Triangles()[1].position[1], Point2(0.0f, 0.0f));
     ExpectUv(image->GetMesh(), 0.0f, 1.0f, 0.0f, 1.0f);
-}
 
-TEST_F(ImageTest, InstructionsWithoutAValueAreContentErrors) {
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { image->ApplyInstruction("sprite:"); }),
               kFail + "Instruction \"sprite:\" has no value after ':'");
     EXPECT_EQ(TestSupport::FatalMessageOf([&] { sheet->ApplyInstruction("sprite"); }),
@@ -73,16 +71,23 @@ TEST_F(ImageTest, ASheetShowsTheCellOfItsFrame) {
     EXPECT_EQ(sheet->GetFrame(), 12);
     // Past the sheet: the coordinates leave it, as the sheet's author asked.
     ExpectUv(sheet->GetMesh(), 0.0f, 0.25f, 1.5f, 2.0f);
-    sheet->ApplyInstruction("frame:x");
+    sheet->ApplyInstruction("frame:99999999999");
+    EXPECT_EQ(sheet->GetFrame(), 2147483647);
+    // Only digits at the front count: no sign, nothing else.
+    sheet->ApplyInstruction("frame:-3");
     EXPECT_EQ(sheet->GetFrame(), 0);
     ExpectUv(sheet->GetMesh(), 0.0f, 0.25f, 0.0f, 0.5f);
     EXPECT_EQ(sheet->GetInitialFrame(), 0) << "the initial frame stays";
 }
 
-TEST(LeadingNumber, ReadsTheDigitsAtTheFront) {
-    EXPECT_EQ(Graphics::LeadingNumber("007"), 7);
-    EXPECT_EQ(Graphics::LeadingNumber("-3"), 0);
-    EXPECT_EQ(Graphics::LeadingNumber("99999999999"), 2147483647);
+TEST(ColorText, WrongCountsAreFatalAndLeaveTheColour) {
+    for (const char* text : {"1,0,0", "1,0,0,1,1", "1;0;0;1", ""}) {
+        Color c(0.5f, 0.5f, 0.5f, 0.5f);
+        EXPECT_EQ(TestSupport::FatalMessageOf([&] { c.Deserialize(text); }),
+                  "Assertion failed in VEDebug.cpp line 22: Color wrong Serialization format")
+            << text;
+        EXPECT_EQ(c, Color(0.5f, 0.5f, 0.5f, 0.5f));
+    }
 }
 
 TEST_F(ImageTest, ASheetWithoutColumnsOrRowsKeepsItsQuad) {

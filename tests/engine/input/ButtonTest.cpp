@@ -75,8 +75,7 @@ TEST_F(ButtonWorld, AButtonCreatedThisFrameHasNoColliderYetAndDoesNotConsume) {
 }
 
 TEST_F(ButtonWorld, TheShapeIsPlacedByTheStackTop) {
-    Entity& panel = AddRoot("Panel");
-    Place(panel, {200.0f, 100.0f}).GetTransform().SetScale(Vector2(2.0f, 2.0f));
+    Entity& panel = Place(AddRoot("Panel"), {200.0f, 100.0f}, 0.0f, {2.0f, 2.0f});
     Entity& child = Place(AddChild(panel, "Ok"), {10.0f, 0.0f});
     child.AddComponent<Collision::RectCollider>()->SetSize(10.0f, 10.0f);
     Button* button = child.AddComponent<Button>();

@@ -13,16 +13,12 @@ inline int EntryCount(long version) {
     return version % 2 == 0 ? 300 : 120;
 }
 
-inline std::string EntryKey(int index) {
-    return "entry" + std::to_string(index);
-}
-
 // Replaces every value with those of `version`.
 inline void Fill(VelaEngine::Records& records, long version) {
     records.Clear();
     records.SetInt("version", static_cast<int>(version));
     for (int i = 0; i < EntryCount(version); ++i) {
-        records.SetInt(EntryKey(i), static_cast<int>(version * 1000 + i));
+        records.SetInt("entry" + std::to_string(i), static_cast<int>(version * 1000 + i));
     }
 }
 
@@ -33,7 +29,7 @@ inline long CompleteVersion(const VelaEngine::FieldMap& values) {
         return -1;
     }
     for (int i = 0; i < EntryCount(version); ++i) {
-        if (values.Get(EntryKey(i).c_str(), -1) != version * 1000 + i) {
+        if (values.Get(("entry" + std::to_string(i)).c_str(), -1) != version * 1000 + i) {
             return -1;
         }
     }

@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/resource.h>
@@ -76,7 +75,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartAndAMissingFileStartsEmptySilently) {
+TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartInAWholeFileAndNoFileStartsEmpty) {
     testing::internal::CaptureStdout();
     Records::Get().Init("records");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -102,6 +101,17 @@ TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartAndAMissingFileStartsEmpty
     EXPECT_TRUE(Records::Get().GetBool("foundstar3_1", false));
     EXPECT_FALSE(Records::Get().GetBool("foundstar3_2", true));
     EXPECT_EQ(Records::Get().GetFloat("volume", 0.75f), 0.75f);
+
+    // A save replaces the whole file and keeps its permissions.
+    chmod(RecordPath().c_str(), 0600);
+    Records::Get().Clear();
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(fs::file_size(RecordPath()), 0u) << "an empty map writes an empty file";
+    Records::Get().SetInt("planeSkin", 2);
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t2");
+    EXPECT_EQ(fs::status(RecordPath()).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // Without HOME the save goes under USERPROFILE, then under the account's own home.
@@ -114,7 +124,7 @@ TEST_F(RecordsTest, TheHomeFolderFallsBackToUserProfileThenTheAccount) {
     EXPECT_TRUE(fs::is_directory(HomeFolder())) << HomeFolder();
 }
 
-TEST_F(RecordsTest, ReadingSkipsBlankLinesAndCarriageReturnsAndTheLaterDuplicateWins) {
+TEST_F(RecordsTest, OddFilesAreReadAsFarAsTheyMakeSense) {
     testing::internal::CaptureStdout();
     RestartWith("\r\n\nplaneSkin\t1\r\n\r\n\r\nvolume\t0.25\r\ntrue\n42\n\n\r\nplaneSkin\t3\tmore");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOG: Key already exists\n");
@@ -123,9 +133,8 @@ TEST_F(RecordsTest, ReadingSkipsBlankLinesAndCarriageReturnsAndTheLaterDuplicate
     // A line without a tab is both key and value.
     EXPECT_TRUE(Records::Get().GetBool("true", false));
     EXPECT_EQ(Records::Get().GetInt("42", 0), 42);
-}
 
-TEST_F(RecordsTest, AGarbageFileLoadsWhatItCanAndSavesBack) {
+    // Garbage loads what it can, and saves back as it was.
     std::string garbage("\0\x01\xff\xfe\t\x80", 6);
     garbage += "\n" + std::string(2 * 1024 * 1024, 'x') + "\n";
     garbage += std::string("\0\0\0\n", 4);
@@ -138,9 +147,8 @@ TEST_F(RecordsTest, AGarbageFileLoadsWhatItCanAndSavesBack) {
     Restart();
     ASSERT_TRUE(Records::Get().Save());
     EXPECT_EQ(SortedLines(ReadText(RecordPath())), firstSave) << "the damage stays as it was";
-}
 
-TEST_F(RecordsTest, AnOversizedFileIsReadOnlyAtItsStartAndAFolderSilentlyNotAtAll) {
+    // An oversized file is read only at its start, and a folder silently not at all.
     testing::internal::CaptureStdout();
     RestartWith("planeSkin\t5\n" + std::string(17 * 1024 * 1024, 'z'));
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
@@ -155,22 +163,7 @@ TEST_F(RecordsTest, AnOversizedFileIsReadOnlyAtItsStartAndAFolderSilentlyNotAtAl
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 0);
 }
 
-TEST_F(RecordsTest, AnUnwritablePlaceIsLoggedAndTheGameGoesOn) {
-    folder_.Write("blocker", "a regular file");
-    UseHome(folder_.File("blocker"));
-    Records::Get().Init("records");
-    Records::Get().SetInt("planeSkin", 3);
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(Records::Get().Save());
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_NE(log.find("LOG: Saving Record failed: " + Records::Get().GetFilePath() + ": "),
-              std::string::npos)
-        << log;
-    EXPECT_EQ(ReadText(folder_.File("blocker")), "a regular file");
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3) << "the values stay in memory";
-}
-
-TEST_F(RecordsTest, AWriteFailingHalfwayKeepsTheOldFile) {
+TEST_F(RecordsTest, AFailedSaveIsLoggedKeepsTheOldFileAndTheValuesAndTheGameGoesOn) {
     RestartWith("planeSkin\t1");
     for (int i = 0; i < 2000; ++i) {
         Records::Get().SetInt("level" + std::to_string(i), i);
@@ -184,28 +177,28 @@ TEST_F(RecordsTest, AWriteFailingHalfwayKeepsTheOldFile) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
     testing::internal::CaptureStdout();
     const bool saved = Records::Get().Save();
-    const std::string log = testing::internal::GetCapturedStdout();
+    std::string log = testing::internal::GetCapturedStdout();
     setrlimit(RLIMIT_FSIZE, &previous);
-
     EXPECT_FALSE(saved);
     EXPECT_NE(log.find("LOG: Saving Record failed: " + RecordPath()), std::string::npos) << log;
     EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t1");
     const auto entries = std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
                                        fs::directory_iterator());
     EXPECT_EQ(entries, 1) << "no temporary file is left behind";
-}
 
-TEST_F(RecordsTest, ASaveReplacesTheWholeFileAndKeepsItsPermissions) {
-    RestartWith("planeSkin\t1\nvolume\t0.3");
-    chmod(RecordPath().c_str(), 0600);
-    Records::Get().Clear();
-    ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(fs::file_size(RecordPath()), 0u) << "an empty map writes an empty file";
-    Records::Get().SetInt("planeSkin", 2);
-    ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t2");
-    EXPECT_EQ(fs::status(RecordPath()).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    // A home that is a file: no folder can be made for the records.
+    folder_.Write("blocker", "a regular file");
+    UseHome(folder_.File("blocker"));
+    Records::Get().Init("records");
+    Records::Get().SetInt("planeSkin", 3);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(Records::Get().Save());
+    log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("LOG: Saving Record failed: " + Records::Get().GetFilePath() + ": "),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(ReadText(folder_.File("blocker")), "a regular file");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3) << "the values stay in memory";
 }
 
 TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
@@ -217,36 +210,28 @@ TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
 }
 
 namespace {
-// Starts the saving program on versions from `firstVersion` on, its log silenced. `ready`
+// Starts the saving program on versions from `firstVersion` on. `ready`
 // becomes the end of a pipe that yields one byte once the child has begun saving.
 pid_t StartSaver(long firstVersion, int& ready) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
         return -1;
     }
-    const int silence = open("/dev/null", O_WRONLY | O_CLOEXEC);
     std::string program = RECORD_SAVER_PATH;
     std::string first = std::to_string(firstVersion);
     std::string readyEnd = std::to_string(pipeEnds[1]);
     char* argv[] = {program.data(), first.data(), readyEnd.data(), nullptr};
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(silence, STDOUT_FILENO);
         close(pipeEnds[0]);
         execv(argv[0], argv);
         _exit(127);
     }
-    close(silence);
     close(pipeEnds[1]);
     ready = pipeEnds[0];
     return pid;
 }
 
-bool AwaitByte(int fd) {
-    pollfd waiting{fd, POLLIN, 0};
-    char byte = 0;
-    return poll(&waiting, 1, 10000) == 1 && read(fd, &byte, 1) == 1;
-}
 }  // namespace
 
 TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
@@ -260,7 +245,9 @@ TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
         int ready = -1;
         const pid_t pid = StartSaver(onDisk + 1, ready);
         ASSERT_GT(pid, 0);
-        const bool started = AwaitByte(ready);
+        pollfd waiting{ready, POLLIN, 0};
+        char byte = 0;
+        const bool started = poll(&waiting, 1, 10000) == 1 && read(ready, &byte, 1) == 1;
         close(ready);
         if (started) {
             usleep(static_cast<useconds_t>(waitMicroseconds(random)));
@@ -291,8 +278,6 @@ TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
         std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
                       fs::directory_iterator()) -
         1;
-    std::cout << kKills << " kills, " << advanced << " after a finished save, " << leftovers
-              << " inside a save, " << onDisk + 1 << " versions saved\n";
     EXPECT_GT(leftovers, 0) << "no kill landed inside a save";
     EXPECT_GT(advanced, 0) << "no save ever finished";
 }

@@ -1,8 +1,9 @@
 // Saves the records again and again, each time a whole new version, until it is killed.
 // Usage: record_saver <first version> <descriptor to write one byte to once saving starts>.
-// The record file is found as the game finds it, from HOME.
+// The record file is found as the game finds it, from HOME; the log is silenced.
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "engine/core/FrontEnd.h"
@@ -13,6 +14,9 @@
 int main(int argc, char** argv) {
     if (argc != 3) {
         return 2;
+    }
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+        return 4;
     }
     const long first = std::atol(argv[1]);
     const int ready = std::atoi(argv[2]);

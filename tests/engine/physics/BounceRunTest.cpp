@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
@@ -19,38 +18,6 @@ constexpr float kRadius = 20.0f;
 constexpr float kStartY = 200.0f;
 constexpr float kFloorTop = -200.0f + 40.0f * 0.5f;
 
-// The ball's height after each frame, worked out from the motion rules alone: a
-// semi-implicit Euler step, and within one radius of the floor's top the step is taken
-// again from where it began with the vertical speed turned round and scaled by
-// bounce × (1 − dt).
-std::vector<float> ExpectedHeights() {
-    std::vector<float> heights;
-    float y = kStartY;
-    float v = 0.0f;
-    for (unsigned frame = 1; frame <= kFrames; ++frame) {
-        const float before = y;
-        v += kGravity * kDt;
-        y += v * kDt;
-        if (y - kFloorTop < kRadius) {
-            v = -v * kBounce * (1.0f - kDt);
-            y = before + v * kDt;
-        }
-        heights.push_back(y);
-    }
-    return heights;
-}
-
-// The highest points between bounces: frames higher than both neighbours.
-std::vector<float> Peaks(const std::vector<float>& heights) {
-    std::vector<float> peaks;
-    for (std::size_t i = 1; i + 1 < heights.size(); ++i) {
-        if (heights[i] > heights[i - 1] && heights[i] >= heights[i + 1]) {
-            peaks.push_back(heights[i]);
-        }
-    }
-    return peaks;
-}
-
 TEST(BounceRun, TheDumpsShowTheExpectedBounceHeights) {
     TestSupport::TempFolder out;
     std::string arguments = "--assets " FLEETWING_SOURCE_DIR
@@ -63,25 +30,24 @@ TEST(BounceRun, TheDumpsShowTheExpectedBounceHeights) {
     const TestSupport::RunResult run = TestSupport::RunVelaRun(arguments, out.Path());
     ASSERT_EQ(run.status, 0) << run.output;
 
-    std::vector<float> heights;
+    // The height after each frame, worked out from the motion rules alone: a semi-implicit
+    // Euler step, and within one radius of the floor's top the step is taken again from where
+    // it began with the vertical speed turned round and scaled by bounce × (1 − dt).
+    float y = kStartY;
+    float v = 0.0f;
     for (unsigned frame = 1; frame <= kFrames; ++frame) {
+        const float before = y;
+        v += kGravity * kDt;
+        y += v * kDt;
+        if (y - kFloorTop < kRadius) {
+            v = -v * kBounce * (1.0f - kDt);
+            y = before + v * kDt;
+        }
         const Json dump = TestSupport::ReadJson(out.Path() + "/" + std::to_string(frame) + ".json");
         const Json& ball = TestSupport::EntityAt(dump, "Ball");
         EXPECT_EQ(ball["position"][0].number, 0.0) << "nothing pushes the ball sideways";
-        heights.push_back(static_cast<float>(ball["position"][1].number));
+        ASSERT_NEAR(ball["position"][1].number, y, 0.01) << "after frame " << frame;
     }
-
-    const std::vector<float> expected = ExpectedHeights();
-    for (unsigned i = 0; i < kFrames; ++i) {
-        ASSERT_NEAR(heights[i], expected[i], 0.01f) << "after frame " << i + 1;
-    }
-    const std::vector<float> peaks = Peaks(heights);
-    ASSERT_GE(peaks.size(), 3u);
-    // Each rebound keeps about (bounce × (1 − dt))² of the previous drop height.
-    const float keep = kBounce * (1.0f - kDt) * kBounce * (1.0f - kDt);
-    const float contact = kFloorTop + kRadius;
-    EXPECT_NEAR((peaks[0] - contact) / (kStartY - contact), keep, 0.05f);
-    EXPECT_NEAR((peaks[1] - contact) / (peaks[0] - contact), keep, 0.05f);
 }
 
 }  // namespace

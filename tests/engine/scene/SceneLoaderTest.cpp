@@ -60,7 +60,7 @@ const char* kHeader = "\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
 
 }  // namespace
 
-TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFields) {
+TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFieldsReadingOddLinesAsTheyStand) {
     auto scene = Load("Entity\tGround\tsolid\tsolid\tfloor\n" + std::string(kHeader) +
                       "\tProbe\n\t\tmass\t2\n\tEntity\tBall\n\t\tt\t0,100\n\t\tr\t0\n\t\ts\t1,1\n"
                       "\t\tProbe\n\t\t\tcolor\t1,\t2\nEntity\tSky\n" +
@@ -76,11 +76,10 @@ TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFields) {
     // Values keep their tabs.
     EXPECT_EQ(ball.GetComponent<Probe>()->reads, (Fields{{{"color", "1,\t2"}}}));
     EXPECT_EQ(scene->GetRoots().back()->GetName(), "Sky");
-}
 
-TEST_F(SceneLoaderTest, OddLinesAreReadAsTheyStandAndEachLoadReadsTheFileAgain) {
+    // Odd lines are read as they stand, and each load reads the file again.
     testing::internal::CaptureStdout();
-    auto scene = Load(
+    scene = Load(
         "/ a comment\n\n/ another\r\n"
         "Entity\n\ts\t3,4\n\t\tt\t5,6\tignored\n\tr\t45\n"
         "\tProbe\n"
@@ -102,14 +101,13 @@ TEST_F(SceneLoaderTest, OddLinesAreReadAsTheyStandAndEachLoadReadsTheFileAgain) 
     const auto& components = entity.GetComponents();
     ASSERT_EQ(components.size(), 3u);
     EXPECT_TRUE(dynamic_cast<Probe&>(*components[1]).reads.empty());
-    using Fields = std::vector<std::map<std::string, std::string>>;
     EXPECT_EQ(dynamic_cast<Probe&>(*components[2]).reads,
               (Fields{{{"notab", "notab"}, {"lead", "\tx"}}}));
 
     EXPECT_NE(Resources::Get().Get<Scene>("scenes/test"), scene);
 }
 
-TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLine) {
+TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLineOrTheMissingScene) {
     const std::string where = "\nin " + assets.Path() + "/scenes/bad.scene, line ";
     EXPECT_EQ(LoadFailure("Entity\tA\n" + std::string(kHeader) + "\tprobe\n"),
               "Assertion in VEDebug.cpp line 35: Component probe not found" + where + "5");
@@ -134,9 +132,7 @@ TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLine) {
     EXPECT_EQ(LoadFailure("\n\nEntity\tA\n\tt\t0;0\n\tr\t0\n\ts\t1,1\n"),
               "Assertion failed in VEDebug.cpp line 22: Vector2 wrong Serialization format" +
                   where + "3");
-}
-
-TEST_F(SceneLoaderTest, AMissingSceneIsFatalAndNamesTheScene) {
+    // A missing scene, or a folder in its place, is named without a line.
     EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/none"); }),
               "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/none");
     assets.Write("scenes/folder.scene/inside", "");
