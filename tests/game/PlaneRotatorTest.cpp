@@ -46,13 +46,30 @@ using PlaneRotatorTest = FlightScene;
 
 }  // namespace
 
-TEST_F(PlaneRotatorTest,
-       TheCountdownHoldsThePlaneAndTheMouseCutsItShortOnlyAfterOneAndAHalfSeconds) {
+// Then, without gravity so that the velocity set before a frame is the one its update sees:
+// slower than 25 the plane flies level and mirrored, faster it turns with its flight.
+TEST_F(PlaneRotatorTest, TheCountdownHoldsThePlaneAndTheMouseCutsItShortAfterOneAndAHalfSeconds) {
     Start(ManagerText() + PlaneText("40,60") + CountdownText());
+    const struct {
+        Vector2 velocity;
+        float rotation;
+        bool flipX;
+        bool flipY;
+    } turns[] = {
+        {{-24.9f, 0.0f}, 0.0f, true, false},      {{-25.0f, 0.0f}, 180.0f, false, true},
+        {{24.9f, 0.0f}, 0.0f, false, false},      {{0.0f, 30.0f}, 90.0f, false, false},
+        {{-20.0f, -20.0f}, -135.0f, false, true}, {{-3.0f, 4.0f}, 0.0f, true, false},
+    };
     // Held through 1.4 s, let go, then held again from 1.6 s.
-    auto mouseDown = [](unsigned frame) { return frame <= 84 || frame >= 96; };
     Run(
-        97, [&](unsigned frame) { SetKey(kMouseLeft, mouseDown(frame)); },
+        97 + std::size(turns),
+        [&](unsigned frame) {
+            SetKey(kMouseLeft, frame <= 84 || frame >= 96);
+            if (frame > 97) {
+                PlaneBody().SetGravityScale(0.0f);
+                PlaneBody().SetVelocity(turns[frame - 98].velocity);
+            }
+        },
         [&](unsigned frame) {
             const Game::PlaneRotator& plane = Plane();
             if (frame == 84 || frame == 95) {
@@ -73,42 +90,14 @@ TEST_F(PlaneRotatorTest,
                 EXPECT_LT(plane.countdownLeft, 0.0f);
                 EXPECT_NEAR(PlaneBody().GetVelocity().y, -2 * 200.0f / 60.0f, 1e-3);
             }
-        });
-}
-
-TEST_F(PlaneRotatorTest, SlowerThan25ThePlaneFliesLevelAndMirroredFasterItTurnsWithItsFlight) {
-    // No gravity, so the velocity set before a frame is the one its update sees.
-    Start(PlaneText("0,0", 0.0f));
-    struct Case {
-        Vector2 velocity;
-        float rotation;
-        bool flipX;
-        bool flipY;
-    };
-    const std::vector<Case> cases = {
-        {{-24.9f, 0.0f}, 0.0f, true, false},      {{-25.0f, 0.0f}, 180.0f, false, true},
-        {{24.9f, 0.0f}, 0.0f, false, false},      {{0.0f, 30.0f}, 90.0f, false, false},
-        {{-20.0f, -20.0f}, -135.0f, false, true}, {{-3.0f, 4.0f}, 0.0f, true, false},
-    };
-    Run(
-        static_cast<unsigned>(cases.size()) + 1,
-        [&](unsigned frame) {
-            if (frame == 1) {
-                Plane().countdownLeft = 0.0f;
-            } else {
-                PlaneBody().SetVelocity(cases[frame - 2].velocity);
+            if (frame > 97) {
+                const auto& turn = turns[frame - 98];
+                SCOPED_TRACE(turn.velocity.ToString());
+                const auto& image = The<Graphics::Image>("Airplane");
+                EXPECT_NEAR(Named("Airplane").GetTransform().GetRotation(), turn.rotation, 1e-3);
+                EXPECT_EQ(image.GetFlipX(), turn.flipX);
+                EXPECT_EQ(image.GetFlipY(), turn.flipY);
             }
-        },
-        [&](unsigned frame) {
-            if (frame < 2) {
-                return;
-            }
-            const Case& c = cases[frame - 2];
-            SCOPED_TRACE(c.velocity.ToString());
-            const auto& image = The<Graphics::Image>("Airplane");
-            EXPECT_NEAR(Named("Airplane").GetTransform().GetRotation(), c.rotation, 1e-3);
-            EXPECT_EQ(image.GetFlipX(), c.flipX);
-            EXPECT_EQ(image.GetFlipY(), c.flipY);
         });
 }
 
@@ -195,45 +184,41 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
     EXPECT_EQ(Records::Get().GetInt("highestLevelUnlocked", -1), -1);
 }
 
-// A plane with its rescue still in hand bouncing on the win flag, or on any ground once the
-// level has ended.
-struct Landing {
-    const char* ground;
-    bool levelEnded;
-};
-void PrintTo(const Landing& landing, std::ostream* out) {
-    *out << landing.ground;
-}
-class HarmlessLandingTest : public FlightScene, public testing::WithParamInterface<Landing> {};
-
-TEST_P(HarmlessLandingTest, NeitherLosesNorSpendsTheRescue) {
-    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() +
-          GroundText(GetParam().ground, "0,-60") + EntityText("LoseWindow", "5000,5000"));
+// A plane with its rescue still in hand bouncing on the win flag, then on the ground once the
+// level has ended, neither loses nor spends the rescue.
+TEST_F(PlaneRotatorTest, LandingsOnTheWinFlagOrAfterTheEndAreHarmless) {
+    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() + GroundText("WinFlag", "0,-60") +
+          GroundText("Ground", "1000,-60") + EntityText("LoseWindow", "5000,5000"));
     int bounces = 0;
     Run(
         240,
-        [this](unsigned frame) {
+        [](unsigned frame) {
             if (frame == 1) {
                 Plane().countdownLeft = 0.0f;
                 Plane().hasCheckpoint = true;
-                The<Game::GameManager>("Manager").levelEnded = GetParam().levelEnded;
+            }
+            if (frame == 121) {
+                The<Game::GameManager>("Manager").levelEnded = true;
+                Named("Airplane").GetTransform().SetPosition(Vector2(1000.0f, 0.0f));
+                PlaneBody().SetVelocity(Vector2(0.0f, 0.0f));
             }
         },
-        [&](unsigned) { bounces += PlaneBody().GetVelocity().y > 0.0f ? 1 : 0; });
-    EXPECT_GT(bounces, 0);
-    EXPECT_FALSE(Plane().checkpointUsed);
-    EXPECT_EQ(The<Game::GameManager>("Manager").levelEnded, GetParam().levelEnded);
-    EXPECT_TRUE(FeedbackPictures().empty());
-    EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
-    // Still down by the ground, not sent back to a checkpoint.
-    EXPECT_LT(PositionOf("Airplane").y, -20.0f);
+        [&](unsigned frame) {
+            bounces += PlaneBody().GetVelocity().y > 0.0f ? 1 : 0;
+            if (frame != 120 && frame != 240) {
+                return;
+            }
+            SCOPED_TRACE(frame);
+            EXPECT_GT(bounces, 0);
+            bounces = 0;
+            EXPECT_FALSE(Plane().checkpointUsed);
+            EXPECT_EQ(The<Game::GameManager>("Manager").levelEnded, frame == 240);
+            EXPECT_TRUE(FeedbackPictures().empty());
+            EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
+            // Still down by the ground, not sent back to a checkpoint.
+            EXPECT_LT(PositionOf("Airplane").y, -20.0f);
+        });
 }
-
-INSTANTIATE_TEST_SUITE_P(Grounds, HarmlessLandingTest,
-                         testing::Values(Landing{"WinFlag", false}, Landing{"Ground", true}),
-                         [](const testing::TestParamInfo<Landing>& info) {
-                             return std::string(info.param.ground);
-                         });
 
 TEST_F(PlaneRotatorTest, ALevelWithoutAnAirplaneIsAContentError) {
     Start(EntityText("Glider", "0,0") + "\tDynamicBody2D\n\tPlaneRotator\n");

@@ -1,4 +1,4 @@
-// The small moving and marking behaviours of the fixture scenes, 1/60 s a frame.
+// The small moving and marking behaviours of the fixture scenes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,7 +21,8 @@ struct Seen {
 
 using SmallBehaviours = FlightScene;
 
-// One run of the scene holding one of each; the slow motion comes last, as it slows the rest.
+// One run of the scene holding one of each, 1/60 s a frame; the slow motion comes last, as it slows
+// the rest.
 TEST_F(SmallBehaviours, EachDoesItsPart) {
     WriteRecords("foundstar3_2\tt\nfoundstar2_1\tt");
     StartFixture("small");
@@ -94,6 +95,32 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
     // A star marker lights up for its found star only.
     EXPECT_EQ(The<Graphics::Image>("Found").GetTint(), Graphics::Color(1, 1, 1, 1));
     EXPECT_NEAR(The<Graphics::Image>("NotFound").GetTint().a, 0.55f, 1e-6);
+}
+
+// Half-second frames: after frame k the card has shown k / 2 s, and the camera, which updates
+// before the plane falls, lands first on the resting plane, then on where the falling plane
+// will be half a second on (at 0 going -100 units a second, then at -100 going -200).
+TEST_F(SmallBehaviours, TheSplashFaderFadesInHoldsAndFadesOutAndFollowPlaneLooksAhead) {
+    StartFixture("follow", 2);
+    std::vector<float> levels;
+    std::vector<Vector2> camera;
+    Run(7, nullptr, [&](unsigned) {
+        levels.push_back(The<Graphics::Image>("Card").GetTint().a);
+        camera.push_back(PositionOf("Cam"));
+    });
+    // 0.5 s, 1 s, 1.5 s, 2 s, 2.5 s, 3 s, 3.5 s.
+    EXPECT_EQ(levels, (std::vector<float>{0.5f, 1.0f, 1.0f, 1.0f, 0.5f, 0.0f, 0.0f}));
+    EXPECT_EQ(The<Graphics::Image>("Card").GetTint(), Graphics::Color(0.2f, 0.4f, 0.6f, 0.0f));
+    camera.resize(3);
+    EXPECT_EQ(camera, (std::vector<Vector2>{{100.0f, 50.0f}, {100.0f, -50.0f}, {100.0f, -200.0f}}));
+}
+
+TEST_F(SmallBehaviours, ShortFramesMoveFollowPlaneItsShareOfTheWay) {
+    StartFixture("follow", 8);
+    Run(1, nullptr, nullptr);
+    // A quarter of the way from (-40, 20) to the resting plane at (100, 50).
+    EXPECT_FLOAT_EQ(PositionOf("Cam").x, -5.0f);
+    EXPECT_FLOAT_EQ(PositionOf("Cam").y, 27.5f);
 }
 
 TEST_F(SmallBehaviours, APendulumWithoutAllItsNumbersIsAContentError) {
