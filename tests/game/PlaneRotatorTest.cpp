@@ -10,7 +10,6 @@
 #include "engine/persistence/Records.h"
 #include "engine/scene/Resources.h"
 #include "game/GameManager.h"
-#include "support/FatalCatcher.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace VelaEngine;
@@ -218,10 +217,4 @@ TEST_F(PlaneRotatorTest, LandingsOnTheWinFlagOrAfterTheEndAreHarmless) {
             // Still down by the ground, not sent back to a checkpoint.
             EXPECT_LT(PositionOf("Airplane").y, -20.0f);
         });
-}
-
-TEST_F(PlaneRotatorTest, ALevelWithoutAnAirplaneIsAContentError) {
-    Start(EntityText("Glider", "0,0") + "\tDynamicBody2D\n\tPlaneRotator\n");
-    EXPECT_EQ(TestSupport::FatalMessageOf([&] { Run(1, nullptr, nullptr); }),
-              "Assertion in VEDebug.cpp line 35: PlaneRotator needs an entity named Airplane");
 }

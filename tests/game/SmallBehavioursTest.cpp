@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/graphics/Image.h"
-#include "support/FatalCatcher.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -121,14 +120,6 @@ TEST_F(SmallBehaviours, ShortFramesMoveFollowPlaneItsShareOfTheWay) {
     // A quarter of the way from (-40, 20) to the resting plane at (100, 50).
     EXPECT_FLOAT_EQ(PositionOf("Cam").x, -5.0f);
     EXPECT_FLOAT_EQ(PositionOf("Cam").y, 27.5f);
-}
-
-TEST_F(SmallBehaviours, APendulumWithoutAllItsNumbersIsAContentError) {
-    const std::string message = TestSupport::FatalMessageOf([&] {
-        StartFixture("bad_pendulum");
-        Run(1, nullptr, nullptr);
-    });
-    EXPECT_NE(message.find("Pendulum rotSpeedDown not found"), std::string::npos) << message;
 }
 
 }  // namespace
