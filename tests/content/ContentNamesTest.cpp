@@ -102,18 +102,6 @@ std::map<std::string, int> NamesInScene(const fs::path& file) {
     return names;
 }
 
-// The value of the first field with this key in the scene, or empty.
-std::string FieldValue(const fs::path& file, const std::string& key) {
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) {
-        const std::vector<std::string> pieces = VelaEngine::SplitText(line, "\t");
-        if (pieces.size() >= 2 && pieces[0] == key) {
-            return pieces[1];
-        }
-    }
-    return "";
-}
-
 }  // namespace
 
 TEST(ContentNames, EveryNameInTheCodeHasItsFile) {
@@ -156,9 +144,15 @@ TEST(ContentNames, EveryNameInEverySceneHasItsFile) {
 
 // The plane keeps one image size whatever the skin, so every skin must fit it, and each differs.
 TEST(ContentNames, EverySkinTheSelectorOffersHasAPictureOfTheSameSize) {
-    const fs::path skins = kAssets / "scenes" / "skins.scene";
-    const int first = std::atoi(FieldValue(skins, "firstSkin").c_str());
-    const int last = std::atoi(FieldValue(skins, "lastSkin").c_str());
+    const std::string skins = TestSupport::ReadText((kAssets / "scenes" / "skins.scene").string());
+    auto field = [&](const std::string& key) {
+        std::smatch value;
+        return std::regex_search(skins, value, std::regex("\t" + key + "\t(\\d+)"))
+                   ? std::stoi(value[1])
+                   : 0;
+    };
+    const int first = field("firstSkin");
+    const int last = field("lastSkin");
     ASSERT_EQ(first, 1);
     ASSERT_EQ(last, 4);
     std::set<std::pair<int, int>> sizes;

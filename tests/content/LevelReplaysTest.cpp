@@ -54,13 +54,13 @@ TEST(LevelReplays, PlayedInOrderFromAFreshSaveTheyWinEveryLevel) {
                                     std::to_string(frames) + " --dump " + dump,
                                 home.Path());
         ASSERT_EQ(run.status, 0) << run.output;
-        const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
+        const LevelEnd end = ReadLevelEnd(TestSupport::ReadJson(dump), n);
         EXPECT_TRUE(end.won) << "level " << n << " is not won by its replay";
         EXPECT_FALSE(end.lost) << n;
         // Each replay flies through all three of its level's stars.
         EXPECT_EQ(end.stars, 3) << n;
     }
-    auto records = ContentRun::ReadRecords(home.Path());
+    auto records = TestSupport::ReadRecords(home.Path());
     EXPECT_EQ(records["highestLevelUnlocked"], "9");
     EXPECT_GT(std::atof(records["shortestTime"].c_str()), 1.5);
     for (int n = 1; n <= kLevels; ++n) {
@@ -79,7 +79,7 @@ TEST(LevelReplays, WithoutInputEveryLevelIsLost) {
         const ContentRun::RunResult run = ContentRun::RunGame(
             "--scene " + Level(n) + " --frames 720 --dump " + dump, home.Path());
         ASSERT_EQ(run.status, 0) << run.output;
-        const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
+        const LevelEnd end = ReadLevelEnd(TestSupport::ReadJson(dump), n);
         EXPECT_TRUE(end.lost) << "level " << n << " is not lost without input";
         EXPECT_FALSE(end.won) << n;
     }
