@@ -1,14 +1,7 @@
 // The bad-input table: damaged or hostile files and surroundings, each with the clear message
-// or the behaviour it must get. None may crash, hang or lose the previous record file.
-//
-// Rows tested in other files: a missing scene, an unknown component, wrong value counts, a
-// truncated entity header, a line of tabs only and a component line at depth 0 (SceneLoaderTest,
-// Vector2Text, ColorText); a clip with 2 pieces (AnimationClip, AnimationPlayer); a record file
-// with NUL bytes or a 2 MB line, and a HOME or record folder that is a file (RecordsTest); a
-// corrupt MP3 (AudioClipLoading).
-// Rows tested here: a scene of random bytes; every cut of a scene; a 1 MB line; a record file
-// without line ends; 10 MB of record text; a missing, corrupt, truncated or 20,000 x 20,000 PNG;
-// a zero-byte and a corrupt MP3 in a running scene; HOME in a folder that cannot be written.
+// or the behaviour it must get. None may crash, hang or lose the previous record file. Other
+// rows live with their loaders (SceneLoaderTest, Vector2Text, ColorText, AnimationClip,
+// RecordsTest, AudioClipLoading).
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/resource.h>
@@ -26,10 +19,7 @@
 
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/AudioSource.h"
-#include "engine/core/FrontEnd.h"
 #include "engine/graphics/Sprite.h"
-#include "engine/persistence/DataStore.h"
-#include "engine/persistence/RecordPaths.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/Resources.h"
@@ -305,49 +295,22 @@ private:
     bool active_ = false;
 };
 
-// The record services of a running game, with the home folder in a private folder.
-class BadRecords : public testing::Test {
-protected:
-    void SetUp() override {
-        setenv("HOME", home_.Path().c_str(), 1);
-        unsetenv("USERPROFILE");
-        FrontEnd::Create();
-        DataStore::Create();
-        DataStore::Get().Init("data");
-        Records::Create();
-    }
-    void TearDown() override {
-        Records::Release();
-        DataStore::Release();
-        FrontEnd::Release();
-    }
-
-    std::string RecordPath() const {
-        return RecordFilePath(DataFolderPath(home_.Path(), "data"), "records", "");
-    }
+TEST_F(BadAsset, ARecordFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
+    Start();
+    const std::string path = TestSupport::RecordPath(home_.Path());
     // The next start of the game with `text` as its record file.
-    void Load(const std::string& text) {
-        home_.Write(RecordPath().substr(home_.Path().size() + 1), text);
+    auto Load = [&](const std::string& text) {
+        home_.Write(path.substr(home_.Path().size() + 1), text);
         Records::Release();
         Records::Create();
         Records::Get().Init("records");
-    }
-    FieldMap OnDisk() const {
-        FieldMap values;
-        ParseRecordText(TestSupport::ReadText(RecordPath()), values);
-        return values;
-    }
-
-    TempFolder home_;
-};
-
-TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
+    };
     const std::string text = "planeSkin\t4\tvolume\t0.5\tshortestTime\t9";
     Load(text);
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
     EXPECT_EQ(Records::Get().GetInt("volume", 7), 7) << "the rest belongs to the first value";
     ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(TestSupport::ReadText(RecordPath()), text);
+    EXPECT_EQ(TestSupport::ReadText(path), text);
 
     // Long values keep the entry count, and so the test's time, modest.
     const std::string filler(1000, 'z');
@@ -365,7 +328,9 @@ TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
     testing::internal::CaptureStdout();
     ASSERT_TRUE(Records::Get().Save());
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(OnDisk().Fields().size(), static_cast<std::size_t>(entries));
+    FieldMap onDisk;
+    ParseRecordText(TestSupport::ReadText(path), onDisk);
+    EXPECT_EQ(onDisk.Fields().size(), static_cast<std::size_t>(entries));
 }
 
 // A home the player cannot write: the game runs on with its values in memory, and the record
@@ -373,11 +338,14 @@ TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
 TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
     const std::string record = home_.Path() + "/VelaEngine/data/records/Fleetwing.record";
     home_.Write("VelaEngine/data/records/Fleetwing.record", "planeSkin\t1");
-    for (const std::string& folder :
-         {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
-          home_.Path() + "/VelaEngine/data/records"}) {
-        ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-    }
+    auto setModes = [&](mode_t mode) {
+        for (const std::string& folder :
+             {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
+              home_.Path() + "/VelaEngine/data/records"}) {
+            ASSERT_EQ(chmod(folder.c_str(), mode), 0);
+        }
+    };
+    setModes(0555);
     Start();
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 1);
 
@@ -391,11 +359,7 @@ TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
         EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(3); }), "");
         log = testing::internal::GetCapturedStdout();
     }
-    for (const std::string& folder :
-         {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
-          home_.Path() + "/VelaEngine/data/records"}) {
-        chmod(folder.c_str(), 0755);
-    }
+    setModes(0755);
     EXPECT_FALSE(saved);
     EXPECT_NE(log.find("LOG: Saving Record failed: " + record + ": "), std::string::npos) << log;
     EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos) << "the frames ran";
