@@ -11,9 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,11 +22,9 @@
 #include "engine/persistence/Records.h"
 #include "engine/scene/Resources.h"
 #include "engine/scene/Scene.h"
-#include "engine/scene/SceneManager.h"
 #include "platform/EBImageFile.h"
 #include "support/EngineRun.h"
 #include "support/FatalCatcher.h"
-#include "support/SoundFiles.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
@@ -49,27 +45,24 @@ std::string RandomBytes(std::mt19937& random, std::size_t count) {
     return bytes;
 }
 
-// ----------------------------------------------------------------------------------- scenes
-
-constexpr const char* kValidScene =
-    "/ a floor and a ball\n"
-    "Entity\tFloor\tsolid\n\tt\t0,-200\n\tr\t0\n\ts\t1,1\n\tStaticBody2D\n"
-    "\tRectCollider\n\t\tw\t1000\n\t\th\t40\n"
-    "\tEntity\tBall\n\t\tt\t0,200\n\t\tr\t0\n\t\ts\t1,1\n\t\tCircleCollider\n\t\t\tradius\t20\n"
-    "\t\tAnimation\n\t\t\tclip\t1\t0\tCircleCollider\tx\n";
-
-// The loader with the engine's own components, over a private asset folder.
-class BadScene : public testing::Test {
+// The engine running offscreen over a private asset folder with an empty first scene.
+class BadAsset : public testing::Test {
 protected:
-    BadScene() {
-        Resources::Create();
-        testing::internal::CaptureStdout();
-        Resources::Get().Init(assets_.Path(), nullptr);
-        testing::internal::GetCapturedStdout();
+    void SetUp() override {
+        setenv("HOME", home_.Path().c_str(), 1);
+        assets_.Write("scenes/empty.scene", "");
     }
-    ~BadScene() override { Resources::Release(); }
 
-    // The fatal message of loading `text`, or "" when it loads.
+    void Start(const std::string& firstScene = "scenes/empty") {
+        TestSupport::EngineOptions options;
+        options.assets = assets_.Path();
+        options.firstScene = firstScene;
+        testing::internal::CaptureStdout();
+        TestSupport::StartEngine(options);
+        startLog_ = testing::internal::GetCapturedStdout();
+    }
+
+    // The fatal message of loading `text` as a scene, or "" when it loads.
     std::string Load(const std::string& text) {
         assets_.Write("scenes/bad.scene", text);
         testing::internal::CaptureStdout();
@@ -80,10 +73,30 @@ protected:
     }
     std::string Where() const { return "\nin " + assets_.Path() + "/scenes/bad.scene, line "; }
 
+    std::string SpriteFailure(const std::string& name) {
+        return FatalMessageOf([&] { Resources::Get().Get<Graphics::Sprite>(name); });
+    }
+    std::string Expected(const std::string& name) const {
+        return "Assertion in VEDebug.cpp line 35: Sprite loading failed: " + assets_.Path() + "/" +
+               name + ".png";
+    }
+
+    TempFolder home_;
     TempFolder assets_;
+    std::string startLog_;
 };
 
-TEST_F(BadScene, RandomBytesEndWithAMessageNamingTheFileAndLine) {
+// ----------------------------------------------------------------------------------- scenes
+
+constexpr const char* kValidScene =
+    "/ a floor and a ball\n"
+    "Entity\tFloor\tsolid\n\tt\t0,-200\n\tr\t0\n\ts\t1,1\n\tStaticBody2D\n"
+    "\tRectCollider\n\t\tw\t1000\n\t\th\t40\n"
+    "\tEntity\tBall\n\t\tt\t0,200\n\t\tr\t0\n\t\ts\t1,1\n\t\tCircleCollider\n\t\t\tradius\t20\n"
+    "\t\tAnimation\n\t\t\tclip\t1\t0\tCircleCollider\tx\n";
+
+TEST_F(BadAsset, RandomBytesEndWithAMessageNamingTheFileAndLine) {
+    Start();
     std::mt19937 random(20240611);
     int failed = 0;
     for (int file = 0; file < 24; ++file) {
@@ -102,7 +115,8 @@ TEST_F(BadScene, RandomBytesEndWithAMessageNamingTheFileAndLine) {
     EXPECT_GT(failed, 0) << "random bytes never made a content error";
 }
 
-TEST_F(BadScene, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
+TEST_F(BadAsset, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
+    Start();
     const std::string scene = kValidScene;
     ASSERT_EQ(Load(scene), "");
     int failed = 0;
@@ -119,7 +133,8 @@ TEST_F(BadScene, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
     EXPECT_GT(failed, 0);
 }
 
-TEST_F(BadScene, AOneMegabyteLineIsReadWhole) {
+TEST_F(BadAsset, AOneMegabyteLineIsReadWhole) {
+    Start();
     const std::string mega(1 << 20, 'x');
     const std::string header = "\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
     EXPECT_EQ(Load("/" + mega + "\n"), "") << "a long comment";
@@ -179,36 +194,6 @@ const std::string kChunkPastTheEnd(
     "\xf8\xcf\xc0\xf0\x1f\x0c\x81\x34\x18\x00\x00\x49\xc8\x09\xf7\xf9"
     "\xab\xb6\x0d\x00\x00\x49\xc6\x60\x82",
     73);
-
-// The engine running offscreen over a private asset folder with an empty first scene.
-class BadAsset : public testing::Test {
-protected:
-    void SetUp() override {
-        setenv("HOME", home_.Path().c_str(), 1);
-        assets_.Write("scenes/empty.scene", "");
-    }
-
-    void Start(const std::string& firstScene = "scenes/empty") {
-        TestSupport::EngineOptions options;
-        options.assets = assets_.Path();
-        options.firstScene = firstScene;
-        testing::internal::CaptureStdout();
-        TestSupport::StartEngine(options);
-        startLog_ = testing::internal::GetCapturedStdout();
-    }
-
-    std::string SpriteFailure(const std::string& name) {
-        return FatalMessageOf([&] { Resources::Get().Get<Graphics::Sprite>(name); });
-    }
-    std::string Expected(const std::string& name) const {
-        return "Assertion in VEDebug.cpp line 35: Sprite loading failed: " + assets_.Path() + "/" +
-               name + ".png";
-    }
-
-    TempFolder home_;
-    TempFolder assets_;
-    std::string startLog_;
-};
 
 TEST_F(BadAsset, MissingCorruptTruncatedOrHugePngsFailWithTheirPath) {
     Start();

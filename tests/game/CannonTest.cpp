@@ -21,16 +21,14 @@ namespace {
 // Frames of a quarter second: the cannons' timers add up exactly.
 constexpr unsigned kQuarterSeconds = 4;
 
-const char* const kBlue = "0,0,1,1";
+// The ball group, which comes first, so a new ball is not stepped in the frame that makes it.
+const std::string kGroup = EntityText("CannonBallGroup", "0,0");
 
+// A blue cannon.
 std::string CannonText(const char* name, const char* behaviour, const std::string& position,
                        const std::string& extraFields = "") {
-    return EntityText(name, position) + "\tImage\n\t\tw\t120\n\t\th\t120\n\t\ttint\t" + kBlue +
-           "\n\t" + behaviour + "\n" + extraFields;
-}
-
-std::string GroupText() {
-    return EntityText("CannonBallGroup", "0,0");
+    return EntityText(name, position) + "\tImage\n\t\tw\t120\n\t\th\t120\n\t\ttint\t0,0,1,1\n\t" +
+           behaviour + "\n" + extraFields;
 }
 
 std::vector<Entity*> Balls() {
@@ -45,19 +43,15 @@ Graphics::Color TintOf(const std::string& name) {
     return FlightScene::The<Graphics::Image>(name).GetTint();
 }
 
-const Graphics::Color kWhite(1.0f, 1.0f, 1.0f, 1.0f);
-const Graphics::Color kRed(1.0f, 0.0f, 0.0f, 1.0f);
-const Graphics::Color kBlueTint(0.0f, 0.0f, 1.0f, 1.0f);
-
 using CannonTest = FlightScene;
 
 }  // namespace
 
 // The plane, a bare entity that balls pass through, is 799.9 units from the near pair of
-// cannons and 800 from the far pair; a cannon turned up sits next to it. The ball group comes
-// first, so a new ball is not stepped in the frame that makes it. The first second is paused.
+// cannons and 800 from the far pair; a cannon turned up sits next to it. The first second is
+// paused.
 TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPeriod) {
-    Start(GroupText() + CannonText("Fixed", "Cannon", "-799.9,0") +
+    Start(kGroup + CannonText("Fixed", "Cannon", "-799.9,0") +
               CannonText("Turret", "AutoCannon", "0,-799.9") +
               CannonText("Up", "Cannon", "30,-20", "\t\tangle\t90\n") +
               CannonText("FarFixed", "Cannon", "0,800") +
@@ -117,10 +111,10 @@ TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPerio
             EXPECT_NEAR(v.x, 0.0f, 1e-3);
             EXPECT_NEAR(v.y, 500.0f, 1e-3);
             // The turret shows red after a shot; the fixed cannon keeps its colour.
-            EXPECT_EQ(TintOf("Turret"), kRed);
-            EXPECT_EQ(TintOf("Fixed"), kBlueTint);
-            EXPECT_EQ(TintOf("FarFixed"), kWhite);
-            EXPECT_EQ(TintOf("FarTurret"), kWhite);
+            EXPECT_EQ(TintOf("Turret"), Graphics::Color(1, 0, 0, 1));
+            EXPECT_EQ(TintOf("Fixed"), Graphics::Color(0, 0, 1, 1));
+            EXPECT_EQ(TintOf("FarFixed"), Graphics::Color(1, 1, 1, 1));
+            EXPECT_EQ(TintOf("FarTurret"), Graphics::Color(1, 1, 1, 1));
         });
     // Fixed: 1.75 s passes 1.5; the next shot is 1.75 s later, not 1.5.
     EXPECT_EQ(fixedShots, (std::vector<unsigned>{11, 18}));
@@ -129,7 +123,7 @@ TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPerio
 }
 
 TEST_F(CannonTest, APlaneThatTouchesACannonIsKnockedAwayFromIt) {
-    Start(GroupText() + CannonText("Fixed", "Cannon", "0,0") +
+    Start(kGroup + CannonText("Fixed", "Cannon", "0,0") +
           "\tStaticBody2D\n\tCircleCollider\n\t\tradius\t30\n" + PlaneText("0,60", 1.0f, false));
     float fastest = 0.0f;
     Run(30, nullptr, [&](unsigned) { fastest = std::max(fastest, PlaneBody().GetVelocity().y); });

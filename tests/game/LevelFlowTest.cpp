@@ -89,61 +89,49 @@ TEST_F(LevelFlow, ScenesWithoutWhatTheGameNeedsAreContentErrors) {
     }
 }
 
-// Frame 24 ends 0.4 s into the splash: the click there is ignored, and the splash moves on when
-// its 3 s are up. Then each key skips a fresh splash in its 40th frame, past half a second.
-TEST_F(LevelFlow, TheSplashMovesOnWhenItsTimeIsUpOrOnAnyKeyAfterHalfASecond) {
+// The splash: frame 24 ends 0.4 s in, so its click is ignored, and the splash moves on when its
+// 3 s are up; then each key skips a fresh splash in its 40th frame, past half a second. The
+// links: the left one loads at the end of its click's frame, the right one a frame later.
+TEST_F(LevelFlow, SplashesAndSceneLinksMoveOnAtTheirTime) {
     StartFixture("splash");
-    std::vector<std::string> scenes(1);
     // Left and right buttons, space, enter, "a" and escape.
-    const std::vector<unsigned char> keys = {0x01, 0x02, 0x20, 0x0D, 0x41, 0x1B};
+    const unsigned char keys[] = {0x01, 0x02, 0x20, 0x0D, 0x41, 0x1B};
+    constexpr unsigned kLinks = 182 + 40 * std::size(keys);  // the first frame of the links
+    std::vector<std::string> scenes(1);
     Run(
-        181 + 40 * keys.size(),
+        kLinks + 11,
         [&](unsigned frame) {
-            PlayClicks(frame, {{24, 0, 0}});
-            if (frame <= 181) {
-                return;
-            }
             const unsigned key = (frame - 182) / 40;
-            const unsigned local = (frame - 182) % 40 + 1;
-            if (local == 1) {
+            if (frame >= 182 && frame < kLinks && (frame - 182) % 40 == 0) {
                 Reload("scenes/splash");
             }
-            for (unsigned char each : keys) {
-                SetKey(each, each == keys[key] && local == 40);
-            }
-        },
-        [&](unsigned) { scenes.push_back(SceneNow()); });
-    EXPECT_EQ(scenes[30], "scenes/splash");
-    EXPECT_EQ(scenes[180], "scenes/splash");
-    EXPECT_EQ(scenes[181], "scenes/after");
-    for (unsigned key = 0; key < keys.size(); ++key) {
-        SCOPED_TRACE(static_cast<int>(keys[key]));
-        EXPECT_EQ(scenes[181 + 40 * key + 39], "scenes/splash");
-        EXPECT_EQ(scenes[181 + 40 * key + 40], "scenes/after");
-    }
-}
 
-// The link on the left loads at the end of the frame of its click; the one on the right waits
-// for one frame more. The keeper (DontDestroyOnLoad) comes along.
-TEST_F(LevelFlow, SceneLinksLoadTheirSceneAtTheEndOfTheClickFrameOrTheNext) {
-    StartFixture("links");
-    std::vector<std::string> scenes(1);
-    testing::internal::CaptureStdout();
-    Run(
-        12,
-        [](unsigned frame) {
-            if (frame == 7) {
+            if (frame == kLinks) {
+                testing::internal::CaptureStdout();
+            }
+            if (frame == kLinks || frame == kLinks + 6) {
                 Reload("scenes/links");
             }
-            PlayClicks(frame, {{5, -300, 0}, {11, 300, 0}});
+            PlayClicks(frame, {{24, 0, 0}, {kLinks + 4, -300, 0}, {kLinks + 10, 300, 0}});
+            for (unsigned k = 0; k < std::size(keys) && frame >= 182 && frame < kLinks; ++k) {
+                SetKey(keys[k], k == key && (frame - 182) % 40 == 39);
+            }
         },
         [&](unsigned) { scenes.push_back(SceneNow()); });
     const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(scenes[4], "scenes/links");
-    EXPECT_EQ(scenes[5], "scenes/after");
-    EXPECT_EQ(scenes[11], "scenes/links");
-    EXPECT_EQ(scenes[12], "scenes/after");
-    // One request per click.
+    EXPECT_EQ(scenes[30], "scenes/splash");
+    EXPECT_EQ(scenes[180], "scenes/splash");
+    EXPECT_EQ(scenes[181], "scenes/after");
+    for (unsigned k = 0; k < std::size(keys); ++k) {
+        SCOPED_TRACE(static_cast<int>(keys[k]));
+        EXPECT_EQ(scenes[181 + 40 * k + 39], "scenes/splash");
+        EXPECT_EQ(scenes[181 + 40 * k + 40], "scenes/after");
+    }
+    EXPECT_EQ(scenes[kLinks + 3], "scenes/links");
+    EXPECT_EQ(scenes[kLinks + 4], "scenes/after");
+    EXPECT_EQ(scenes[kLinks + 10], "scenes/links");
+    EXPECT_EQ(scenes[kLinks + 11], "scenes/after");
+    // One request per link click; the keeper (DontDestroyOnLoad) comes along.
     const std::string request = "Requested to change to Scene: scenes/after";
     const std::size_t first = log.find(request);
     ASSERT_NE(first, std::string::npos) << log;
