@@ -55,30 +55,6 @@ std::string WithoutComments(const std::string& code) {
     return std::regex_replace(code, kComments, " ");
 }
 
-struct CodeNames {
-    std::set<std::string> whole;     // used as they stand
-    std::set<std::string> prefixes;  // followed by "+": the code appends a number or a name
-};
-
-CodeNames NamesInCode() {
-    static const std::regex kLiteral(R"lit("((?:sprites|sounds|scenes)/[^"\s]*)"(\s*\+)?)lit");
-    CodeNames names;
-    for (const char* folder : {"game", "engine"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(kRoot / folder)) {
-            const std::string ext = entry.path().extension().string();
-            if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) {
-                continue;
-            }
-            const std::string code = WithoutComments(TestSupport::ReadText(entry.path()));
-            for (std::sregex_iterator it(code.begin(), code.end(), kLiteral), end; it != end;
-                 ++it) {
-                ((*it)[2].matched ? names.prefixes : names.whole).insert((*it)[1].str());
-            }
-        }
-    }
-    return names;
-}
-
 // Resource names in a scene: field values that name a sprite, sound or scene, and the
 // sprites that animation clips switch to ("sprite:" instructions).
 std::map<std::string, int> NamesInScene(const fs::path& file) {
@@ -105,14 +81,29 @@ std::map<std::string, int> NamesInScene(const fs::path& file) {
 }  // namespace
 
 TEST(ContentNames, EveryNameInTheCodeHasItsFile) {
-    const CodeNames names = NamesInCode();
-    // The first scene, the menu click and the plane skins at least are named in code.
-    EXPECT_TRUE(names.whole.count("scenes/splash"));
-    EXPECT_FALSE(names.whole.empty());
-    for (const std::string& name : names.whole) {
+    // A name followed by "+" is a prefix: the code appends a number or a name.
+    static const std::regex kLiteral(R"lit("((?:sprites|sounds|scenes)/[^"\s]*)"(\s*\+)?)lit");
+    std::set<std::string> whole;
+    std::set<std::string> prefixes;
+    for (const char* folder : {"game", "engine"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(kRoot / folder)) {
+            const std::string ext = entry.path().extension().string();
+            if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) {
+                continue;
+            }
+            const std::string code = WithoutComments(TestSupport::ReadText(entry.path()));
+            for (std::sregex_iterator it(code.begin(), code.end(), kLiteral), end; it != end;
+                 ++it) {
+                ((*it)[2].matched ? prefixes : whole).insert((*it)[1].str());
+            }
+        }
+    }
+    // The first scene at least is named in code.
+    EXPECT_TRUE(whole.count("scenes/splash"));
+    for (const std::string& name : whole) {
         EXPECT_TRUE(fs::is_regular_file(FileOf(name))) << name << " has no file " << FileOf(name);
     }
-    for (const std::string& prefix : names.prefixes) {
+    for (const std::string& prefix : prefixes) {
         EXPECT_TRUE(AnyFileStartsWith(prefix)) << "no file completes " << prefix;
     }
 }
