@@ -31,14 +31,6 @@ std::string CannonText(const char* name, const char* behaviour, const std::strin
            behaviour + "\n" + extraFields;
 }
 
-std::vector<Entity*> Balls() {
-    std::vector<Entity*> balls;
-    for (const auto& child : FlightScene::Named("CannonBallGroup").GetChildren()) {
-        balls.push_back(child.get());
-    }
-    return balls;
-}
-
 Graphics::Color TintOf(const std::string& name) {
     return FlightScene::The<Graphics::Image>(name).GetTint();
 }
@@ -72,7 +64,7 @@ TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPerio
                 // Paused cannons neither aim nor count.
                 EXPECT_EQ(fixed, 0.0f);
                 EXPECT_EQ(turret, 0.0f);
-                EXPECT_TRUE(Balls().empty());
+                EXPECT_TRUE(ChildrenOf("CannonBallGroup").empty());
                 EXPECT_EQ(Named("Turret").GetTransform().GetRotation(), 0.0f);
                 EXPECT_EQ(Named("Up").GetTransform().GetRotation(), 90.0f);
                 return;
@@ -86,8 +78,8 @@ TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPerio
             }
             if (frame == 11) {
                 // A small, weightless, short-lived bullet, fired along the cannon's angle.
-                ASSERT_EQ(Balls().size(), 2u);
-                Entity& ball = *Balls()[1];
+                ASSERT_EQ(ChildrenOf("CannonBallGroup").size(), 2u);
+                Entity& ball = *ChildrenOf("CannonBallGroup")[1];
                 EXPECT_EQ(ball.GetName(), "CannonBall");
                 EXPECT_EQ(ball.GetTransform().GetPosition(), Vector2(30.0f, -20.0f));
                 EXPECT_EQ(ball.GetTransform().GetRotation(), 90.0f);
@@ -104,7 +96,7 @@ TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPerio
             if (frame != 13) {
                 return;
             }
-            const std::vector<Entity*> balls = Balls();
+            const std::vector<Entity*> balls = ChildrenOf("CannonBallGroup");
             ASSERT_EQ(balls.size(), 3u);
             EXPECT_EQ(balls[2]->GetName(), "AutoCannonBall");
             const Vector2 v = balls[2]->GetComponent<DynamicBody2D>()->GetVelocity();

@@ -146,6 +146,13 @@ struct FlightScene : testing::Test {
     static VelaEngine::DynamicBody2D& PlaneBody() {
         return The<VelaEngine::DynamicBody2D>("Airplane");
     }
+    static std::vector<VelaEngine::Entity*> ChildrenOf(const std::string& name) {
+        std::vector<VelaEngine::Entity*> children;
+        for (const auto& child : Named(name).GetChildren()) {
+            children.push_back(child.get());
+        }
+        return children;
+    }
     static VelaEngine::Vector2 PositionOf(const std::string& name) {
         return Named(name).GetTransform().GetPosition();
     }

@@ -17,38 +17,26 @@ using namespace FlightTest;
 
 namespace {
 
-std::string CountdownText() {
-    std::string text;
-    for (const char* name : {"g3", "g2", "g1", "go"}) {
-        text += EntityText(name, "0,300");
-    }
-    return text;
-}
-
-std::string FeedbackGroupText() {
-    return EntityText("CollisionFeedbackGroup", "0,0");
-}
-
 std::string GroundText(const std::string& name, const std::string& position) {
     return EntityText(name, position) + "\tStaticBody2D\n\tRectCollider\n\t\tw\t400\n\t\th\t20\n";
-}
-
-std::vector<Entity*> FeedbackPictures() {
-    std::vector<Entity*> found;
-    for (const auto& child : FlightScene::Named("CollisionFeedbackGroup").GetChildren()) {
-        found.push_back(child.get());
-    }
-    return found;
 }
 
 using PlaneRotatorTest = FlightScene;
 
 }  // namespace
 
-// Then, without gravity so that the velocity set before a frame is the one its update sees:
-// slower than 25 the plane flies level and mirrored, faster it turns with its flight.
+// The countdown holds the plane: a cannon ball fired into it meanwhile disappears and costs
+// nothing, and one from the turret stops dead. The mouse, held through 1.4 s, let go, then held
+// again from 2.08 s, cuts the countdown short. Then, without gravity so that the velocity set
+// before a frame is the one its update sees: slower than 25 the plane flies level and mirrored,
+// faster it turns with its flight.
 TEST_F(PlaneRotatorTest, TheCountdownHoldsThePlaneAndTheMouseCutsItShortAfterOneAndAHalfSeconds) {
-    Start(ManagerText() + PlaneText("40,60") + CountdownText());
+    // The cannon fires at 1.5 s along +x into the plane, the turret at 2 s straight down.
+    Start(ManagerText() + PlaneText("40,60") + EntityText("g3", "0,300") +
+          EntityText("g2", "0,300") + EntityText("g1", "0,300") + EntityText("go", "0,300") +
+          EntityText("CollisionFeedbackGroup", "0,0") + EntityText("Cannon", "0,60") +
+          "\tCannon\n" + EntityText("Turret", "40,100") + "\tAutoCannon\n" +
+          EntityText("CannonBallGroup", "0,0"));
     const struct {
         Vector2 velocity;
         float rotation;
@@ -59,18 +47,19 @@ TEST_F(PlaneRotatorTest, TheCountdownHoldsThePlaneAndTheMouseCutsItShortAfterOne
         {{24.9f, 0.0f}, 0.0f, false, false},      {{0.0f, 30.0f}, 90.0f, false, false},
         {{-20.0f, -20.0f}, -135.0f, false, true}, {{-3.0f, 4.0f}, 0.0f, true, false},
     };
-    // Held through 1.4 s, let go, then held again from 1.6 s.
+    bool fired = false;
     Run(
-        97 + std::size(turns),
+        126 + std::size(turns),
         [&](unsigned frame) {
-            SetKey(kMouseLeft, frame <= 84 || frame >= 96);
-            if (frame > 97) {
+            SetKey(kMouseLeft, frame <= 84 || frame >= 125);
+            if (frame > 126) {
                 PlaneBody().SetGravityScale(0.0f);
-                PlaneBody().SetVelocity(turns[frame - 98].velocity);
+                PlaneBody().SetVelocity(turns[frame - 127].velocity);
             }
         },
         [&](unsigned frame) {
             const Game::PlaneRotator& plane = Plane();
+            fired = fired || Entity::Find("CannonBall") != nullptr;
             if (frame == 84 || frame == 95) {
                 EXPECT_NEAR(plane.countdownLeft, 6.0f - frame / 60.0f, 1e-4) << frame;
                 EXPECT_NE(Entity::Find("g3"), nullptr);
@@ -78,19 +67,29 @@ TEST_F(PlaneRotatorTest, TheCountdownHoldsThePlaneAndTheMouseCutsItShortAfterOne
                 EXPECT_NEAR(PositionOf("Airplane").x, 40.0f, 1e-4);
                 EXPECT_NEAR(PositionOf("Airplane").y, 60.0f - 200.0f / 3600.0f, 1e-4);
             }
-            if (frame == 96) {
+            if (frame == 124) {
+                EXPECT_TRUE(fired);
+                EXPECT_EQ(Entity::Find("CannonBall"), nullptr);
+                EXPECT_FALSE(The<Game::GameManager>("Manager").levelEnded);
+                EXPECT_TRUE(ChildrenOf("CollisionFeedbackGroup").empty());
+                EXPECT_NEAR(PositionOf("Airplane").x, 40.0f, 1e-3);
+                Entity* ball = Entity::Find("AutoCannonBall");
+                ASSERT_NE(ball, nullptr);
+                EXPECT_EQ(ball->GetComponent<DynamicBody2D>()->GetVelocity(), Vector2(0.0f, 0.0f));
+            }
+            if (frame == 125) {
                 EXPECT_EQ(plane.countdownLeft, 0.0f);
                 for (const char* name : {"g3", "g2", "g1", "go"}) {
                     EXPECT_EQ(Entity::Find(name), nullptr) << name;
                 }
             }
-            if (frame == 97) {
+            if (frame == 126) {
                 // Free now: the frame's update no longer puts it back.
                 EXPECT_LT(plane.countdownLeft, 0.0f);
                 EXPECT_NEAR(PlaneBody().GetVelocity().y, -2 * 200.0f / 60.0f, 1e-3);
             }
-            if (frame > 97) {
-                const auto& turn = turns[frame - 98];
+            if (frame > 126) {
+                const auto& turn = turns[frame - 127];
                 SCOPED_TRACE(turn.velocity.ToString());
                 const auto& image = The<Graphics::Image>("Airplane");
                 EXPECT_NEAR(Named("Airplane").GetTransform().GetRotation(), turn.rotation, 1e-3);
@@ -100,31 +99,12 @@ TEST_F(PlaneRotatorTest, TheCountdownHoldsThePlaneAndTheMouseCutsItShortAfterOne
         });
 }
 
-TEST_F(PlaneRotatorTest, DuringTheCountdownACannonBallDisappearsAndCostsNothing) {
-    // The cannon fires at 1.5 s along +x into the held plane, the turret at 2 s straight up.
-    Start(ManagerText() + PlaneText("100,0") + FeedbackGroupText() + EntityText("Cannon", "0,0") +
-          "\tCannon\n" + EntityText("Turret", "100,-100") + "\tAutoCannon\n" +
-          EntityText("CannonBallGroup", "0,0"));
-    bool fired = false;
-    Run(150, nullptr, [&](unsigned) { fired = fired || Entity::Find("CannonBall") != nullptr; });
-    EXPECT_TRUE(fired);
-    EXPECT_EQ(Entity::Find("CannonBall"), nullptr);
-    EXPECT_GT(Plane().countdownLeft, 0.0f);
-    EXPECT_FALSE(The<Game::GameManager>("Manager").levelEnded);
-    EXPECT_TRUE(FeedbackPictures().empty());
-    EXPECT_NEAR(PositionOf("Airplane").x, 100.0f, 1e-3);
-    // The turret's ball is not taken: the held plane stopped it dead.
-    Entity* ball = Entity::Find("AutoCannonBall");
-    ASSERT_NE(ball, nullptr);
-    EXPECT_EQ(ball->GetComponent<DynamicBody2D>()->GetVelocity(), Vector2(0.0f, 0.0f));
-}
-
 // Two stars (22) and the checkpoint (24) within reach of the plane (18), a third star just out
 // of it at 41. With the rescue in hand, the plane then lands harmlessly on the win flag, and on
 // the ground once the level has ended; then it falls on the ground twice, before a loss.
 TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBeforeALoss) {
     const std::string star = "\tCircleCollider\n\t\tradius\t22\n";
-    Start(ManagerText() + PlaneText("0,0") + FeedbackGroupText() +
+    Start(ManagerText() + PlaneText("0,0") + EntityText("CollisionFeedbackGroup", "0,0") +
           EntityText("InGameStar", "30,0") + star + EntityText("InGameStar", "-20,-25") + star +
           EntityText("InGameStar", "-41,0") + star + EntityText("CheckPoint", "10,40") +
           "\tCircleCollider\n\t\tradius\t24\n" + GroundText("Ground", "0,-100") +
@@ -155,7 +135,7 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
                 EXPECT_TRUE(plane.hasCheckpoint);
                 EXPECT_EQ(plane.checkpointPosition, Point2(10.0f, 40.0f));
                 EXPECT_EQ(Entity::Find("CheckPoint"), nullptr);
-                const std::vector<Entity*> feedback = FeedbackPictures();
+                const std::vector<Entity*> feedback = ChildrenOf("CollisionFeedbackGroup");
                 ASSERT_EQ(feedback.size(), 3u);
                 std::vector<Vector2> at;
                 for (Entity* picture : feedback) {
@@ -174,7 +154,7 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
                 bounces = 0;
                 EXPECT_FALSE(plane.checkpointUsed);
                 EXPECT_EQ(manager.levelEnded, frame == 240);
-                EXPECT_TRUE(FeedbackPictures().empty());
+                EXPECT_TRUE(ChildrenOf("CollisionFeedbackGroup").empty());
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
                 EXPECT_LT(PositionOf("Airplane").y, -20.0f);
             }
@@ -189,7 +169,10 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
                 lostAt = frame;
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(0.0f, 250.0f));
                 EXPECT_EQ(
-                    FeedbackPictures().back()->GetComponent<Graphics::Image>()->GetSprite(),
+                    ChildrenOf("CollisionFeedbackGroup")
+                        .back()
+                        ->GetComponent<Graphics::Image>()
+                        ->GetSprite(),
                     Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/collided"));
             }
         });
