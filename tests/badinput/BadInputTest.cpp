@@ -95,7 +95,8 @@ constexpr const char* kValidScene =
     "\tEntity\tBall\n\t\tt\t0,200\n\t\tr\t0\n\t\ts\t1,1\n\t\tCircleCollider\n\t\t\tradius\t20\n"
     "\t\tAnimation\n\t\t\tclip\t1\t0\tCircleCollider\tx\n";
 
-TEST_F(BadAsset, RandomBytesEndWithAMessageNamingTheFileAndLine) {
+// Random bytes, every cut of a valid scene and lines of a megabyte.
+TEST_F(BadAsset, BadScenesEndWithAMessageNamingTheFileAndLine) {
     Start();
     std::mt19937 random(20240611);
     int failed = 0;
@@ -113,13 +114,10 @@ TEST_F(BadAsset, RandomBytesEndWithAMessageNamingTheFileAndLine) {
         }
     }
     EXPECT_GT(failed, 0) << "random bytes never made a content error";
-}
 
-TEST_F(BadAsset, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
-    Start();
     const std::string scene = kValidScene;
     ASSERT_EQ(Load(scene), "");
-    int failed = 0;
+    failed = 0;
     for (std::size_t length = 0; length < scene.size(); ++length) {
         const std::string message = Load(scene.substr(0, length));
         if (!message.empty()) {
@@ -131,10 +129,8 @@ TEST_F(BadAsset, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
     EXPECT_NE(Load(scene.substr(0, scene.find("\tr\t0"))).find("ends before the three"),
               std::string::npos);
     EXPECT_GT(failed, 0);
-}
 
-TEST_F(BadAsset, AOneMegabyteLineIsReadWhole) {
-    Start();
+    // A megabyte line is read whole.
     const std::string mega(1 << 20, 'x');
     const std::string header = "\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
     EXPECT_EQ(Load("/" + mega + "\n"), "") << "a long comment";

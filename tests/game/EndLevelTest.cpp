@@ -2,8 +2,6 @@
 // the level themselves at a chosen time and read the record file it saved.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioSource.h"
 #include "engine/core/Time.h"
@@ -34,15 +32,6 @@ std::string ClipPlayed() {
 
 bool NewBestTimeShown() {
     return Entity::Find("newshortesttime")->GetTransform().GetPosition() == Vector2(0.0f, 0.0f);
-}
-
-// Ends the level once more with no records in memory but those `store` sets.
-void EndAgain(int level, const std::function<void(Records&)>& store) {
-    Records::Get().Clear();
-    store(Records::Get());
-    Entity::Find("newshortesttime")->GetTransform().SetPosition(Vector2(100000000.0f, 0.0f));
-    Manager().currentLevel = level;
-    Manager().EndLevel(true);
 }
 
 using EndLevel = FlightScene;
@@ -85,31 +74,32 @@ TEST_F(EndLevel, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNothi
             EXPECT_EQ(records["foundstar3_2"], "t");
             EXPECT_EQ(records.count("foundstar3_3"), 0u);
 
+            // Each row ends the level once more with no records in memory but those it stores.
             const struct {
-                int stored;  // -1: none
+                int storedLevel;  // -1: none
                 int level;
-                const char* after;
-            } unlocks[] = {{-1, 1, "2"}, {3, 3, "4"}, {5, 3, "5"}, {2, 3, "2"}, {0, 1, "0"}};
-            for (const auto& row : unlocks) {
-                SCOPED_TRACE("unlock, stored " + std::to_string(row.stored));
-                EndAgain(row.level, [&](Records& records) {
-                    if (row.stored >= 0) {
-                        records.SetInt("highestLevelUnlocked", row.stored);
-                    }
-                });
-                EXPECT_EQ(ReadRecords()["highestLevelUnlocked"], row.after);
-            }
-            const struct {
-                float stored;
-                const char* after;
+                const char* unlocked;
+                float storedTime;
+                const char* bestTime;
                 bool shown;
-            } bestTimes[] = {
-                {30.5f, "20.000000", true}, {10.0f, "10.000000", false}, {0.0f, "0.000000", false}};
-            for (const auto& row : bestTimes) {
-                SCOPED_TRACE("best time, stored " + std::to_string(row.stored));
-                EndAgain(3,
-                         [&](Records& records) { records.SetFloat("shortestTime", row.stored); });
-                EXPECT_EQ(ReadRecords()["shortestTime"], row.after);
+            } ends[] = {{-1, 1, "2", 30.5f, "20.000000", true},
+                        {3, 3, "4", 10.0f, "10.000000", false},
+                        {5, 3, "5", 0.0f, "0.000000", false},
+                        {2, 3, "2", 20.5f, "20.000000", true},
+                        {0, 1, "0", 25.0f, "20.000000", true}};
+            for (const auto& row : ends) {
+                SCOPED_TRACE("stored level " + std::to_string(row.storedLevel));
+                Records::Get().Clear();
+                if (row.storedLevel >= 0) {
+                    Records::Get().SetInt("highestLevelUnlocked", row.storedLevel);
+                }
+                Records::Get().SetFloat("shortestTime", row.storedTime);
+                Entity::Find("newshortesttime")->GetTransform().SetPosition(Vector2(1e8f, 0.0f));
+                Manager().currentLevel = row.level;
+                Manager().EndLevel(true);
+                auto after = ReadRecords();
+                EXPECT_EQ(after["highestLevelUnlocked"], row.unlocked);
+                EXPECT_EQ(after["shortestTime"], row.bestTime);
                 EXPECT_EQ(NewBestTimeShown(), row.shown);
             }
 
