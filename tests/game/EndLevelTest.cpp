@@ -4,8 +4,6 @@
 
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioSource.h"
-#include "engine/core/Time.h"
-#include "engine/entity/Transform.h"
 #include "engine/graphics/Image.h"
 #include "engine/persistence/Records.h"
 #include "game/GameManager.h"
