@@ -96,30 +96,32 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
     EXPECT_NEAR(The<Graphics::Image>("NotFound").GetTint().a, 0.55f, 1e-6);
 }
 
-// Half-second frames: after frame k the card has shown k / 2 s, and the camera, which updates
-// before the plane falls, lands first on the resting plane, then on where the falling plane
-// will be half a second on (at 0 going -100 units a second, then at -100 going -200).
+// Two frames of an eighth of a second, then half-second frames: the card has shown 0.125 s,
+// 0.25 s, 0.75 s and so on. The camera updates before the plane falls, a quarter of the way in
+// an eighth: from (-40, 20) towards the resting plane at (100, 50), then towards where the plane
+// will be half a second on (at 46.875 going -25 units a second); in half a second it lands on
+// that point (the plane at 40.625 going -50).
 TEST_F(SmallBehaviours, TheSplashFaderFadesInHoldsAndFadesOutAndFollowPlaneLooksAhead) {
-    StartFixture("follow", 2);
+    StartFixture("follow", 8);
     std::vector<float> levels;
     std::vector<Vector2> camera;
-    Run(7, nullptr, [&](unsigned) {
-        levels.push_back(The<Graphics::Image>("Card").GetTint().a);
-        camera.push_back(PositionOf("Cam"));
-    });
-    // 0.5 s, 1 s, 1.5 s, 2 s, 2.5 s, 3 s, 3.5 s.
-    EXPECT_EQ(levels, (std::vector<float>{0.5f, 1.0f, 1.0f, 1.0f, 0.5f, 0.0f, 0.0f}));
+    Run(
+        8,
+        // A frame's length is set by the wait at the end of the frame before.
+        [](unsigned frame) {
+            if (frame == 2) {
+                Time::Get().SetFrameRate(2);
+            }
+        },
+        [&](unsigned) {
+            levels.push_back(The<Graphics::Image>("Card").GetTint().a);
+            camera.push_back(PositionOf("Cam"));
+        });
+    EXPECT_EQ(levels, (std::vector<float>{0.125f, 0.25f, 0.75f, 1.0f, 1.0f, 0.75f, 0.25f, 0.0f}));
     EXPECT_EQ(The<Graphics::Image>("Card").GetTint(), Graphics::Color(0.2f, 0.4f, 0.6f, 0.0f));
     camera.resize(3);
-    EXPECT_EQ(camera, (std::vector<Vector2>{{100.0f, 50.0f}, {100.0f, -50.0f}, {100.0f, -200.0f}}));
-}
-
-TEST_F(SmallBehaviours, ShortFramesMoveFollowPlaneItsShareOfTheWay) {
-    StartFixture("follow", 8);
-    Run(1, nullptr, nullptr);
-    // A quarter of the way from (-40, 20) to the resting plane at (100, 50).
-    EXPECT_FLOAT_EQ(PositionOf("Cam").x, -5.0f);
-    EXPECT_FLOAT_EQ(PositionOf("Cam").y, 27.5f);
+    EXPECT_EQ(camera,
+              (std::vector<Vector2>{{-5.0f, 27.5f}, {21.25f, 29.21875f}, {100.0f, 15.625f}}));
 }
 
 }  // namespace
