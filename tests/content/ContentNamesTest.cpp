@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -35,18 +36,13 @@ fs::path FileOf(const std::string& name) {
 
 bool AnyFileStartsWith(const std::string& prefix) {
     const fs::path probe = FileOf(prefix);
-    const fs::path folder = probe.parent_path();
     const std::string stem = fs::path(prefix).filename().string();
-    if (!fs::is_directory(folder)) {
-        return false;
-    }
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with(stem) &&
-            entry.path().extension() == probe.extension()) {
-            return true;
-        }
-    }
-    return false;
+    return fs::is_directory(probe.parent_path()) &&
+           std::any_of(fs::directory_iterator(probe.parent_path()), fs::directory_iterator(),
+                       [&](const fs::directory_entry& entry) {
+                           return entry.path().filename().string().starts_with(stem) &&
+                                  entry.path().extension() == probe.extension();
+                       });
 }
 
 // Source text without comments, so that names in explanations are not taken for requests.

@@ -24,12 +24,10 @@ bool Has(const Json& entity, const std::string& type) {
     return FindComponent(entity, type) != nullptr;
 }
 
-int Count(const Json& dump, const std::string& name) {
-    int count = 0;
-    for (const Json& entity : dump["entities"].items) {
-        count += entity["name"].text == name ? 1 : 0;
-    }
-    return count;
+long Count(const Json& dump, const std::string& name) {
+    const auto& entities = dump["entities"].items;
+    return std::count_if(entities.begin(), entities.end(),
+                         [&](const Json& entity) { return entity["name"].text == name; });
 }
 
 bool UnderCameraSpace(const Json& dump, const Json& entity) {

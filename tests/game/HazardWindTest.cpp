@@ -11,11 +11,7 @@
 using namespace VelaEngine;
 using namespace FlightTest;
 
-namespace {
-
 using HazardWindTest = FlightScene;
-
-}  // namespace
 
 // One case a frame: the fan turned and the plane placed and stopped before it. The fan blows
 // two particles every frame, paused too, but pushes only unpaused.

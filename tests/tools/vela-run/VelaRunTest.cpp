@@ -120,10 +120,9 @@ TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
 }
 
 TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
-    std::vector<unsigned char> rgba(4 * 4 * 4, 255);
-    for (std::size_t i = 0; i < rgba.size(); i += 4) {
-        rgba[i] = 40;  // (40, 160, 255)
-        rgba[i + 1] = 160;
+    std::vector<unsigned char> rgba;
+    for (int pixel = 0; pixel < 4 * 4; ++pixel) {
+        rgba.insert(rgba.end(), {40, 160, 255, 255});
     }
     work.Write("assets/sprites/tile.png", "");
     const std::string sprite = Out("assets/sprites/tile.png");
