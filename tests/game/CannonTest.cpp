@@ -18,9 +18,6 @@ using namespace FlightTest;
 
 namespace {
 
-// Frames of a quarter second: the cannons' timers add up exactly.
-constexpr unsigned kQuarterSeconds = 4;
-
 // The ball group, which comes first, so a new ball is not stepped in the frame that makes it.
 const std::string kGroup = EntityText("CannonBallGroup", "0,0");
 
@@ -41,14 +38,14 @@ using CannonTest = FlightScene;
 
 // The plane, a bare entity that balls pass through, is 799.9 units from the near pair of
 // cannons and 800 from the far pair; a cannon turned up sits next to it. The first second is
-// paused.
+// paused. Frames of a quarter second make the cannons' timers add up exactly.
 TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPeriod) {
     Start(kGroup + CannonText("Fixed", "Cannon", "-799.9,0") +
               CannonText("Turret", "AutoCannon", "0,-799.9") +
               CannonText("Up", "Cannon", "30,-20", "\t\tangle\t90\n") +
               CannonText("FarFixed", "Cannon", "0,800") +
               CannonText("FarTurret", "AutoCannon", "0,-800") + EntityText("Airplane", "0,0"),
-          kQuarterSeconds);
+          4);
     std::vector<unsigned> fixedShots;
     std::vector<unsigned> turretShots;
     Run(
