@@ -28,10 +28,6 @@ std::string CannonText(const char* name, const char* behaviour, const std::strin
            behaviour + "\n" + extraFields;
 }
 
-Graphics::Color TintOf(const std::string& name) {
-    return FlightScene::The<Graphics::Image>(name).GetTint();
-}
-
 using CannonTest = FlightScene;
 
 }  // namespace
@@ -100,10 +96,10 @@ TEST_F(CannonTest, CannonsFireAtAPlaneCloserThan800UnitsOnTheFramePastTheirPerio
             EXPECT_NEAR(v.x, 0.0f, 1e-3);
             EXPECT_NEAR(v.y, 500.0f, 1e-3);
             // The turret shows red after a shot; the fixed cannon keeps its colour.
-            EXPECT_EQ(TintOf("Turret"), Graphics::Color(1, 0, 0, 1));
-            EXPECT_EQ(TintOf("Fixed"), Graphics::Color(0, 0, 1, 1));
-            EXPECT_EQ(TintOf("FarFixed"), Graphics::Color(1, 1, 1, 1));
-            EXPECT_EQ(TintOf("FarTurret"), Graphics::Color(1, 1, 1, 1));
+            EXPECT_EQ(The<Graphics::Image>("Turret").GetTint(), Graphics::Color(1, 0, 0, 1));
+            EXPECT_EQ(The<Graphics::Image>("Fixed").GetTint(), Graphics::Color(0, 0, 1, 1));
+            EXPECT_EQ(The<Graphics::Image>("FarFixed").GetTint(), Graphics::Color(1, 1, 1, 1));
+            EXPECT_EQ(The<Graphics::Image>("FarTurret").GetTint(), Graphics::Color(1, 1, 1, 1));
         });
     // Fixed: 1.75 s passes 1.5; the next shot is 1.75 s later, not 1.5.
     EXPECT_EQ(fixedShots, (std::vector<unsigned>{11, 18}));

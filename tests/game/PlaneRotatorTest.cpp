@@ -16,10 +16,6 @@ using namespace FlightTest;
 
 namespace {
 
-std::string GroundText(const std::string& name, const std::string& position) {
-    return EntityText(name, position) + "\tStaticBody2D\n\tRectCollider\n\t\tw\t400\n\t\th\t20\n";
-}
-
 using PlaneRotatorTest = FlightScene;
 
 }  // namespace
@@ -103,11 +99,12 @@ TEST_F(PlaneRotatorTest, TheCountdownHoldsThePlaneAndTheMouseCutsItShortAfterOne
 // the ground once the level has ended; then it falls on the ground twice, before a loss.
 TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBeforeALoss) {
     const std::string star = "\tCircleCollider\n\t\tradius\t22\n";
+    const std::string ground = "\tStaticBody2D\n\tRectCollider\n\t\tw\t400\n\t\th\t20\n";
     Start(ManagerText() + PlaneText("0,0") + EntityText("CollisionFeedbackGroup", "0,0") +
           EntityText("InGameStar", "30,0") + star + EntityText("InGameStar", "-20,-25") + star +
           EntityText("InGameStar", "-41,0") + star + EntityText("CheckPoint", "10,40") +
-          "\tCircleCollider\n\t\tradius\t24\n" + GroundText("Ground", "0,-100") +
-          GroundText("WinFlag", "1000,-60") + EntityText("LoseWindow", "5000,5000"));
+          "\tCircleCollider\n\t\tradius\t24\n" + EntityText("Ground", "0,-100") + ground +
+          EntityText("WinFlag", "1000,-60") + ground + EntityText("LoseWindow", "5000,5000"));
     unsigned rescuedAt = 0;
     unsigned lostAt = 0;
     int bounces = 0;
