@@ -1,14 +1,7 @@
 // The bad-input table: damaged or hostile files and surroundings, each with the clear message
-// or the behaviour it must get. None may crash, hang or lose the previous record file.
-//
-// Rows tested in other files: a missing scene, an unknown component, wrong value counts, a
-// truncated entity header, a line of tabs only and a component line at depth 0 (SceneLoaderTest,
-// Vector2Text, ColorText); a clip with 2 pieces (AnimationClip, AnimationPlayer); a record file
-// with NUL bytes or a 2 MB line, and a HOME or record folder that is a file (RecordsTest); a
-// corrupt MP3 (AudioClipLoading).
-// Rows tested here: a scene of random bytes; every cut of a scene; a 1 MB line; a record file
-// without line ends; 10 MB of record text; a missing, corrupt, truncated or 20,000 x 20,000 PNG;
-// a zero-byte and a corrupt MP3 in a running scene; HOME in a folder that cannot be written.
+// or the behaviour it must get. None may crash, hang or lose the previous record file. Other
+// rows live with their loaders (SceneLoaderTest, Vector2Text, ColorText, AnimationClip,
+// RecordsTest, AudioClipLoading).
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/resource.h>
@@ -18,27 +11,20 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/AudioSource.h"
-#include "engine/core/FrontEnd.h"
 #include "engine/graphics/Sprite.h"
-#include "engine/persistence/DataStore.h"
-#include "engine/persistence/RecordPaths.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/Resources.h"
 #include "engine/scene/Scene.h"
-#include "engine/scene/SceneManager.h"
 #include "platform/EBImageFile.h"
 #include "support/EngineRun.h"
 #include "support/FatalCatcher.h"
-#include "support/SoundFiles.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
@@ -59,27 +45,24 @@ std::string RandomBytes(std::mt19937& random, std::size_t count) {
     return bytes;
 }
 
-// ----------------------------------------------------------------------------------- scenes
-
-constexpr const char* kValidScene =
-    "/ a floor and a ball\n"
-    "Entity\tFloor\tsolid\n\tt\t0,-200\n\tr\t0\n\ts\t1,1\n\tStaticBody2D\n"
-    "\tRectCollider\n\t\tw\t1000\n\t\th\t40\n"
-    "\tEntity\tBall\n\t\tt\t0,200\n\t\tr\t0\n\t\ts\t1,1\n\t\tCircleCollider\n\t\t\tradius\t20\n"
-    "\t\tAnimation\n\t\t\tclip\t1\t0\tCircleCollider\tx\n";
-
-// The loader with the engine's own components, over a private asset folder.
-class BadScene : public testing::Test {
+// The engine running offscreen over a private asset folder with an empty first scene.
+class BadAsset : public testing::Test {
 protected:
-    BadScene() {
-        Resources::Create();
-        testing::internal::CaptureStdout();
-        Resources::Get().Init(assets_.Path(), nullptr);
-        testing::internal::GetCapturedStdout();
+    void SetUp() override {
+        setenv("HOME", home_.Path().c_str(), 1);
+        assets_.Write("scenes/empty.scene", "");
     }
-    ~BadScene() override { Resources::Release(); }
 
-    // The fatal message of loading `text`, or "" when it loads.
+    void Start(const std::string& firstScene = "scenes/empty") {
+        TestSupport::EngineOptions options;
+        options.assets = assets_.Path();
+        options.firstScene = firstScene;
+        testing::internal::CaptureStdout();
+        TestSupport::StartEngine(options);
+        startLog_ = testing::internal::GetCapturedStdout();
+    }
+
+    // The fatal message of loading `text` as a scene, or "" when it loads.
     std::string Load(const std::string& text) {
         assets_.Write("scenes/bad.scene", text);
         testing::internal::CaptureStdout();
@@ -90,10 +73,31 @@ protected:
     }
     std::string Where() const { return "\nin " + assets_.Path() + "/scenes/bad.scene, line "; }
 
+    std::string SpriteFailure(const std::string& name) {
+        return FatalMessageOf([&] { Resources::Get().Get<Graphics::Sprite>(name); });
+    }
+    std::string Expected(const std::string& name) const {
+        return "Assertion in VEDebug.cpp line 35: Sprite loading failed: " + assets_.Path() + "/" +
+               name + ".png";
+    }
+
+    TempFolder home_;
     TempFolder assets_;
+    std::string startLog_;
 };
 
-TEST_F(BadScene, RandomBytesEndWithAMessageNamingTheFileAndLine) {
+// ----------------------------------------------------------------------------------- scenes
+
+constexpr const char* kValidScene =
+    "/ a floor and a ball\n"
+    "Entity\tFloor\tsolid\n\tt\t0,-200\n\tr\t0\n\ts\t1,1\n\tStaticBody2D\n"
+    "\tRectCollider\n\t\tw\t1000\n\t\th\t40\n"
+    "\tEntity\tBall\n\t\tt\t0,200\n\t\tr\t0\n\t\ts\t1,1\n\t\tCircleCollider\n\t\t\tradius\t20\n"
+    "\t\tAnimation\n\t\t\tclip\t1\t0\tCircleCollider\tx\n";
+
+// Random bytes, every cut of a valid scene and lines of a megabyte.
+TEST_F(BadAsset, BadScenesEndWithAMessageNamingTheFileAndLine) {
+    Start();
     std::mt19937 random(20240611);
     int failed = 0;
     for (int file = 0; file < 24; ++file) {
@@ -110,12 +114,10 @@ TEST_F(BadScene, RandomBytesEndWithAMessageNamingTheFileAndLine) {
         }
     }
     EXPECT_GT(failed, 0) << "random bytes never made a content error";
-}
 
-TEST_F(BadScene, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
     const std::string scene = kValidScene;
     ASSERT_EQ(Load(scene), "");
-    int failed = 0;
+    failed = 0;
     for (std::size_t length = 0; length < scene.size(); ++length) {
         const std::string message = Load(scene.substr(0, length));
         if (!message.empty()) {
@@ -127,9 +129,8 @@ TEST_F(BadScene, EveryCutOfAValidSceneLoadsOrNamesTheFileAndLine) {
     EXPECT_NE(Load(scene.substr(0, scene.find("\tr\t0"))).find("ends before the three"),
               std::string::npos);
     EXPECT_GT(failed, 0);
-}
 
-TEST_F(BadScene, AOneMegabyteLineIsReadWhole) {
+    // A megabyte line is read whole.
     const std::string mega(1 << 20, 'x');
     const std::string header = "\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
     EXPECT_EQ(Load("/" + mega + "\n"), "") << "a long comment";
@@ -189,36 +190,6 @@ const std::string kChunkPastTheEnd(
     "\xf8\xcf\xc0\xf0\x1f\x0c\x81\x34\x18\x00\x00\x49\xc8\x09\xf7\xf9"
     "\xab\xb6\x0d\x00\x00\x49\xc6\x60\x82",
     73);
-
-// The engine running offscreen over a private asset folder with an empty first scene.
-class BadAsset : public testing::Test {
-protected:
-    void SetUp() override {
-        setenv("HOME", home_.Path().c_str(), 1);
-        assets_.Write("scenes/empty.scene", "");
-    }
-
-    void Start(const std::string& firstScene = "scenes/empty") {
-        TestSupport::EngineOptions options;
-        options.assets = assets_.Path();
-        options.firstScene = firstScene;
-        testing::internal::CaptureStdout();
-        TestSupport::StartEngine(options);
-        startLog_ = testing::internal::GetCapturedStdout();
-    }
-
-    std::string SpriteFailure(const std::string& name) {
-        return FatalMessageOf([&] { Resources::Get().Get<Graphics::Sprite>(name); });
-    }
-    std::string Expected(const std::string& name) const {
-        return "Assertion in VEDebug.cpp line 35: Sprite loading failed: " + assets_.Path() + "/" +
-               name + ".png";
-    }
-
-    TempFolder home_;
-    TempFolder assets_;
-    std::string startLog_;
-};
 
 TEST_F(BadAsset, MissingCorruptTruncatedOrHugePngsFailWithTheirPath) {
     Start();
@@ -305,49 +276,22 @@ private:
     bool active_ = false;
 };
 
-// The record services of a running game, with the home folder in a private folder.
-class BadRecords : public testing::Test {
-protected:
-    void SetUp() override {
-        setenv("HOME", home_.Path().c_str(), 1);
-        unsetenv("USERPROFILE");
-        FrontEnd::Create();
-        DataStore::Create();
-        DataStore::Get().Init("data");
-        Records::Create();
-    }
-    void TearDown() override {
-        Records::Release();
-        DataStore::Release();
-        FrontEnd::Release();
-    }
-
-    std::string RecordPath() const {
-        return RecordFilePath(DataFolderPath(home_.Path(), "data"), "records", "");
-    }
+TEST_F(BadAsset, ARecordFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
+    Start();
+    const std::string path = TestSupport::RecordPath(home_.Path());
     // The next start of the game with `text` as its record file.
-    void Load(const std::string& text) {
-        home_.Write(RecordPath().substr(home_.Path().size() + 1), text);
+    auto Load = [&](const std::string& text) {
+        home_.Write(path.substr(home_.Path().size() + 1), text);
         Records::Release();
         Records::Create();
         Records::Get().Init("records");
-    }
-    FieldMap OnDisk() const {
-        FieldMap values;
-        ParseRecordText(TestSupport::ReadText(RecordPath()), values);
-        return values;
-    }
-
-    TempFolder home_;
-};
-
-TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
+    };
     const std::string text = "planeSkin\t4\tvolume\t0.5\tshortestTime\t9";
     Load(text);
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
     EXPECT_EQ(Records::Get().GetInt("volume", 7), 7) << "the rest belongs to the first value";
     ASSERT_TRUE(Records::Get().Save());
-    EXPECT_EQ(TestSupport::ReadText(RecordPath()), text);
+    EXPECT_EQ(TestSupport::ReadText(path), text);
 
     // Long values keep the entry count, and so the test's time, modest.
     const std::string filler(1000, 'z');
@@ -365,7 +309,9 @@ TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
     testing::internal::CaptureStdout();
     ASSERT_TRUE(Records::Get().Save());
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(OnDisk().Fields().size(), static_cast<std::size_t>(entries));
+    FieldMap onDisk;
+    ParseRecordText(TestSupport::ReadText(path), onDisk);
+    EXPECT_EQ(onDisk.Fields().size(), static_cast<std::size_t>(entries));
 }
 
 // A home the player cannot write: the game runs on with its values in memory, and the record
@@ -373,11 +319,14 @@ TEST_F(BadRecords, AFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
 TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
     const std::string record = home_.Path() + "/VelaEngine/data/records/Fleetwing.record";
     home_.Write("VelaEngine/data/records/Fleetwing.record", "planeSkin\t1");
-    for (const std::string& folder :
-         {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
-          home_.Path() + "/VelaEngine/data/records"}) {
-        ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-    }
+    auto setModes = [&](mode_t mode) {
+        for (const std::string& folder :
+             {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
+              home_.Path() + "/VelaEngine/data/records"}) {
+            ASSERT_EQ(chmod(folder.c_str(), mode), 0);
+        }
+    };
+    setModes(0555);
     Start();
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 1);
 
@@ -391,11 +340,7 @@ TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
         EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(3); }), "");
         log = testing::internal::GetCapturedStdout();
     }
-    for (const std::string& folder :
-         {home_.Path(), home_.Path() + "/VelaEngine", home_.Path() + "/VelaEngine/data",
-          home_.Path() + "/VelaEngine/data/records"}) {
-        chmod(folder.c_str(), 0755);
-    }
+    setModes(0755);
     EXPECT_FALSE(saved);
     EXPECT_NE(log.find("LOG: Saving Record failed: " + record + ": "), std::string::npos) << log;
     EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos) << "the frames ran";

@@ -9,10 +9,6 @@
 
 namespace ContentRun {
 
-using TestSupport::FindComponent;
-using TestSupport::FindEntity;
-using TestSupport::ReadRecords;
-using TestSupport::ReadText;
 using TestSupport::RunResult;
 
 inline const std::string kReplays = FLEETWING_SOURCE_DIR "/tests/replays";
@@ -24,13 +20,9 @@ inline RunResult RunGame(const std::string& arguments, const std::string& home) 
                                    "GALLIUM_NOOP=1");
 }
 
-inline TestSupport::Json ReadDump(const std::string& path) {
-    return TestSupport::ReadJson(path);
-}
-
 // The first dumped entity with that name; a missing one throws.
 inline const TestSupport::Json& Named(const TestSupport::Json& dump, const std::string& name) {
-    const TestSupport::Json* entity = FindEntity(dump, name);
+    const TestSupport::Json* entity = TestSupport::FindEntity(dump, name);
     if (entity == nullptr) {
         throw std::runtime_error("no entity named " + name + " in the dump");
     }
@@ -43,7 +35,7 @@ inline bool IsAt(const TestSupport::Json& entity, double x, double y) {
 
 // The frame count a replay script asks for in its heading comment ("... --frames N").
 inline unsigned FramesOf(const std::string& script) {
-    std::istringstream in(ReadText(script));
+    std::istringstream in(TestSupport::ReadText(script));
     std::string line;
     while (std::getline(in, line) && line.rfind('#', 0) == 0) {
         const std::size_t at = line.find("--frames ");

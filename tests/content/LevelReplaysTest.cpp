@@ -19,10 +19,6 @@ namespace {
 
 constexpr int kLevels = 8;
 
-std::string Level(int n) {
-    return "scenes/level" + std::to_string(n);
-}
-
 struct LevelEnd {
     bool won = false;
     bool lost = false;
@@ -50,17 +46,17 @@ TEST(LevelReplays, PlayedInOrderFromAFreshSaveTheyWinEveryLevel) {
         ASSERT_GT(frames, 0u) << script << " names no frame count";
         const std::string dump = home.File("level" + std::to_string(n) + ".json");
         const ContentRun::RunResult run =
-            ContentRun::RunGame("--scene " + Level(n) + " --input " + script + " --frames " +
-                                    std::to_string(frames) + " --dump " + dump,
+            ContentRun::RunGame("--scene scenes/level" + std::to_string(n) + " --input " + script +
+                                    " --frames " + std::to_string(frames) + " --dump " + dump,
                                 home.Path());
         ASSERT_EQ(run.status, 0) << run.output;
-        const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
+        const LevelEnd end = ReadLevelEnd(TestSupport::ReadJson(dump), n);
         EXPECT_TRUE(end.won) << "level " << n << " is not won by its replay";
         EXPECT_FALSE(end.lost) << n;
         // Each replay flies through all three of its level's stars.
         EXPECT_EQ(end.stars, 3) << n;
     }
-    auto records = ContentRun::ReadRecords(home.Path());
+    auto records = TestSupport::ReadRecords(home.Path());
     EXPECT_EQ(records["highestLevelUnlocked"], "9");
     EXPECT_GT(std::atof(records["shortestTime"].c_str()), 1.5);
     for (int n = 1; n <= kLevels; ++n) {
@@ -77,9 +73,10 @@ TEST(LevelReplays, WithoutInputEveryLevelIsLost) {
         const std::string dump = home.File("level" + std::to_string(n) + ".json");
         // The six-second countdown, then a fall of a few seconds at most.
         const ContentRun::RunResult run = ContentRun::RunGame(
-            "--scene " + Level(n) + " --frames 720 --dump " + dump, home.Path());
+            "--scene scenes/level" + std::to_string(n) + " --frames 720 --dump " + dump,
+            home.Path());
         ASSERT_EQ(run.status, 0) << run.output;
-        const LevelEnd end = ReadLevelEnd(ContentRun::ReadDump(dump), n);
+        const LevelEnd end = ReadLevelEnd(TestSupport::ReadJson(dump), n);
         EXPECT_TRUE(end.lost) << "level " << n << " is not lost without input";
         EXPECT_FALSE(end.won) << n;
     }

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,12 +26,10 @@ constexpr unsigned char kMouseRight = 0x02;
 constexpr unsigned char kEscape = 0x1B;
 constexpr unsigned char kKeyP = 0x50;
 
+// What the scripted input source hands the engine each frame.
 inline EBInputSnapshot& ScriptedState() {
     static EBInputSnapshot state{};
     return state;
-}
-inline void ScriptedSource(EBInputSnapshot& snapshot) {
-    snapshot = ScriptedState();
 }
 inline void SetKey(unsigned char key, bool down) {
     ScriptedState().keys[key] = down ? 0x80 : 0;
@@ -49,9 +46,6 @@ struct Click {
     float x;
     float y;
 };
-inline void PrintTo(const Click& click, std::ostream* out) {
-    *out << "click in frame " << click.frame << " at " << click.x << ", " << click.y;
-}
 // Input ahead of `frame` for a list of clicks.
 inline void PlayClicks(unsigned frame, const std::vector<Click>& clicks) {
     SetKey(kMouseLeft, false);
@@ -110,7 +104,7 @@ struct FlightScene : testing::Test {
     }
     void Launch(const std::string& scene, unsigned framesPerSecond) {
         setenv("HOME", home.Path().c_str(), 1);
-        EBInputSetSource(ScriptedSource);
+        EBInputSetSource([](EBInputSnapshot& snapshot) { snapshot = ScriptedState(); });
         TestSupport::EngineOptions options;
         options.assets = assets.Path();
         options.firstScene = scene;
@@ -151,6 +145,13 @@ struct FlightScene : testing::Test {
     static Game::PlaneRotator& Plane() { return The<Game::PlaneRotator>("Airplane"); }
     static VelaEngine::DynamicBody2D& PlaneBody() {
         return The<VelaEngine::DynamicBody2D>("Airplane");
+    }
+    static std::vector<VelaEngine::Entity*> ChildrenOf(const std::string& name) {
+        std::vector<VelaEngine::Entity*> children;
+        for (const auto& child : Named(name).GetChildren()) {
+            children.push_back(child.get());
+        }
+        return children;
     }
     static VelaEngine::Vector2 PositionOf(const std::string& name) {
         return Named(name).GetTransform().GetPosition();

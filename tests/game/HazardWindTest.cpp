@@ -11,63 +11,55 @@
 using namespace VelaEngine;
 using namespace FlightTest;
 
-namespace {
+using HazardWindTest = FlightScene;
 
-struct HazardCase {
-    const char* name;
-    float fanRotation;
-    float planeBearing;  // degrees from the fan's facing
-    float planeDistance;
-    bool pushes;
-};
-
-std::ostream& operator<<(std::ostream& out, const HazardCase& c) {
-    return out << c.name;
-}
-
-struct HazardWindTest : FlightScene, testing::WithParamInterface<HazardCase> {};
-using PausedHazardWindTest = FlightScene;
-
-}  // namespace
-
-TEST_P(HazardWindTest, PushesThePlaneOnlyWithin45DegreesAnd500Units) {
-    const HazardCase& c = GetParam();
-    const float bearing = (c.fanRotation + c.planeBearing) * kDegToRad;
-    const Vector2 plane(c.planeDistance * std::cos(bearing), c.planeDistance * std::sin(bearing));
-    Start(EntityText("Fan", "0,0", c.fanRotation) + "\tHazardWind\n\tParticleSystem\n" +
-          PlaneText(plane.Serialize(), 0.0f, false));
-    Run(1, nullptr, nullptr);
-    const Game::HazardWind& fan = The<Game::HazardWind>("Fan");
-    EXPECT_NEAR(fan.planeAngle, std::fabs(c.planeBearing), 1e-2);
-    EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 2u);
-    const Vector2 v = PlaneBody().GetVelocity();
-    if (!c.pushes) {
-        EXPECT_EQ(v, Vector2(0.0f, 0.0f));
-        return;
-    }
-    // (1 - d / 500) x 2500 per second, away from the fan.
-    const float expected = (1.0f - c.planeDistance / 500.0f) * 2500.0f / 60.0f;
-    EXPECT_NEAR(v.Length(), expected, 1e-3);
-    EXPECT_NEAR(v.x, expected * std::cos(bearing), 1e-3);
-    EXPECT_NEAR(v.y, expected * std::sin(bearing), 1e-3);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HazardWindTest,
-    testing::Values(HazardCase{"StraightAheadAt250", 0.0f, 0.0f, 250.0f, true},
-                    HazardCase{"At46Degrees", 0.0f, 46.0f, 250.0f, false},
-                    HazardCase{"At44Degrees", 0.0f, -44.0f, 250.0f, true},
-                    HazardCase{"At500", 0.0f, 0.0f, 500.0f, false},
-                    // Rounding puts this plane's cosine just past 1.
-                    HazardCase{"DeadAheadWhereRoundingPassesOne", 1.0f, 0.0f, 110.0f, true}),
-    [](const testing::TestParamInfo<HazardCase>& info) { return std::string(info.param.name); });
-
-TEST_F(PausedHazardWindTest, BlowsParticlesButDoesNotPush) {
+// One case a frame: the fan turned and the plane placed and stopped before it. The fan blows
+// two particles every frame, paused too, but pushes only unpaused.
+TEST_F(HazardWindTest, PushesThePlaneOnlyWithin45DegreesAnd500Units) {
+    const struct {
+        const char* name;
+        float fanRotation;
+        float planeBearing;  // degrees from the fan's facing
+        float planeDistance;
+        bool paused;
+        bool pushes;
+    } cases[] = {
+        {"straight ahead at 250", 0.0f, 0.0f, 250.0f, false, true},
+        {"at 46 degrees", 0.0f, 46.0f, 250.0f, false, false},
+        {"at 44 degrees", 0.0f, -44.0f, 250.0f, false, true},
+        {"at 500", 0.0f, 0.0f, 500.0f, false, false},
+        // Rounding puts this plane's cosine just past 1.
+        {"dead ahead where rounding passes one", 1.0f, 0.0f, 110.0f, false, true},
+        {"paused", 0.0f, 0.0f, 250.0f, true, false},
+    };
     Start(EntityText("Fan", "0,0") + "\tHazardWind\n\tParticleSystem\n" +
-          PlaneText("250,0", 0.0f, false));
+          PlaneText("1000,0", 0.0f, false));
+    auto bearingOf = [&](unsigned frame) {
+        return (cases[frame - 1].fanRotation + cases[frame - 1].planeBearing) * kDegToRad;
+    };
     Run(
-        3, [](unsigned) { Time::Get().SetPaused(true); }, nullptr);
-    EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
-    // Every frame's pair, none of them old enough to expire yet.
-    EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 6u);
+        std::size(cases),
+        [&](unsigned frame) {
+            const auto& c = cases[frame - 1];
+            Time::Get().SetPaused(c.paused);
+            Named("Fan").GetTransform().SetRotation(c.fanRotation);
+            const float bearing = bearingOf(frame);
+            Named("Airplane")
+                .GetTransform()
+                .SetPosition(Vector2(c.planeDistance * std::cos(bearing),
+                                     c.planeDistance * std::sin(bearing)));
+            PlaneBody().SetVelocity(Vector2(0.0f, 0.0f));
+        },
+        [&](unsigned frame) {
+            const auto& c = cases[frame - 1];
+            SCOPED_TRACE(c.name);
+            EXPECT_NEAR(The<Game::HazardWind>("Fan").planeAngle, std::fabs(c.planeBearing), 1e-2);
+            EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 2u * frame);
+            const Vector2 v = PlaneBody().GetVelocity();
+            // (1 - d / 500) x 2500 per second, away from the fan.
+            const float expected =
+                c.pushes ? (1.0f - c.planeDistance / 500.0f) * 2500.0f / 60.0f : 0.0f;
+            EXPECT_NEAR(v.x, expected * std::cos(bearingOf(frame)), 1e-3);
+            EXPECT_NEAR(v.y, expected * std::sin(bearingOf(frame)), 1e-3);
+        });
 }

@@ -2,6 +2,7 @@
 // scene links and the level selection.
 #include <gtest/gtest.h>
 
+#include "engine/graphics/Image.h"
 #include "engine/scene/SceneManager.h"
 #include "game/GameManager.h"
 #include "support/FatalCatcher.h"
@@ -16,14 +17,6 @@ std::string SceneNow() {
     return SceneManagement::SceneManager::Get().GetCurrentSceneName();
 }
 
-// The fatal message of starting `scene` and running its first frame.
-std::string FailureOf(FlightScene& test, const std::string& scene) {
-    return TestSupport::FatalMessageOf([&] {
-        test.StartFixture(scene);
-        test.Run(1, nullptr, nullptr);
-    });
-}
-
 const Vector2 kAway(100000000.0f, 9999999.0f);
 
 using LevelFlow = FlightScene;
@@ -33,6 +26,7 @@ TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMe
     StartFixture("manager");
     std::vector<float> heights(1);
     Game::GameManager* manager = nullptr;
+    testing::internal::CaptureStdout();
     Run(
         111, [](unsigned frame) { SetKey(kEscape, frame == 10 || frame == 20 || frame == 110); },
         [&](unsigned frame) {
@@ -48,12 +42,20 @@ TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMe
                 EXPECT_FALSE(manager->optionsOpen);
                 EXPECT_FALSE(Time::Get().IsPaused());
                 EXPECT_EQ(PositionOf("OptionsWindow"), kAway);
+                manager->starsFound = 1;
             }
             // DestroyAfter counts 1.5 s of unpaused time: 9 frames before the pause, 81 after.
             if (frame == 99 || frame == 102) {
                 EXPECT_EQ(Entity::Find("Spark") != nullptr, frame == 99);
             }
         });
+    // The rock touching the flag first is only named; the plane's win lights the star found, and
+    // after it the flag takes no more notice.
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("LOG: Rock\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("LOG: Airplane\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("LOG: Airplane\n"), log.rfind("LOG: Airplane\n")) << log;
+    EXPECT_EQ(The<Graphics::Image>("Star1").GetTint(), Graphics::Color(1, 1, 1, 1));
     // The manager updates before the plane, so the plane hangs from the frame of the key
     // until the frame it is pressed again.
     EXPECT_EQ(heights[10], heights[9]);
@@ -63,73 +65,88 @@ TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMe
     EXPECT_TRUE(manager->levelEnded);
     EXPECT_FALSE(manager->optionsOpen);
     EXPECT_FALSE(Time::Get().IsPaused());
-    EXPECT_EQ(PositionOf("OptionsWindow"), kAway);
 }
 
-TEST_F(LevelFlow, AGameManagerWithoutItsLevelIsAContentError) {
-    const std::string message = FailureOf(*this, "bad_manager");
-    EXPECT_NE(message.find("Game manager doesn't know the current level"), std::string::npos)
-        << message;
+// Loads `scene` afresh between frames.
+void Reload(const std::string& scene) {
+    SceneManagement::SceneManager::Get().RequestChange(scene);
+    SceneManagement::SceneManager::Get().ProcessChange();
 }
 
-TEST_F(LevelFlow, OnlyRootsCanBeKept) {
-    const std::string message = FailureOf(*this, "bad_persistent");
-    EXPECT_NE(message.find("Only root Entities can be persistent"), std::string::npos) << message;
+// Each scene lacks something the game needs: loading or starting it ends the game.
+TEST_F(LevelFlow, ScenesWithoutWhatTheGameNeedsAreContentErrors) {
+    StartFixture("after");
+    Run(1, nullptr, nullptr);
+    const struct {
+        const char* scene;
+        const char* message;
+    } rows[] = {
+        {"bad_manager",
+         "Assertion in VEDebug.cpp line 35: Game manager doesn't know the current level"},
+        {"bad_pendulum", "Assertion in VEDebug.cpp line 35: Pendulum rotSpeedDown not found"},
+        {"bad_persistent",
+         "Assertion failed in VEDebug.cpp line 22: Only root Entities can be persistent"},
+        {"bad_plane",
+         "Assertion in VEDebug.cpp line 35: PlaneRotator needs an entity named Airplane"},
+    };
+    for (const auto& row : rows) {
+        const std::string message = TestSupport::FatalMessageOf([&] {
+            Reload(std::string("scenes/") + row.scene);
+            SceneManagement::SceneManager::Get().Update();
+        });
+        EXPECT_EQ(message.rfind(row.message, 0), 0u) << message;
+    }
 }
 
-TEST_F(LevelFlow, AnEarlyClickIsIgnoredAndTheSplashMovesOnWhenItsTimeIsUp) {
+// The splash: frame 24 ends 0.4 s in, so its click is ignored, and the splash moves on when its
+// 3 s are up; then each key skips a fresh splash in its 40th frame, past half a second. The
+// links: the left one loads at the end of its click's frame, the right one a frame later.
+TEST_F(LevelFlow, SplashesAndSceneLinksMoveOnAtTheirTime) {
     StartFixture("splash");
+    // Left and right buttons, space, enter, "a" and escape.
+    const unsigned char keys[] = {0x01, 0x02, 0x20, 0x0D, 0x41, 0x1B};
+    constexpr unsigned kLinks = 182 + 40 * std::size(keys);  // the first frame of the links
     std::vector<std::string> scenes(1);
-    // Frame 24 ends 0.4 s into the splash.
     Run(
-        181,
-        [](unsigned frame) {
-            PlayClicks(frame, {{24, 0, 0}});
+        kLinks + 11,
+        [&](unsigned frame) {
+            const unsigned key = (frame - 182) / 40;
+            if (frame >= 182 && frame < kLinks && (frame - 182) % 40 == 0) {
+                Reload("scenes/splash");
+            }
+
+            if (frame == kLinks) {
+                testing::internal::CaptureStdout();
+            }
+            if (frame == kLinks || frame == kLinks + 6) {
+                Reload("scenes/links");
+            }
+            PlayClicks(frame, {{24, 0, 0}, {kLinks + 4, -300, 0}, {kLinks + 10, 300, 0}});
+            for (unsigned k = 0; k < std::size(keys) && frame >= 182 && frame < kLinks; ++k) {
+                SetKey(keys[k], k == key && (frame - 182) % 40 == 39);
+            }
         },
         [&](unsigned) { scenes.push_back(SceneNow()); });
+    const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(scenes[30], "scenes/splash");
     EXPECT_EQ(scenes[180], "scenes/splash");
     EXPECT_EQ(scenes[181], "scenes/after");
-}
-
-class SplashKey : public FlightScene, public testing::WithParamInterface<unsigned char> {};
-
-TEST_P(SplashKey, SkipsTheSplashAfterHalfASecond) {
-    StartFixture("splash");
-    std::string before;
-    Run(
-        40, [this](unsigned frame) { SetKey(GetParam(), frame == 40); },
-        [&](unsigned frame) { before = frame == 39 ? SceneNow() : before; });
-    EXPECT_EQ(before, "scenes/splash");
-    EXPECT_EQ(SceneNow(), "scenes/after");
-}
-
-// Left and right buttons, space, enter, "a" and escape.
-INSTANTIATE_TEST_SUITE_P(Keys, SplashKey, testing::Values(0x01, 0x02, 0x20, 0x0D, 0x41, 0x1B));
-
-// A link at once, or one that waits for one frame.
-class SceneLink : public FlightScene, public testing::WithParamInterface<Click> {};
-
-TEST_P(SceneLink, LoadsItsSceneAtTheEndOfTheClickFrameOrTheNext) {
-    StartFixture("links");
-    std::vector<std::string> scenes(1);
-    testing::internal::CaptureStdout();
-    Run(
-        7, [this](unsigned frame) { PlayClicks(frame, {GetParam()}); },
-        [&](unsigned) { scenes.push_back(SceneNow()); });
-    const std::string log = testing::internal::GetCapturedStdout();
-    const unsigned loaded = GetParam().x < 0 ? 5 : 6;
-    EXPECT_EQ(scenes[loaded - 1], "scenes/links");
-    EXPECT_EQ(scenes[loaded], "scenes/after");
+    for (unsigned k = 0; k < std::size(keys); ++k) {
+        SCOPED_TRACE(static_cast<int>(keys[k]));
+        EXPECT_EQ(scenes[181 + 40 * k + 39], "scenes/splash");
+        EXPECT_EQ(scenes[181 + 40 * k + 40], "scenes/after");
+    }
+    EXPECT_EQ(scenes[kLinks + 3], "scenes/links");
+    EXPECT_EQ(scenes[kLinks + 4], "scenes/after");
+    EXPECT_EQ(scenes[kLinks + 10], "scenes/links");
+    EXPECT_EQ(scenes[kLinks + 11], "scenes/after");
+    // One request per link click; the keeper (DontDestroyOnLoad) comes along.
     const std::string request = "Requested to change to Scene: scenes/after";
-    EXPECT_NE(log.find(request), std::string::npos) << log;
-    EXPECT_EQ(log.find(request), log.rfind(request)) << log;
-    // The keeper (DontDestroyOnLoad) comes along.
+    const std::size_t first = log.find(request);
+    ASSERT_NE(first, std::string::npos) << log;
+    EXPECT_EQ(log.find(request, first + 1), log.rfind(request)) << log;
     EXPECT_TRUE(Named("Keeper").IsPersistent());
 }
-
-INSTANTIATE_TEST_SUITE_P(NowOrLater, SceneLink,
-                         testing::Values(Click{5, -300, 0}, Click{5, 300, 0}));
 
 // A fresh save opens the first level, as the menu replays show.
 TEST_F(LevelFlow, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {

@@ -2,7 +2,7 @@
 // the record file.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <map>
 
 #include "engine/audio/AudioManager.h"
 #include "engine/graphics/Image.h"
@@ -58,31 +58,11 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
             }
         });
     EXPECT_TRUE(SpriteOf("SkinPreview").ends_with("/ball4.png"));
-    const auto records = ReadRecords();
-    EXPECT_EQ(records.at("planeSkin"), "4");
-    EXPECT_EQ(records.at("volume"), "0.950000");
+    EXPECT_EQ(ReadRecords(),
+              (std::map<std::string, std::string>{{"planeSkin", "4"}, {"volume", "0.950000"}}));
     // Move entity moves on each click.
     EXPECT_EQ(PositionOf("Cargo"), Vector2(700, 300));
     EXPECT_EQ(last, 17u);
-}
-
-TEST_F(Menu, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
-    StartFixture("menu");
-    Run(
-        3,
-        [](unsigned frame) {
-            PlayClicks(frame, {{3, 0, 150}});
-        },
-        [](unsigned frame) {
-            if (frame == 1) {
-                EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenoff.png"));
-                // No saved volume: the splash sets one half, which is not saved either.
-                EXPECT_EQ(Volume(), 0.5f);
-                EXPECT_EQ(PositionOf("VolBar"), Vector2(0, -300));
-            }
-        });
-    EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenon.png"));
-    EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
 }
 
 }  // namespace

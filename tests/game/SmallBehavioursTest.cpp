@@ -1,4 +1,4 @@
-// The small moving and marking behaviours of the fixture scenes, 1/60 s a frame.
+// The small moving and marking behaviours of the fixture scenes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/graphics/Image.h"
-#include "support/FatalCatcher.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -21,7 +20,8 @@ struct Seen {
 
 using SmallBehaviours = FlightScene;
 
-// One run of the scene holding one of each; the slow motion comes last, as it slows the rest.
+// One run of the scene holding one of each, 1/60 s a frame; the slow motion comes last, as it slows
+// the rest.
 TEST_F(SmallBehaviours, EachDoesItsPart) {
     WriteRecords("foundstar3_2\tt\nfoundstar2_1\tt");
     StartFixture("small");
@@ -96,12 +96,32 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
     EXPECT_NEAR(The<Graphics::Image>("NotFound").GetTint().a, 0.55f, 1e-6);
 }
 
-TEST_F(SmallBehaviours, APendulumWithoutAllItsNumbersIsAContentError) {
-    const std::string message = TestSupport::FatalMessageOf([&] {
-        StartFixture("bad_pendulum");
-        Run(1, nullptr, nullptr);
-    });
-    EXPECT_NE(message.find("Pendulum rotSpeedDown not found"), std::string::npos) << message;
+// Two frames of an eighth of a second, then half-second frames: the card has shown 0.125 s,
+// 0.25 s, 0.75 s and so on. The camera updates before the plane falls, a quarter of the way in
+// an eighth: from (-40, 20) towards the resting plane at (100, 50), then towards where the plane
+// will be half a second on (at 46.875 going -25 units a second); in half a second it lands on
+// that point (the plane at 40.625 going -50).
+TEST_F(SmallBehaviours, TheSplashFaderFadesInHoldsAndFadesOutAndFollowPlaneLooksAhead) {
+    StartFixture("follow", 8);
+    std::vector<float> levels;
+    std::vector<Vector2> camera;
+    Run(
+        8,
+        // A frame's length is set by the wait at the end of the frame before.
+        [](unsigned frame) {
+            if (frame == 2) {
+                Time::Get().SetFrameRate(2);
+            }
+        },
+        [&](unsigned) {
+            levels.push_back(The<Graphics::Image>("Card").GetTint().a);
+            camera.push_back(PositionOf("Cam"));
+        });
+    EXPECT_EQ(levels, (std::vector<float>{0.125f, 0.25f, 0.75f, 1.0f, 1.0f, 0.75f, 0.25f, 0.0f}));
+    EXPECT_EQ(The<Graphics::Image>("Card").GetTint(), Graphics::Color(0.2f, 0.4f, 0.6f, 0.0f));
+    camera.resize(3);
+    EXPECT_EQ(camera,
+              (std::vector<Vector2>{{-5.0f, 27.5f}, {21.25f, 29.21875f}, {100.0f, 15.625f}}));
 }
 
 }  // namespace

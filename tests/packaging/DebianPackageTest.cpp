@@ -22,11 +22,6 @@ bool HaveCommand(const std::string& name) {
     return RunCommand("command -v " + ShellQuote(name)).status == 0;
 }
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t end = text.find_last_not_of(" \n");
-    return end == std::string::npos ? "" : text.substr(0, end + 1);
-}
-
 std::map<std::string, std::string> ReadDesktopEntry(const std::string& path) {
     std::map<std::string, std::string> keys;
     std::ifstream in(path);
@@ -116,7 +111,8 @@ TEST(DebianPackageTest, TheInstalledGameRunsAndThePackageIsComplete) {
         << mine.output;
 
     auto field = [&](const std::string& name) {
-        return Trimmed(RunCommand("dpkg-deb -f " + ShellQuote(deb) + " " + name).output);
+        const std::string value = RunCommand("dpkg-deb -f " + ShellQuote(deb) + " " + name).output;
+        return value.substr(0, value.find_last_not_of(" \n") + 1);
     };
     EXPECT_EQ(field("Package"), "fleetwing");
     EXPECT_EQ(field("Section"), "games");

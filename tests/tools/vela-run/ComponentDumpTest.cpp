@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "engine/animation/Animation.h"
 #include "engine/audio/AudioClip.h"
@@ -36,31 +37,6 @@ std::string Dump(const Component& component) {
 }
 }  // namespace
 
-TEST(ComponentDump, BodiesShowTheirMotionAndCollidersTheirShape) {
-    auto entity = Entity::Create("E");
-    auto* body = entity->AddComponent<DynamicBody2D>();
-    body->SetVelocity({1.5f, -2.0f});
-    body->SetMass(3.0f);
-    body->SetGravityScale(0.5f);
-    auto* circle = entity->AddComponent<Collision::CircleCollider>();
-    circle->SetRadius(12.5f);
-    circle->SetMaterial(Collision::Material(0.0f, 2.0f));
-    auto* rect = entity->AddComponent<Collision::RectCollider>();
-    rect->SetSize(40.0f, 8.0f);
-    auto* still = entity->AddComponent<StaticBody2D>();
-
-    EXPECT_EQ(
-        Dump(*body),
-        R"({"type": "DynamicBody2D", "velocity": [1.5, -2], "mass": 3, "gravityScale": 0.5})");
-    EXPECT_EQ(
-        Dump(*circle),
-        R"({"type": "CircleCollider", "radius": 12.5, "material": {"bounce": 0, "friction": 2}})");
-    EXPECT_EQ(
-        Dump(*rect),
-        R"({"type": "RectCollider", "w": 40, "h": 8, "material": {"bounce": 0.5, "friction": 0}})");
-    EXPECT_EQ(Dump(*still), R"({"type": "StaticBody2D"})");
-}
-
 TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
     TestSupport::TempFolder folder;
     const std::string assets = folder.File("assets");
@@ -93,8 +69,31 @@ TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
     Audio::AudioManager::Release();
 }
 
-TEST(ComponentDump, AnimationsAndTheGameComponentsShowTheirState) {
+// Bodies show their motion, colliders their shape, animations and the game's components their
+// state.
+TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     auto entity = Entity::Create("E");
+    auto* body = entity->AddComponent<DynamicBody2D>();
+    body->SetVelocity({0.1f, -2.0f});  // floats keep their precision
+    body->SetMass(3.0f);
+    body->SetGravityScale(0.5f);
+    auto* circle = entity->AddComponent<Collision::CircleCollider>();
+    circle->SetRadius(12.5f);
+    circle->SetMaterial(Collision::Material(0.0f, 2.0f));
+    auto* rect = entity->AddComponent<Collision::RectCollider>();
+    rect->SetSize(40.0f, 8.0f);
+    auto* still = entity->AddComponent<StaticBody2D>();
+
+    EXPECT_EQ(Dump(*body), R"({"type": "DynamicBody2D", "velocity": [0.100000001, -2], "mass": 3, )"
+                           R"("gravityScale": 0.5})");
+    EXPECT_EQ(
+        Dump(*circle),
+        R"({"type": "CircleCollider", "radius": 12.5, "material": {"bounce": 0, "friction": 2}})");
+    EXPECT_EQ(
+        Dump(*rect),
+        R"({"type": "RectCollider", "w": 40, "h": 8, "material": {"bounce": 0.5, "friction": 0}})");
+    EXPECT_EQ(Dump(*still), R"({"type": "StaticBody2D"})");
+
     auto* animation = entity->AddComponent<Mecanim::Animation>();
     FieldMap fields;
     fields.Set("loop", "t");
@@ -102,7 +101,7 @@ TEST(ComponentDump, AnimationsAndTheGameComponentsShowTheirState) {
     animation->Deserialize(fields);
     animation->SetEnabled(false);
     auto* plane = entity->AddComponent<Game::PlaneRotator>();
-    plane->countdownLeft = -0.25f;
+    plane->countdownLeft = std::numeric_limits<float>::infinity();  // no JSON number
     plane->hasCheckpoint = true;
     plane->checkpointUsed = true;
     auto* wind = entity->AddComponent<Game::Wind>();
@@ -113,19 +112,20 @@ TEST(ComponentDump, AnimationsAndTheGameComponentsShowTheirState) {
     manager->currentLevel = 7;
     manager->levelEnded = true;
     auto* link = entity->AddComponent<Game::LinkPlay>();
-    link->sceneName = "scenes/menu";
+    link->sceneName = "a\"b\\c\n\x01";  // escaped
     link->SetEnabled(false);
     auto* other = entity->AddComponent<Game::CoolTurn>();
 
     EXPECT_EQ(Dump(*animation),
               R"({"type": "Animation", "enabled": false, "loop": true, "time": 0})");
-    EXPECT_EQ(Dump(*plane), R"({"type": "PlaneRotator", "enabled": true, "countdownLeft": -0.25, )"
+    EXPECT_EQ(Dump(*plane), R"({"type": "PlaneRotator", "enabled": true, "countdownLeft": null, )"
                             R"("hasCheckpoint": true, "checkpointUsed": true})");
     EXPECT_EQ(Dump(*wind), R"({"type": "Wind", "enabled": false, "showingCursor": true})");
     EXPECT_EQ(Dump(*manager),
               R"({"type": "GameManager", "enabled": true, "starsFound": 2, "levelEnded": true, )"
               R"("currentLevel": 7, "optionsOpen": false})");
-    EXPECT_EQ(Dump(*link), R"({"type": "LinkPlay", "enabled": false, "sceneName": "scenes/menu"})");
+    EXPECT_EQ(Dump(*link),
+              R"({"type": "LinkPlay", "enabled": false, "sceneName": "a\"b\\c\n\u0001"})");
     // A behaviour without state of its own shows whether it is enabled.
     EXPECT_EQ(Dump(*other), R"({"type": "CoolTurn", "enabled": true})");
 }

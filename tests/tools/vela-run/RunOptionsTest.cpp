@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "tools/vela-run/JsonWriter.h"
 #include "tools/vela-run/RunOptions.h"
 
 using namespace VelaRun;
@@ -84,26 +83,4 @@ TEST(RunOptions, PlayLegsKeepTheirOrderAndTheirParts) {
         EXPECT_FALSE(Parse(args, bad, error)) << args[1];
         EXPECT_NE(error.find("--play"), std::string::npos) << error;
     }
-}
-
-TEST(JsonWriter, NestsEscapesAndKeepsFloatPrecision) {
-    JsonWriter json;
-    json.BeginObject();
-    json.Key("name");
-    json.String("a\"b\\c\n\x01");
-    json.Key("list");
-    json.BeginArray();
-    json.Number(0.1f);
-    json.Number(-3);
-    json.Bool(false);
-    json.Null();
-    json.BeginObject();
-    json.EndObject();
-    json.EndArray();
-    json.Key("inf");
-    json.Number(1.0 / 0.0);
-    json.EndObject();
-    EXPECT_EQ(json.Text(),
-              "{\"name\": \"a\\\"b\\\\c\\n\\u0001\", \"list\": [0.100000001, -3, false, null, {}], "
-              "\"inf\": null}");
 }
