@@ -1,5 +1,7 @@
 #include "game/FollowPlane.h"
 
+#include <algorithm>
+
 #include "engine/core/Time.h"
 #include "engine/core/VEDebug.h"
 #include "engine/entity/Entity.h"
@@ -27,7 +29,8 @@ void FollowPlane::Update() {
     if (auto* body = plane->GetComponent<DynamicBody2D>()) {
         target += body->GetVelocity() * kLookAhead;
     }
-    const float t = kEasing * Time::Get().GetDeltaTime();
+    // A stalled frame (a dragged window, a suspended machine) lands on the target, never past it.
+    const float t = std::min(1.0f, kEasing * Time::Get().GetDeltaTime());
     Transform& transform = *GetTransform();
     transform.SetPosition(transform.GetPosition() * (1.0f - t) + target * t);
 }

@@ -1,7 +1,7 @@
 // The bad-input table: damaged or hostile files and surroundings, each with the clear message
 // or the behaviour it must get. None may crash, hang or lose the previous record file. Other
 // rows live with their loaders (SceneLoaderTest, Vector2Text, ColorText, AnimationClip,
-// RecordsTest, AudioClipLoading).
+// RecordsTest, AudioManager).
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/resource.h>

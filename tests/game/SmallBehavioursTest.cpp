@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/graphics/Image.h"
+#include "game/FollowPlane.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -100,23 +101,30 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
 // 0.25 s, 0.75 s and so on. The camera updates before the plane falls, a quarter of the way in
 // an eighth: from (-40, 20) towards the resting plane at (100, 50), then towards where the plane
 // will be half a second on (at 46.875 going -25 units a second); in half a second it lands on
-// that point (the plane at 40.625 going -50).
+// that point (the plane at 40.625 going -50). A one-second frame lands on it too, not past it.
 TEST_F(SmallBehaviours, TheSplashFaderFadesInHoldsAndFadesOutAndFollowPlaneLooksAhead) {
     StartFixture("follow", 8);
     std::vector<float> levels;
     std::vector<Vector2> camera;
+    Vector2 lead;
     Run(
-        8,
+        9,
         // A frame's length is set by the wait at the end of the frame before.
         [](unsigned frame) {
-            if (frame == 2) {
-                Time::Get().SetFrameRate(2);
+            if (frame == 2 || frame == 8) {
+                Time::Get().SetFrameRate(frame == 2 ? 2 : 1);
             }
         },
-        [&](unsigned) {
+        [&](unsigned frame) {
+            if (frame == 8) {
+                lead = PositionOf("Airplane") +
+                       PlaneBody().GetVelocity() * Game::FollowPlane::kLookAhead;
+            }
             levels.push_back(The<Graphics::Image>("Card").GetTint().a);
             camera.push_back(PositionOf("Cam"));
         });
+    EXPECT_EQ(camera[8], lead);
+    levels.resize(8);
     EXPECT_EQ(levels, (std::vector<float>{0.125f, 0.25f, 0.75f, 1.0f, 1.0f, 0.75f, 0.25f, 0.0f}));
     EXPECT_EQ(The<Graphics::Image>("Card").GetTint(), Graphics::Color(0.2f, 0.4f, 0.6f, 0.0f));
     camera.resize(3);
