@@ -2,6 +2,7 @@
 // the record file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "engine/audio/AudioManager.h"
@@ -63,6 +64,23 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
     // Move entity moves on each click.
     EXPECT_EQ(PositionOf("Cargo"), Vector2(700, 300));
     EXPECT_EQ(last, 17u);
+}
+
+// The switch shows the mode it turned on; the screen mode is the player's for this run only.
+TEST_F(Menu, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
+    StartFixture("menu");
+    Run(
+        3,
+        [](unsigned frame) {
+            PlayClicks(frame, {{3, 0, 150}});
+        },
+        [](unsigned frame) {
+            if (frame == 1) {
+                EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenoff.png"));
+            }
+        });
+    EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenon.png"));
+    EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
 }
 
 }  // namespace
