@@ -242,6 +242,13 @@ def vertical_gradient(w, h, stops):
     return img
 
 
+def palette_card(img):
+    """An opaque full-screen card in 256 palette colours: a quarter of the pixel bytes to inflate
+    when the game starts, and the few colours of a flat card need no more."""
+    return img.convert("RGB").quantize(256, method=Image.Quantize.MEDIANCUT,
+                                       dither=Image.Dither.NONE)
+
+
 def save(img, root, name):
     """Write name + '.png' under root with no metadata, so reruns give identical bytes."""
     path = os.path.join(root, name + ".png")

@@ -280,9 +280,9 @@ def draw_studio_card():
 
 def make_cards(reg):
     reg.add(f"{UI}logo", draw_logo(), "Title logo \"Fleetwing\" with a plane and its trail")
-    reg.add(f"{SPLASH}vela", draw_vela_card(),
+    reg.add(f"{SPLASH}vela", palette_card(draw_vela_card()),
             "Splash card: \"VELA ENGINE\" sail logo on dark navy (full picture)")
-    reg.add(f"{SPLASH}studio", draw_studio_card(),
+    reg.add(f"{SPLASH}studio", palette_card(draw_studio_card()),
             "Splash card: \"PAPERKITE STUDIO presents\" kite logo on paper (full picture)")
 
 
