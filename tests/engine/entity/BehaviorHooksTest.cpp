@@ -100,6 +100,28 @@ TEST_F(BehaviorHooks, EntityDestroyedInUpdateFinishesTheFrameAndLeavesWithItsChi
     EXPECT_EQ(TakeLog(), (Log{"S:Update", "S:Draw"}));
 }
 
+TEST_F(BehaviorHooks, ClickGoesLastChildFirstAndChildrenBeforeTheEntitysComponents) {
+    Entity& root = AddRoot("R");
+    AddProbe(root, "R1");
+    Entity& first = AddChild(root, "C1");
+    AddProbe(first, "C1");
+    Entity& second = AddChild(root, "C2");
+    AddProbe(second, "C2");
+    AddProbe(AddChild(second, "G"), "G");
+    // Nobody consumes: everyone is asked and the click is reported unconsumed.
+    EXPECT_FALSE(ClickPass(root));
+    EXPECT_EQ(TakeLog(), (Log{"G:Click", "C2:Click", "C1:Click", "R1:Click"}));
+
+    AddProbe(root, "R2").consumes = true;
+    AddProbe(root, "R3").consumes = true;
+    EXPECT_TRUE(ClickPass(root));
+    EXPECT_EQ(TakeLog(), (Log{"G:Click", "C2:Click", "C1:Click", "R1:Click", "R2:Click"}));
+
+    AddProbe(first, "C1b").consumes = true;
+    EXPECT_TRUE(ClickPass(root));
+    EXPECT_EQ(TakeLog(), (Log{"G:Click", "C2:Click", "C1:Click", "C1b:Click"}));
+}
+
 TEST_F(BehaviorHooks, TheContactListenerRejectsEventsThatAreNoContact) {
     Entity& plane = AddRoot("Airplane");
     AddProbe(plane, "P");
