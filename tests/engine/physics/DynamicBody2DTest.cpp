@@ -42,9 +42,8 @@ TEST_F(DynamicBodyTest, AStepFallsAResolutionReplaysItAndImpulsesAreDividedByMas
     EXPECT_EQ(body.GetVelocity(), Vector2(3.0f, -0.5f));
 
     body.SetMass(0.0f);
-    EXPECT_EQ(FatalMessageOf([&] {
-                  body.ApplyImpulse({1.0f, 0.0f});
-              }),
+    const auto push = [&] { body.ApplyImpulse({1.0f, 0.0f}); };
+    EXPECT_EQ(FatalMessageOf(push),
               "Assertion in VEDebug.cpp line 35: DynamicBody2D of Ball has mass 0 and cannot take "
               "impulses");
     EXPECT_EQ(body.GetVelocity(), Vector2(3.0f, -0.5f));
