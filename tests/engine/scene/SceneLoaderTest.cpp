@@ -121,17 +121,11 @@ TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLineOrTheMissing
     const std::string orphan = LoadFailure("Probe\n");
     EXPECT_NE(orphan.find("belongs to no entity"), std::string::npos);
     EXPECT_TRUE(orphan.ends_with(where + "1")) << orphan;
-    EXPECT_NE(LoadFailure("Entity\tA\n\tt\t0,0\n").find("ends before the three transform lines"),
-              std::string::npos);
     const std::string noTab = LoadFailure("Entity\tA\n\tt\t0,0\n\tr 0\n\ts\t1,1\n");
     EXPECT_NE(noTab.find("key, a tab"), std::string::npos);
     EXPECT_TRUE(noTab.ends_with(where + "3")) << noTab;
     EXPECT_NE(LoadFailure("\tEntity\tA\n" + std::string(kHeader)).find("no entity above it"),
               std::string::npos);
-    // A value the transform rejects is reported at its entity's header line.
-    EXPECT_EQ(LoadFailure("\n\nEntity\tA\n\tt\t0;0\n\tr\t0\n\ts\t1,1\n"),
-              "Assertion failed in VEDebug.cpp line 22: Vector2 wrong Serialization format" +
-                  where + "3");
     // A missing scene, or a folder in its place, is named without a line.
     EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/none"); }),
               "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/none");

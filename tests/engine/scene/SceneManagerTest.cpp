@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,41 +84,26 @@ void ScriptedInput(EBInputSnapshot& snapshot) {
     snapshot = g_input;
 }
 
-struct SceneManagerTest : testing::Test {
-    void Start(const std::string& firstScene) {
-        g_events.clear();
-        g_frame = 0;
-        EBInputSetSource(ScriptedInput);
-        TestSupport::EngineOptions options;
-        options.assets = assets.Path();
-        options.firstScene = firstScene;
-        options.factory = ProbeFactory;
-        TestSupport::StartEngine(options);
-    }
-    // Runs frames up to `last`, counting them for the probes.
-    static void RunTo(unsigned last) {
-        TestSupport::RunFrames(last, nullptr, [](unsigned frame) { g_frame = frame; });
-    }
-    bool Logged(const std::string& event) const {
-        return std::find(g_events.begin(), g_events.end(), event) != g_events.end();
-    }
-
-    TestSupport::TempFolder assets;
-};
+bool Logged(const std::string& event) {
+    return std::find(g_events.begin(), g_events.end(), event) != g_events.end();
+}
 
 }  // namespace
 
-TEST_F(SceneManagerTest, ClicksGoToTheLastRootAndAChangeLetsTheFrameFinishKeepingPersistentRoots) {
+TEST(SceneManagerTest, ClicksGoToTheLastRootAndAChangeLetsTheFrameFinishKeepingPersistentRoots) {
+    TestSupport::TempFolder assets;
     assets.Write("scenes/a.scene",
                  Root("Keeper", "\t\tpersistent\ttrue\n") +
                      Root("A", "\t\tchangeTo\tscenes/b\n\t\tchangeAt\t2\n\t\tpauseAt\t1\n") +
                      Root("Later", "\t\tchangeTo\tscenes/c\n\t\tchangeAt\t2\n"));
     assets.Write("scenes/b.scene", Root("B"));
     assets.Write("scenes/c.scene", Root("C1") + Root("C2"));
-    Start("scenes/a");
+    EBInputSetSource(ScriptedInput);
+    TestSupport::StartEngine(
+        {.assets = assets.Path(), .firstScene = "scenes/a", .factory = ProbeFactory});
     g_input.keys[0x01] = 0x80;  // the left button goes down in frame 1 and stays down
     testing::internal::CaptureStdout();
-    RunTo(3);
+    TestSupport::RunFrames(3, nullptr, [](unsigned frame) { g_frame = frame; });
     const std::string log = testing::internal::GetCapturedStdout();
     // The click goes to the last root first, which consumes it, and only when pressed.
     EXPECT_TRUE(Logged("1:Later.click"));
