@@ -24,9 +24,8 @@ constexpr uint32_t kVertexWhite = 0xFFFFFFFF;
 class Frame {
 public:
     Frame(int width, int height) : width_(width), height_(height), rgba_(width * height * 4) {
-        ok_ = EBGfxReadPixels(0, 0, width, height, rgba_.data());
+        EXPECT_TRUE(EBGfxReadPixels(0, 0, width, height, rgba_.data())) << "read-back failed";
     }
-    bool ok() const { return ok_; }
     uint32_t At(int x, int y) const {
         const unsigned char* p = &rgba_[(static_cast<size_t>(y) * width_ + x) * 4];
         return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
@@ -45,7 +44,6 @@ private:
     int width_;
     int height_;
     std::vector<unsigned char> rgba_;
-    bool ok_ = false;
 };
 
 // A square of the given half size around the local origin; texture v = 0 at its top.

@@ -11,11 +11,8 @@
 #include "tests/platform/PlatformTestSupport.h"
 
 using namespace PlatformTest;
-using TestSupport::FatalMessageOf;
-
-namespace {
 using SystemWindow = WindowTest;
-}  // namespace
+using TestSupport::FatalMessageOf;
 
 TEST(SystemStartUp, OpensTheTitledWindowUntilClosedQuitOrExited) {
     ASSERT_EQ(EBSysInit(nullptr, 1, 160, 90, 1, 60, nullptr), 1);

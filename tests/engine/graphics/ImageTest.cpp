@@ -55,7 +55,7 @@ TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSizeAndInstructionsWithoutAValue
               "");
 }
 
-TEST_F(ImageTest, ASheetShowsTheCellOfItsFrame) {
+TEST_F(ImageTest, ASheetShowsTheCellOfItsFrameAndWithoutColumnsOrRowsKeepsItsQuad) {
     sheet->Set(4, 2, 5, 10.0f, 0, 7, 10.0f, 10.0f, nullptr, true, false, false);
     ExpectUv(sheet->GetMesh(), 0.25f, 0.5f, 0.5f, 1.0f);  // column 1 of row 1
     EXPECT_FLOAT_EQ(sheet->GetFrameTime(), 0.1f);
@@ -78,6 +78,17 @@ TEST_F(ImageTest, ASheetShowsTheCellOfItsFrame) {
     EXPECT_EQ(sheet->GetFrame(), 0);
     ExpectUv(sheet->GetMesh(), 0.0f, 0.25f, 0.0f, 0.5f);
     EXPECT_EQ(sheet->GetInitialFrame(), 0) << "the initial frame stays";
+
+    // Without columns or rows a sheet keeps its quad.
+    sheet->Set(4, 2, 1, 1.0f, 0, 0, 10.0f, 10.0f, nullptr, false, false, false);
+    sheet->Set(0, 2, 3, 1.0f, 0, 0, 20.0f, 20.0f, nullptr, false, false, false);
+    EXPECT_EQ(sheet->GetFrame(), 3);
+    ExpectUv(sheet->GetMesh(), 0.25f, 0.5f, 0.0f, 0.5f);
+    EXPECT_EQ(sheet->GetMesh().Triangles()[0].position[0], Point2(-5.0f, -5.0f));
+    sheet->Set(4, 0, 3, 1.0f, 0, 0, 20.0f, 20.0f, nullptr, false, false, false);
+    sheet->ApplyInstruction("frame:2");
+    EXPECT_EQ(sheet->GetFrame(), 2);
+    EXPECT_EQ(sheet->GetMesh().Triangles()[0].position[0], Point2(-5.0f, -5.0f));
 }
 
 TEST(ColorText, WrongCountsAreFatalAndLeaveTheColour) {
@@ -88,18 +99,6 @@ TEST(ColorText, WrongCountsAreFatalAndLeaveTheColour) {
             << text;
         EXPECT_EQ(c, Color(0.5f, 0.5f, 0.5f, 0.5f));
     }
-}
-
-TEST_F(ImageTest, ASheetWithoutColumnsOrRowsKeepsItsQuad) {
-    sheet->Set(4, 2, 1, 1.0f, 0, 0, 10.0f, 10.0f, nullptr, false, false, false);
-    sheet->Set(0, 2, 3, 1.0f, 0, 0, 20.0f, 20.0f, nullptr, false, false, false);
-    EXPECT_EQ(sheet->GetFrame(), 3);
-    ExpectUv(sheet->GetMesh(), 0.25f, 0.5f, 0.0f, 0.5f);
-    EXPECT_EQ(sheet->GetMesh().Triangles()[0].position[0], Point2(-5.0f, -5.0f));
-    sheet->Set(4, 0, 3, 1.0f, 0, 0, 20.0f, 20.0f, nullptr, false, false, false);
-    sheet->ApplyInstruction("frame:2");
-    EXPECT_EQ(sheet->GetFrame(), 2);
-    EXPECT_EQ(sheet->GetMesh().Triangles()[0].position[0], Point2(-5.0f, -5.0f));
 }
 
 TEST(Mesh, BuildingTwiceIsFatalUntilCleared) {

@@ -98,10 +98,7 @@ protected:
 
     void Start(const std::string& scene) {
         assets.Write("scenes/test.scene", scene);
-        TestSupport::EngineOptions options;
-        options.assets = assets.Path();
-        options.firstScene = "scenes/test";
-        TestSupport::StartEngine(options);
+        TestSupport::StartEngine({.assets = assets.Path(), .firstScene = "scenes/test"});
     }
 
     // Runs `frames` frames; `onFrame` sees each picture before it is shown, `beforeFrame` runs
