@@ -9,10 +9,8 @@ using namespace VelaEngine;
 TEST(FrontEnd, StartsRunsAndQuitsAtTheEndOfTheFrameWithTheLogInOrder) {
     TestSupport::TempFolder assets;
     assets.Write("scenes/splash.scene", "/ nothing to see\n");
-    TestSupport::EngineOptions options;
-    options.assets = assets.Path();
     testing::internal::CaptureStdout();
-    TestSupport::StartEngine(options);
+    TestSupport::StartEngine({.assets = assets.Path()});
     unsigned framesStarted = 0;
     unsigned framesEnded = 0;
     FrameHooks hooks;

@@ -73,7 +73,6 @@ protected:
 
     TestSupport::TempFolder folder_;
 };
-}  // namespace
 
 TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartInAWholeFileAndNoFileStartsEmpty) {
     testing::internal::CaptureStdout();
@@ -209,7 +208,6 @@ TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
     EXPECT_EQ(Records::Get().GetInt("bad\tkey", 0), 0);
 }
 
-namespace {
 // Starts the saving program on versions from `firstVersion` on. `ready`
 // becomes the end of a pipe that yields one byte once the child has begun saving.
 pid_t StartSaver(long firstVersion, int& ready) {
@@ -231,7 +229,6 @@ pid_t StartSaver(long firstVersion, int& ready) {
     ready = pipeEnds[0];
     return pid;
 }
-
 }  // namespace
 
 TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
