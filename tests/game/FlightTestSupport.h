@@ -86,8 +86,7 @@ struct FlightScene : testing::Test {
                 assets.File(folder));
         }
         ScriptedState() = EBInputSnapshot{};
-        ScriptedState().cursorX = 800;
-        ScriptedState().cursorY = 450;
+        PointAt(0.0f, 0.0f);
     }
 
     // Loads the scene with the game's components; nothing has run yet. Every frame, the first too,

@@ -14,11 +14,7 @@
 using namespace VelaEngine;
 using namespace FlightTest;
 
-namespace {
-
 using PlaneRotatorTest = FlightScene;
-
-}  // namespace
 
 // The countdown holds the plane: a cannon ball fired into it meanwhile disappears and costs
 // nothing, and one from the turret stops dead. The mouse, held through 1.4 s, let go, then held
