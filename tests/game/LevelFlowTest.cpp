@@ -210,7 +210,7 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
             Manager().EndLevel(true);
             ended = Manager().levelEnded;
             EXPECT_TRUE(ClipPlayed().ends_with("/sounds/sfx/win.mp3")) << ClipPlayed();
-            auto records = ReadRecords();
+            auto records = TestSupport::ReadRecords(home.Path());
             EXPECT_EQ(records.count("highestLevelUnlocked"), 0u);
             EXPECT_EQ(records["shortestTime"], "20.000000");
             EXPECT_TRUE(NewBestTimeShown());
@@ -241,7 +241,7 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
                 Entity::Find("newshortesttime")->GetTransform().SetPosition(Vector2(1e8f, 0.0f));
                 Manager().currentLevel = row.level;
                 Manager().EndLevel(true);
-                auto after = ReadRecords();
+                auto after = TestSupport::ReadRecords(home.Path());
                 EXPECT_EQ(after["highestLevelUnlocked"], row.unlocked);
                 EXPECT_EQ(after["shortestTime"], row.bestTime);
                 EXPECT_EQ(NewBestTimeShown(), row.shown);

@@ -55,9 +55,8 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
             }
         });
     EXPECT_TRUE(SpriteOf("SkinPreview").ends_with("/ball4.png"));
-    EXPECT_EQ(ReadRecords(),
+    EXPECT_EQ(TestSupport::ReadRecords(home.Path()),
               (std::map<std::string, std::string>{{"planeSkin", "4"}, {"volume", "0.950000"}}));
-    // Move entity moves on each click.
     EXPECT_EQ(PositionOf("Cargo"), Vector2(700, 300));
     EXPECT_EQ(last, 17u);
 }

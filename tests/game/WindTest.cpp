@@ -19,10 +19,6 @@ using namespace FlightTest;
 
 using WindTest = FlightScene;
 
-static std::shared_ptr<Graphics::Sprite> SpriteNamed(const std::string& name) {
-    return Resources::Get().Get<Graphics::Sprite>(name);
-}
-
 // For the first 1.5 s of the countdown (frames 30 to 40) only the animation follows the mouse
 // and P does nothing; the countdown is cut at frame 99. Then P twice pauses with the cursor picture
 // (frames 100 and 101) and resumes with the fan, which pushes the plane from 150 units (102) but
@@ -41,7 +37,7 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
             if (frame == 99) {
                 Plane().countdownLeft = 0.0f;
             }
-            SetKey(kKeyP, frame == 30 || frame == 100 || frame == 102 || frame == 104);
+            SetKey(0x50, frame == 30 || frame == 100 || frame == 102 || frame == 104);  // P
             SetKey(kMouseLeft, (frame >= 30 && frame <= 40) || frame >= 101);
             if (frame == 103 || frame == 104) {
                 // Cursor point (-180, -240) at 103, (-90, -120) at 104: 300 and 150 units from
@@ -66,7 +62,8 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
                                                    : frame < 100 ? Vector2(7.0f, 7.0f)
                                                                  : Vector2(1e8f, 1e8f));
             if (frame == 99) {
-                EXPECT_EQ(sprite, SpriteNamed("sprites/gameplay/entities/fan"));
+                EXPECT_EQ(sprite,
+                          Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/fan"));
             }
             if (frame == 30 || frame == 40) {
                 EXPECT_TRUE(animated);
@@ -78,7 +75,7 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
             }
             if (paused) {
                 // The cursor picture stands upright.
-                EXPECT_EQ(sprite, SpriteNamed("sprites/centercursor"));
+                EXPECT_EQ(sprite, Resources::Get().Get<Graphics::Sprite>("sprites/centercursor"));
                 EXPECT_EQ(Named("Fan").GetTransform().GetRotation(), 0.0f);
                 // Held from frame 101, but nothing blows while paused.
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
@@ -99,7 +96,8 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
                 EXPECT_NEAR(Named("Fan").GetTransform().GetRotation(), 53.130102f, 1e-3);
                 EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 2u);
-                EXPECT_EQ(sprite, SpriteNamed("sprites/gameplay/entities/fan_spin1"));
+                EXPECT_EQ(sprite, Resources::Get().Get<Graphics::Sprite>(
+                                      "sprites/gameplay/entities/fan_spin1"));
             }
         });
     EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
