@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "engine/audio/AudioManager.h"
-#include "engine/audio/AudioSource.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
@@ -82,8 +81,6 @@ protected:
     std::string startLog_;
 };
 
-// ----------------------------------------------------------------------------------- scenes
-
 constexpr const char* kValidScene =
     "/ a floor and a ball\n"
     "Entity\tFloor\tsolid\n\tt\t0,-200\n\tr\t0\n\ts\t1,1\n\tStaticBody2D\n"
@@ -140,8 +137,6 @@ TEST_F(BadAsset, BadScenesEndWithAMessageNamingTheFileAndLine) {
               "Assertion failed in VEDebug.cpp line 22: Vector2 wrong Serialization format" +
                   Where() + "1");
 }
-
-// ---------------------------------------------------------------------------------- sprites
 
 std::uint32_t Crc32(const std::string& bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -213,8 +208,6 @@ TEST_F(BadAsset, MissingCorruptTruncatedOrHugePngsFailWithTheirPath) {
     testing::internal::GetCapturedStdout();
 }
 
-// ----------------------------------------------------------------------------------- sounds
-
 TEST_F(BadAsset, ZeroByteAndCorruptMp3sLeaveARunningSceneSilent) {
     assets_.Write("sounds/empty.mp3", "");
     std::mt19937 random(11);
@@ -238,8 +231,6 @@ TEST_F(BadAsset, ZeroByteAndCorruptMp3sLeaveARunningSceneSilent) {
         EXPECT_EQ(slot.owner, nullptr) << "nothing was played";
     }
 }
-
-// ---------------------------------------------------------------------------------- records
 
 // Root passes every permission check; for the scope, this process is held to the file modes
 // like any player.
