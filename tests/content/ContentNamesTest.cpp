@@ -45,12 +45,6 @@ bool AnyFileStartsWith(const std::string& prefix) {
                        });
 }
 
-// Source text without comments, so that names in explanations are not taken for requests.
-std::string WithoutComments(const std::string& code) {
-    static const std::regex kComments(R"(//[^\n]*|/\*[\s\S]*?\*/)");
-    return std::regex_replace(code, kComments, " ");
-}
-
 // Resource names in a scene: field values that name a sprite, sound or scene, and the
 // sprites that animation clips switch to ("sprite:" instructions).
 std::map<std::string, int> NamesInScene(const fs::path& file) {
@@ -79,6 +73,8 @@ std::map<std::string, int> NamesInScene(const fs::path& file) {
 TEST(ContentNames, EveryNameInTheCodeHasItsFile) {
     // A name followed by "+" is a prefix: the code appends a number or a name.
     static const std::regex kLiteral(R"lit("((?:sprites|sounds|scenes)/[^"\s]*)"(\s*\+)?)lit");
+    // Comments go first, so that names in explanations are not taken for requests.
+    static const std::regex kComments(R"(//[^\n]*|/\*[\s\S]*?\*/)");
     std::set<std::string> whole;
     std::set<std::string> prefixes;
     for (const char* folder : {"game", "engine"}) {
@@ -87,7 +83,8 @@ TEST(ContentNames, EveryNameInTheCodeHasItsFile) {
             if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) {
                 continue;
             }
-            const std::string code = WithoutComments(TestSupport::ReadText(entry.path()));
+            const std::string code =
+                std::regex_replace(TestSupport::ReadText(entry.path()), kComments, " ");
             for (std::sregex_iterator it(code.begin(), code.end(), kLiteral), end; it != end;
                  ++it) {
                 ((*it)[2].matched ? prefixes : whole).insert((*it)[1].str());
@@ -129,19 +126,11 @@ TEST(ContentNames, EveryNameInEverySceneHasItsFile) {
 // The plane keeps one image size whatever the skin, so every skin must fit it, and each differs.
 TEST(ContentNames, EverySkinTheSelectorOffersHasAPictureOfTheSameSize) {
     const std::string skins = TestSupport::ReadText((kAssets / "scenes" / "skins.scene").string());
-    auto field = [&](const std::string& key) {
-        std::smatch value;
-        return std::regex_search(skins, value, std::regex("\t" + key + "\t(\\d+)"))
-                   ? std::stoi(value[1])
-                   : 0;
-    };
-    const int first = field("firstSkin");
-    const int last = field("lastSkin");
-    ASSERT_EQ(first, 1);
-    ASSERT_EQ(last, 4);
+    ASSERT_NE(skins.find("\tfirstSkin\t1\n"), std::string::npos);
+    ASSERT_NE(skins.find("\tlastSkin\t4\n"), std::string::npos);
     std::set<std::pair<int, int>> sizes;
     std::set<std::vector<unsigned char>> pictures;
-    for (int skin = first; skin <= last; ++skin) {
+    for (int skin = 1; skin <= 4; ++skin) {
         const std::string file = FileOf("sprites/gameplay/entities/ball" + std::to_string(skin));
         std::vector<unsigned char> pixels;
         int width = 0;

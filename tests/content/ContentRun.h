@@ -1,7 +1,6 @@
 #pragma once
 // Runs the real game content through vela-run in its own process, with a throw-away home.
-#include <cstdlib>
-#include <sstream>
+#include <regex>
 #include <stdexcept>
 #include <string>
 
@@ -35,15 +34,10 @@ inline bool IsAt(const TestSupport::Json& entity, double x, double y) {
 
 // The frame count a replay script asks for in its heading comment ("... --frames N").
 inline unsigned FramesOf(const std::string& script) {
-    std::istringstream in(TestSupport::ReadText(script));
-    std::string line;
-    while (std::getline(in, line) && line.rfind('#', 0) == 0) {
-        const std::size_t at = line.find("--frames ");
-        if (at != std::string::npos) {
-            return static_cast<unsigned>(std::atoi(line.c_str() + at + 9));
-        }
-    }
-    return 0;
+    static const std::regex kHeading(R"(^(?:#[^\n]*\n)*#[^\n]*--frames (\d+))");
+    const std::string text = TestSupport::ReadText(script);
+    std::smatch found;
+    return std::regex_search(text, found, kHeading) ? std::stoul(found[1]) : 0;
 }
 
 }  // namespace ContentRun

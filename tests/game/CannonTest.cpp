@@ -16,6 +16,8 @@
 using namespace VelaEngine;
 using namespace FlightTest;
 
+using CannonTest = FlightScene;
+
 namespace {
 
 // The ball group, which comes first, so a new ball is not stepped in the frame that makes it.
@@ -27,9 +29,6 @@ std::string CannonText(const char* name, const char* behaviour, const std::strin
     return EntityText(name, position) + "\tImage\n\t\tw\t120\n\t\th\t120\n\t\ttint\t0,0,1,1\n\t" +
            behaviour + "\n" + extraFields;
 }
-
-using CannonTest = FlightScene;
-
 }  // namespace
 
 // The plane, a bare entity that balls pass through, is 799.9 units from the near pair of

@@ -3,7 +3,6 @@
 // keys and mouse, and hooks around every frame: scenes built as text, or the fixture scenes.
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -22,9 +21,7 @@ namespace FlightTest {
 
 // Win32 key codes the input states read.
 constexpr unsigned char kMouseLeft = 0x01;
-constexpr unsigned char kMouseRight = 0x02;
 constexpr unsigned char kEscape = 0x1B;
-constexpr unsigned char kKeyP = 0x50;
 
 // What the scripted input source hands the engine each frame.
 inline EBInputSnapshot& ScriptedState() {
@@ -86,8 +83,7 @@ struct FlightScene : testing::Test {
                 assets.File(folder));
         }
         ScriptedState() = EBInputSnapshot{};
-        ScriptedState().cursorX = 800;
-        ScriptedState().cursorY = 450;
+        PointAt(0.0f, 0.0f);
     }
 
     // Loads the scene with the game's components; nothing has run yet. Every frame, the first too,
@@ -115,9 +111,6 @@ struct FlightScene : testing::Test {
     // Lines of key, tab, value.
     void WriteRecords(const std::string& text) const {
         home.Write("VelaEngine/data/records/Fleetwing.record", text);
-    }
-    std::map<std::string, std::string> ReadRecords() const {
-        return TestSupport::ReadRecords(home.Path());
     }
 
     // Runs frames 1 to `last`; `before` runs ahead of each frame's input and time, `after`

@@ -1,8 +1,11 @@
 // The level flow of the fixture scenes: the options window, timed entities, splash screens,
-// scene links and the level selection.
+// scene links, the level selection, and how a level ends and what it remembers.
 #include <gtest/gtest.h>
 
+#include "engine/audio/AudioClip.h"
+#include "engine/audio/AudioSource.h"
 #include "engine/graphics/Image.h"
+#include "engine/persistence/Records.h"
 #include "engine/scene/SceneManager.h"
 #include "game/GameManager.h"
 #include "support/FatalCatcher.h"
@@ -13,13 +16,23 @@ using namespace VelaEngine;
 
 namespace {
 
-std::string SceneNow() {
-    return SceneManagement::SceneManager::Get().GetCurrentSceneName();
+using LevelFlow = FlightScene;
+
+Game::GameManager& Manager() {
+    return FlightScene::The<Game::GameManager>("GameManager");
 }
 
-const Vector2 kAway(100000000.0f, 9999999.0f);
+Graphics::Color TintOf(const std::string& entity) {
+    return FlightScene::The<Graphics::Image>(entity).GetTint();
+}
 
-using LevelFlow = FlightScene;
+std::string ClipPlayed() {
+    return FlightScene::The<Audio::AudioSource>("GameManager").GetClip()->GetPath();
+}
+
+bool NewBestTimeShown() {
+    return Entity::Find("newshortesttime")->GetTransform().GetPosition() == Vector2(0.0f, 0.0f);
+}
 
 // The plane lands on the win flag some 76 frames in, 86 with the options open for 10 frames.
 TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMeanwhile) {
@@ -31,7 +44,7 @@ TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMe
         111, [](unsigned frame) { SetKey(kEscape, frame == 10 || frame == 20 || frame == 110); },
         [&](unsigned frame) {
             SCOPED_TRACE(frame);
-            manager = &The<Game::GameManager>("GameManager");
+            manager = &Manager();
             heights.push_back(PositionOf("Airplane").y);
             if (frame == 10) {
                 EXPECT_TRUE(manager->optionsOpen);
@@ -41,7 +54,7 @@ TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMe
             if (frame == 20) {
                 EXPECT_FALSE(manager->optionsOpen);
                 EXPECT_FALSE(Time::Get().IsPaused());
-                EXPECT_EQ(PositionOf("OptionsWindow"), kAway);
+                EXPECT_EQ(PositionOf("OptionsWindow"), Vector2(100000000.0f, 9999999.0f));
                 manager->starsFound = 1;
             }
             // DestroyAfter counts 1.5 s of unpaused time: 9 frames before the pause, 81 after.
@@ -55,7 +68,7 @@ TEST_F(LevelFlow, EscapeTogglesTheOptionsUntilTheLevelEndsAndTimedEntitiesWaitMe
     EXPECT_NE(log.find("LOG: Rock\n"), std::string::npos) << log;
     EXPECT_NE(log.find("LOG: Airplane\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("LOG: Airplane\n"), log.rfind("LOG: Airplane\n")) << log;
-    EXPECT_EQ(The<Graphics::Image>("Star1").GetTint(), Graphics::Color(1, 1, 1, 1));
+    EXPECT_EQ(TintOf("Star1"), Graphics::Color(1, 1, 1, 1));
     // The manager updates before the plane, so the plane hangs from the frame of the key
     // until the frame it is pressed again.
     EXPECT_EQ(heights[10], heights[9]);
@@ -126,7 +139,9 @@ TEST_F(LevelFlow, SplashesAndSceneLinksMoveOnAtTheirTime) {
                 SetKey(keys[k], k == key && (frame - 182) % 40 == 39);
             }
         },
-        [&](unsigned) { scenes.push_back(SceneNow()); });
+        [&](unsigned) {
+            scenes.push_back(SceneManagement::SceneManager::Get().GetCurrentSceneName());
+        });
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(scenes[30], "scenes/splash");
     EXPECT_EQ(scenes[180], "scenes/splash");
@@ -163,6 +178,85 @@ TEST_F(LevelFlow, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
         EXPECT_EQ(PositionOf("Level" + n), open ? places[level - 1] : Vector2(5000, 0)) << n;
         EXPECT_EQ(Entity::Find("Place" + n) == nullptr, open) << n;
     }
+}
+
+// Half-second frames: after frame k the level has run k / 2 s. The options are open from
+// frame 9 to frame 18; the level ends after frame 40, at 20 s.
+TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNothing) {
+    StartFixture("level", 2);
+    bool ended = false;
+    Run(
+        41, [](unsigned frame) { SetKey(kEscape, frame == 9 || frame == 19); },
+        [&](unsigned frame) {
+            if (frame == 1) {
+                Manager().starsFound = 2;
+            }
+            if (frame == 9) {
+                // Opening shows the window as it is.
+                EXPECT_TRUE(Time::Get().IsPaused());
+                EXPECT_NEAR(TintOf("Star1").a, 0.55f, 1e-6);
+            }
+            if (frame == 19) {
+                // Closing lights the stars found.
+                EXPECT_EQ(TintOf("Star1"), Graphics::Color(1, 1, 1, 1));
+                EXPECT_EQ(TintOf("Star2"), Graphics::Color(1, 1, 1, 1));
+                EXPECT_NEAR(TintOf("Star3").a, 0.55f, 1e-6);
+            }
+            if (frame != 40) {
+                return;
+            }
+            // A fresh save: level 3 is not the highest open level (1); the time counts the
+            // options too.
+            Manager().EndLevel(true);
+            ended = Manager().levelEnded;
+            EXPECT_TRUE(ClipPlayed().ends_with("/sounds/sfx/win.mp3")) << ClipPlayed();
+            auto records = TestSupport::ReadRecords(home.Path());
+            EXPECT_EQ(records.count("highestLevelUnlocked"), 0u);
+            EXPECT_EQ(records["shortestTime"], "20.000000");
+            EXPECT_TRUE(NewBestTimeShown());
+            EXPECT_EQ(records["foundstar3_1"], "t");
+            EXPECT_EQ(records["foundstar3_2"], "t");
+            EXPECT_EQ(records.count("foundstar3_3"), 0u);
+
+            // Each row ends the level once more with no records in memory but those it stores.
+            const struct {
+                int storedLevel;  // -1: none
+                int level;
+                const char* unlocked;
+                float storedTime;
+                const char* bestTime;
+                bool shown;
+            } ends[] = {{-1, 1, "2", 30.5f, "20.000000", true},
+                        {3, 3, "4", 10.0f, "10.000000", false},
+                        {5, 3, "5", 0.0f, "0.000000", false},
+                        {2, 3, "2", 20.5f, "20.000000", true},
+                        {0, 1, "0", 25.0f, "20.000000", true}};
+            for (const auto& row : ends) {
+                SCOPED_TRACE("stored level " + std::to_string(row.storedLevel));
+                Records::Get().Clear();
+                if (row.storedLevel >= 0) {
+                    Records::Get().SetInt("highestLevelUnlocked", row.storedLevel);
+                }
+                Records::Get().SetFloat("shortestTime", row.storedTime);
+                Entity::Find("newshortesttime")->GetTransform().SetPosition(Vector2(1e8f, 0.0f));
+                Manager().currentLevel = row.level;
+                Manager().EndLevel(true);
+                auto after = TestSupport::ReadRecords(home.Path());
+                EXPECT_EQ(after["highestLevelUnlocked"], row.unlocked);
+                EXPECT_EQ(after["shortestTime"], row.bestTime);
+                EXPECT_EQ(NewBestTimeShown(), row.shown);
+            }
+
+            // Saving would rewrite these line ends, so the file shows whether anything was saved.
+            WriteRecords("highestLevelUnlocked\t3\r\n\r\n");
+            Manager().starsFound = 3;
+            Manager().EndLevel(false);
+            EXPECT_TRUE(Manager().levelEnded);
+            EXPECT_TRUE(ClipPlayed().ends_with("/sounds/sfx/lose.mp3")) << ClipPlayed();
+            EXPECT_EQ(TestSupport::ReadText(TestSupport::RecordPath(home.Path())),
+                      "highestLevelUnlocked\t3\r\n\r\n");
+        });
+    EXPECT_TRUE(ended);
 }
 
 }  // namespace

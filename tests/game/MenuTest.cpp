@@ -19,10 +19,6 @@ std::string SpriteOf(const std::string& entity) {
     return FlightScene::The<Graphics::Image>(entity).GetSprite()->GetPath();
 }
 
-float Volume() {
-    return Audio::AudioManager::Get().GetVolume();
-}
-
 using Menu = FlightScene;
 
 // One click every other frame: the skins, the volume, the mover, then Quit.
@@ -41,7 +37,7 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
             if (frame == 1) {
                 EXPECT_TRUE(
                     SpriteOf("SkinPreview").ends_with("/sprites/gameplay/entities/ball4.png"));
-                EXPECT_FLOAT_EQ(Volume(), 0.97f);
+                EXPECT_FLOAT_EQ(Audio::AudioManager::Get().GetVolume(), 0.97f);
                 EXPECT_EQ(PositionOf("Early"), Vector2(700, 300));
             }
             if (frame == 3) {
@@ -50,7 +46,7 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
             }
             if (frame == 9) {
                 // The volume stops at one; the bar shows it between its ends.
-                EXPECT_EQ(Volume(), 1.0f);
+                EXPECT_EQ(Audio::AudioManager::Get().GetVolume(), 1.0f);
                 EXPECT_EQ(PositionOf("VolBar"), Vector2(200, -300));
             }
             if (frame == 12) {
@@ -59,9 +55,8 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
             }
         });
     EXPECT_TRUE(SpriteOf("SkinPreview").ends_with("/ball4.png"));
-    EXPECT_EQ(ReadRecords(),
+    EXPECT_EQ(TestSupport::ReadRecords(home.Path()),
               (std::map<std::string, std::string>{{"planeSkin", "4"}, {"volume", "0.950000"}}));
-    // Move entity moves on each click.
     EXPECT_EQ(PositionOf("Cargo"), Vector2(700, 300));
     EXPECT_EQ(last, 17u);
 }

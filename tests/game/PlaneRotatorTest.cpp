@@ -14,11 +14,7 @@
 using namespace VelaEngine;
 using namespace FlightTest;
 
-namespace {
-
 using PlaneRotatorTest = FlightScene;
-
-}  // namespace
 
 // The countdown holds the plane: a cannon ball fired into it meanwhile disappears and costs
 // nothing, and one from the turret stops dead. The mouse, held through 1.4 s, let go, then held
@@ -175,7 +171,6 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("\n1\n2\n"), std::string::npos) << log;
     ASSERT_NE(rescuedAt, 0u);
-    ASSERT_NE(lostAt, 0u);
     EXPECT_LT(rescuedAt, lostAt);
     // The star out of reach stays; a loss stores nothing.
     EXPECT_EQ(PositionOf("InGameStar"), Vector2(-41.0f, 0.0f));

@@ -34,8 +34,8 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
             if (frame == 1 || frame == 3) {
                 PointAt(frame == 1 ? 100 : 150, frame == 1 ? 50 : 20);
             }
-            SetKey(0x20, frame >= 2);  // space
-            SetKey(kMouseRight, frame == 192 || frame == 193);
+            SetKey(0x20, frame >= 2);                    // space
+            SetKey(0x02, frame == 192 || frame == 193);  // the right button
         },
         [&](unsigned frame) {
             for (const char* name : {"Credits", "Spinner", "Saw", "Swing", "Wound", "Pointer"}) {
@@ -54,7 +54,6 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
     EXPECT_EQ(x(2, "Credits"), 0);
     EXPECT_EQ(y(2, "Credits"), -450);
     EXPECT_NEAR(y(3, "Credits"), -450.0 + 500.0 / 60.0, 1e-3);
-    // Cool turn turns at its speed.
     EXPECT_NEAR(rotation(60, "Spinner"), 90.0, 1e-3);
     // A patrol starting at its first point turns at once: frame 1 finds " WPA" within 20
     // units and turns without moving.
@@ -85,10 +84,8 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
     EXPECT_GT(rotation(96, "Swing"), bottom);
     // A turn of -370 goes on from -10, keeping its sign.
     EXPECT_NEAR(rotation(1, "Wound"), -9.0, 1e-3);
-    // Follow cursor moves with the cursor.
     EXPECT_EQ(seen[1]["Pointer"].at, Vector2(100.0f, 50.0f));
     EXPECT_EQ(seen[3]["Pointer"].at, Vector2(150.0f, 20.0f));
-    // Slow motion while the right button is held.
     EXPECT_EQ(timeScale[191], 1.0f);
     EXPECT_EQ(timeScale[193], 0.25f);
     EXPECT_EQ(timeScale[196], 1.0f);

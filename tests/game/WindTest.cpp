@@ -2,26 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/animation/Animation.h"
+#include "engine/entity/Angles.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/scene/Resources.h"
 #include "game/GameManager.h"
+#include "game/HazardWind.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace VelaEngine;
 using namespace FlightTest;
 
-namespace {
-
-std::shared_ptr<Graphics::Sprite> SpriteNamed(const std::string& name) {
-    return Resources::Get().Get<Graphics::Sprite>(name);
-}
-
 using WindTest = FlightScene;
-
-}  // namespace
 
 // For the first 1.5 s of the countdown (frames 30 to 40) only the animation follows the mouse
 // and P does nothing; the countdown is cut at frame 99. Then P twice pauses with the cursor picture
@@ -41,7 +37,7 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
             if (frame == 99) {
                 Plane().countdownLeft = 0.0f;
             }
-            SetKey(kKeyP, frame == 30 || frame == 100 || frame == 102 || frame == 104);
+            SetKey(0x50, frame == 30 || frame == 100 || frame == 102 || frame == 104);  // P
             SetKey(kMouseLeft, (frame >= 30 && frame <= 40) || frame >= 101);
             if (frame == 103 || frame == 104) {
                 // Cursor point (-180, -240) at 103, (-90, -120) at 104: 300 and 150 units from
@@ -66,7 +62,8 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
                                                    : frame < 100 ? Vector2(7.0f, 7.0f)
                                                                  : Vector2(1e8f, 1e8f));
             if (frame == 99) {
-                EXPECT_EQ(sprite, SpriteNamed("sprites/gameplay/entities/fan"));
+                EXPECT_EQ(sprite,
+                          Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/fan"));
             }
             if (frame == 30 || frame == 40) {
                 EXPECT_TRUE(animated);
@@ -78,7 +75,7 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
             }
             if (paused) {
                 // The cursor picture stands upright.
-                EXPECT_EQ(sprite, SpriteNamed("sprites/centercursor"));
+                EXPECT_EQ(sprite, Resources::Get().Get<Graphics::Sprite>("sprites/centercursor"));
                 EXPECT_EQ(Named("Fan").GetTransform().GetRotation(), 0.0f);
                 // Held from frame 101, but nothing blows while paused.
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
@@ -99,8 +96,62 @@ TEST_F(WindTest, TheFanPushesThePlaneFromTheCursorAndPTogglesThePauseUntilTheLev
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
                 EXPECT_NEAR(Named("Fan").GetTransform().GetRotation(), 53.130102f, 1e-3);
                 EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 2u);
-                EXPECT_EQ(sprite, SpriteNamed("sprites/gameplay/entities/fan_spin1"));
+                EXPECT_EQ(sprite, Resources::Get().Get<Graphics::Sprite>(
+                                      "sprites/gameplay/entities/fan_spin1"));
             }
         });
     EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+}
+
+using HazardWindTest = FlightScene;
+
+// One case a frame: the fan turned and the plane placed and stopped before it. The fan blows
+// two particles every frame, paused too, but pushes only unpaused.
+TEST_F(HazardWindTest, PushesThePlaneOnlyWithin45DegreesAnd500Units) {
+    const struct {
+        const char* name;
+        float fanRotation;
+        float planeBearing;  // degrees from the fan's facing
+        float planeDistance;
+        bool paused;
+        bool pushes;
+    } cases[] = {
+        {"straight ahead at 250", 0.0f, 0.0f, 250.0f, false, true},
+        {"at 46 degrees", 0.0f, 46.0f, 250.0f, false, false},
+        {"at 44 degrees", 0.0f, -44.0f, 250.0f, false, true},
+        {"at 500", 0.0f, 0.0f, 500.0f, false, false},
+        // Rounding puts this plane's cosine just past 1.
+        {"dead ahead where rounding passes one", 1.0f, 0.0f, 110.0f, false, true},
+        {"paused", 0.0f, 0.0f, 250.0f, true, false},
+    };
+    Start(EntityText("Fan", "0,0") + "\tHazardWind\n\tParticleSystem\n" +
+          PlaneText("1000,0", 0.0f, false));
+    auto bearingOf = [&](unsigned frame) {
+        return (cases[frame - 1].fanRotation + cases[frame - 1].planeBearing) * kDegToRad;
+    };
+    Run(
+        std::size(cases),
+        [&](unsigned frame) {
+            const auto& c = cases[frame - 1];
+            Time::Get().SetPaused(c.paused);
+            Named("Fan").GetTransform().SetRotation(c.fanRotation);
+            const float bearing = bearingOf(frame);
+            Named("Airplane")
+                .GetTransform()
+                .SetPosition(Vector2(c.planeDistance * std::cos(bearing),
+                                     c.planeDistance * std::sin(bearing)));
+            PlaneBody().SetVelocity(Vector2(0.0f, 0.0f));
+        },
+        [&](unsigned frame) {
+            const auto& c = cases[frame - 1];
+            SCOPED_TRACE(c.name);
+            EXPECT_NEAR(The<Game::HazardWind>("Fan").planeAngle, std::fabs(c.planeBearing), 1e-2);
+            EXPECT_EQ(The<Graphics::ParticleSystem>("Fan").GetParticles().size(), 2u * frame);
+            const Vector2 v = PlaneBody().GetVelocity();
+            // (1 - d / 500) x 2500 per second, away from the fan.
+            const float expected =
+                c.pushes ? (1.0f - c.planeDistance / 500.0f) * 2500.0f / 60.0f : 0.0f;
+            EXPECT_NEAR(v.x, expected * std::cos(bearingOf(frame)), 1e-3);
+            EXPECT_NEAR(v.y, expected * std::sin(bearingOf(frame)), 1e-3);
+        });
 }

@@ -102,8 +102,7 @@ TEST(DebianPackageTest, TheInstalledGameRunsAndThePackageIsComplete) {
     EXPECT_NE(installed.output.find("usr/share/fleetwing/assets/scenes/splash.scene"),
               std::string::npos)
         << installed.output;
-    fs::create_directories(elsewhere + "/assets/scenes");
-    std::ofstream(elsewhere + "/assets/scenes/mine.scene") << "/ the caller's scene\n";
+    work.Write("elsewhere/assets/scenes/mine.scene", "/ the caller's scene\n");
     const CommandResult mine =
         RunCommand(prefix + runner + " --assets assets --scene scenes/mine --frames 1");
     EXPECT_EQ(mine.status, 0) << mine.output;

@@ -2,18 +2,15 @@
 // content tests read.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <limits>
 
 #include "engine/animation/Animation.h"
-#include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/RectCollider.h"
-#include "engine/physics/StaticBody2D.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/Resources.h"
 #include "game/CoolTurn.h"
@@ -39,14 +36,11 @@ std::string Dump(const Component& component) {
 
 TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
     TestSupport::TempFolder folder;
-    const std::string assets = folder.File("assets");
-    std::filesystem::create_directories(assets + "/sounds");
-    TestSupport::WriteToneWav(assets + "/sounds/beep.mp3", 20);
-    const std::string outside = TestSupport::WriteToneWav(folder.File("other.wav"), 20);
+    TestSupport::WriteToneWav(folder.Write("assets/sounds/beep.mp3", ""), 20);
     Audio::AudioManager::Create();
     Audio::AudioManager::Get().Init();
     Resources::Create();
-    Resources::Get().Init(assets, nullptr);
+    Resources::Get().Init(folder.File("assets"), nullptr);
     {
         auto entity = Entity::Create("Speaker");
         auto* source = entity->AddComponent<Audio::AudioSource>();
@@ -62,8 +56,6 @@ TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
         EXPECT_EQ(Dump(*source),
                   R"({"type": "AudioSource", "clip": "sounds/beep", "volume": 0.25, )"
                   R"("loop": true, "playOnAwake": true})");
-        source->SetClip(std::make_shared<Audio::AudioClip>(outside));
-        EXPECT_NE(Dump(*source).find(R"("clip": ")" + outside + "\""), std::string::npos);
     }
     Resources::Release();
     Audio::AudioManager::Release();
@@ -82,7 +74,6 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     circle->SetMaterial(Collision::Material(0.0f, 2.0f));
     auto* rect = entity->AddComponent<Collision::RectCollider>();
     rect->SetSize(40.0f, 8.0f);
-    auto* still = entity->AddComponent<StaticBody2D>();
 
     EXPECT_EQ(Dump(*body), R"({"type": "DynamicBody2D", "velocity": [0.100000001, -2], "mass": 3, )"
                            R"("gravityScale": 0.5})");
@@ -92,7 +83,6 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     EXPECT_EQ(
         Dump(*rect),
         R"({"type": "RectCollider", "w": 40, "h": 8, "material": {"bounce": 0.5, "friction": 0}})");
-    EXPECT_EQ(Dump(*still), R"({"type": "StaticBody2D"})");
 
     auto* animation = entity->AddComponent<Mecanim::Animation>();
     FieldMap fields;

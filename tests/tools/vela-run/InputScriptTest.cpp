@@ -20,7 +20,7 @@ std::string ErrorOf(const std::string& text) {
 }
 }  // namespace
 
-TEST(InputScript, CommandsHoldUntilChangedAndMapToWindowPixels) {
+TEST(InputScript, CommandsHoldUntilChangedSkippedFramesApplyTheirsAndEveryKeyNameIsKnown) {
     InputScript script(Parse("# a comment\n\n1\tmove\t-800\t450\n3\tdown\tmouse_left\n"
                              "3\tmove\t100\t-50\n5\tup\tmouse_left\n"),
                        1600, 900);
@@ -37,16 +37,14 @@ TEST(InputScript, CommandsHoldUntilChangedAndMapToWindowPixels) {
     EXPECT_EQ(script.State().keys[0x01], 0x80);
     script.BeginFrame(5);
     EXPECT_EQ(script.State().keys[0x01], 0);
-}
 
-TEST(InputScript, SkippedFramesStillApplyTheirCommandsAndEveryKeyNameIsKnown) {
-    InputScript script(Parse("1 down mouse_left\n1 down mouse_right\n2 down escape\n2\tdown\tp\n"
-                             "4\tdown\tspace\n4 down enter\n6 down a\n6 down i\n"),
-                       1600, 900);
-    EXPECT_EQ(script.State().cursorX, 800);  // resting at the centre
-    script.BeginFrame(10);
+    InputScript keys(Parse("1 down mouse_left\n1 down mouse_right\n2 down escape\n2\tdown\tp\n"
+                           "4\tdown\tspace\n4 down enter\n6 down a\n6 down i\n"),
+                     1600, 900);
+    EXPECT_EQ(keys.State().cursorX, 800);  // resting at the centre
+    keys.BeginFrame(10);
     for (unsigned char key : {0x01, 0x02, 0x1B, 0x50, 0x20, 0x0D, 0x41, 0x49}) {
-        EXPECT_EQ(script.State().keys[key], 0x80) << int(key);
+        EXPECT_EQ(keys.State().keys[key], 0x80) << int(key);
     }
 }
 

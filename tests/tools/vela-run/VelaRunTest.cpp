@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/EBImageFile.h"
-#include "support/Json.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
@@ -22,7 +21,6 @@ const std::string kFixtureAssets = FLEETWING_SOURCE_DIR "/tests/tools/vela-run/d
 
 struct VelaRunTest : testing::Test {
     TestSupport::TempFolder work;
-    std::string Out(const std::string& name) const { return work.Path() + "/" + name; }
     std::string Run(const std::string& extra, int expectedStatus = 0) {
         RunResult result = RunVelaRun(
             "--assets " + kFixtureAssets + " --scene scenes/fixture " + extra, work.Path());
@@ -36,16 +34,16 @@ struct VelaRunTest : testing::Test {
 TEST_F(VelaRunTest, DumpsTheSceneInTreeOrderAtTheFramesAskedFor) {
     const std::string input =
         work.Write("input.txt", "# cursor moves\n1\tmove\t100\t-50\n3\tmove\t-200\t75\n");
-    const std::string log = Run("--frames 4 --input " + input + " --dump " + Out("end.json") +
-                                " --dump-at 2:" + Out("two.json"));
+    const std::string log = Run("--frames 4 --input " + input + " --dump " + work.File("end.json") +
+                                " --dump-at 2:" + work.File("two.json"));
     EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos);
 
-    const Json two = ReadJson(Out("two.json"));
+    const Json two = ReadJson(work.File("two.json"));
     EXPECT_EQ(two["frame"].number, 2);
     EXPECT_EQ(two["cursor"][0].number, 100);
     EXPECT_EQ(two["cursor"][1].number, -50);
 
-    const Json end = ReadJson(Out("end.json"));
+    const Json end = ReadJson(work.File("end.json"));
     EXPECT_EQ(end["frame"].number, 4);
     EXPECT_EQ(end["scene"].text, "scenes/fixture");
     EXPECT_EQ(end["timeScale"].number, 1);
@@ -90,26 +88,27 @@ TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
     const std::string hold = work.Write("hold.txt", "1\tmove\t-300\t0\n2\tdown\tmouse_left\n");
     const std::string now = work.Write("now.txt", "1\tmove\t-300\t0\n1\tdown\tmouse_left\n");
     const std::string later = work.Write("later.txt", "1\tmove\t-300\t0\n3\tdown\tmouse_left\n");
-    RunResult result = RunVelaRun(
-        "--assets " + kFixtureAssets + " --play scenes/buttons:" + hold +
-            ":3 --play scenes/buttons:" + now + ":1 --play scenes/buttons:" + later +
-            ":3 --play scenes/fixture::1 --leg-dump " + Out("leg") + " --rss-log " +
-            Out("rss.log") + " --dump-at 6:" + Out("six.json") + " --dump " + Out("end.json"),
-        work.Path());
+    RunResult result =
+        RunVelaRun("--assets " + kFixtureAssets + " --play scenes/buttons:" + hold +
+                       ":3 --play scenes/buttons:" + now + ":1 --play scenes/buttons:" + later +
+                       ":3 --play scenes/fixture::1 --leg-dump " + work.File("leg") +
+                       " --rss-log " + work.File("rss.log") +
+                       " --dump-at 6:" + work.File("six.json") + " --dump " + work.File("end.json"),
+                   work.Path());
     ASSERT_EQ(result.status, 0) << result.output;
 
-    EXPECT_EQ(ReadJson(Out("leg1.json"))["frame"].number, 3);
-    EXPECT_EQ(PlayClicks(Out("leg1.json")), 1);
-    EXPECT_EQ(PlayClicks(Out("leg2.json")), 1);
+    EXPECT_EQ(ReadJson(work.File("leg1.json"))["frame"].number, 3);
+    EXPECT_EQ(PlayClicks(work.File("leg1.json")), 1);
+    EXPECT_EQ(PlayClicks(work.File("leg2.json")), 1);
     // The run's frame 6 is leg 3's second: a rebuilt scene, the press not yet due.
-    EXPECT_EQ(PlayClicks(Out("six.json")), 0);
-    EXPECT_EQ(PlayClicks(Out("leg3.json")), 1);
-    const Json leg4 = ReadJson(Out("leg4.json"));
+    EXPECT_EQ(PlayClicks(work.File("six.json")), 0);
+    EXPECT_EQ(PlayClicks(work.File("leg3.json")), 1);
+    const Json leg4 = ReadJson(work.File("leg4.json"));
     EXPECT_EQ(leg4["scene"].text, "scenes/fixture");
     EXPECT_EQ(leg4["entities"].items.size(), 4u);
-    EXPECT_EQ(ReadJson(Out("end.json"))["frame"].number, 8);
+    EXPECT_EQ(ReadJson(work.File("end.json"))["frame"].number, 8);
     // One line per leg, "leg K SCENE rss_kb N", with over a megabyte resident.
-    const std::string rss = TestSupport::ReadText(Out("rss.log"));
+    const std::string rss = TestSupport::ReadText(work.File("rss.log"));
     EXPECT_TRUE(
         std::regex_match(rss, std::regex("(leg [1-4] scenes/\\w+ rss_kb [1-9]\\d{3,}\n){4}")))
         << rss;
@@ -120,8 +119,7 @@ TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
     for (int pixel = 0; pixel < 4 * 4; ++pixel) {
         rgba.insert(rgba.end(), {40, 160, 255, 255});
     }
-    work.Write("assets/sprites/tile.png", "");
-    const std::string sprite = Out("assets/sprites/tile.png");
+    const std::string sprite = work.Write("assets/sprites/tile.png", "");
     ASSERT_TRUE(EBImageSavePNG(sprite.c_str(), rgba.data(), 4, 4));
     work.Write("assets/scenes/pictures.scene",
                "Entity\tTile\n\tt\t-400,200\n\tr\t0\n\ts\t1,1\n"
@@ -131,13 +129,13 @@ TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
                "\tAnimatedImage\n\t\tSprite\tsprites/tile\n\t\tcols\t2\n\t\trows\t2\n"
                "\t\tinitialFrame\t3\n\t\tw\t10\n\t\th\t10\n"
                "\tParticleSystem\n");
-    const RunResult result =
-        RunVelaRun("--assets " + Out("assets") + " --scene scenes/pictures --frames 2 --dump " +
-                       Out("end.json") + " --screenshot 2:" + Out("two.png"),
-                   work.Path());
+    const RunResult result = RunVelaRun(
+        "--assets " + work.File("assets") + " --scene scenes/pictures --frames 2 --dump " +
+            work.File("end.json") + " --screenshot 2:" + work.File("two.png"),
+        work.Path());
     ASSERT_EQ(result.status, 0) << result.output;
 
-    const Json end = ReadJson(Out("end.json"));
+    const Json end = ReadJson(work.File("end.json"));
     const Json& image = ComponentOf(EntityAt(end, "Tile"), "Image");
     EXPECT_EQ(image["sprite"].text, sprite);
     EXPECT_EQ(image["tint"][1].number, 0.5);
@@ -148,7 +146,7 @@ TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
 
     std::vector<unsigned char> pixels;
     int width = 0, height = 0;
-    ASSERT_TRUE(EBImageLoadPNG(Out("two.png").c_str(), pixels, width, height));
+    ASSERT_TRUE(EBImageLoadPNG(work.File("two.png").c_str(), pixels, width, height));
     ASSERT_EQ(width, 1600);
     ASSERT_EQ(height, 900);
     // Screen (-400, 200) is the pixel (400, 250); the tint halves green.
