@@ -1,6 +1,7 @@
 // Whole scene files through the real loader, then a few frames of the scene through the main
 // loop's passes, with a click in the second frame. A content error must end through the
-// failure handler; after one, the engine must still load and run the empty scene.
+// failure handler; after one, the engine must still unload it, then load and run the empty
+// scene.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,8 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     });
     if (failed) {
+        // Drop the failed scene before the next frame: run again, a behaviour that failed in
+        // its Start would only fail again.
         SceneManager::Get().RequestChange(FuzzSupport::kEmptyScene);
-        Require(!EndsFatally([] { FuzzSupport::RunFrame(1, 0); }),
+        Require(!EndsFatally([] {
+            SceneManager::Get().ProcessChange();
+            FuzzSupport::RunFrame(1, 0);
+        }),
                 "the engine cannot go on after a content error");
         Require(SceneManager::Get().GetCurrentSceneName() == FuzzSupport::kEmptyScene,
                 "the empty scene did not replace a failed one");
