@@ -1,7 +1,7 @@
 // Whole scene files through the real loader, then a few frames of the scene through the main
 // loop's passes, with a click in the second frame. A content error must end through the
-// failure handler; after one, the engine must still unload it, then load and run the empty
-// scene.
+// failure handler; after one, the engine must still tear the failed scene down, then load and
+// run the empty scene.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,8 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     });
     if (failed) {
-        // Drop the failed scene before the next frame: run again, a behaviour that failed in
-        // its Start would only fail again.
+        // The game stops at a content error. Here the failed scene goes before another frame,
+        // persistent entities included: run again, a behaviour that failed in its Start would
+        // only fail again.
+        if (auto* scene = SceneManager::Get().GetCurrentScene()) {
+            scene->GetRoots().clear();
+        }
         SceneManager::Get().RequestChange(FuzzSupport::kEmptyScene);
         Require(!EndsFatally([] {
             SceneManager::Get().ProcessChange();
