@@ -1,11 +1,9 @@
 #pragma once
 // Starts the real engine offscreen with the fixed-step clock, as the headless runner does.
 #include <functional>
-#include <string>
 
 #include "engine/core/Clock.h"
 #include "engine/core/FrontEnd.h"
-#include "engine/scene/ComponentFactory.h"
 #include "game/GameStart.h"
 
 namespace TestSupport {
