@@ -28,8 +28,9 @@ void StartServices() {
 
 FieldMap ReadBack(const std::string& path) {
     std::string text;
-    bool truncated = false;
-    Require(ReadFileText(path, 1 << 26, text, truncated), "the saved file cannot be read");
+    std::string problem;
+    Require(ReadFileText(path, 1 << 26, text, problem) == ReadOutcome::Whole,
+            "the saved file cannot be read");
     FieldMap values;
     ParseRecordText(text, values);
     return values;

@@ -10,6 +10,7 @@
 #include "engine/input/Input.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
+#include "game/SavedValues.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
@@ -20,10 +21,6 @@ namespace {
 // Far off screen: where a closed window waits.
 constexpr float kAwayX = 100000000.0f;
 constexpr float kAwayY = 9999999.0f;
-// Records give the default for an absent key; only an absent key gives both defaults.
-bool HasRecord(const Records& records, const std::string& key) {
-    return records.GetFloat(key, 0.0f) != 0.0f || records.GetFloat(key, 1.0f) != 1.0f;
-}
 }  // namespace
 
 void LightStars(int starsFound) {
@@ -89,15 +86,14 @@ void GameManager::EndLevel(bool won) {
     }
     PlayOn(*GetOwner(), "sounds/sfx/win");
     Records& records = Records::Get();
-    // A fresh save has no record of unlocked levels: level 1 is open from the start, so
-    // winning it unlocks level 2.
-    const int unlocked = records.GetInt("highestLevelUnlocked", 1);
-    if (unlocked == currentLevel) {
+    // Level 1 is open from the start, so winning it on a fresh save unlocks level 2.
+    if (SavedHighestLevelUnlocked() == currentLevel) {
         records.SetInt("highestLevelUnlocked", currentLevel + 1);
     }
     // No stored time means no best time yet: the first win sets it.
     const float t = Time::Get().GetTimeSinceStart() - levelStartTime;
-    if (!HasRecord(records, "shortestTime") || records.GetFloat("shortestTime", 0.0f) > t) {
+    const float best = SavedShortestTime();
+    if (best == 0.0f || best > t) {
         records.SetFloat("shortestTime", t);
         MoveEntityTo("newshortesttime", 0.0f, 0.0f);
     }

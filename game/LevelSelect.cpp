@@ -5,8 +5,8 @@
 #include "engine/core/VEDebug.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/Transform.h"
-#include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
+#include "game/SavedValues.h"
 
 namespace Game {
 
@@ -35,8 +35,7 @@ void LevelSelect::Deserialize(const FieldMap& fields) {
 }
 
 void LevelSelect::Start() {
-    // A fresh save has level 1 open.
-    const int unlocked = Records::Get().GetInt("highestLevelUnlocked", 1);
+    const int unlocked = SavedHighestLevelUnlocked();
     auto reference = references_.begin();
     for (int level = 1; level <= kLevels; ++level) {
         Entity* button = Target(*reference++);

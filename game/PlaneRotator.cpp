@@ -9,13 +9,13 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/input/Input.h"
-#include "engine/persistence/Records.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/scene/Resources.h"
 #include "game/FlightQueries.h"
 #include "game/GameManager.h"
 #include "game/PlaneFeedback.h"
+#include "game/SavedValues.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
@@ -62,7 +62,7 @@ float PlaneRotator::Radius() {
 void PlaneRotator::Start() {
     Entity& airplane = RequireEntity("Airplane", kUser);
     startPosition = AsPoint(airplane.GetTransform().GetPosition());
-    const int skin = Records::Get().GetInt("planeSkin", 1);
+    const int skin = SavedPlaneSkin();
     auto sprite = Resources::Get().Get<Graphics::Sprite>("sprites/gameplay/entities/ball" +
                                                          std::to_string(skin));
     if (auto* image = airplane.GetComponent<Graphics::Image>()) {

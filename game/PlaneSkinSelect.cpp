@@ -3,6 +3,7 @@
 #include "engine/core/VEDebug.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
+#include "game/SavedValues.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
@@ -32,7 +33,7 @@ void PlaneSkinSelect::Deserialize(const FieldMap& fields) {
 }
 
 void PlaneSkinSelect::Start() {
-    skin = Records::Get().GetInt("planeSkin", 1);
+    skin = SavedPlaneSkin();
     ShowSprite(*GetOwner(), SkinSprite(skin));
     // A reference the scene left out would match an unnamed entity; listen to nothing then.
     if (prevGiven_) {

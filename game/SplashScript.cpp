@@ -3,9 +3,9 @@
 #include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
 #include "engine/input/Input.h"
-#include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/SceneManager.h"
+#include "game/SavedValues.h"
 
 namespace Game {
 
@@ -19,7 +19,7 @@ void SplashScript::Deserialize(const FieldMap& fields) {
 
 void SplashScript::Start() {
     // The first scene of a run is a splash, so this is where the saved volume takes effect.
-    Audio::AudioManager::Get().SetVolume(Records::Get().GetFloat("volume", 0.5f));
+    Audio::AudioManager::Get().SetVolume(SavedVolume());
 }
 
 void SplashScript::Update() {

@@ -2,8 +2,8 @@
 
 #include "engine/entity/Entity.h"
 #include "engine/graphics/Image.h"
-#include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
+#include "game/SavedValues.h"
 
 namespace Game {
 
@@ -15,7 +15,7 @@ void StarFound::Deserialize(const FieldMap& fields) {
 
 void StarFound::Start() {
     // Without an id the marker stands for no star at all.
-    const bool found = !id.empty() && Records::Get().GetBool("foundstar" + id, false);
+    const bool found = !id.empty() && SavedStarFound(id);
     if (!found) {
         return;
     }

@@ -24,8 +24,12 @@ std::string FormatRecordText(const FieldMap& values) {
     std::string text;
     for (const auto& [key, value] : values.Fields()) {
         text += key;
-        text += '\t';
-        text += value;
+        // A line without a tab reads back as this same entry, so it is written back as it
+        // was read instead of growing into "line<tab>line".
+        if (key.empty() || value != key) {
+            text += '\t';
+            text += value;
+        }
         text += '\n';
     }
     if (!text.empty()) {

@@ -11,7 +11,8 @@ namespace VelaEngine {
 // "Key already exists" and the later line wins.
 void ParseRecordText(std::string text, FieldMap& values);
 
-// The entries in the map's own order; an empty map gives an empty text.
+// The entries in the map's own order; an empty map gives an empty text. An entry whose value
+// is its key is written as the bare key, the line it is read from.
 std::string FormatRecordText(const FieldMap& values);
 
 }  // namespace VelaEngine

@@ -19,10 +19,13 @@ void Records::Init(const std::string& folderName) {
     folderName_ = folderName;
     const std::string path = GetFilePath();
     std::string text;
-    bool truncated = false;
-    ReadFileText(path, kMaxRecordFileBytes, text, truncated);
-    if (truncated) {
-        Log("Record file too large, reading only its start: " + path);
+    std::string problem;
+    unreadProblem_.clear();
+    if (ReadFileText(path, kMaxRecordFileBytes, text, problem) == ReadOutcome::Incomplete) {
+        // Writing what little was read would destroy the rest of the player's progress.
+        unreadProblem_ = problem;
+        Log("Record file not read whole, this run will not save over it: " + path + " (" + problem +
+            ")");
     }
     ParseRecordText(std::move(text), values_);
 }
@@ -39,6 +42,10 @@ bool Records::GetBool(const std::string& key, bool def) const {
     return values_.Get(key.c_str(), def);
 }
 
+bool Records::GetText(const std::string& key, std::string& out) const {
+    return values_.TryGet(key.c_str(), out);
+}
+
 void Records::SetInt(const std::string& key, int value) {
     Put(key, std::to_string(value));
 }
@@ -51,11 +58,18 @@ void Records::SetBool(const std::string& key, bool value) {
     Put(key, value ? "t" : "f");
 }
 
+void Records::Remove(const std::string& key) {
+    values_.Remove(key);
+}
+
 void Records::Clear() {
     values_.Clear();
 }
 
 bool Records::Save() const {
+    if (!CanSave()) {
+        return false;
+    }
     const std::string path = GetFilePath();
     const std::string text = FormatRecordText(values_);
     Log("Saving Record to: " + path);

@@ -4,12 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <vector>
 
+#include "engine/persistence/TemporaryFiles.h"
 #include "engine/scene/ValueText.h"
 
 namespace VelaEngine {
@@ -81,31 +80,67 @@ std::string FillTemporary(int fd, const std::string& path, const std::string& te
     }
     return "";
 }
-}  // namespace
 
-bool ReadFileText(const std::string& path, std::size_t maxBytes, std::string& out,
-                  bool& truncated) {
-    out.clear();
-    truncated = false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
+ReadOutcome ReadOpenFile(int fd, std::size_t maxBytes, std::string& out, std::string& problem) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        problem = Failure("cannot inspect");
+        return ReadOutcome::Incomplete;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        problem = "not a regular file";
+        return ReadOutcome::Incomplete;
     }
     std::vector<char> buffer(64 * 1024);
-    while (out.size() < maxBytes) {
-        const std::size_t want = std::min(buffer.size(), maxBytes - out.size());
-        file.read(buffer.data(), static_cast<std::streamsize>(want));
-        out.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
-        if (file.eof()) {
-            return true;
+    for (;;) {
+        const ssize_t got = read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
         }
-        if (!file) {
-            out.clear();
-            return false;
+        if (got < 0) {
+            problem = Failure("cannot read");
+            return ReadOutcome::Incomplete;
         }
+        if (got == 0) {
+            return ReadOutcome::Whole;
+        }
+        const auto count = static_cast<std::size_t>(got);
+        if (count > maxBytes - out.size()) {
+            out.append(buffer.data(), maxBytes - out.size());
+            problem = "larger than " + std::to_string(maxBytes) + " bytes";
+            return ReadOutcome::Incomplete;
+        }
+        out.append(buffer.data(), count);
     }
-    truncated = file.peek() != std::char_traits<char>::eof();
-    return true;
+}
+
+// A line cut by the stop would read as a different value.
+void KeepWholeLines(std::string& text) {
+    const std::size_t lastEnd = text.rfind('\n');
+    text.erase(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+}
+}  // namespace
+
+ReadOutcome ReadFileText(const std::string& path, std::size_t maxBytes, std::string& out,
+                         std::string& problem) {
+    out.clear();
+    problem.clear();
+    // Without O_NONBLOCK a pipe in the file's place would wait for a writer forever.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        // A file in place of a folder on the way means no record can be there either.
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return ReadOutcome::Missing;
+        }
+        problem = Failure("cannot open");
+        return ReadOutcome::Incomplete;
+    }
+    const ReadOutcome outcome = ReadOpenFile(fd, maxBytes, out, problem);
+    close(fd);
+    if (outcome == ReadOutcome::Incomplete) {
+        KeepWholeLines(out);
+    }
+    return outcome;
 }
 
 void CreateFoldersFor(const std::string& path) {
@@ -120,21 +155,22 @@ void CreateFoldersFor(const std::string& path) {
 }
 
 std::string WriteFileReplacing(const std::string& path, const std::string& text) {
-    // A unique name, so two running games never write into the same temporary file.
-    std::string pattern = path + ".XXXXXX";
-    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    RemoveStaleTemporaries(path);
+    std::string temporary;
+    const int fd = CreateTemporaryBeside(path, temporary);
     if (fd < 0) {
         return Failure("cannot create a temporary file");
     }
     std::string error = FillTemporary(fd, path, text);
-    if (close(fd) != 0 && error.empty()) {
-        error = Failure("cannot close");
-    }
-    if (error.empty() && rename(pattern.c_str(), path.c_str()) != 0) {
+    // Renamed while still open: its lock keeps other saves from taking it for stale.
+    if (error.empty() && rename(temporary.c_str(), path.c_str()) != 0) {
         error = Failure("cannot replace the file");
     }
     if (!error.empty()) {
-        unlink(pattern.c_str());
+        unlink(temporary.c_str());
+    }
+    close(fd);
+    if (!error.empty()) {
         return error;
     }
     SyncFolder(FolderOf(path));

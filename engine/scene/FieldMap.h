@@ -41,6 +41,7 @@ public:
 
     // The last text given for a name wins.
     void Set(const std::string& name, const std::string& text) { fields_[name] = text; }
+    void Remove(const std::string& name) { fields_.erase(name); }
     void Clear() { fields_.clear(); }
     bool Empty() const { return fields_.empty(); }
     const std::unordered_map<std::string, std::string>& Fields() const { return fields_; }

@@ -3,10 +3,8 @@
 // rows live with their loaders (SceneLoaderTest, Vector2Text, ColorText, AnimationClip,
 // RecordsTest, AudioManager).
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -15,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "content/ContentRun.h"
 #include "engine/audio/AudioManager.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/persistence/RecordText.h"
@@ -24,6 +23,7 @@
 #include "platform/EBImageFile.h"
 #include "support/EngineRun.h"
 #include "support/FatalCatcher.h"
+#include "support/FileModes.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
@@ -232,33 +232,17 @@ TEST_F(BadAsset, ZeroByteAndCorruptMp3sLeaveARunningSceneSilent) {
     }
 }
 
-// Root passes every permission check; for the scope, this process is held to the file modes
-// like any player.
-class FileModesApply {
-public:
-    FileModesApply() {
-        header_.version = _LINUX_CAPABILITY_VERSION_3;
-        if (geteuid() != 0 || syscall(SYS_capget, &header_, saved_) != 0) {
-            return;
-        }
-        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-        reduced[0].effective &=
-            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-        active_ = syscall(SYS_capset, &header_, reduced) == 0;
-    }
-    ~FileModesApply() {
-        if (active_) {
-            syscall(SYS_capset, &header_, saved_);
-        }
-    }
-    FileModesApply(const FileModesApply&) = delete;
-    FileModesApply& operator=(const FileModesApply&) = delete;
+using TestSupport::FileModesApply;
 
-private:
-    __user_cap_header_struct header_{};
-    __user_cap_data_struct saved_[2] = {};
-    bool active_ = false;
-};
+using TestSupport::Json;
+
+// The sprite path and tint of the named entity's Image in a dump.
+std::string SpriteOf(const Json& dump, const std::string& name) {
+    return TestSupport::ComponentOf(ContentRun::Named(dump, name), "Image")["sprite"].text;
+}
+const Json& TintOf(const Json& dump, const std::string& name) {
+    return TestSupport::ComponentOf(ContentRun::Named(dump, name), "Image")["tint"];
+}
 
 TEST_F(BadAsset, ARecordFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBack) {
     Start();
@@ -334,6 +318,106 @@ TEST_F(BadAsset, AHomeThatCannotBeWrittenKeepsTheOldRecordAndTheGameGoesOn) {
                             fs::directory_iterator()),
               1)
         << "no temporary file is left behind";
+}
+
+// Runs the game's own scenes as legs of one vela-run, the record file holding `records`; the
+// dump of leg K goes to home/legK.json.
+TestSupport::RunResult PlayLegs(const TempFolder& home, const std::string& records,
+                                const std::vector<std::string>& scenes) {
+    home.Write("VelaEngine/data/records/Fleetwing.record", records);
+    std::string arguments = "--leg-dump " + home.File("leg");
+    for (const std::string& scene : scenes) {
+        arguments += " --play " + scene + "::2";
+    }
+    return ContentRun::RunGame(arguments, home.Path());
+}
+
+std::size_t CountOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// Saved values the game cannot use. Each is replaced by its default with one log line naming
+// the record file, the key and the value, and every screen that reads it still starts: the
+// splash (volume), the skins, the level selection (open levels, stars) and a level (skin).
+// Every run holds one bad value of each key; the shorter lists start over.
+TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
+    const struct {
+        const char* key;
+        std::vector<std::string> values;
+        const char* usedInstead;
+    } keys[] = {
+        {"planeSkin", {"-1", "0", "5", "7", "nan", "text", "", "2.5"}, "1"},
+        {"highestLevelUnlocked", {"0", "-3", "nan", "abc", "", "99999999999"}, "1"},
+        {"volume", {"nan", "-0.5", "1.5", "loud", "", "inf"}, "0.500000"},
+        {"foundstar1_1", {"x", "", "7", "True"}, "f"},
+    };
+    for (std::size_t run = 0; run < keys[0].values.size(); ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        std::string records;
+        std::vector<std::string> lines;
+        for (const auto& key : keys) {
+            const std::string& value = key.values[run % key.values.size()];
+            records += std::string(key.key) + "\t" + value + "\n";
+            lines.push_back("LOG: Bad saved value in " + TestSupport::RecordPath("HOME") + ": " +
+                            key.key + " \"" + value + "\", using " + key.usedInstead + "\n");
+        }
+        TempFolder home;
+        const TestSupport::RunResult result =
+            PlayLegs(home, records,
+                     {"scenes/splash", "scenes/skins", "scenes/levelselect", "scenes/level1"});
+        ASSERT_EQ(result.status, 0) << result.output;
+        for (std::string& line : lines) {
+            line.replace(line.find("HOME"), 4, home.Path());
+            EXPECT_EQ(CountOf(result.output, line), 1u) << line << result.output;
+        }
+        EXPECT_EQ(CountOf(result.output, "Bad saved value"), lines.size()) << result.output;
+
+        const Json splash = TestSupport::ReadJson(home.File("leg1.json"));
+        EXPECT_EQ(splash["volume"].number, 0.5);
+        const Json skins = TestSupport::ReadJson(home.File("leg2.json"));
+        EXPECT_TRUE(SpriteOf(skins, "SkinPreview").ends_with("/ball1.png"));
+        const Json levels = TestSupport::ReadJson(home.File("leg3.json"));
+        EXPECT_TRUE(ContentRun::IsAt(ContentRun::Named(levels, "Level1Button"), -450, 120))
+            << "level 1 is always open";
+        EXPECT_FALSE(ContentRun::IsAt(ContentRun::Named(levels, "Level2Button"), -150, 120));
+        EXPECT_NEAR(TintOf(levels, "Level1Star1")[3].number, 0.55, 1e-6) << "not found";
+        const Json level = TestSupport::ReadJson(home.File("leg4.json"));
+        EXPECT_TRUE(SpriteOf(level, "Airplane").ends_with("/ball1.png"));
+    }
+}
+
+// A winning replay of level 1 on a record file the game cannot read: the file is left byte
+// for byte as it was, with its mode, and nothing is written beside it.
+TEST(UnreadableRecord, AWinningReplayOfLevel1LeavesTheFileAsItWas) {
+    TempFolder home;
+    const std::string text =
+        "highestLevelUnlocked\t5\nshortestTime\t12.500000\nfoundstar2_1\tt\nplaneSkin\t3";
+    const std::string record = home.Write("VelaEngine/data/records/Fleetwing.record", text);
+    ASSERT_EQ(chmod(record.c_str(), 0), 0);
+    const std::string script = ContentRun::kReplays + "/level1.input";
+    const std::string dump = home.File("dump.json");
+    const TestSupport::RunResult run = TestSupport::RunCommand(
+        "HOME=" + home.Path() + " GALLIUM_NOOP=1 " + TestSupport::FileModesPrefix() +
+        FLEETWING_BINARY_DIR "/tools/vela-run/vela-run --assets " FLEETWING_SOURCE_DIR
+                             "/assets --scene scenes/level1 --input " +
+        script + " --frames " + std::to_string(ContentRun::FramesOf(script)) + " --dump " + dump);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("LOG: Record file not read whole, this run will not save over it: " +
+                              record + " (cannot open: Permission denied)\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_TRUE(ContentRun::IsAt(ContentRun::Named(TestSupport::ReadJson(dump), "WinWindow"), 0, 0))
+        << "the level was won";
+    EXPECT_EQ(fs::status(record).permissions(), fs::perms::none);
+    ASSERT_EQ(chmod(record.c_str(), 0600), 0);
+    EXPECT_TRUE(TestSupport::ReadText(record) == text) << "the record file changed";
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(record).parent_path()),
+                            fs::directory_iterator()),
+              1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // scene links, the level selection, and how a level ends and what it remembers.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioSource.h"
 #include "engine/graphics/Image.h"
@@ -219,6 +221,8 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
             EXPECT_EQ(records.count("foundstar3_3"), 0u);
 
             // Each row ends the level once more with no records in memory but those it stores.
+            // A stored level below 1 counts as level 1, which is always open; a stored time
+            // that is not a positive number counts as no best time yet.
             const struct {
                 int storedLevel;  // -1: none
                 int level;
@@ -228,13 +232,16 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
                 bool shown;
             } ends[] = {{-1, 1, "2", 30.5f, "20.000000", true},
                         {3, 3, "4", 10.0f, "10.000000", false},
-                        {5, 3, "5", 0.0f, "0.000000", false},
+                        {5, 3, "5", 0.0f, "20.000000", true},
                         {2, 3, "2", 20.5f, "20.000000", true},
-                        {0, 1, "0", 25.0f, "20.000000", true}};
+                        {0, 1, "2", 25.0f, "20.000000", true},
+                        {-4, 1, "2", std::nanf(""), "20.000000", true},
+                        {4, 3, "4", -7.5f, "20.000000", true},
+                        {4, 4, "5", INFINITY, "20.000000", true}};
             for (const auto& row : ends) {
                 SCOPED_TRACE("stored level " + std::to_string(row.storedLevel));
                 Records::Get().Clear();
-                if (row.storedLevel >= 0) {
+                if (row.storedLevel != -1) {
                     Records::Get().SetInt("highestLevelUnlocked", row.storedLevel);
                 }
                 Records::Get().SetFloat("shortestTime", row.storedTime);

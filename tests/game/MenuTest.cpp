@@ -8,6 +8,7 @@
 #include "engine/audio/AudioManager.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/persistence/Records.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -76,6 +77,25 @@ TEST_F(Menu, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
         });
     EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenon.png"));
     EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
+}
+
+// A record file that could not be read whole is not saved over by the reset either: the
+// player never saw what it holds. The reset clears this run's values and says so.
+TEST_F(Menu, AResetClearsTheRunButKeepsARecordFileThatCouldNotBeRead) {
+    const std::string text = "planeSkin\t3\n" + std::string(17 << 20, 'z');
+    WriteRecords(text);
+    StartFixture("menu");
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 3);
+    Run(
+        4,
+        [](unsigned frame) {
+            PlayClicks(frame, {{3, 0, 0}});
+        },
+        nullptr);
+    EXPECT_EQ(PositionOf("DataResetWindow"), Vector2(0, 0));
+    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 0) << "this run's values are cleared";
+    EXPECT_TRUE(TestSupport::ReadText(TestSupport::RecordPath(home.Path())) == text)
+        << "the record file changed";
 }
 
 }  // namespace

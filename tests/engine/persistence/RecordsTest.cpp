@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +11,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -19,6 +22,7 @@
 #include "engine/persistence/Records.h"
 #include "engine/persistence/SafeFile.h"
 #include "support/FatalCatcher.h"
+#include "support/FileModes.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 #include "tests/engine/persistence/RecordVersions.h"
@@ -133,33 +137,121 @@ TEST_F(RecordsTest, OddFilesAreReadAsFarAsTheyMakeSense) {
     EXPECT_TRUE(Records::Get().GetBool("true", false));
     EXPECT_EQ(Records::Get().GetInt("42", 0), 42);
 
-    // Garbage loads what it can, and saves back as it was.
+    // Garbage loads what it can, and saves back as it was: a line without a tab too, which
+    // reads back as the same entry.
     std::string garbage("\0\x01\xff\xfe\t\x80", 6);
-    garbage += "\n" + std::string(2 * 1024 * 1024, 'x') + "\n";
+    const std::string noTab(2 * 1024 * 1024, 'x');
+    garbage += "\n" + noTab + "\n";
     garbage += std::string("\0\0\0\n", 4);
     garbage += "planeSkin\t4\n\xc3\x28\t\xa0\xa1";
     RestartWith(garbage);
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 4);
     ASSERT_TRUE(Records::Get().Save());
     const std::vector<std::string> firstSave = SortedLines(ReadText(RecordPath()));
-    EXPECT_EQ(firstSave.size(), 5u);
+    EXPECT_EQ(firstSave, SortedLines(garbage)) << "every line is written back as it was read";
+    EXPECT_EQ(fs::file_size(RecordPath()), garbage.size());
     Restart();
     ASSERT_TRUE(Records::Get().Save());
     EXPECT_EQ(SortedLines(ReadText(RecordPath())), firstSave) << "the damage stays as it was";
+    std::string value;
+    EXPECT_TRUE(Records::Get().GetText(noTab, value));
+    EXPECT_EQ(value, noTab) << "a line without a tab is both key and value";
+}
 
-    // An oversized file is read only at its start, and a folder silently not at all.
-    testing::internal::CaptureStdout();
-    RestartWith("planeSkin\t5\n" + std::string(17 * 1024 * 1024, 'z'));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "LOG: Record file too large, reading only its start: " + RecordPath() + "\n");
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 5);
+// A record file that is there but cannot be read whole: what was read is used, one line tells
+// why, and no save of this run replaces the file, not even a reset (Clear, then Save).
+TEST_F(RecordsTest, AFileThatCannotBeReadWholeIsNeverSavedOver) {
+    const std::string bigText = "planeSkin\t3\nvolume\t0.2" + std::string(17 << 20, 'z');
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* problem;
+        int planeSkin;  // as read; 0 for nothing
+    } rows[] = {
+        {"no read permission",
+         [&] {
+             folder_.Write("VelaEngine/data/records/.record", "planeSkin\t2\nvolume\t0.2");
+             chmod(RecordPath().c_str(), 0);
+         },
+         "cannot open: Permission denied", 0},
+        {"over the size cap", [&] { folder_.Write("VelaEngine/data/records/.record", bigText); },
+         "larger than 16777216 bytes", 3},
+        {"a folder", [&] { fs::create_directories(RecordPath() + "/inside"); },
+         "not a regular file", 0},
+        {"a pipe",
+         [&] {
+             fs::create_directories(fs::path(RecordPath()).parent_path());
+             mkfifo(RecordPath().c_str(), 0644);
+         },
+         "not a regular file", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(folder_.File("VelaEngine"));
+        row.make();
+        const auto before = fs::symlink_status(RecordPath());
+        const std::string beforeText = fs::is_regular_file(before) ? ReadText(RecordPath()) : "";
+        std::string log;
+        {
+            TestSupport::FileModesApply modes;
+            testing::internal::CaptureStdout();
+            Restart();
+            EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), row.planeSkin);
+            EXPECT_EQ(Records::Get().GetFloat("volume", 0.5f), 0.5f) << "a cut line is dropped";
+            Records::Get().SetInt("highestLevelUnlocked", 4);
+            EXPECT_FALSE(Records::Get().Save());
+            Records::Get().Clear();
+            EXPECT_FALSE(Records::Get().Save());
+            log = testing::internal::GetCapturedStdout();
+        }
+        EXPECT_EQ(log, "LOG: Record file not read whole, this run will not save over it: " +
+                           RecordPath() + " (" + row.problem + ")\n");
+        EXPECT_EQ(fs::symlink_status(RecordPath()).type(), before.type());
+        EXPECT_EQ(fs::symlink_status(RecordPath()).permissions(), before.permissions());
+        if (fs::is_regular_file(before)) {
+            chmod(RecordPath().c_str(), 0644);
+            EXPECT_TRUE(ReadText(RecordPath()) == beforeText) << "the file was changed";
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
+                                fs::directory_iterator()),
+                  1)
+            << "nothing was written beside it";
+    }
+    // Once the file reads again, so do saves.
+    fs::remove_all(folder_.File("VelaEngine"));
+    RestartWith("planeSkin\t2");
+    EXPECT_TRUE(Records::Get().Save());
+}
 
-    fs::remove(RecordPath());
-    fs::create_directories(RecordPath());
-    testing::internal::CaptureStdout();
-    Restart();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 0);
+// Saves that died before their rename left temporary files; the next save removes them, but
+// not those of a save still running (which holds its file locked) nor other files.
+TEST_F(RecordsTest, ASaveRemovesTheTemporaryFilesOfSavesThatDied) {
+    RestartWith("planeSkin\t1");
+    const std::string stale[] = {".record.a1B2c3", ".record.ZZZZZZ", ".record.000000"};
+    const std::string kept[] = {".record.bak", ".record.a1B2c", ".record.a1B2c34",
+                                "Other.record.a1B2c3", ".record.a-B2c3"};
+    for (const std::string& name : stale) {
+        folder_.Write("VelaEngine/data/records/" + name, "half a save");
+    }
+    for (const std::string& name : kept) {
+        folder_.Write("VelaEngine/data/records/" + name, "not ours");
+    }
+    const std::string running = folder_.Write("VelaEngine/data/records/.record.Run123", "saving");
+    const int held = open(running.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    Records::Get().SetInt("planeSkin", 2);
+    ASSERT_TRUE(Records::Get().Save());
+    close(held);
+    for (const std::string& name : stale) {
+        EXPECT_FALSE(fs::exists(folder_.File("VelaEngine/data/records/" + name))) << name;
+    }
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(fs::exists(folder_.File("VelaEngine/data/records/" + name))) << name;
+    }
+    EXPECT_TRUE(fs::exists(running)) << "a running save keeps its file";
+    EXPECT_EQ(ReadText(RecordPath()), "planeSkin\t2");
 }
 
 TEST_F(RecordsTest, AFailedSaveIsLoggedKeepsTheOldFileAndTheValuesAndTheGameGoesOn) {
@@ -208,6 +300,16 @@ TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
     EXPECT_EQ(Records::Get().GetInt("bad\tkey", 0), 0);
 }
 
+// Everything in the record's folder but the record itself.
+long TemporaryFilesBeside(const std::string& record) {
+    const fs::path folder = fs::path(record).parent_path();
+    if (!fs::exists(folder)) {
+        return 0;
+    }
+    const long entries = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    return entries - (fs::exists(record) ? 1 : 0);
+}
+
 // Starts the saving program on versions from `firstVersion` on. `ready`
 // becomes the end of a pipe that yields one byte once the child has begun saving.
 pid_t StartSaver(long firstVersion, int& ready) {
@@ -238,6 +340,7 @@ TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
     std::uniform_int_distribution<int> waitMicroseconds(0, 8000);
     long onDisk = -1;
     int advanced = 0;
+    long cutShort = 0;
     for (int round = 0; round < kKills; ++round) {
         int ready = -1;
         const pid_t pid = StartSaver(onDisk + 1, ready);
@@ -255,9 +358,15 @@ TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
         ASSERT_TRUE(started) << "the saver did not start (status " << status << ")";
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
 
+        // A save cut short leaves its temporary file, which the next save removes.
+        const long leftovers = TemporaryFilesBeside(RecordPath());
+        ASSERT_LE(leftovers, 1) << "round " << round << ": temporary files pile up";
+        cutShort += leftovers;
         std::string text;
-        bool truncated = false;
-        if (!ReadFileText(RecordPath(), 1 << 20, text, truncated)) {
+        std::string problem;
+        const ReadOutcome read = ReadFileText(RecordPath(), 1 << 20, text, problem);
+        ASSERT_NE(read, ReadOutcome::Incomplete) << problem;
+        if (read == ReadOutcome::Missing) {
             ASSERT_EQ(onDisk, -1) << "round " << round << ": the record file is gone";
             continue;
         }
@@ -270,11 +379,9 @@ TEST_F(RecordsTest, AKillDuringSavesLeavesOneWholeVersionOnDisk) {
         advanced += version > onDisk ? 1 : 0;
         onDisk = version;
     }
-    // Every save cut short leaves its temporary file beside the record.
-    const auto leftovers =
-        std::distance(fs::directory_iterator(fs::path(RecordPath()).parent_path()),
-                      fs::directory_iterator()) -
-        1;
-    EXPECT_GT(leftovers, 0) << "no kill landed inside a save";
+    EXPECT_GT(cutShort, 0) << "no kill landed inside a save";
     EXPECT_GT(advanced, 0) << "no save ever finished";
+    Restart();
+    ASSERT_TRUE(Records::Get().Save());
+    EXPECT_EQ(TemporaryFilesBeside(RecordPath()), 0);
 }

@@ -1,0 +1,20 @@
+#pragma once
+// The saved values the game reads back, each checked against what the game can use. A bad
+// one is logged once, naming the record file, the key and the value, and dropped from the
+// records: its default holds for the rest of the run and the next save leaves it out.
+#include <string>
+
+namespace Game {
+
+// "planeSkin": a skin whose picture exists, else 1.
+int SavedPlaneSkin();
+// "highestLevelUnlocked": at least 1, since level 1 is always open; 1 when absent.
+int SavedHighestLevelUnlocked();
+// "volume": 0 to 1, else 0.5.
+float SavedVolume();
+// "shortestTime": a positive number of seconds, or 0 when there is no best time yet.
+float SavedShortestTime();
+// "foundstar" + id (level, "_", star number): whether that star was found, else false.
+bool SavedStarFound(const std::string& id);
+
+}  // namespace Game
