@@ -48,6 +48,18 @@ inline std::string WriteToneWav(const std::string& path, int milliseconds) {
     return path;
 }
 
+// Writes an MP3 of silent MPEG-2.5 layer III frames at 8 kbit/s and 8 kHz: 72 bytes for 576
+// samples each, about 12.7 KB once decoded for a 44.1 kHz stereo mixer.
+inline std::string WriteSilentMp3(const std::string& path, int frames) {
+    std::string frame(72, '\0');
+    frame.replace(0, 4, "\xFF\xE3\x18\xC0");
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < frames; ++i) {
+        out << frame;
+    }
+    return path;
+}
+
 // Polls until the condition holds or a generous deadline passes; sounds finish in real time
 // on the mixer's thread.
 template <class Condition>

@@ -62,6 +62,17 @@ bool ParseFrameFile(const std::string& text, FrameFile& out) {
     return ParseCount(text.substr(0, colon), out.frame) && out.frame > 0;
 }
 
+// A picture or dump asked for past a run's known end would silently never be written.
+bool CheckFramesAskedFor(const RunOptions& options, std::string& error) {
+    const unsigned last = LastFrame(options);
+    const std::string never = last == 0 ? "" : FrameNeverRun(options, last);
+    if (!never.empty()) {
+        error = never + " is past the run's last frame, " + std::to_string(last);
+        return false;
+    }
+    return true;
+}
+
 // SCENE:INPUT:FRAMES; scene names hold no colon, so an input path may.
 bool ParseLeg(const std::string& text, Leg& out) {
     const std::size_t first = text.find(':');
@@ -150,7 +161,31 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         error = "--play cannot be combined with --scene, --input or --frames";
         return false;
     }
-    return true;
+    return CheckFramesAskedFor(options, error);
+}
+
+unsigned LastFrame(const RunOptions& options) {
+    if (options.legs.empty()) {
+        return options.frames;
+    }
+    unsigned long long total = 0;
+    for (const Leg& leg : options.legs) {
+        total += leg.frames;
+    }
+    return total > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<unsigned>(total);
+}
+
+std::string FrameNeverRun(const RunOptions& options, unsigned lastFrame) {
+    for (const auto* list : {&options.screenshots, &options.dumpsAt}) {
+        for (const FrameFile& asked : *list) {
+            if (asked.frame > lastFrame) {
+                return (list == &options.screenshots ? "--screenshot" : "--dump-at") +
+                       std::string(" frame ") + std::to_string(asked.frame) + " (" + asked.path +
+                       ")";
+            }
+        }
+    }
+    return "";
 }
 
 }  // namespace VelaRun
