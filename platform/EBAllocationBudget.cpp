@@ -1,10 +1,8 @@
 #include "platform/EBAllocationBudget.h"
 
 #include <SDL.h>
-#include <malloc.h>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace EBInternal {
 
@@ -17,22 +15,35 @@ SDL_calloc_func g_calloc = nullptr;
 SDL_realloc_func g_realloc = nullptr;
 SDL_free_func g_free = nullptr;
 bool g_installed = false;
-// Block sizes come from the C library, so only its allocator can be measured.
-bool g_measurable = false;
 thread_local Budget* t_budget = nullptr;
 
-std::int64_t SizeOf(void* block) {
-    return block == nullptr ? 0 : static_cast<std::int64_t>(malloc_usable_size(block));
+// The size `block` counted for, which it no longer does; 0 for blocks from before the budget.
+std::size_t Forget(Budget& budget, void* block) {
+    const auto found = budget.blocks.find(block);
+    if (found == budget.blocks.end()) {
+        return 0;
+    }
+    const std::size_t size = found->second;
+    budget.blocks.erase(found);
+    budget.held -= size;
+    return size;
 }
 
-// True when `size` more bytes, after `released` go back, would stay within the budget.
-bool Admits(Budget& budget, std::size_t size, std::int64_t released) {
-    if (size > static_cast<std::size_t>(budget.limit) ||
-        budget.held - released + static_cast<std::int64_t>(size) > budget.limit) {
+// True when `size` more bytes, after `released` go back, stay within the budget.
+bool Admits(Budget& budget, std::size_t size, std::size_t released) {
+    if (size > budget.limit || budget.held - released > budget.limit - size) {
         budget.exceeded = true;
         return false;
     }
     return true;
+}
+
+void* Count(Budget& budget, void* block, std::size_t size) {
+    if (block != nullptr) {
+        budget.blocks[block] = size;
+        budget.held += size;
+    }
+    return block;
 }
 
 void* BudgetMalloc(std::size_t size) {
@@ -40,12 +51,7 @@ void* BudgetMalloc(std::size_t size) {
     if (budget == nullptr) {
         return g_malloc(size);
     }
-    if (!Admits(*budget, size, 0)) {
-        return nullptr;
-    }
-    void* block = g_malloc(size);
-    budget->held += SizeOf(block);
-    return block;
+    return Admits(*budget, size, 0) ? Count(*budget, g_malloc(size), size) : nullptr;
 }
 
 void* BudgetCalloc(std::size_t count, std::size_t size) {
@@ -56,12 +62,8 @@ void* BudgetCalloc(std::size_t count, std::size_t size) {
     if (size != 0 && count > SIZE_MAX / size) {
         return nullptr;
     }
-    if (!Admits(*budget, count * size, 0)) {
-        return nullptr;
-    }
-    void* block = g_calloc(count, size);
-    budget->held += SizeOf(block);
-    return block;
+    const std::size_t total = count * size;
+    return Admits(*budget, total, 0) ? Count(*budget, g_calloc(count, size), total) : nullptr;
 }
 
 void* BudgetRealloc(void* old, std::size_t size) {
@@ -69,20 +71,21 @@ void* BudgetRealloc(void* old, std::size_t size) {
     if (budget == nullptr) {
         return g_realloc(old, size);
     }
-    const std::int64_t released = SizeOf(old);
+    const auto found = budget->blocks.find(old);
+    const std::size_t released = found == budget->blocks.end() ? 0 : found->second;
     if (!Admits(*budget, size, released)) {
         return nullptr;
     }
     void* block = g_realloc(old, size);
     if (block != nullptr || size == 0) {
-        budget->held += SizeOf(block) - released;
+        Forget(*budget, old);
     }
-    return block;
+    return Count(*budget, block, size);
 }
 
 void BudgetFree(void* block) {
-    if (t_budget != nullptr) {
-        t_budget->held -= SizeOf(block);
+    if (t_budget != nullptr && block != nullptr) {
+        Forget(*t_budget, block);
     }
     g_free(block);
 }
@@ -94,7 +97,6 @@ void EBInstallAllocationBudget() {
         return;
     }
     SDL_GetMemoryFunctions(&g_malloc, &g_calloc, &g_realloc, &g_free);
-    g_measurable = g_malloc == &std::malloc && g_free == &std::free;
     // The hooks hand every call on to the functions they replace, so a block may be freed
     // through either set.
     SDL_SetMemoryFunctions(BudgetMalloc, BudgetCalloc, BudgetRealloc, BudgetFree);
@@ -103,8 +105,8 @@ void EBInstallAllocationBudget() {
 
 AllocationBudget::AllocationBudget(std::size_t limitBytes) {
     EBInstallAllocationBudget();
-    state_.limit = static_cast<std::int64_t>(limitBytes);
-    active_ = g_measurable && t_budget == nullptr;
+    state_.limit = limitBytes;
+    active_ = t_budget == nullptr;
     if (active_) {
         t_budget = &state_;
     }

@@ -3,7 +3,7 @@
 // mixer allocate as much as a file asks for; under a budget an allocation that would go past
 // the ceiling fails instead, and the decoder gives up with an out-of-memory error.
 #include <cstddef>
-#include <cstdint>
+#include <unordered_map>
 
 namespace EBInternal {
 
@@ -11,8 +11,8 @@ namespace EBInternal {
 // allocate through SDL start, so that they never see a half-installed set of functions.
 void EBInstallAllocationBudget();
 
-// While alive, SDL allocations made on this thread may hold at most `limitBytes` at once.
-// Budgets do not nest.
+// While alive, the SDL allocations made on this thread may hold at most `limitBytes` at once.
+// Budgets do not nest: an inner one limits nothing.
 class AllocationBudget {
 public:
     explicit AllocationBudget(std::size_t limitBytes);
@@ -24,9 +24,11 @@ public:
     bool Exceeded() const { return state_.exceeded; }
 
     struct State {
-        std::int64_t limit = 0;
-        std::int64_t held = 0;
+        std::size_t limit = 0;
+        std::size_t held = 0;
         bool exceeded = false;
+        // The blocks allocated under the budget and still held, with their sizes.
+        std::unordered_map<void*, std::size_t> blocks;
     };
 
 private:

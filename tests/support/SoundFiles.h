@@ -26,7 +26,8 @@ inline void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) 
 // Writes a mono 16-bit PCM WAV holding a quiet 440 Hz tone of the given length.
 inline std::string WriteToneWav(const std::string& path, int milliseconds) {
     constexpr std::uint32_t kRate = 22050;
-    const std::uint32_t frames = kRate * static_cast<std::uint32_t>(milliseconds) / 1000;
+    const auto frames = static_cast<std::uint32_t>(std::uint64_t{kRate} *
+                                                   static_cast<std::uint64_t>(milliseconds) / 1000);
     const std::uint32_t dataBytes = frames * 2;
     std::ofstream out(path, std::ios::binary);
     out.write("RIFF", 4);
