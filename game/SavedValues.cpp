@@ -1,10 +1,9 @@
 #include "game/SavedValues.h"
 
-#include <sys/stat.h>
-
 #include <charconv>
 #include <cmath>
 
+#include "engine/core/RegularFile.h"
 #include "engine/core/VEDebug.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/Resources.h"
@@ -28,10 +27,8 @@ bool ParseNumber(const std::string& text, T& out) {
 }
 
 bool SkinPictureExists(int skin) {
-    const std::string path =
-        Resources::Get().GetAssetPath() + "/" + PlaneSkinSelect::SkinSprite(skin) + ".png";
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return IsRegularFile(Resources::Get().GetAssetPath() + "/" + PlaneSkinSelect::SkinSprite(skin) +
+                         ".png");
 }
 
 // The stored text of `key`, or false when there is none (the caller's default applies).

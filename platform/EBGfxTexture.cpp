@@ -1,6 +1,7 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -51,10 +52,17 @@ bool DecodeImage(const char* path, std::vector<unsigned char>& rgba, int& width,
 }  // namespace
 
 float EBGfxReduceTextureOffset(float offset) {
-    while (offset > 1.0f) {
-        offset -= 1.0f;
+    // No sensible shift exists for these, so none is made.
+    if (!std::isfinite(offset)) {
+        return 0.0f;
     }
-    return offset;
+    if (offset <= 1.0f) {
+        return offset;
+    }
+    // What taking 1 away while above 1 leaves, in one step: past 2^24 a float is whole and
+    // taking 1 away no longer changes it.
+    const float fraction = offset - std::floor(offset);
+    return fraction == 0.0f ? 1.0f : fraction;
 }
 
 void EBGfxTextureInitialize(EBGfxTexture** texture) {

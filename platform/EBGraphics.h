@@ -65,7 +65,8 @@ void EBGfxTextureInitialize(EBGfxTexture** texture);
 EBGfxTexture* EBGfxTextureLoad(const char* path);
 EBGfxTexture* EBGfxTextureLoadFromMemory(const unsigned char* rgba, int width, int height);
 void EBGfxTextureSet(EBGfxTexture* texture, float u, float v);
-// The offset sent for a texture: whole turns above 1 removed, negative offsets kept.
+// The offset sent for a texture: whole turns above 1 removed, negative offsets kept, and 0
+// for one that is not a finite number.
 float EBGfxReduceTextureOffset(float offset);
 void EBGfxSetTextureMode(int mode);
 void EBGfxTextureUnload(EBGfxTexture* texture);

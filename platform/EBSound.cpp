@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/EBAllocationBudget.h"
+#include "platform/EBSoundFile.h"
+
 struct EBSoundChannel {
     int index = 0;
     unsigned mode = EB_SOUND_LOOP_OFF;
@@ -77,6 +80,8 @@ EBSoundResult EBSoundSystemCreate(EBSoundSystem** system) {
     if (g_openSystem != nullptr) {
         return Failure(EBSoundResult::DeviceUnavailable, "a sound system is already open");
     }
+    // The mixer's thread starts below; the allocator hooks go in while nothing else allocates.
+    EBInternal::EBInstallAllocationBudget();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return Failure(EBSoundResult::DeviceUnavailable, SDL_GetError());
     }
@@ -179,14 +184,10 @@ EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, 
     if (mode != EB_SOUND_CREATESAMPLE) {
         return Failure(EBSoundResult::InvalidParameter, "sounds are only decoded whole");
     }
-    // Opened here so that a missing file is told as such, not as a decoding failure.
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (file == nullptr) {
-        return Failure(EBSoundResult::FileNotLoaded, SDL_GetError());
-    }
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
+    std::string reason;
+    Mix_Chunk* chunk = EBInternal::LoadSoundFile(path, reason);
     if (chunk == nullptr) {
-        return Failure(EBSoundResult::FileNotLoaded, Mix_GetError());
+        return Failure(EBSoundResult::FileNotLoaded, reason);
     }
     *sound = new EBSound{chunk};
     return EBSoundResult::Ok;

@@ -42,8 +42,9 @@ EBSoundResult EBSoundSystemUpdate(EBSoundSystem* system);
 // Stops every channel and closes the device. Sounds stay valid and may be released later.
 EBSoundResult EBSoundSystemRelease(EBSoundSystem* system);
 
-// Decodes the whole file (WAV, MP3, OGG, FLAC). On failure `*sound` is null and
-// EBSoundGetLastError tells why.
+// Decodes the whole file (WAV, MP3, OGG, FLAC). Only a regular file of at most 16 MiB that
+// decodes to at most 32 MiB is taken. On failure `*sound` is null and EBSoundGetLastError
+// tells why.
 EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, unsigned mode,
                                        EBSound** sound);
 // Starts `sound` from its beginning on `*channel`, once, at full volume. `*channel` chooses the

@@ -1,8 +1,7 @@
 #include "engine/audio/AudioClip.h"
 
-#include <fstream>
-
 #include "engine/audio/AudioManager.h"
+#include "engine/core/RegularFile.h"
 #include "engine/core/VEDebug.h"
 
 namespace VelaEngine::Audio {
@@ -16,9 +15,10 @@ void ReportFailure(const std::string& path, const std::string& reason) {
 AudioClip::AudioClip(const std::string& path) : path_(path) {
     EBSoundSystem* system = AudioManager::Get().GetSystem();
     if (system == nullptr) {
-        // Nothing can be decoded without a device, but a missing file is still worth telling.
-        if (!std::ifstream(path, std::ios::binary)) {
-            ReportFailure(path, "cannot open the file");
+        // Nothing can be decoded without a device, but a missing file is still worth telling;
+        // the file is not opened, since a pipe would wait for a writer.
+        if (!IsRegularFile(path)) {
+            ReportFailure(path, "missing or not a regular file");
         }
         return;
     }

@@ -1,15 +1,13 @@
 #include "engine/graphics/Sprite.h"
 
-#include <sys/stat.h>
-
+#include "engine/core/RegularFile.h"
 #include "engine/core/VEDebug.h"
 #include "platform/EBGraphics.h"
 
 namespace VelaEngine::Graphics {
 
 Sprite::Sprite(const std::string& path) : path_(path) {
-    struct stat status {};
-    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+    if (IsRegularFile(path)) {
         texture_ = EBGfxTextureLoad(path.c_str());
     }
     if (texture_ == nullptr) {

@@ -15,12 +15,19 @@ DynamicBody2D::DynamicBody2D(Entity* owner)
       stepListener_(this, &DynamicBody2D::OnPhysicsStep) {
     owner->GetCollisionEventListeners().Register(collisionListener_);
     owner->GetPhysicsStepListeners().Register(stepListener_);
+    RememberPosition();
 }
 
 void DynamicBody2D::Deserialize(const FieldMap& fields) {
     gravityScale_ = fields.Get("gravityScale", 1.0f);
     mass_ = fields.Get("mass", 0.0f);
     velocity_ = Vector2();
+    RememberPosition();
+}
+
+void DynamicBody2D::RememberPosition() {
+    const Vector2& position = GetTransform()->GetPosition();
+    previousPosition_ = Point2(position.x, position.y);
 }
 
 std::shared_ptr<Component> DynamicBody2D::Clone(Entity* newOwner) const {
@@ -59,8 +66,7 @@ void DynamicBody2D::Step() {
         return;
     }
     Transform& transform = *GetTransform();
-    const Vector2& position = transform.GetPosition();
-    previousPosition_ = Point2(position.x, position.y);
+    RememberPosition();
     previousVelocity_ = velocity_;
     velocity_ += Physics::Get().GetGravity() * gravityScale_ * time.GetDeltaTime();
     transform.SetPosition(transform.GetPosition() + velocity_ * time.GetDeltaTime());

@@ -49,6 +49,9 @@ public:
     const Vector2& GetPreviousVelocity() const { return previousVelocity_; }
 
 private:
+    // A contact resolved before the body's first step replays from here, so the body must
+    // start at its transform's position, not at its parent's origin.
+    void RememberPosition();
     void OnPhysicsStep(const Events::EventBase&) { Step(); }
     // Tests this body's collider against every candidate of the frame and answers each hit.
     void OnCollisionCandidates(const Events::EventBase& event);

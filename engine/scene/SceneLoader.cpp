@@ -1,11 +1,11 @@
 #include "engine/scene/SceneLoader.h"
 
-#include <sys/stat.h>
 #include <cstring>
 
 #include <fstream>
 #include <vector>
 
+#include "engine/core/RegularFile.h"
 #include "engine/core/VEDebug.h"
 #include "engine/entity/Transform.h"
 #include "engine/scene/FieldMap.h"
@@ -90,6 +90,13 @@ private:
             pending_ = nullptr;  // a component with no fields reads nothing
         }
         const std::string first = FirstPiece(line);
+        if (first == kEntityKeyword && pending_ != nullptr) {
+            // Its transform lines would take the component's fields, or its own component
+            // lines would be read as them.
+            Fail(
+                "An Entity line sits among the fields of the component above it: indent it no "
+                "deeper than that component's line");
+        }
         if (first == kEntityKeyword) {
             HandleEntity(line, depth);
         } else if (pending_ != nullptr) {
@@ -198,9 +205,8 @@ std::shared_ptr<Scene> LoadScene(const std::string& name) {
     const std::string path = resources.GetAssetPath() + "/" + name + ".scene";
     Log("Loading Scene: " + path);
     // A folder opens as a stream on Linux but holds no lines: only regular files are scenes.
-    struct stat status {};
     std::ifstream in;
-    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+    if (IsRegularFile(path)) {
         in.open(path);
     }
     Assert(in.is_open() && in.good(), "Failed to load Scene " + name);

@@ -24,6 +24,7 @@
 #include "support/EngineRun.h"
 #include "support/FatalCatcher.h"
 #include "support/FileModes.h"
+#include "support/SoundFiles.h"
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
 
@@ -224,6 +225,48 @@ TEST_F(BadAsset, ZeroByteAndCorruptMp3sLeaveARunningSceneSilent) {
                   std::string::npos)
             << startLog_;
     }
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(3); }), "");
+    testing::internal::GetCapturedStdout();
+    for (const Audio::ChannelSlot& slot : Audio::AudioManager::Get().GetSlots()) {
+        EXPECT_EQ(slot.owner, nullptr) << "nothing was played";
+    }
+}
+
+// A pipe waits for a writer, a device never ends and a dense file decodes to gigabytes: each
+// is refused up front, or where its decoding passes the ceiling, and the scene runs silent.
+TEST_F(BadAsset, SoundsThatAreNoRegularFileOrTooLargeAreRefusedAndTheSceneRunsSilent) {
+    const std::string sounds = assets_.Path() + "/sounds/";
+    fs::create_directories(sounds + "folder.mp3");
+    ASSERT_EQ(mkfifo((sounds + "pipe.mp3").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", sounds + "zero.mp3");
+    TestSupport::WriteToneWav(sounds + "long.mp3", 400000);    // 17 MB of plain samples
+    TestSupport::WriteSilentMp3(sounds + "dense.mp3", 40000);  // 2.9 MB, 508 MB decoded
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"folder", "not a regular file"},
+        {"pipe", "not a regular file"},
+        {"zero", "not a regular file"},
+        {"long", "the file is larger than 16 MiB"},
+        {"dense", "the sound decodes to more than 32 MiB"},
+    };
+    const std::string header = "\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n";
+    std::string scene;
+    for (const auto& [name, reason] : rows) {
+        scene += "Entity\t" + name + header + "\tAudioSource\n\t\taudioClip\tsounds/" + name +
+                 "\n\t\tplayOnAwake\tt\n";
+    }
+    assets_.Write("scenes/speakers.scene", scene);
+    Start("scenes/speakers");
+    for (const auto& [name, reason] : rows) {
+        EXPECT_NE(startLog_.find("LOG: Failed to load AudioClip: " + sounds + name + ".mp3 (" +
+                                 reason + ")\n"),
+                  std::string::npos)
+            << name << "\n"
+            << startLog_;
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss, 512L * 1024L) << "kilobytes at the peak";
     testing::internal::CaptureStdout();
     EXPECT_EQ(FatalMessageOf([] { TestSupport::RunFrames(3); }), "");
     testing::internal::GetCapturedStdout();

@@ -1,7 +1,10 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/EBGraphics.h"
@@ -94,6 +97,19 @@ TEST_F(GraphicsTexture, PngCornersLandInPlaceWithTheTopRowFirstAndOffsetsShiftTh
     expectCorners(kBlue, kWhite, kRed, kGreen);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
     EBGfxTextureUnload(texture);
+}
+
+TEST(GraphicsTextureOffset, WholeTurnsAboveOneGoAtAnySizeAndNonFiniteOffsetsShiftNothing) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::vector<std::pair<float, float>> rows = {
+        {std::nanf(""), 0.0f}, {inf, 0.0f},    {-inf, 0.0f},
+        {2.5f, 0.5f},          {2.0f, 1.0f},   {1.0f, 1.0f},
+        {-0.25f, -0.25f},      {-7.5f, -7.5f}, {1.0f + 0x1p-23f, 0x1p-23f},
+        {8388607.5f, 0.5f},    {1e9f, 1.0f},   {3e38f, 1.0f},
+    };
+    for (const auto& [offset, sent] : rows) {
+        EXPECT_EQ(EBGfxReduceTextureOffset(offset), sent) << offset;
+    }
 }
 
 TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {

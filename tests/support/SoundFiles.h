@@ -26,7 +26,8 @@ inline void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) 
 // Writes a mono 16-bit PCM WAV holding a quiet 440 Hz tone of the given length.
 inline std::string WriteToneWav(const std::string& path, int milliseconds) {
     constexpr std::uint32_t kRate = 22050;
-    const std::uint32_t frames = kRate * static_cast<std::uint32_t>(milliseconds) / 1000;
+    const auto frames = static_cast<std::uint32_t>(std::uint64_t{kRate} *
+                                                   static_cast<std::uint64_t>(milliseconds) / 1000);
     const std::uint32_t dataBytes = frames * 2;
     std::ofstream out(path, std::ios::binary);
     out.write("RIFF", 4);
@@ -44,6 +45,18 @@ inline std::string WriteToneWav(const std::string& path, int milliseconds) {
     for (std::uint32_t i = 0; i < frames; ++i) {
         const double sample = 3000.0 * std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
         Detail::PutLittleEndian(out, static_cast<std::uint16_t>(static_cast<int16_t>(sample)), 2);
+    }
+    return path;
+}
+
+// Writes an MP3 of silent MPEG-2.5 layer III frames at 8 kbit/s and 8 kHz: 72 bytes for 576
+// samples each, about 12.7 KB once decoded for a 44.1 kHz stereo mixer.
+inline std::string WriteSilentMp3(const std::string& path, int frames) {
+    std::string frame(72, '\0');
+    frame.replace(0, 4, "\xFF\xE3\x18\xC0");
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < frames; ++i) {
+        out << frame;
     }
     return path;
 }

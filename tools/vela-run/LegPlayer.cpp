@@ -1,11 +1,13 @@
 #include "tools/vela-run/LegPlayer.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <sstream>
 
 #include "engine/core/Random.h"
 #include "engine/core/Time.h"
@@ -17,15 +19,45 @@ namespace VelaRun {
 
 namespace {
 
+// The longest shipped replay is 39 KB; a script past this is no script.
+constexpr std::size_t kMaxScriptBytes = 16u << 20;
+
+// A pipe is taken, so a script can be made on the fly; a folder reads as nothing and a device
+// may never end.
+std::string UnreadableKind(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) {
+        return std::strerror(errno);
+    }
+    return S_ISREG(status.st_mode) || S_ISFIFO(status.st_mode) ? "" : "not a regular file or pipe";
+}
+
+// Reads at most one byte past the cap, so an endless source ends the read too.
+bool ReadCapped(std::ifstream& in, std::string& text) {
+    char buffer[1 << 16];
+    while (text.size() <= kMaxScriptBytes && in) {
+        in.read(buffer, sizeof buffer);
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    return !in.bad();
+}
+
 bool ReadScript(const std::string& path, std::vector<InputCommand>& commands, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read input file " + path;
+    const std::string why = UnreadableKind(path);
+    std::ifstream in;
+    if (why.empty()) {
+        in.open(path, std::ios::binary);
+    }
+    std::string text;
+    if (!why.empty() || !in || !ReadCapped(in, text)) {
+        error = "cannot read input file " + path + (why.empty() ? "" : ": " + why);
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseInputScript(text.str(), path, commands, error);
+    if (text.size() > kMaxScriptBytes) {
+        error = "input file " + path + " is larger than 16 MiB";
+        return false;
+    }
+    return ParseInputScript(text, path, commands, error);
 }
 }  // namespace
 

@@ -17,13 +17,15 @@ const char* const kUsage =
     "                        1600 x 900 picture, origin at its centre, Y up); 'down KEY' and\n"
     "                        'up KEY' with KEY one of mouse_left, mouse_right, escape, p, space,\n"
     "                        enter, a, i. A command holds until changed. Blank lines and lines\n"
-    "                        starting with # are ignored.\n"
+    "                        starting with # are ignored. A regular file or pipe, at most 16 MiB\n"
     "  --dump FILE           after the last frame, write the current scene as JSON: each\n"
     "                        entity with its transform and components; a DynamicBody2D shows\n"
     "                        velocity, mass and gravityScale, a CircleCollider radius and\n"
     "                        material, a RectCollider w, h and material\n"
-    "  --dump-at N:FILE      the same after frame N (repeatable)\n"
-    "  --screenshot N:FILE   write frame N's picture, 1600 x 900, as PNG (repeatable)\n"
+    "  --dump-at N:FILE      the same after frame N (repeatable; frames as for --screenshot)\n"
+    "  --screenshot N:FILE   write frame N's picture, 1600 x 900, as PNG (repeatable). A frame\n"
+    "                        past --frames or the legs' frames is refused; one the run ends\n"
+    "                        before (the game quit) fails the run\n"
     "  --play SCENE:INPUT:FRAMES\n"
     "                        one leg of a longer run in this one process (repeatable, in order;\n"
     "                        not with --scene, --input or --frames): change to SCENE as the game\n"
@@ -60,6 +62,17 @@ bool ParseFrameFile(const std::string& text, FrameFile& out) {
     }
     out.path = text.substr(colon + 1);
     return ParseCount(text.substr(0, colon), out.frame) && out.frame > 0;
+}
+
+// A picture or dump asked for past a run's known end would silently never be written.
+bool CheckFramesAskedFor(const RunOptions& options, std::string& error) {
+    const unsigned last = LastFrame(options);
+    const std::string never = last == 0 ? "" : FrameNeverRun(options, last);
+    if (!never.empty()) {
+        error = never + " is past the run's last frame, " + std::to_string(last);
+        return false;
+    }
+    return true;
 }
 
 // SCENE:INPUT:FRAMES; scene names hold no colon, so an input path may.
@@ -150,7 +163,31 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         error = "--play cannot be combined with --scene, --input or --frames";
         return false;
     }
-    return true;
+    return CheckFramesAskedFor(options, error);
+}
+
+unsigned LastFrame(const RunOptions& options) {
+    if (options.legs.empty()) {
+        return options.frames;
+    }
+    unsigned long long total = 0;
+    for (const Leg& leg : options.legs) {
+        total += leg.frames;
+    }
+    return total > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<unsigned>(total);
+}
+
+std::string FrameNeverRun(const RunOptions& options, unsigned lastFrame) {
+    for (const auto* list : {&options.screenshots, &options.dumpsAt}) {
+        for (const FrameFile& asked : *list) {
+            if (asked.frame > lastFrame) {
+                return (list == &options.screenshots ? "--screenshot" : "--dump-at") +
+                       std::string(" frame ") + std::to_string(asked.frame) + " (" + asked.path +
+                       ")";
+            }
+        }
+    }
+    return "";
 }
 
 }  // namespace VelaRun

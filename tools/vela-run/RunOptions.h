@@ -36,8 +36,17 @@ struct RunOptions {
     bool help = false;
 };
 
-// Fills `options` from argv; on a bad command line returns false with `error` set.
+// Fills `options` from argv; on a bad command line returns false with `error` set. A
+// screenshot or dump asked for past the run's last frame is such an error.
 bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::string& error);
+
+// The run's last frame as the command line fixes it: --frames, or the legs' frames added up;
+// 0 when the run lasts until the game ends.
+unsigned LastFrame(const RunOptions& options);
+
+// The first screenshot or dump asked for after `lastFrame`, described for a message; empty
+// when there is none.
+std::string FrameNeverRun(const RunOptions& options, unsigned lastFrame);
 
 extern const char* const kUsage;
 

@@ -107,6 +107,12 @@ int Run(const RunOptions& options) {
             ok = false;
         }
     }
+    const std::string never = FrameNeverRun(options, lastFrame);
+    if (!never.empty()) {
+        std::cerr << "vela-run: the game ended at frame " << lastFrame << ", before " << never
+                  << "\n";
+        ok = false;
+    }
     if (!options.dumpFile.empty() && !WriteSceneDump(options.dumpFile, lastFrame)) {
         std::cerr << "vela-run: cannot write dump " << options.dumpFile << "\n";
         ok = false;

@@ -52,6 +52,22 @@ TEST_F(DynamicBodyTest, AStepFallsAResolutionReplaysItAndImpulsesAreDividedByMas
     EXPECT_FLOAT_EQ(body.GetVelocity().y, -0.5f - 200.0f / 60.0f);
 }
 
+// An earlier root's body may resolve a contact with this one before this one has stepped.
+TEST_F(DynamicBodyTest, AResolutionBeforeTheFirstStepStartsWhereTheBodyStands) {
+    body.ResolveVelocity({60.0f, -6.0f});
+    EXPECT_NEAR(Position().x, 11.0f, 1e-5);
+    EXPECT_NEAR(Position().y, 99.9f, 1e-4);
+
+    // A body placed and then given its fields, as code that builds one at run time does.
+    Entity& child = AddChild(ball, "Child", {0.0f, 0.0f});
+    DynamicBody2D& late = MakeDynamic(child);
+    child.GetTransform().SetPosition({115.0f, 100.0f});
+    late.Deserialize(FieldMap());
+    late.ResolveVelocity({0.0f, -200.0f / 60.0f});
+    EXPECT_EQ(child.GetTransform().GetPosition().x, 115.0f);
+    EXPECT_NEAR(child.GetTransform().GetPosition().y, 100.0f - 200.0f / 3600.0f, 1e-4);
+}
+
 TEST_F(DynamicBodyTest, TimeScaleZeroFreezesMotionAndAPauseAlsoHoldsImpulsesAndResolutions) {
     body.SetVelocity({5.0f, 5.0f});
     Time::Get().SetTimeScale(0.0f);

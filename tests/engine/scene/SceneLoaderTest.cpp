@@ -126,6 +126,16 @@ TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLineOrTheMissing
     EXPECT_TRUE(noTab.ends_with(where + "3")) << noTab;
     EXPECT_NE(LoadFailure("\tEntity\tA\n" + std::string(kHeader)).find("no entity above it"),
               std::string::npos);
+    // An entity at the depth of a component's fields would take those fields, before or after
+    // any was read.
+    const std::string amongFields = "Entity\tA\n" + std::string(kHeader) + "\tProbe\n";
+    const std::string child = "\t\tEntity\tB\n\t\t\tt\t0,0\n\t\t\tr\t0\n\t\t\ts\t1,1\n";
+    for (const auto& [text, line] : {std::pair{amongFields + "\t\tw\t30\n\t\th\t10\n" + child, "8"},
+                                     std::pair{amongFields + child + "\t\t\tProbe\n", "6"}}) {
+        const std::string message = LoadFailure(text);
+        EXPECT_NE(message.find("among the fields of the component"), std::string::npos) << message;
+        EXPECT_TRUE(message.ends_with(where + line)) << message;
+    }
     // A missing scene, or a folder in its place, is named without a line.
     EXPECT_EQ(FatalMessageOf([] { Resources::Get().Get<Scene>("scenes/none"); }),
               "Assertion failed in VEDebug.cpp line 22: Failed to load Scene scenes/none");

@@ -76,3 +76,29 @@ TEST(RunOptions, BadCommandLinesAreRefusedAndLegsDoNotMixWithASingleRun) {
         EXPECT_NE(error.find("--play"), std::string::npos) << error;
     }
 }
+
+// A picture or dump after the last frame would never be written.
+TEST(RunOptions, FramesAskedForPastTheLastFrameAreRefusedForSingleRunsAndLegs) {
+    struct Row {
+        std::vector<const char*> args;
+        const char* error;  // empty: accepted
+    };
+    const std::vector<Row> rows = {
+        {{"--frames", "10", "--screenshot", "10:s.png", "--dump-at", "1:d.json"}, ""},
+        {{"--frames", "10", "--screenshot", "11:s.png"},
+         "--screenshot frame 11 (s.png) is past the run's last frame, 10"},
+        {{"--dump-at", "99:d.json", "--frames", "98"},
+         "--dump-at frame 99 (d.json) is past the run's last frame, 98"},
+        {{"--play", "scenes/a::3", "--play", "scenes/b::4", "--screenshot", "7:s.png"}, ""},
+        {{"--play", "scenes/a::3", "--play", "scenes/b::4", "--dump-at", "8:d.json"},
+         "--dump-at frame 8 (d.json) is past the run's last frame, 7"},
+        // Without a frame count the run lasts until the game ends: only the run can tell.
+        {{"--screenshot", "100000:s.png"}, ""},
+    };
+    for (const Row& row : rows) {
+        RunOptions options;
+        std::string error;
+        EXPECT_EQ(Parse(row.args, options, error), *row.error == '\0') << row.error;
+        EXPECT_EQ(error, row.error);
+    }
+}

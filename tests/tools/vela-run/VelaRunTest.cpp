@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
@@ -154,4 +155,53 @@ TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
     EXPECT_NEAR(p[0], 40, 3);
     EXPECT_NEAR(p[1], 80, 3);
     EXPECT_NEAR(p[2], 255, 3);
+}
+
+// A folder reads as nothing and a device never ends: neither is a script.
+TEST_F(VelaRunTest, AnInputThatIsAFolderOrADeviceIsRefusedBeforeTheEngineStarts) {
+    const std::string folder = work.File("scripts");
+    work.Write("scripts/inside.txt", "");
+    for (const std::string& input : {folder, std::string("/dev/zero")}) {
+        const std::string output = Run("--frames 2 --input " + input, 2);
+        EXPECT_NE(output.find("vela-run: cannot read input file " + input +
+                              ": not a regular file or pipe"),
+                  std::string::npos)
+            << output;
+        EXPECT_EQ(output.find("Ember Engine"), std::string::npos) << output;
+    }
+    const RunResult leg = RunVelaRun(
+        "--assets " + kFixtureAssets + " --play scenes/fixture:/dev/zero:2", work.Path());
+    EXPECT_EQ(leg.status, 2) << leg.output;
+    EXPECT_NE(leg.output.find("input file /dev/zero: not a regular file"), std::string::npos)
+        << leg.output;
+}
+
+// The game quits on the click of frame 2, before the frames some pictures were asked for.
+TEST_F(VelaRunTest, AGameThatEndsBeforeAFrameAskedForSaysSoAndFails) {
+    work.Write("assets/scenes/quit.scene",
+               "Entity\tMenu\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tCanvas\n\t\trenderMode\tScreenSpace\n"
+               "\tEntity\tQuit\n\t\tt\t0,0\n\t\tr\t0\n\t\ts\t1,1\n"
+               "\t\tRectCollider\n\t\t\tw\t200\n\t\t\th\t80\n\t\tButton\n\t\tQuitGame\n"
+               "Entity\tbuttonsoundplayer\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tAudioSource\n");
+    const std::string click = work.Write("click.txt", "1\tmove\t0\t0\n2\tdown\tmouse_left\n");
+    const std::string assets = "--assets " + work.File("assets");
+    const RunResult single = RunVelaRun(assets + " --scene scenes/quit --input " + click +
+                                            " --screenshot 2:" + work.File("two.png") +
+                                            " --screenshot 5:" + work.File("five.png"),
+                                        work.Path());
+    EXPECT_EQ(single.status, 1) << single.output;
+    EXPECT_NE(single.output.find("vela-run: the game ended at frame 2, before --screenshot frame "
+                                 "5 (" +
+                                 work.File("five.png") + ")"),
+              std::string::npos)
+        << single.output;
+    EXPECT_TRUE(std::filesystem::exists(work.File("two.png"))) << "frames that ran are kept";
+
+    const RunResult legs = RunVelaRun(
+        assets + " --play scenes/quit:" + click + ":10 --dump-at 4:" + work.File("four.json"),
+        work.Path());
+    EXPECT_EQ(legs.status, 1) << legs.output;
+    EXPECT_NE(legs.output.find("vela-run: the game ended at frame 2, before --dump-at frame 4"),
+              std::string::npos)
+        << legs.output;
 }
