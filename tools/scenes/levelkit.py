@@ -265,13 +265,16 @@ def lose_window(level):
 
 
 def options_window(level):
+    """Shown while the level is paused; Resume ends the pause as Escape and P do."""
     w = Ent("OptionsWindow", t=HIDDEN)
     image(w, "sprites/ui/window_options", 720, 560)
-    w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (0, 40),
+    w.child(button("ResumeButton", "sprites/buttons/resume", 320, 90, (0, 75),
+                   ("ResumeGame", {})))
+    w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (0, -25),
                    link(f"scenes/level{level}")))
-    w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (0, -70),
+    w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (0, -125),
                    link("scenes/levelselect")))
-    w.child(button("MenuButton", "sprites/buttons/menu", 320, 90, (0, -180),
+    w.child(button("MenuButton", "sprites/buttons/menu", 320, 90, (0, -225),
                    link("scenes/menu")))
     return w
 
