@@ -4,7 +4,6 @@
 #include "engine/entity/Transform.h"
 #include "engine/graphics/Image.h"
 #include "engine/input/Input.h"
-#include "engine/scene/SceneManager.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
@@ -24,9 +23,6 @@ void ClickTinter::Update() {
     Input& input = Input::Get();
     const bool left = input.GetState(MouseLeftHeld);
     const bool right = input.GetState(MouseRightHeld);
-    if (left) {
-        SceneManagement::SceneManager::Get().RequestChange("filey2");
-    }
     auto* image = GetOwner()->GetComponent<Graphics::Image>();
     if (image == nullptr) {
         return;

@@ -25,6 +25,7 @@
 #include "game/PlaneSkinSelect.h"
 #include "game/QuitGame.h"
 #include "game/ResetData.h"
+#include "game/ResumeGame.h"
 #include "game/SplashFader.h"
 #include "game/SplashScript.h"
 #include "game/StarFound.h"
@@ -83,6 +84,7 @@ constexpr Maker kMakers[] = {
     {"StarFound", Make<StarFound>},
     {"CreditsScroller", Make<CreditsScroller>},
     {"Flasher", Make<Flasher>},
+    {"ResumeGame", Make<ResumeGame>},
 };
 
 }  // namespace

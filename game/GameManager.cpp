@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
 #include "engine/core/VEDebug.h"
 #include "engine/entity/Transform.h"
@@ -10,18 +9,13 @@
 #include "engine/input/Input.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
+#include "game/LevelPause.h"
 #include "game/SavedValues.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
 
 using namespace VelaEngine;
-
-namespace {
-// Far off screen: where a closed window waits.
-constexpr float kAwayX = 100000000.0f;
-constexpr float kAwayY = 9999999.0f;
-}  // namespace
 
 void LightStars(int starsFound) {
     for (int n = 1; n <= 3 && n <= starsFound; ++n) {
@@ -53,28 +47,7 @@ void GameManager::Start() {
 
 void GameManager::Update() {
     if (!levelEnded && Input::Get().GetState(EscapePressed)) {
-        ToggleOptions();
-    }
-}
-
-void GameManager::ToggleOptions() {
-    Entity* window = Entity::Find("OptionsWindow");
-    Time& time = Time::Get();
-    if (optionsOpen) {
-        if (window != nullptr) {
-            LightStars(starsFound);
-            window->GetTransform().SetPosition(Vector2(kAwayX, kAwayY));
-        }
-        time.SetPaused(!time.IsPaused());
-        optionsOpen = false;
-        Audio::AudioManager::Get().SetPaused(false);
-    } else {
-        if (window != nullptr) {
-            window->GetTransform().SetPosition(Vector2(0.0f, 0.0f));
-        }
-        Audio::AudioManager::Get().SetPaused(true);
-        optionsOpen = true;
-        time.SetPaused(!time.IsPaused());
+        ToggleLevelPause();
     }
 }
 

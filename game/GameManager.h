@@ -23,13 +23,14 @@ public:
     void EndLevel(bool won);
 
     int starsFound = 0;
+    // Moved on by every pause, so that the level's time leaves out the time spent paused.
     float levelStartTime = 0.0f;
+    // The options window is open exactly while the level is paused.
     bool optionsOpen = false;
     int currentLevel = 0;
     bool levelEnded = false;
-
-private:
-    void ToggleOptions();
+    // When the current pause began; negative while the level runs.
+    float pausedSince = -1.0f;
 };
 
 // Shows the stars found so far on the window's "Star1" to "Star3" pictures.

@@ -35,7 +35,9 @@ void HazardWind::Update() {
     const float cosine = distance > 0.0f ? std::clamp(facing.Dot(d) / distance, -1.0f, 1.0f) : 1.0f;
     planeAngle = std::acos(cosine) * kRadToDeg;
 
-    if (auto* particles = GetOwner()->GetComponent<Graphics::ParticleSystem>()) {
+    // Paused particles stand still: more of them would only pile up on the fan.
+    auto* particles = GetOwner()->GetComponent<Graphics::ParticleSystem>();
+    if (particles != nullptr && !Time::Get().IsPaused()) {
         particles->Emit(2, 5.0f, 100.0f, 0.7f, 15.0f, 0.0f, windSprite, Vector2(1500.0f, 0.0f));
     }
     if (planeAngle < kHalfAngle && distance < kReach && distance > 0.0f) {

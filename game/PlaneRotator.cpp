@@ -122,7 +122,9 @@ void PlaneRotator::RunCountdown() {
     if (countdownLeft <= 0.0f) {
         return;
     }
-    if (Input::Get().GetState(MouseLeftHeld) && CountdownElapsed() > kSkipAfter) {
+    // While paused the button is for the options window, not for the countdown.
+    const bool skip = Input::Get().GetState(MouseLeftHeld) && !Time::Get().IsPaused();
+    if (skip && CountdownElapsed() > kSkipAfter) {
         countdownLeft = 0.0f;
         for (const char* name : kCountdownEntities) {
             if (Entity* entity = Entity::Find(name)) {

@@ -13,6 +13,7 @@
 #include "engine/scene/SceneManager.h"
 #include "game/FlightQueries.h"
 #include "game/GameManager.h"
+#include "game/LevelPause.h"
 #include "game/PlaneRotator.h"
 #include "game/SceneQueries.h"
 
@@ -22,8 +23,6 @@ using namespace VelaEngine;
 
 namespace {
 const char* const kUser = "Wind";
-// Where the options window waits while the game runs.
-constexpr float kAway = 100000000.0f;
 
 // The fan entity lives in camera space: its world position seen through the camera.
 Point2 CursorInWorld(Entity& fan) {
@@ -54,46 +53,48 @@ void Wind::Update() {
     if (auto* animation = GetOwner()->GetComponent<Mecanim::Animation>()) {
         animation->SetEnabled(blowing);
     }
-    if (!LevelAllowsWind()) {
+    // P is the level's one pause, as Escape is: from the first frame until the level ends.
+    if (input.GetState(PPressed) && !LevelEnded()) {
+        ToggleLevelPause();
+    }
+    if (time.IsPaused()) {
+        if (!showingCursor) {
+            ShowCursor();
+        }
         return;
     }
-    if (input.GetState(PPressed)) {
-        TogglePause();
+    if (showingCursor) {
+        ShowFan();
+    }
+    if (!LevelAllowsWind()) {
+        return;
     }
     if (input.GetState(MouseLeftPressed)) {
         PlayOn(*GetOwner(), "sounds/sfx/wind");
     }
-    if (!time.IsPaused()) {
-        AimAndBlow();
-    } else if (!showingCursor) {
-        ShowCursor();
-    }
+    AimAndBlow();
+}
+
+bool Wind::LevelEnded() {
+    const GameManager* manager = FindInScene<GameManager>();
+    return manager != nullptr && manager->levelEnded;
 }
 
 bool Wind::LevelAllowsWind() const {
     const PlaneRotator* plane = FindInScene<PlaneRotator>();
-    if (plane == nullptr || plane->CountdownElapsed() < PlaneRotator::kSkipAfter) {
-        return false;
-    }
-    const GameManager* manager = FindInScene<GameManager>();
-    return manager == nullptr || !manager->levelEnded;
+    return plane != nullptr && plane->CountdownElapsed() >= PlaneRotator::kSkipAfter &&
+           !LevelEnded();
 }
 
-void Wind::TogglePause() {
-    Time& time = Time::Get();
-    time.SetPaused(!time.IsPaused());
-    if (time.IsPaused()) {
-        MoveEntityTo("OptionsWindow", 0.0f, 0.0f);
-    } else {
-        MoveEntityTo("OptionsWindow", kAway, kAway);
-    }
-}
-
-void Wind::AimAndBlow() {
+void Wind::ShowFan() {
     showingCursor = false;
     if (image != nullptr) {
         image->SetSprite(fanSprite);
     }
+}
+
+void Wind::AimAndBlow() {
+    ShowFan();
     std::shared_ptr<Entity> plane = airplane.lock();
     if (plane == nullptr) {
         plane = RequireEntity("Airplane", kUser).shared_from_this();
@@ -106,7 +107,7 @@ void Wind::AimAndBlow() {
     }
     const float distance = d.Length();
     Time& time = Time::Get();
-    if (distance < kReach && distance > 0.0f && !time.IsPaused()) {
+    if (distance < kReach && distance > 0.0f) {
         const Vector2 impulse =
             d / distance * ((1.0f - distance / kReach) * kStrength * time.GetDeltaTime());
         RequireComponent<DynamicBody2D>(*plane, "DynamicBody2D", kUser).ApplyImpulse(impulse);

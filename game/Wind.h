@@ -13,7 +13,8 @@ class Sprite;
 namespace Game {
 
 // The cursor fan: turns towards the plane and, while the left button is held, blows it away
-// from the cursor, harder the closer it is. It also owns the in-level pause on the P key.
+// from the cursor, harder the closer it is. P pauses and resumes the level; while paused the fan
+// shows a plain cursor for the options window.
 class Wind : public VelaEngine::VelaBehavior {
 public:
     // Beyond this distance the fan does not push.
@@ -38,10 +39,11 @@ public:
     std::weak_ptr<VelaEngine::Entity> airplane;
 
 private:
+    static bool LevelEnded();
     // False during the first moments of a level and after it has ended.
     bool LevelAllowsWind() const;
-    void TogglePause();
     void AimAndBlow();
+    void ShowFan();
     void ShowCursor();
 };
 

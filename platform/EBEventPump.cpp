@@ -1,5 +1,6 @@
 #include <SDL2/SDL.h>
 
+#include "platform/EBKeyMap.h"
 #include "platform/EBSystemState.h"
 
 namespace EBInternal {
@@ -32,6 +33,8 @@ void PumpEvents() {
             System().windowExists = 0;
         } else if (event.type == SDL_WINDOWEVENT) {
             HandleWindowEvent(event.window);
+        } else {
+            EBLatchInputEvent(event);
         }
     }
 }

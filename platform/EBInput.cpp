@@ -13,6 +13,9 @@ constexpr unsigned char kDown = 0x80;
 struct InputState {
     unsigned char current[256] = {};
     unsigned char previous[256] = {};
+    // Keys pressed anew since the update before: a release and a new press between two
+    // updates must still trigger, though the key reads down in both snapshots.
+    bool fresh[256] = {};
     // Physical client pixels; the queries convert to window pixels.
     int cursorX = 0;
     int cursorY = 0;
@@ -40,6 +43,8 @@ void EBInputReset() {
     InputState& s = State();
     std::memset(s.current, 0, sizeof(s.current));
     std::memset(s.previous, 0, sizeof(s.previous));
+    std::memset(s.fresh, 0, sizeof(s.fresh));
+    EBDropLatchedPresses();
     s.cursorX = s.cursorY = 0;
     s.deltaX = s.deltaY = 0;
 }
@@ -52,11 +57,16 @@ void EBInputUpdate() {
     snapshot.cursorX = s.cursorX;
     snapshot.cursorY = s.cursorY;
     if (s.source != nullptr) {
+        // The window's own events must not leak into a scripted run.
+        EBDropLatchedPresses();
         s.source(snapshot);
     } else {
         EBReadInputDevices(snapshot);
     }
-    std::memcpy(s.current, snapshot.keys, sizeof(s.current));
+    for (int key = 0; key < 256; ++key) {
+        s.fresh[key] = Down(snapshot.pressed[key]);
+        s.current[key] = s.fresh[key] ? kDown : snapshot.keys[key];
+    }
     s.deltaX = snapshot.cursorX - s.cursorX;
     s.deltaY = snapshot.cursorY - s.cursorY;
     s.cursorX = snapshot.cursorX;
@@ -71,7 +81,8 @@ bool EBInputCheckPrev(unsigned char key) {
 }
 
 bool EBInputCheckTriggered(unsigned char key) {
-    return Down(State().current[key]) && !Down(State().previous[key]);
+    const InputState& s = State();
+    return Down(s.current[key]) && (!Down(s.previous[key]) || s.fresh[key]);
 }
 
 bool EBInputCheckReleased(unsigned char key) {

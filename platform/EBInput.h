@@ -14,8 +14,11 @@ void EBInputGetCursorPositionDelta(int& x, int& y);
 int EBInputShowCursor(int flag);
 
 // What one update reads: the 256 key bytes and the cursor in physical client pixels.
+// `pressed` marks keys that went down since the last update, even if they are up again, so a
+// press and release between two updates still reads as pressed (and held) for one update.
 struct EBInputSnapshot {
     unsigned char keys[256];
+    unsigned char pressed[256];
     int cursorX;
     int cursorY;
 };

@@ -52,6 +52,26 @@ unsigned char RangeKey(int key) {
     return 0;
 }
 
+// Keys and buttons that went down in events since the last device read.
+unsigned char g_latched[256] = {};
+
+unsigned char VirtualKeyOfButton(Uint8 button) {
+    switch (button) {
+        case SDL_BUTTON_LEFT:
+            return 0x01;
+        case SDL_BUTTON_RIGHT:
+            return 0x02;
+        case SDL_BUTTON_MIDDLE:
+            return 0x04;
+        case SDL_BUTTON_X1:
+            return 0x05;
+        case SDL_BUTTON_X2:
+            return 0x06;
+        default:
+            return 0;
+    }
+}
+
 // Either side of a modifier also counts as the side-less key.
 void AddSidelessModifiers(unsigned char keys[256]) {
     keys[0x10] |= keys[0xA0] | keys[0xA1];
@@ -104,9 +124,28 @@ unsigned char EBVirtualKeyFromKeycode(int sdlKeycode) {
 
 void EBReadInputDevices(EBInputSnapshot& snapshot) {
     std::memset(snapshot.keys, 0, sizeof(snapshot.keys));
+    std::memcpy(snapshot.pressed, g_latched, sizeof(snapshot.pressed));
+    EBDropLatchedPresses();
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
         return;
     }
     ReadKeyboard(snapshot.keys);
     ReadMouse(snapshot);
+}
+
+void EBLatchInputEvent(const SDL_Event& event) {
+    unsigned char vk = 0;
+    if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+        vk = EBVirtualKeyFromKeycode(event.key.keysym.sym);
+    } else if (event.type == SDL_MOUSEBUTTONDOWN) {
+        vk = VirtualKeyOfButton(event.button.button);
+    }
+    if (vk != 0) {
+        g_latched[vk] = kDown;
+        AddSidelessModifiers(g_latched);
+    }
+}
+
+void EBDropLatchedPresses() {
+    std::memset(g_latched, 0, sizeof(g_latched));
 }

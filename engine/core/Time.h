@@ -14,7 +14,9 @@ public:
     // Holds the frame until the target frame time has passed since its start.
     void FrameEnd();
 
-    float GetDeltaTime() const { return unscaledDelta_ * timeScale_; }
+    // 0 while paused: everything that counts or moves by frame time stands still, so no
+    // behaviour has to remember to check the pause itself.
+    float GetDeltaTime() const { return paused_ ? 0.0f : unscaledDelta_ * timeScale_; }
     void SetTimeScale(float scale) { timeScale_ = scale; }
     float GetTimeScale() const { return timeScale_; }
     void SetFrameRate(unsigned framesPerSecond);

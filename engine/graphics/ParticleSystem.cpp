@@ -49,6 +49,10 @@ void ParticleSystem::Emit(const uint32_t& count, const float& minSpeed, const fl
 }
 
 void ParticleSystem::OnUpdate(const Events::EventBase&) {
+    // The fade goes by frames, not time: a paused game would fade its particles away.
+    if (Time::Get().IsPaused()) {
+        return;
+    }
     const float dt = Time::Get().GetDeltaTime();
     for (auto it = particles_.begin(); it != particles_.end();) {
         Particle& particle = *it;

@@ -183,12 +183,13 @@ TEST_F(LevelFlow, OpenLevelsTakeTheirPlacesAndTheRestWaitAside) {
 }
 
 // Half-second frames: after frame k the level has run k / 2 s. The options are open from
-// frame 9 to frame 18; the level ends after frame 40, at 20 s.
+// frame 9 to frame 18, 5 s that the level's time leaves out; the level ends after frame 50,
+// at 20 s of flight.
 TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNothing) {
     StartFixture("level", 2);
     bool ended = false;
     Run(
-        41, [](unsigned frame) { SetKey(kEscape, frame == 9 || frame == 19); },
+        51, [](unsigned frame) { SetKey(kEscape, frame == 9 || frame == 19); },
         [&](unsigned frame) {
             if (frame == 1) {
                 Manager().starsFound = 2;
@@ -204,11 +205,11 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
                 EXPECT_EQ(TintOf("Star2"), Graphics::Color(1, 1, 1, 1));
                 EXPECT_NEAR(TintOf("Star3").a, 0.55f, 1e-6);
             }
-            if (frame != 40) {
+            if (frame != 50) {
                 return;
             }
-            // A fresh save: level 3 is not the highest open level (1); the time counts the
-            // options too.
+            // A fresh save: level 3 is not the highest open level (1); the time leaves out the
+            // pause.
             Manager().EndLevel(true);
             ended = Manager().levelEnded;
             EXPECT_TRUE(ClipPlayed().ends_with("/sounds/sfx/win.mp3")) << ClipPlayed();

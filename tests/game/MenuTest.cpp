@@ -9,6 +9,8 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/persistence/Records.h"
+#include "engine/scene/SceneManager.h"
+#include "support/FatalCatcher.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -96,6 +98,38 @@ TEST_F(Menu, AResetClearsTheRunButKeepsARecordFileThatCouldNotBeRead) {
     EXPECT_EQ(Records::Get().GetInt("planeSkin", 0), 0) << "this run's values are cleared";
     EXPECT_TRUE(TestSupport::ReadText(TestSupport::RecordPath(home.Path())) == text)
         << "the record file changed";
+}
+
+// The tinter shows the buttons held and steps up on each click of "Button"; holding the left
+// button never leaves the scene.
+TEST_F(Menu, TheClickTinterShowsTheButtonsHeldAndStaysInItsScene) {
+    const std::string button =
+        "\tCanvas\n\t\trenderMode\tScreenSpace\n\tImage\n\t\tw\t100\n\t\th\t100\n"
+        "\tRectCollider\n\t\tw\t100\n\t\th\t100\n\tButton\n";
+    Start(EntityText("Button", "300,0") + button + EntityText("Tinter", "0,0") +
+          "\tImage\n\t\tw\t50\n\t\th\t50\n\tClickTinter\n");
+    const Graphics::Color white(1, 1, 1, 1);
+    const Graphics::Color red(1, 0, 0, 1);
+    const Graphics::Color magenta(1, 0, 1, 1);
+    const Graphics::Color blue(0, 0, 1, 1);
+    const Graphics::Color tints[] = {white, red, red, magenta, blue, red, white};
+    const std::string message = TestSupport::FatalMessageOf([&] {
+        Run(
+            7,
+            [](unsigned frame) {
+                PointAt(frame == 6 ? 300.0f : -300.0f, 0.0f);
+                SetKey(kMouseLeft, (frame >= 2 && frame <= 4) || frame == 6);
+                SetKey(0x02, frame == 4 || frame == 5);
+            },
+            [&](unsigned frame) {
+                SCOPED_TRACE(frame);
+                EXPECT_EQ(The<Graphics::Image>("Tinter").GetTint(), tints[frame - 1]);
+                EXPECT_EQ(SceneManagement::SceneManager::Get().GetCurrentSceneName(),
+                          "scenes/level");
+            });
+    });
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(PositionOf("Tinter"), Vector2(0.0f, 10.5f));
 }
 
 }  // namespace

@@ -265,14 +265,21 @@ def lose_window(level):
 
 
 def options_window(level):
+    """Shown while the level is paused; Resume ends the pause as Escape and P do."""
     w = Ent("OptionsWindow", t=HIDDEN)
     image(w, "sprites/ui/window_options", 720, 560)
-    w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (0, 40),
-                   link(f"scenes/level{level}")))
-    w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (0, -70),
-                   link("scenes/levelselect")))
-    w.child(button("MenuButton", "sprites/buttons/menu", 320, 90, (0, -180),
-                   link("scenes/menu")))
+    # Four full-size buttons do not fit under the hint: these are a little smaller.
+    buttons = [
+        button("ResumeButton", "sprites/buttons/resume", 320, 90, (0, 72), ("ResumeGame", {})),
+        button("RetryButton", "sprites/buttons/retry", 320, 90, (0, -23),
+               link(f"scenes/level{level}")),
+        button("LevelsButton", "sprites/buttons/levels", 320, 90, (0, -118),
+               link("scenes/levelselect")),
+        button("MenuButton", "sprites/buttons/menu", 320, 90, (0, -213), link("scenes/menu")),
+    ]
+    for b in buttons:
+        b.s = (0.9, 0.9)
+        w.child(b)
     return w
 
 

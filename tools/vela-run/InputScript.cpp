@@ -110,6 +110,7 @@ InputScript::InputScript(std::vector<InputCommand> commands, int windowWidth, in
 }
 
 void InputScript::BeginFrame(unsigned frame) {
+    std::fill(std::begin(state_.pressed), std::end(state_.pressed), 0);
     while (next_ < commands_.size() && commands_[next_].frame <= frame) {
         const InputCommand& command = commands_[next_++];
         switch (command.kind) {
@@ -118,6 +119,11 @@ void InputScript::BeginFrame(unsigned frame) {
                 state_.cursorY = static_cast<int>(std::lround(height_ * 0.5f - command.y));
                 break;
             case InputCommand::Kind::Down:
+                // Marked pressed too, so an "up" later in the same frame still lets the
+                // frame see the press, as a quick click between two frames would.
+                if (state_.keys[command.key] == 0) {
+                    state_.pressed[command.key] = 0x80;
+                }
                 state_.keys[command.key] = 0x80;
                 break;
             case InputCommand::Kind::Up:

@@ -26,7 +26,9 @@ class InputScript {
 public:
     InputScript(std::vector<InputCommand> commands, int windowWidth, int windowHeight);
 
-    // Applies every command of `frame` in file order.
+    // Applies every command of `frame` in file order. A "down" and an "up" of one key in the
+    // same frame make a press that the frame sees (pressed and held) and the next one sees
+    // released.
     void BeginFrame(unsigned frame);
     const EBInputSnapshot& State() const { return state_; }
 

@@ -48,6 +48,20 @@ TEST(InputScript, CommandsHoldUntilChangedSkippedFramesApplyTheirsAndEveryKeyNam
     }
 }
 
+// Only a key going down is a press; a press lasts the frame it was scripted in.
+TEST(InputScript, ADownMarksAPressForItsFrameEvenWhenAnUpFollowsInTheSameFrame) {
+    InputScript script(Parse("2\tdown\tp\n2\tup\tp\n4\tdown\tp\n5\tdown\tp\n"
+                             "6\tup\tp\n6\tdown\tp\n"),
+                       1600, 900);
+    const unsigned char expectKey[] = {0, 0, 0, 0x80, 0x80, 0x80};
+    const unsigned char expectPressed[] = {0, 0x80, 0, 0x80, 0, 0x80};
+    for (unsigned frame = 1; frame <= 6; ++frame) {
+        script.BeginFrame(frame);
+        EXPECT_EQ(script.State().keys[0x50], expectKey[frame - 1]) << frame;
+        EXPECT_EQ(script.State().pressed[0x50], expectPressed[frame - 1]) << frame;
+    }
+}
+
 TEST(InputScript, MalformedLinesNameTheFileAndLine) {
     EXPECT_EQ(ErrorOf("1\tmove\t1\t2\n\n0\tdown\tp\n"),
               "script.txt:3: '0' is not a frame number from 1");

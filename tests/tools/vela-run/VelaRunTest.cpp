@@ -115,6 +115,22 @@ TEST_F(VelaRunTest, PlayedLegsRunBackToBackEachStartingAfresh) {
         << rss;
 }
 
+// A press and release within one frame, as a quick tap lands between two frames: the button
+// hears it in that frame, and again for a second tap in the very next frame.
+TEST_F(VelaRunTest, ADownAndUpInOneFrameIsAClickTheButtonAnswers) {
+    const std::string taps = work.Write("taps.txt",
+                                        "1\tmove\t-300\t0\n2\tdown\tmouse_left\n"
+                                        "2\tup\tmouse_left\n3\tdown\tmouse_left\n"
+                                        "3\tup\tmouse_left\n");
+    RunResult result = RunVelaRun(
+        "--assets " + kFixtureAssets + " --scene scenes/buttons" + " --frames 4 --input " + taps +
+            " --dump-at 2:" + work.File("two.json") + " --dump " + work.File("end.json"),
+        work.Path());
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(PlayClicks(work.File("two.json")), 1);
+    EXPECT_EQ(PlayClicks(work.File("end.json")), 2);
+}
+
 TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
     std::vector<unsigned char> rgba;
     for (int pixel = 0; pixel < 4 * 4; ++pixel) {
