@@ -29,7 +29,8 @@ test-sanitize: deps
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Long runs, not part of test: the eight level replays played over and over in one vela-run
-# under the sanitizers, and one level under valgrind (tools/soak.sh prints the figures).
+# under the sanitizers, one level under valgrind, and a thousand starts and quits of vela-run
+# (tools/soak.sh prints the figures).
 soak:
 	@tools/install-deps.sh valgrind python3
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null

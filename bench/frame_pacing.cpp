@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
     reporter.SetErrorStream(&std::cerr);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    Game::EndGame();
     std::cout.rdbuf(console);
     return 0;
 }

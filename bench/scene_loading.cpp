@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     fs::remove_all(folder);
-    // The services end after main and may still log.
+    Game::EndGame();
     std::cout.rdbuf(console);
     return 0;
 }

@@ -23,5 +23,6 @@ int main() {
     };
     VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
     VelaEngine::FrontEnd::Get().Run();
+    Game::EndGame();
     return 0;
 }

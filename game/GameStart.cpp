@@ -1,6 +1,7 @@
 #include "game/GameStart.h"
 
 #include "engine/core/FrontEnd.h"
+#include "engine/core/ServiceShutdown.h"
 #include "engine/scene/Vector2.h"
 
 namespace Game {
@@ -18,6 +19,17 @@ void StartGame(const StartOptions& options) {
     VelaEngine::FrontEnd::Get().Init(options.factory, options.firstScene, instance, options.seed,
                                      gravity, title, windowSize, options.fullscreen, cursorVisible,
                                      frameRate, console);
+}
+
+void EndGame() {
+    VelaEngine::ShutDownServices();
+}
+
+int PlayGame(const StartOptions& options) {
+    StartGame(options);
+    VelaEngine::FrontEnd::Get().Run();
+    EndGame();
+    return 0;
 }
 
 }  // namespace Game

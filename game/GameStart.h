@@ -22,4 +22,12 @@ struct StartOptions {
 // Creates the FrontEnd and runs its Init; the caller then runs the loop.
 void StartGame(const StartOptions& options);
 
+// Ends what StartGame began, before the entry returns: every service, the sound system, the
+// window and its GL context, in order.
+void EndGame();
+
+// The game's whole run: start, the main loop until a quit or the window's close, the end.
+// Returns the program's exit status.
+int PlayGame(const StartOptions& options);
+
 }  // namespace Game

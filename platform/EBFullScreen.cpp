@@ -7,25 +7,11 @@
 using EBInternal::System;
 
 namespace {
-EBPicturePlacement WindowedPlacement() {
-    return EBPlacePicture(System().windowWidth, System().windowHeight, false, 0, 0);
-}
-
 bool EnterFullScreen() {
-    if (SDL_SetWindowFullscreen(System().window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-        System().placement = WindowedPlacement();
-        return false;
-    }
-    int screenWidth = 0;
-    int screenHeight = 0;
-    EBSysGetScreenSize(screenWidth, screenHeight);
-    System().placement = EBPlacePicture(System().windowWidth, System().windowHeight, true,
-                                        screenWidth, screenHeight);
-    return true;
+    return SDL_SetWindowFullscreen(System().window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
 }
 
 bool LeaveFullScreen() {
-    System().placement = WindowedPlacement();
     const bool left = SDL_SetWindowFullscreen(System().window, 0) == 0;
     EBInternal::PlaceWindowCentred();
     SDL_ShowWindow(System().window);
@@ -33,14 +19,35 @@ bool LeaveFullScreen() {
 }
 }  // namespace
 
+namespace EBInternal {
+
+void FitPictureToWindow(bool always) {
+    SystemState& s = System();
+    int width = 0;
+    int height = 0;
+    ReadDrawableSize(width, height);
+    if (width <= 0 || height <= 0) {
+        width = s.windowWidth;
+        height = s.windowHeight;
+    }
+    if (!always && width == s.placement.surfaceWidth && height == s.placement.surfaceHeight) {
+        return;
+    }
+    // Full screen or not, the picture goes on the surface the window really got: a desktop
+    // may refuse the switch or size the window otherwise. At the start-up size it is unscaled.
+    s.placement = EBPlacePicture(s.windowWidth, s.windowHeight, true, width, height);
+    ReleaseProgram();
+}
+
+}  // namespace EBInternal
+
 int EBToogleFullScreen(unsigned char flag) {
     System().fullScreen = flag;
     if (System().window == nullptr) {
         return 0;
     }
     const bool done = flag != 0 ? EnterFullScreen() : LeaveFullScreen();
-    // The projection depends on the placement: have the next mode switch send it again.
-    EBInternal::ReleaseProgram();
+    EBInternal::FitPictureToWindow(true);
     return done ? 1 : 0;
 }
 

@@ -55,6 +55,7 @@ int EBGfxInit(int width, int height) {
         return 0;
     }
     LoadEntryPoints();
+    EBInternal::FitPictureToWindow(true);
     IMG_Init(IMG_INIT_PNG);
 
     EBInternal::GraphicsState& g = Graphics();
@@ -86,6 +87,8 @@ void EBGfxStart() {
     if (!Graphics().ready) {
         return;
     }
+    // A window manager may size the window at any time, late after a full-screen switch too.
+    EBInternal::FitPictureToWindow(false);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, System().windowWidth, System().windowHeight);
 }

@@ -28,11 +28,46 @@ constexpr double kVersion = 3.05;
     EBFatal(EBFatalKind::Halt, message);
 }
 
+// True when SDL_VIDEODRIVER (a name or a comma-separated list) names `driver`.
+bool DriverNamed(const char* driver) {
+    const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (named == nullptr) {
+        return false;
+    }
+    const std::string list = named;
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = list.find(',', start);
+        end = end == std::string::npos ? list.size() : end;
+        if (SDL_strcasecmp(list.substr(start, end - start).c_str(), driver) == 0) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+// SDL falls back to a driver without a screen when no display answers; the game would then
+// run unseen. Such a driver is used only when asked for by name.
+bool ShowsNothingUnasked() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) {
+        return false;
+    }
+    const bool screenless =
+        SDL_strcasecmp(driver, "offscreen") == 0 || SDL_strcasecmp(driver, "dummy") == 0;
+    return screenless && !DriverNamed(driver);
+}
+
 void StartVideo() {
     EBPinGraphicsDriver();
     // A full-screen game must not minimise itself when another window takes the focus.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        NoDisplay("cannot start the video system");
+    }
+    if (ShowsNothingUnasked()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_SetError("no X11 or Wayland display could be opened");
         NoDisplay("cannot start the video system");
     }
     System().videoStarted = true;

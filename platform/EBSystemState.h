@@ -32,4 +32,10 @@ void DestroyMainWindow();
 // Windowed placement: the start-up size centred on the window's screen.
 void PlaceWindowCentred();
 
+// The size in pixels of the surface GL really draws into (0 x 0 without a window).
+void ReadDrawableSize(int& width, int& height);
+// Fits the picture to the window's real drawable size; when that differs from the placement
+// in use, or `always`, places it anew and has the next mode switch send the projection.
+void FitPictureToWindow(bool always);
+
 }  // namespace EBInternal

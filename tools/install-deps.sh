@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need; does nothing when all
-# are present. Uses sudo only when not already root.
+# Installs the Debian packages that building, playing, packaging and every test need, on a
+# machine as bare as a minbase Debian 12 root; does nothing when all are present. Extra
+# package names may follow (make targets name their own). As root it runs apt-get itself;
+# otherwise through sudo, and without sudo it says what to run.
+#   tools/install-deps.sh --list [EXTRA...]   prints the packages, one a line, and exits.
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    # Building: compilers, make, CMake, Ninja, and git with the certificates to clone.
+    build-essential cmake ninja-build pkg-config git ca-certificates
+    # The game's libraries and the drivers it draws with (EGL offscreen, GLX on X servers).
     libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libglew-dev libgl-dev
-    libegl-mesa0 libgl1-mesa-dri fonts-dejavu-core
+    libegl-mesa0 libglx-mesa0 libgl1-mesa-dri fonts-dejavu-core
+    # Tests: the frameworks, a private X server for the full-screen tests, and what CPack
+    # needs for the Debian package (it reads binaries with `file`).
     libgtest-dev libgmock-dev libbenchmark-dev libbox2d-dev nlohmann-json3-dev
-    desktop-file-utils python3
+    xvfb xauth file dpkg-dev desktop-file-utils python3
 )
+list_only=0
+if [ "${1:-}" = "--list" ]; then
+    list_only=1
+    shift
+fi
 packages+=("$@")
+
+if [ "$list_only" -eq 1 ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,11 +37,17 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
+sudo=()
 if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Missing packages: ${missing[*]}" >&2
+        echo "sudo is not installed; as root, run:" >&2
+        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
 fi
 echo "Installing missing packages: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"

@@ -12,11 +12,15 @@
 #   3. valgrind: memcheck on VALGRIND_FRAMES frames of level 1 in the normal build, on the no-op
 #      driver as well: under memcheck, llvmpipe's software rasteriser makes one frame cost
 #      seconds. tools/valgrind.supp holds the suppressions (system libraries only).
+#   4. starts: SOAK_STARTS (default 1000) separate vela-run processes of the normal build, each
+#      starting level 1, playing two frames and quitting through the game's own path, on the
+#      no-op driver; each must exit 0 within STARTS_TIMEOUT seconds (default 30). A quit that
+#      hangs in the GL driver shows here as a timeout.
 # Prints the figures; exits non-zero when a check fails, keeping the logs.
 #
 # Usage: tools/soak.sh [BUILD] [SANITIZE_BUILD]   (the folders where vela-run was built)
 # SOAK_CYCLES (default 3) times the eight levels; VALGRIND_FRAMES (default 300);
-# SOAK_ONLY=sanitizers, memory or valgrind runs one part.
+# SOAK_ONLY=sanitizers, memory, valgrind or starts runs one part.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -183,7 +187,31 @@ soak_valgrind() {
     [ "$status" -eq 0 ] && [ "${errors:-1}" = 0 ] || fail "valgrind: errors (see $log)"
 }
 
-for part in sanitizers memory valgrind; do
+soak_starts() {
+    local runs=${SOAK_STARTS:-1000} limit=${STARTS_TIMEOUT:-30} hangs=0 failures=0 start i status
+    mkdir -p "$work/starts/home"
+    echo "starts: $runs runs of scenes/level1 for 2 frames, each its own process, GALLIUM_NOOP=1"
+    start=$(now)
+    for ((i = 1; i <= runs; i++)); do
+        env HOME="$work/starts/home" GALLIUM_NOOP=1 timeout "$limit" \
+            "$build/tools/vela-run/vela-run" --assets assets --scene scenes/level1 --frames 2 \
+            >"$work/starts/out.log" 2>&1
+        status=$?
+        if [ "$status" -eq 124 ]; then
+            hangs=$((hangs + 1))
+            cp "$work/starts/out.log" "$work/starts/hang$i.log"
+        elif [ "$status" -ne 0 ]; then
+            failures=$((failures + 1))
+            cp "$work/starts/out.log" "$work/starts/fail$i.log"
+        fi
+    done
+    echo "starts: $runs runs, wall $(seconds "$start" "$(now)") s, hangs (no exit within" \
+        "$limit s) $hangs, other failures $failures"
+    [ "$hangs" -eq 0 ] || fail "starts: $hangs runs never ended (logs in $work/starts)"
+    [ "$failures" -eq 0 ] || fail "starts: $failures runs failed (logs in $work/starts)"
+}
+
+for part in sanitizers memory valgrind starts; do
     if [ -z "$only" ] || [ "$only" = "$part" ]; then
         "soak_$part"
     fi

@@ -1,6 +1,8 @@
-// The holders of every service, in one place because their order matters: they are
-// released in reverse, so Random goes first and Records last, and the Display (which closes
-// the window and the GL context) outlives the scene and everything that draws.
+// The holders of every service, in one place because their order matters: ShutDownServices
+// releases them in reverse, so Random goes first and Records last, and the Display (which
+// closes the window and the GL context) outlives the scene and everything that draws.
+#include "engine/core/ServiceShutdown.h"
+
 #include <memory>
 
 #include "engine/audio/AudioManager.h"
@@ -34,13 +36,18 @@ struct ServiceHolders {
     std::shared_ptr<Random> random;
 };
 
-ServiceHolders g_holders;
+// Never destroyed: the C library's exit handlers must not reach the GL driver, which may
+// already be going down with the process (ShutDownServices releases them in time).
+ServiceHolders& Holders() {
+    static auto* holders = new ServiceHolders();
+    return *holders;
+}
 }  // namespace
 
-#define VELA_SERVICE_HOLDER(Type, member)                    \
-    template <>                                              \
-    std::shared_ptr<Type>& Singleton<Type>::Holder() {       \
-        return g_holders.member;                             \
+#define VELA_SERVICE_HOLDER(Type, member)              \
+    template <>                                        \
+    std::shared_ptr<Type>& Singleton<Type>::Holder() { \
+        return Holders().member;                       \
     }
 
 VELA_SERVICE_HOLDER(Records, records)
@@ -57,5 +64,22 @@ VELA_SERVICE_HOLDER(SceneManagement::SceneManager, sceneManager)
 VELA_SERVICE_HOLDER(Random, random)
 
 #undef VELA_SERVICE_HOLDER
+
+void ShutDownServices() {
+    // Reverse order of the holders above: the scene and its entities go while everything
+    // they release into still exists, the window and GL context before the sound and caches.
+    Random::Release();
+    SceneManagement::SceneManager::Release();
+    Physics::Release();
+    MatrixStack::Release();
+    Input::Release();
+    Time::Release();
+    Display::Release();
+    FrontEnd::Release();
+    DataStore::Release();
+    Audio::AudioManager::Release();
+    Resources::Release();
+    Records::Release();
+}
 
 }  // namespace VelaEngine

@@ -32,8 +32,8 @@ public:
         return *instance;
     }
 
-    // Also right while the holders are destroyed at exit, when a component that outlives a
-    // service (one held by the resource cache) asks whether it may still call it.
+    // Also right while the services are shut down one by one, when a component that outlives
+    // a service (one held by the resource cache) asks whether it may still call it.
     static bool Exists() { return instance_ != nullptr; }
 
     // Ends the service early; tests and tools use it to start again in one process.

@@ -8,6 +8,7 @@
 #include "platform/EBGraphics.h"
 #include "platform/EBSystem.h"
 #include "support/FatalCatcher.h"
+#include "support/ScopedEnvironment.h"
 #include "tests/platform/PlatformTestSupport.h"
 
 using namespace PlatformTest;
@@ -65,6 +66,34 @@ TEST(SystemStartUp, NoDisplayEndsWithAClearMessage) {
     EXPECT_NE(message.find("cannot start the video system"), std::string::npos) << message;
     EXPECT_NE(message.find("SDL_VIDEODRIVER=offscreen"), std::string::npos) << message;
     EXPECT_EQ(printed, message);
+}
+
+TEST(SystemStartUp, NoDisplayIsSaidNotHiddenBehindTheOffscreenDriver) {
+    TestSupport::ScopedEnvironment environment;
+    environment.Unset("DISPLAY").Unset("WAYLAND_DISPLAY").Unset("SDL_VIDEODRIVER");
+    testing::internal::CaptureStderr();
+    const std::string message =
+        FatalMessageOf([] { EBSysInit(nullptr, 1, 160, 90, 0, 60, nullptr); });
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("cannot start the video system"), std::string::npos) << message;
+    EXPECT_NE(message.find("No display is available? To run without one, set "
+                           "SDL_VIDEODRIVER=offscreen."),
+              std::string::npos)
+        << message;
+    EXPECT_NE(printed.find(message), std::string::npos) << printed;
+    EXPECT_EQ(EBSysGetWindowHandle(), nullptr);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "no driver left running";
+    EBSysExit();
+
+    // Asked for by name, alone or in a list, the offscreen driver runs.
+    for (const char* named : {"offscreen", "x11,Offscreen"}) {
+        SCOPED_TRACE(named);
+        environment.Set("SDL_VIDEODRIVER", named);
+        ASSERT_EQ(FatalMessageOf([] { EBSysInit(nullptr, 1, 160, 90, 0, 60, nullptr); }), "");
+        EXPECT_STREQ(SDL_GetCurrentVideoDriver(), "offscreen");
+        EXPECT_EQ(EBSysDoesWindowExist(), 1);
+        EBSysExit();
+    }
 }
 
 TEST_F(SystemWindow, GLErrorsArePrintedThenHalt) {

@@ -223,5 +223,6 @@ int main(int argc, char** argv) {
     std::cout << "result=" << outcome.result << " frame=" << outcome.frame
               << " stars=" << outcome.stars << " rescued=" << (outcome.rescued ? 1 : 0)
               << " leg=" << pilot.LegIndex() << " gate=" << pilot.OpenGate() << "\n";
+    Game::EndGame();
     return 0;
 }

@@ -117,7 +117,10 @@ int Run(const RunOptions& options) {
         std::cerr << "vela-run: cannot write dump " << options.dumpFile << "\n";
         ok = false;
     }
-    return ok && player->Ok() ? 0 : 1;
+    const bool passed = ok && player->Ok();
+    // Everything closes here, in order, not from the exit handlers after main.
+    Game::EndGame();
+    return passed ? 0 : 1;
 }
 
 }  // namespace VelaRun
