@@ -62,11 +62,15 @@ TEST(InstallDeps, WithoutRootOrSudoItSaysWhatToRunAsRoot) {
         links +=
             " && ln -s \"$(command -v " + std::string(tool) + ")\" " + ShellQuote(bin.File(tool));
     }
+    // A copy, since the checkout may sit in a home folder that user cannot enter.
+    const std::string script = bin.File("install-deps.sh");
+    links += " && cp " + ShellQuote(kScript) + " " + ShellQuote(script) + " && chmod 755 " +
+             ShellQuote(script);
     ASSERT_EQ(RunCommand(links).status, 0);
     const std::string user = geteuid() == 0 ? "runuser -u nobody -- " : "";
     const TestSupport::RunResult run =
         RunCommand("cd /tmp && " + user + "/usr/bin/env PATH=" + ShellQuote(bin.Path()) + " " +
-                   kScript + " fleetwing-no-such-package");
+                   ShellQuote(script) + " fleetwing-no-such-package");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("sudo is not installed; as root, run:"), std::string::npos)
         << run.output;
