@@ -175,6 +175,51 @@ TEST_F(ControlTest, TheEndOfInputEndsTheRunCleanly) {
     EXPECT_NE(log.find("LOG: Quitting game loop"), std::string::npos) << log;
 }
 
+// A quick click lasts one frame however long the step, and the next one clicks again.
+TEST_F(ControlTest, ADownAndUpBeforeAStepIsOneQuickClick) {
+    PilotProcess pilot({"--assets", FLEETWING_SOURCE_DIR "/tests/tools/vela-run/data", "--scene",
+                        "scenes/buttons"},
+                       work.Path(), errors);
+    const std::string dump = work.File("buttons.json");
+    auto clicks = [&] {
+        EXPECT_EQ(pilot.Ask("dump " + dump), "ok");
+        return TestSupport::ComponentOf(
+                   TestSupport::EntityAt(TestSupport::ReadJson(dump), "Menu/Play"),
+                   "Button")["clicks"]
+            .number;
+    };
+    for (int click = 1; click <= 2; ++click) {
+        for (const char* command : {"move -300 0", "down mouse_left", "up mouse_left"}) {
+            EXPECT_EQ(pilot.Ask(command), "ok");
+        }
+        Step(pilot, 3);
+        EXPECT_EQ(clicks(), click);
+    }
+}
+
+// A down and an up before a step are a quick click, here on a button that quits the game:
+// the step is cut short and says so, and only commands that need no frame still work.
+TEST_F(ControlTest, AQuickClickThatQuitsTheGameEndsTheStepEarly) {
+    work.Write("assets/scenes/quit.scene",
+               "Entity\tMenu\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tCanvas\n\t\trenderMode\tScreenSpace\n"
+               "\tEntity\tQuit\n\t\tt\t0,0\n\t\tr\t0\n\t\ts\t1,1\n"
+               "\t\tRectCollider\n\t\t\tw\t200\n\t\t\th\t80\n\t\tButton\n\t\tQuitGame\n"
+               "Entity\tbuttonsoundplayer\n\tt\t0,0\n\tr\t0\n\ts\t1,1\n\tAudioSource\n");
+    PilotProcess pilot({"--assets", assets, "--scene", "scenes/quit"}, work.Path(), errors);
+    EXPECT_EQ(Step(pilot, 2)["running"].boolean, true) << "no click yet";
+    for (const char* command : {"move 0 0", "down mouse_left", "up mouse_left"}) {
+        EXPECT_EQ(pilot.Ask(command), "ok");
+    }
+    const Json last = Step(pilot, 10);
+    EXPECT_FALSE(last["running"].boolean);
+    EXPECT_EQ(last["frame"].number, 3);
+    EXPECT_EQ(last["colliders"][0]["name"].text, "Quit");
+    EXPECT_EQ(pilot.Ask("step 1"), "error: the game has ended");
+    EXPECT_EQ(Json::Parse(pilot.Ask("observe"))["frame"].number, 3);
+    EXPECT_EQ(pilot.Ask("quit"), "ok");
+    EXPECT_EQ(pilot.Wait(), 0);
+}
+
 TEST_F(ControlTest, HelpListsTheControlOptionAndScriptedOptionsAreRefusedWithIt) {
     EXPECT_NE(TestSupport::RunVelaRun("--help", work.Path()).output.find("--control"),
               std::string::npos);
