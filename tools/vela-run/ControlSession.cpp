@@ -10,6 +10,11 @@
 
 namespace VelaRun {
 
+namespace {
+// Far more than any command needs, file names included.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+}  // namespace
+
 ControlSession::ControlSession(FILE* in, FILE* out) : in_(in), out_(out) {
     // The cursor rests at the picture's centre until the pilot moves it, as in scripts.
     state_.cursorX = kWidth / 2;
@@ -19,8 +24,11 @@ ControlSession::ControlSession(FILE* in, FILE* out) : in_(in), out_(out) {
 bool ControlSession::ReadLine(std::string& line) {
     line.clear();
     int c;
+    // A line with no end in sight is read through but not kept, so memory stays bounded.
     while ((c = std::fgetc(in_)) != EOF && c != '\n') {
-        line.push_back(static_cast<char>(c));
+        if (line.size() <= kMaxLineBytes) {
+            line.push_back(static_cast<char>(c));
+        }
     }
     if (c == EOF && line.empty()) {
         return false;
@@ -53,6 +61,10 @@ bool ControlSession::Serve(unsigned frame) {
 ControlSession::Outcome ControlSession::Execute(const std::string& line, unsigned frame) {
     ControlCommand command;
     std::string error;
+    if (line.size() > kMaxLineBytes) {
+        Reply("error: a command line is at most " + std::to_string(kMaxLineBytes) + " bytes");
+        return Outcome::Answered;
+    }
     if (!ParseControlCommand(line, command, error)) {
         Reply("error: " + error);
         return Outcome::Answered;

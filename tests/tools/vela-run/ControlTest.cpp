@@ -143,6 +143,8 @@ TEST_F(ControlTest, BadCommandsAnswerAnErrorAndTheRunGoesOnUntilQuit) {
         const std::string answer = pilot->Ask(bad);
         EXPECT_EQ(answer.rfind("error: ", 0), 0u) << "'" << bad << "' answered " << answer;
     }
+    const std::string endless = pilot->Ask(std::string(1 << 20, 'x'));
+    EXPECT_EQ(endless, "error: a command line is at most 65536 bytes");
     EXPECT_EQ(Step(*pilot, 2)["frame"].number, 2);
     const std::string shot = work.File("shot.png");
     const std::string dump = work.File("dump.json");
