@@ -143,7 +143,6 @@ void WriteCollider(JsonWriter& json, Entity& entity, const std::string& path) {
     const Matrix3x3 screenMatrix = ScreenMatrix(entity);
     const Point2 screen = Origin(screenMatrix);
     const Matrix3x3 world = entity.GetTransform().GetWorldMatrix();
-    const float growth = GrowthOf(world);
     const float reach = circle != nullptr ? circle->GetRadius()
                                           : 0.5f * std::hypot(rect->GetWidth(), rect->GetHeight());
     if (!OnScreen(screen, reach * GrowthOf(screenMatrix))) {
@@ -163,8 +162,8 @@ void WriteCollider(JsonWriter& json, Entity& entity, const std::string& path) {
         NumberField(json, "radius", circle->GetRadius());
     } else {
         // What the rectangle covers: it turns and scales with its entity.
-        NumberField(json, "w", rect->GetWidth() * growth);
-        NumberField(json, "h", rect->GetHeight() * growth);
+        NumberField(json, "w", rect->GetWidth() * std::hypot(world.m[0][0], world.m[1][0]));
+        NumberField(json, "h", rect->GetHeight() * std::hypot(world.m[0][1], world.m[1][1]));
     }
     json.EndObject();
 }

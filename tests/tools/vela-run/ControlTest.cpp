@@ -123,7 +123,9 @@ TEST_F(ControlTest, TheObservationShowsCameraCursorPlaneLevelAndTheCollidersOnSc
     for (const Json& collider : seen["colliders"].items) {
         names.insert(collider["name"].text);
     }
-    EXPECT_EQ(names, (std::set<std::string>{"Airplane", "Wall", "WinFlag"}));
+    EXPECT_EQ(names, (std::set<std::string>{"Airplane", "Wall", "WinFlag", "EdgeRock"}))
+        << "a collider partly in the picture counts, one far out of it does not";
+    EXPECT_EQ((*Collider(seen, "EdgeRock"))["screen"][0].number, 820);
     const Json& wall = *Collider(seen, "Wall");
     EXPECT_EQ(wall["path"].text, "World/Wall");
     EXPECT_EQ(wall["shape"].text, "rect");
