@@ -53,7 +53,6 @@ void GameManager::Update() {
 
 void GameManager::EndLevel(bool won) {
     levelEnded = true;
-    levelWon = won;
     if (!won) {
         PlayOn(*GetOwner(), "sounds/sfx/lose");
         return;

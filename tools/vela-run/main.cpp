@@ -1,6 +1,5 @@
 #include <iostream>
 
-#include "tools/vela-run/ControlRunner.h"
 #include "tools/vela-run/RunOptions.h"
 #include "tools/vela-run/Runner.h"
 
@@ -15,5 +14,5 @@ int main(int argc, char** argv) {
         std::cout << VelaRun::kUsage;
         return 0;
     }
-    return options.control ? VelaRun::RunControl(options) : VelaRun::Run(options);
+    return VelaRun::Run(options);
 }
