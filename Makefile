@@ -6,7 +6,7 @@ FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all assets clean
+.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all hover-band assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -64,6 +64,11 @@ bench-all: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_programs
 	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 		SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "$$b" || exit 1; done
+
+# How wide the band of hovering cursor distances is in each level (tools/hover-band.py).
+hover-band: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
+	@/usr/bin/python3 tools/hover-band.py --vela-run $(BUILD)/tools/vela-run/vela-run
 
 # Regenerates the committed sprites and sounds from tools/assets.
 assets:

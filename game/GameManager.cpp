@@ -53,6 +53,7 @@ void GameManager::Update() {
 
 void GameManager::EndLevel(bool won) {
     levelEnded = true;
+    levelWon = won;
     if (!won) {
         PlayOn(*GetOwner(), "sounds/sfx/lose");
         return;

@@ -29,6 +29,8 @@ public:
     bool optionsOpen = false;
     int currentLevel = 0;
     bool levelEnded = false;
+    // How the level ended; meaningful once `levelEnded` is set.
+    bool levelWon = false;
     // When the current pause began; negative while the level runs.
     float pausedSince = -1.0f;
 };

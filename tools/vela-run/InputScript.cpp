@@ -65,16 +65,47 @@ std::string ParseLine(const std::string& line, InputCommand& command) {
     if (pieces.size() != 3) {
         return "'" + verb + "' needs one key";
     }
-    for (const KeyName& key : kKeys) {
-        if (pieces[2] == key.name) {
-            command.key = key.code;
-            return "";
-        }
-    }
-    return "unknown key '" + pieces[2] +
-           "' (mouse_left, mouse_right, escape, p, space, enter, a or i)";
+    return KeyCode(pieces[2], command.key) ? "" : UnknownKey(pieces[2]);
 }
 }  // namespace
+
+bool KeyCode(const std::string& name, unsigned char& code) {
+    for (const KeyName& key : kKeys) {
+        if (name == key.name) {
+            code = key.code;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string UnknownKey(const std::string& name) {
+    return "unknown key '" + name + "' (mouse_left, mouse_right, escape, p, space, enter, a or i)";
+}
+
+bool ParseScreenNumber(const std::string& text, float& out) {
+    return ParseNumber(text, out);
+}
+
+void ApplyInputCommand(const InputCommand& command, int width, int height, EBInputSnapshot& state) {
+    switch (command.kind) {
+        case InputCommand::Kind::Move:
+            state.cursorX = static_cast<int>(std::lround(command.x + width * 0.5f));
+            state.cursorY = static_cast<int>(std::lround(height * 0.5f - command.y));
+            break;
+        case InputCommand::Kind::Down:
+            // Marked pressed too, so an "up" later in the same frame still lets the
+            // frame see the press, as a quick click between two frames would.
+            if (state.keys[command.key] == 0) {
+                state.pressed[command.key] = 0x80;
+            }
+            state.keys[command.key] = 0x80;
+            break;
+        case InputCommand::Kind::Up:
+            state.keys[command.key] = 0;
+            break;
+    }
+}
 
 bool ParseInputScript(const std::string& text, const std::string& fileName,
                       std::vector<InputCommand>& commands, std::string& error) {
@@ -112,24 +143,7 @@ InputScript::InputScript(std::vector<InputCommand> commands, int windowWidth, in
 void InputScript::BeginFrame(unsigned frame) {
     std::fill(std::begin(state_.pressed), std::end(state_.pressed), 0);
     while (next_ < commands_.size() && commands_[next_].frame <= frame) {
-        const InputCommand& command = commands_[next_++];
-        switch (command.kind) {
-            case InputCommand::Kind::Move:
-                state_.cursorX = static_cast<int>(std::lround(command.x + width_ * 0.5f));
-                state_.cursorY = static_cast<int>(std::lround(height_ * 0.5f - command.y));
-                break;
-            case InputCommand::Kind::Down:
-                // Marked pressed too, so an "up" later in the same frame still lets the
-                // frame see the press, as a quick click between two frames would.
-                if (state_.keys[command.key] == 0) {
-                    state_.pressed[command.key] = 0x80;
-                }
-                state_.keys[command.key] = 0x80;
-                break;
-            case InputCommand::Kind::Up:
-                state_.keys[command.key] = 0;
-                break;
-        }
+        ApplyInputCommand(commands_[next_++], width_, height_, state_);
     }
 }
 

@@ -16,6 +16,16 @@ struct InputCommand {
     unsigned char key = 0;  // Win32 virtual-key code
 };
 
+// The Win32 virtual-key code of a key name scripts use; false for an unknown name.
+bool KeyCode(const std::string& name, unsigned char& code);
+// The complaint about an unknown key name, listing the known ones.
+std::string UnknownKey(const std::string& name);
+// A screen coordinate as scripts write it; false when it is no number or far off any screen.
+bool ParseScreenNumber(const std::string& text, float& out);
+// Applies one command to the device state of a window of that size. A "down" of a key that
+// is up also marks it pressed; the caller clears the pressed marks once a frame has seen them.
+void ApplyInputCommand(const InputCommand& command, int width, int height, EBInputSnapshot& state);
+
 // Parses the script text; on the first malformed line returns false with `error` naming the
 // file and the line.
 bool ParseInputScript(const std::string& text, const std::string& fileName,

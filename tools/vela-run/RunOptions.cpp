@@ -39,6 +39,14 @@ const char* const kUsage =
     "  --leg-dump PREFIX     after the last frame of each leg K (from 1), the dump to "
     "PREFIXK.json\n"
     "  --rss-log FILE        after each leg, the line 'leg K SCENE rss_kb N': resident memory\n"
+    "  --control             a pilot program plays: commands on standard input, one answer\n"
+    "                        line each on standard output (engine log lines go to standard\n"
+    "                        error): 'move X Y', 'down KEY', 'up KEY' as in --input scripts\n"
+    "                        (a down then up before the next step is a quick press), 'step N'\n"
+    "                        runs N frames and answers one JSON observation, 'observe',\n"
+    "                        'screenshot FILE', 'dump FILE', 'quit'. Others answer 'ok' or\n"
+    "                        'error: ...'; a bad command does not end the run. Quit or the\n"
+    "                        end of input exit 0. Takes --assets, --scene and --window only\n"
     "  --window              open a real window and sound device instead of offscreen/dummy\n"
     "  --help                print this text\n";
 
@@ -77,6 +85,22 @@ bool CheckFramesAskedFor(const RunOptions& options, std::string& error) {
     return true;
 }
 
+// A pilot gives the input, the frames and the files through its commands.
+bool CheckControl(const RunOptions& options, std::string& error) {
+    const bool scripted = !options.inputFile.empty() || options.frames != 0 ||
+                          !options.legs.empty() || !options.dumpFile.empty() ||
+                          !options.dumpsAt.empty() || !options.screenshots.empty() ||
+                          !options.legDumpPrefix.empty() || !options.rssLogFile.empty();
+    if (options.control && scripted) {
+        error =
+            "--control takes input, frames, screenshots and dumps from its commands: not with "
+            "--input, --frames, --play, --dump, --dump-at, --screenshot, --leg-dump or "
+            "--rss-log";
+        return false;
+    }
+    return true;
+}
+
 // SCENE:INPUT:FRAMES; scene names hold no colon, so an input path may.
 bool ParseLeg(const std::string& text, Leg& out) {
     const std::size_t first = text.find(':');
@@ -105,6 +129,8 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         std::string text;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--control") {
+            options.control = true;
         } else if (arg == "--window") {
             options.window = true;
         } else if (arg == "--assets") {
@@ -165,7 +191,7 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         error = "--play cannot be combined with --scene, --input or --frames";
         return false;
     }
-    return CheckFramesAskedFor(options, error);
+    return CheckControl(options, error) && CheckFramesAskedFor(options, error);
 }
 
 unsigned LastFrame(const RunOptions& options) {

@@ -33,6 +33,7 @@ struct RunOptions {
     std::string legDumpPrefix;
     std::string rssLogFile;
     bool window = false;
+    bool control = false;  // a pilot program plays through standard input and output
     bool help = false;
 };
 

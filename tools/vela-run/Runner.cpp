@@ -8,11 +8,10 @@
 #include "engine/core/Clock.h"
 #include "engine/core/FrontEnd.h"
 #include "game/GameStart.h"
-#include "platform/EBGraphics.h"
-#include "platform/EBImageFile.h"
 #include "platform/EBInput.h"
 #include "tools/vela-run/LegPlayer.h"
 #include "tools/vela-run/SceneDump.h"
+#include "tools/vela-run/Screenshot.h"
 
 namespace VelaRun {
 
@@ -22,12 +21,6 @@ namespace {
 LegPlayer* g_player = nullptr;
 void ScriptedSource(EBInputSnapshot& snapshot) {
     snapshot = g_player->State();
-}
-
-bool WriteScreenshot(const std::string& path) {
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(kWidth) * kHeight * 4);
-    return EBGfxReadPixels(0, 0, kWidth, kHeight, pixels.data()) &&
-           EBImageSavePNG(path.c_str(), pixels.data(), kWidth, kHeight);
 }
 
 bool WriteDumpsAt(const RunOptions& options, unsigned frame) {

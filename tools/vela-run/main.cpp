@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "tools/vela-run/ControlRunner.h"
 #include "tools/vela-run/RunOptions.h"
 #include "tools/vela-run/Runner.h"
 
@@ -14,5 +15,5 @@ int main(int argc, char** argv) {
         std::cout << VelaRun::kUsage;
         return 0;
     }
-    return VelaRun::Run(options);
+    return options.control ? VelaRun::RunControl(options) : VelaRun::Run(options);
 }
