@@ -142,7 +142,7 @@ PYTHON
 soak_sanitizers() {
     run_legs sanitizers "$sanitize_build/tools/vela-run/vela-run" GALLIUM_NOOP=1 \
         ASAN_OPTIONS=detect_leaks=1 \
-        LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
+        LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0:intercept_tls_get_addr=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     local reports
     reports=$(grep -cE 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' \
