@@ -14,6 +14,7 @@
 #include "game/GameStart.h"
 #include "platform/EBInput.h"
 #include "tools/vela-run/ControlSession.h"
+#include "tools/vela-run/Runner.h"
 
 namespace VelaRun {
 
@@ -54,14 +55,7 @@ int RunControl(const RunOptions& options) {
     start.firstScene = options.scene;
     start.width = static_cast<float>(kWidth);
     start.height = static_cast<float>(kHeight);
-    if (!options.window) {
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
-    static VelaEngine::FixedStepClock clock;
-    VelaEngine::SetClock(&clock);
-    EBInputSetSource(PilotSource);
-    Game::StartGame(start);
+    StartRunnerGame(options, start, PilotSource);
 
     unsigned lastFrame = 0;
     bool pilotDone = false;

@@ -35,6 +35,18 @@ bool WriteDumpsAt(const RunOptions& options, unsigned frame) {
 }
 }  // namespace
 
+void StartRunnerGame(const RunOptions& options, const Game::StartOptions& start,
+                     EBInputSource source) {
+    if (!options.window) {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    static VelaEngine::FixedStepClock clock;
+    VelaEngine::SetClock(&clock);
+    EBInputSetSource(source);
+    Game::StartGame(start);
+}
+
 int Run(const RunOptions& options) {
     // Scripts are checked before anything starts, so a typo costs no engine start-up.
     std::vector<PlannedLeg> legs;
@@ -56,15 +68,7 @@ int Run(const RunOptions& options) {
         std::cerr << "vela-run: cannot write " << options.rssLogFile << "\n";
         return 2;
     }
-    if (!options.window) {
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
-    static VelaEngine::FixedStepClock clock;
-    VelaEngine::SetClock(&clock);
-    EBInputSetSource(ScriptedSource);
-
-    Game::StartGame(start);
+    StartRunnerGame(options, start, ScriptedSource);
 
     bool ok = true;
     unsigned lastFrame = 0;
