@@ -54,7 +54,7 @@ def level1():
     """First flight: open sky, no hazards. Signs along the way teach the fan, the stars, the
     checkpoint and the flag; the start is high, with a lot of air above and below, so that a
     first try that does nothing or holds the fan too close still flies for a few seconds."""
-    ceiling = 2500
+    ceiling = 3000
     # The first sign is beside the start, in view during the countdown; the others hang above
     # the route, clear of the fan, which is mostly under the plane.
     pieces = [sign("hold", 20, 700), sign("fall", 900, 1040), sign("stars", 1450, 860),
