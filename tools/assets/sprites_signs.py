@@ -57,8 +57,10 @@ def mouse(c, cx, cy, lit, k=1.0):
     c.line([(x0 + 3 * k, split), (x0 + w - 3 * k, split)], rgba(INK), 2.5 * k, round_caps=False)
     c.line([(cx, y0 + 3 * k), (cx, split)], rgba(INK), 2.5 * k, round_caps=False)
     if lit:
+        # rays off the lit button
+        top = cy - 26 * k
         for a, b in (((-36, -6), (-47, -10)), ((-34, 8), (-45, 12)), ((-27, -22), (-36, -32))):
-            c.line([(cx + a[0] * k, cy - 26 * k + a[1] * k), (cx + b[0] * k, cy - 26 * k + b[1] * k)],
+            c.line([(cx + a[0] * k, top + a[1] * k), (cx + b[0] * k, top + b[1] * k)],
                    rgba(SUN_DEEP), 3.5 * k)
 
 
