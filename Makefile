@@ -6,7 +6,7 @@ FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all hover-band assets clean
+.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all hover-band start-survival assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -69,6 +69,12 @@ bench-all: configure
 hover-band: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
 	@/usr/bin/python3 tools/hover-band.py --vela-run $(BUILD)/tools/vela-run/vela-run
+
+# How long a level's start lets a player who does nothing, or holds the fan too close, fly
+# before the first crash (tools/start-survival.py).
+start-survival: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
+	@/usr/bin/python3 tools/start-survival.py --vela-run $(BUILD)/tools/vela-run/vela-run
 
 # Regenerates the committed sprites and sounds from tools/assets.
 assets:
