@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """How hard each level is for a new player: seeded attempts of tools/novice-pilot.py.
 
-    tools/difficulty.py [--vela-run PATH] [--attempts N] [--jobs J] [--out FILE] [LEVEL ...]
+    tools/difficulty.py [--vela-run PATH] [--attempts N] [--jobs J] [--gain NAME=VALUE]
+                        [--out FILE] [LEVEL ...]
 
 For each level, N attempts (seeds 1 to N), each from a fresh save, two at a time by default.
 Prints a Markdown table: the share of attempts won, the median flight time of the won
@@ -38,9 +39,11 @@ The median flight time is that of the won attempts, from the end of the countdow
 """
 
 
-def attempt(vela_run, assets, level, seed, limit):
+def attempt(vela_run, assets, level, seed, limit, gains=()):
     command = [sys.executable, PILOT, "--vela-run", vela_run, "--seed", str(seed),
                "--time-limit", str(limit), str(level)]
+    for gain in gains:
+        command[2:2] = ["--gain", gain]
     if assets:
         command[2:2] = ["--assets", assets]
     done = subprocess.run(command, capture_output=True, text=True)
@@ -65,6 +68,8 @@ def main():
     parser.add_argument("--attempts", type=int, default=50)
     parser.add_argument("--jobs", type=int, default=2, help="vela-runs at once")
     parser.add_argument("--time-limit", type=float, default=120.0)
+    parser.add_argument("--gain", action="append", default=[], metavar="NAME=VALUE",
+                        help="passed to every attempt: another value for one of the pilot's gains")
     parser.add_argument("--out", help="also write the table, with its header, to this file")
     parser.add_argument("levels", nargs="*", type=int, default=list(range(1, 9)))
     args = parser.parse_args()
@@ -75,7 +80,8 @@ def main():
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
         for level in args.levels:
             runs = [pool.submit(attempt, args.vela_run, args.assets, level, seed,
-                                args.time_limit) for seed in range(1, args.attempts + 1)]
+                                args.time_limit, args.gain)
+                    for seed in range(1, args.attempts + 1)]
             lines.append(row(level, [run.result() for run in runs]))
             print(lines[-1], flush=True)
     if args.out:

@@ -394,7 +394,14 @@ def main():
                         help="seconds of flight before the attempt counts as failed")
     parser.add_argument("level", type=int)
     parser.add_argument("--trace", help="write each decision's view and wish to this file")
+    parser.add_argument("--gain", action="append", default=[], metavar="NAME=VALUE",
+                        help="another value for one of the gains, to see how much it matters")
     args = parser.parse_args()
+    for setting in args.gain:
+        name, _, value = setting.partition("=")
+        if name not in GAINS:
+            sys.exit(f"novice-pilot: no gain '{name}' (gains: {', '.join(GAINS)})")
+        GAINS[name] = float(value)
     trace = open(args.trace, "w") if args.trace else None
     outcome = fly(args.vela_run, args.level, args.seed, args.time_limit, args.assets, trace)
     print(json.dumps(dict({"level": args.level, "seed": args.seed}, **outcome)))
