@@ -174,6 +174,7 @@ class Novice:
         self.hold = None  # where the last stop left the plane
         self.meant = {}  # decision frame -> the vertical acceleration it meant to get
         self.came_from = None  # the last route point passed
+        self.rescued = False
 
     def wanted_velocity(self, x, y, vx, vy, seen, older, radius):
         speed_factor = GAINS["caution"]
@@ -260,10 +261,21 @@ class Novice:
                     return False
         return True
 
+    def back_at_checkpoint(self, x, y):
+        """After a rescue: on along the route from its point nearest the checkpoint."""
+        nearest = min((i for i, (kind, _) in enumerate(self.route) if kind in ("go", "stop")),
+                      key=lambda i: length(self.route[i][1][0] - x, self.route[i][1][1] - y))
+        self.leg = min(nearest + 1, len(self.route) - 1)
+        self.came_from = tuple(self.route[nearest][1][:2])
+        self.hold = self.came_from
+        self.rescued = True
+
     def decide(self, now, seen, before, older):
         """The cursor (screen) for what it saw in `seen`; `before` a look a little earlier."""
         plane = seen["plane"]
         x, y = plane["position"]
+        if seen["level"]["checkpointUsed"] and not self.rescued:
+            self.back_at_checkpoint(x, y)
         vx, vy = plane["velocity"]
         radius = next((c["radius"] for c in seen["colliders"] if c["name"] == plane["name"]),
                       20.0)
