@@ -21,6 +21,12 @@ DynamicBody2D::DynamicBody2D(Entity* owner)
 void DynamicBody2D::Deserialize(const FieldMap& fields) {
     gravityScale_ = fields.Get("gravityScale", 1.0f);
     mass_ = fields.Get("mass", 0.0f);
+    linearDrag_ = fields.Get("linearDrag", 0.0f);
+    // A negative drag feeds the velocity back into itself and the body flies off.
+    if (!(linearDrag_ >= 0.0f)) {
+        Fail("DynamicBody2D \"linearDrag\" must be 0 or more, not \"" +
+             fields.Get("linearDrag", "") + "\"");
+    }
     velocity_ = Vector2();
     RememberPosition();
 }
@@ -34,6 +40,7 @@ std::shared_ptr<Component> DynamicBody2D::Clone(Entity* newOwner) const {
     auto copy = std::make_shared<DynamicBody2D>(newOwner);
     copy->mass_ = mass_;
     copy->gravityScale_ = gravityScale_;
+    copy->linearDrag_ = linearDrag_;
     copy->velocity_ = velocity_;
     return copy;
 }
@@ -69,6 +76,10 @@ void DynamicBody2D::Step() {
     RememberPosition();
     previousVelocity_ = velocity_;
     velocity_ += Physics::Get().GetGravity() * gravityScale_ * time.GetDeltaTime();
+    // Implicit, so that no drag or frame time can reverse the velocity.
+    if (linearDrag_ > 0.0f) {
+        velocity_ = velocity_ / (1.0f + linearDrag_ * time.GetDeltaTime());
+    }
     transform.SetPosition(transform.GetPosition() + velocity_ * time.GetDeltaTime());
     resolvedThisFrame_ = false;
 }

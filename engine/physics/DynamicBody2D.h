@@ -26,7 +26,8 @@ public:
     explicit DynamicBody2D(Entity* owner);
 
     const char* GetTypeName() const override { return "DynamicBody2D"; }
-    // "gravityScale" (default 1) and "mass" (default 0); the body comes to rest.
+    // "gravityScale" (default 1), "mass" (default 0) and "linearDrag" (default 0, none); the
+    // body comes to rest.
     void Deserialize(const FieldMap& fields) override;
     std::shared_ptr<Component> Clone(Entity* newOwner) const override;
 
@@ -35,7 +36,7 @@ public:
     // Takes the velocity and replays the last step with it from the previous position;
     // nothing while paused.
     void ResolveVelocity(const Vector2& newVelocity);
-    // One semi-implicit Euler step under gravity; nothing while paused.
+    // One semi-implicit Euler step under gravity, then the drag; nothing while paused.
     void Step();
 
     const Vector2& GetVelocity() const { return velocity_; }
@@ -44,6 +45,9 @@ public:
     void SetMass(float mass) { mass_ = mass; }
     float GetGravityScale() const { return gravityScale_; }
     void SetGravityScale(float scale) { gravityScale_ = scale; }
+    // The share of its velocity the body loses per second; 0 keeps it all.
+    float GetLinearDrag() const { return linearDrag_; }
+    void SetLinearDrag(float drag) { linearDrag_ = drag; }
     bool IsResolvedThisFrame() const { return resolvedThisFrame_; }
     const Point2& GetPreviousPosition() const { return previousPosition_; }
     const Vector2& GetPreviousVelocity() const { return previousVelocity_; }
@@ -70,6 +74,7 @@ private:
     Vector2 previousVelocity_;
     Events::ClassListener<DynamicBody2D> stepListener_;
     float gravityScale_ = 1.0f;
+    float linearDrag_ = 0.0f;
     float mass_ = 1.0f;
     bool resolvedThisFrame_ = false;
     Vector2 velocity_;

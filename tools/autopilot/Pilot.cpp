@@ -12,8 +12,9 @@ constexpr float kGravity = 200.0f;
 // The cursor fan: a push of kFanPush at the cursor, fading to nothing at kFanReach.
 constexpr float kFanPush = 3500.0f;
 constexpr float kFanReach = 300.0f;
-// The strongest push the pilot asks for, and how fast it corrects the velocity (1/s).
-constexpr float kMaxPush = 3000.0f;
+// The strongest push the pilot asks for (a share of the fan's), and how fast it corrects the
+// velocity (1/s).
+constexpr float kMaxPushShare = 0.86f;
 constexpr float kGain = 8.0f;
 // A "go" leg is done this close to its point; a stop when close and nearly still.
 constexpr float kPassRadius = 40.0f;
@@ -52,8 +53,8 @@ Vec Approach(Vec from, Vec target, float speed) {
 
 }  // namespace
 
-FanInput FanFor(Vec plane, Vec camera, Vec push) {
-    const float strength = std::min(Length(push), kFanPush * 0.98f);
+FanInput FanFor(Vec plane, Vec camera, Vec push, float mass) {
+    const float strength = std::min(Length(push) * mass, kFanPush * 0.98f);
     const Vec away = Unit(push);
     FanInput input;
     if (strength < 1.0f) {
@@ -129,16 +130,22 @@ FanInput Pilot::Steer(const Observation& seen) {
     // before the plane steps, and the fan blows after the step.
     const Vec lead = Add(seen.plane, Scale(seen.velocity, 0.5f));
     const Vec camera = Add(seen.camera, Scale(Sub(lead, seen.camera), 2.0f * kDt));
-    const Vec velocity{seen.velocity.x, seen.velocity.y - kGravity * kDt};
+    const Body& body = seen.body;
+    const float gravity = kGravity * body.gravityScale;
+    const float keep = 1.0f / (1.0f + body.linearDrag * kDt);
+    const Vec velocity = Scale(Vec{seen.velocity.x, seen.velocity.y - gravity * kDt}, keep);
     const Vec plane = Add(seen.plane, Scale(velocity, kDt));
 
     const Vec wanted = DesiredVelocity(seen, plane, velocity);
-    Vec push = Add(Scale(Sub(wanted, velocity), kGain), Vec{0.0f, kGravity});
+    // Hold off gravity and the drag the plane will feel at the speed it is asked for.
+    const Vec drag = Scale(wanted, body.linearDrag);
+    Vec push = Add(Add(Scale(Sub(wanted, velocity), kGain), Vec{0.0f, gravity}), drag);
+    const float maxPush = kMaxPushShare * kFanPush / body.mass;
     const float strength = Length(push);
-    if (strength > kMaxPush) {
-        push = Scale(push, kMaxPush / strength);
+    if (strength > maxPush) {
+        push = Scale(push, maxPush / strength);
     }
-    return FanFor(plane, camera, push);
+    return FanFor(plane, camera, push, body.mass);
 }
 
 }  // namespace Autopilot

@@ -14,13 +14,21 @@ struct Vec {
     float y = 0.0f;
 };
 
-// What the pilot sees after a frame: the plane's position and velocity and the camera's
-// position, all in world units.
+// The plane's body fields: levels tune how heavy and how draggy it is.
+struct Body {
+    float mass = 1.0f;
+    float gravityScale = 1.0f;
+    float linearDrag = 0.0f;
+};
+
+// What the pilot sees after a frame: the plane's position, velocity and body and the
+// camera's position, all in world units.
 struct Observation {
     unsigned frame = 0;  // the frame that has just run; 0 before the first
     Vec plane;
     Vec velocity;
     Vec camera;
+    Body body;
 };
 
 // The input for the next frame: the cursor in screen pixels (origin at the centre, Y up)
@@ -59,9 +67,9 @@ private:
     unsigned openGateFrame_ = 0;
 };
 
-// The cursor that pushes a plane at `plane` with acceleration `push` (world units per
-// second squared), seen through a camera at `camera`; blow is false when no cursor on the
-// screen can give that push.
-FanInput FanFor(Vec plane, Vec camera, Vec push);
+// The cursor that pushes a plane of `mass` at `plane` with acceleration `push` (world units
+// per second squared), seen through a camera at `camera`; blow is false when no cursor on
+// the screen can give that push.
+FanInput FanFor(Vec plane, Vec camera, Vec push, float mass);
 
 }  // namespace Autopilot

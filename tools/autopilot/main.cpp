@@ -122,6 +122,7 @@ Autopilot::Observation Observe(unsigned frame) {
     if (VelaEngine::Entity* plane = VelaEngine::Entity::Find("Airplane")) {
         if (auto* body = plane->GetComponent<VelaEngine::DynamicBody2D>()) {
             seen.velocity = {body->GetVelocity().x, body->GetVelocity().y};
+            seen.body = {body->GetMass(), body->GetGravityScale(), body->GetLinearDrag()};
         }
     }
     return seen;

@@ -191,6 +191,11 @@ def sky(n):
     return e
 
 
+PLANE_MASS = 3.5
+PLANE_GRAVITY_SCALE = 1.25
+PLANE_DRAG = 1.25
+
+
 def camera(start):
     e = Ent("MainCamera", t=start, comment="Camera leading the plane a little")
     e.add("Camera")
@@ -202,7 +207,10 @@ def airplane(start):
     e = Ent("Airplane", t=start, comment="The player's plane: falls, pushed by the fan")
     image(e, ENTITIES + "ball1", 96, 48)
     e.add("CircleCollider", radius=18, material=(0.5, 0))
-    e.add("DynamicBody2D", mass=1, gravityScale=1)
+    # A heavy, draggy paper plane: held still, the cursor sets a speed rather than an
+    # acceleration, and some 80 px of cursor distance keep it hovering (make hover-band).
+    e.add("DynamicBody2D", mass=PLANE_MASS, gravityScale=PLANE_GRAVITY_SCALE,
+          linearDrag=PLANE_DRAG)
     e.add("AudioSource", volume=0.8)
     e.add("PlaneRotator")
     return e

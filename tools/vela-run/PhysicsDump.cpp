@@ -22,6 +22,7 @@ bool DumpPhysicsComponent(const VelaEngine::Component& component, JsonWriter& js
         PairField(json, "velocity", body->GetVelocity().x, body->GetVelocity().y);
         NumberField(json, "mass", body->GetMass());
         NumberField(json, "gravityScale", body->GetGravityScale());
+        NumberField(json, "linearDrag", body->GetLinearDrag());
         return true;
     }
     if (const auto* circle = dynamic_cast<const Collision::CircleCollider*>(&component)) {

@@ -99,6 +99,7 @@ TEST_F(DynamicBodyTest, FieldsTakeDefaultsAndStopTheBodyAndACloneCarriesThemToIt
     FieldMap fields;
     fields.Set("mass", "3");
     fields.Set("gravityScale", "0.25");
+    fields.Set("linearDrag", "1.5");
     body.Deserialize(fields);
     body.SetVelocity({7.0f, -1.0f});
     auto other = Entity::Create("Other");
@@ -107,6 +108,7 @@ TEST_F(DynamicBodyTest, FieldsTakeDefaultsAndStopTheBodyAndACloneCarriesThemToIt
     EXPECT_EQ(copy->GetOwner(), other.get());
     EXPECT_EQ(copy->GetMass(), 3.0f);
     EXPECT_EQ(copy->GetGravityScale(), 0.25f);
+    EXPECT_EQ(copy->GetLinearDrag(), 1.5f);
     EXPECT_EQ(copy->GetVelocity(), Vector2(7.0f, -1.0f));
     // The copy listens to its own entity only, and leaves the lists when it goes.
     EXPECT_EQ(other->GetPhysicsStepListeners().Size(), 1u);
@@ -115,8 +117,34 @@ TEST_F(DynamicBodyTest, FieldsTakeDefaultsAndStopTheBodyAndACloneCarriesThemToIt
     copy.reset();
     EXPECT_EQ(other->GetPhysicsStepListeners().Size(), 0u);
     EXPECT_EQ(other->GetCollisionEventListeners().Size(), 0u);
+    body.SetLinearDrag(0.0f);
     PhysicsStepPass(ball);
     EXPECT_FLOAT_EQ(body.GetVelocity().y, -1.0f - 0.25f * 200.0f / 60.0f) << "stepped by the pass";
+}
+
+TEST_F(DynamicBodyTest, ALinearDragSettlesAFallAtGravityOverDragAndNeverReversesAMotion) {
+    FieldMap fields;
+    fields.Set("mass", "1");
+    fields.Set("linearDrag", "2");
+    body.Deserialize(fields);
+    body.Step();
+    EXPECT_FLOAT_EQ(body.GetVelocity().y, (-200.0f / 60.0f) / (1.0f + 2.0f / 60.0f));
+    for (int frame = 0; frame < 600; ++frame) {
+        body.Step();
+    }
+    EXPECT_NEAR(body.GetVelocity().y, -100.0f, 0.01f) << "terminal speed is gravity / drag";
+
+    // However strong the drag and long the frame, a motion only slows down.
+    body.SetLinearDrag(1e9f);
+    body.SetVelocity({300.0f, 0.0f});
+    body.Step();
+    EXPECT_GE(body.GetVelocity().x, 0.0f);
+    EXPECT_LT(body.GetVelocity().x, 0.001f);
+
+    fields.Set("linearDrag", "-0.5");
+    EXPECT_EQ(FatalMessageOf([&] { body.Deserialize(fields); }),
+              "Assertion in VEDebug.cpp line 35: DynamicBody2D \"linearDrag\" must be 0 or more, "
+              "not \"-0.5\"");
 }
 
 }  // namespace

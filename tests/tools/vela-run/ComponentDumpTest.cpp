@@ -69,6 +69,7 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     body->SetVelocity({0.1f, -2.0f});  // floats keep their precision
     body->SetMass(3.0f);
     body->SetGravityScale(0.5f);
+    body->SetLinearDrag(1.25f);
     auto* circle = entity->AddComponent<Collision::CircleCollider>();
     circle->SetRadius(12.5f);
     circle->SetMaterial(Collision::Material(0.0f, 2.0f));
@@ -76,7 +77,7 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     rect->SetSize(40.0f, 8.0f);
 
     EXPECT_EQ(Dump(*body), R"({"type": "DynamicBody2D", "velocity": [0.100000001, -2], "mass": 3, )"
-                           R"("gravityScale": 0.5})");
+                           R"("gravityScale": 0.5, "linearDrag": 1.25})");
     EXPECT_EQ(
         Dump(*circle),
         R"({"type": "CircleCollider", "radius": 12.5, "material": {"bounce": 0, "friction": 2}})");
