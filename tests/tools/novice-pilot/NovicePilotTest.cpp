@@ -18,7 +18,7 @@ TestSupport::RunResult Fly(const std::string& home, int seed) {
                                    " python3 " FLEETWING_SOURCE_DIR
                                    "/tools/novice-pilot.py --vela-run " FLEETWING_BINARY_DIR
                                    "/tools/vela-run/vela-run --assets " FLEETWING_SOURCE_DIR
-                                   "/assets --time-limit 30 --seed " +
+                                   "/assets --time-limit 60 --seed " +
                                    std::to_string(seed) + " 1");
 }
 
@@ -32,13 +32,14 @@ TEST(NovicePilotTest, AnAttemptReportsOneJsonLineThatTheSameSeedRepeatsAndLeaves
     EXPECT_TRUE((std::set<std::string>{"won", "lost", "timeout"}).count(outcome["result"].text))
         << first.output;
     EXPECT_GT(outcome["time"].number, 0.0);
-    EXPECT_LE(outcome["time"].number, 30.0);
+    EXPECT_LE(outcome["time"].number, 60.0);
     if (outcome["result"].text == "won") {
         EXPECT_EQ(outcome["hit"].text, "");
     } else {
         EXPECT_NE(outcome["hit"].text, "") << "a failed flight names what ended it";
     }
-    // Each attempt keeps its records in a home of its own, never the player's.
+    // Each attempt keeps its records in a home of its own, never the player's (this seed wins,
+    // and a win is what the game records).
     EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
 
     const TestSupport::RunResult again = Fly(home.Path(), 3);
