@@ -75,6 +75,7 @@ hover-band: configure
 start-survival: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
 	@/usr/bin/python3 tools/start-survival.py --vela-run $(BUILD)/tools/vela-run/vela-run
+
 # How hard each level is for a new player: 50 seeded attempts of the novice pilot per level,
 # two vela-runs at once (tools/difficulty.py); writes docs/difficulty.md. About 20 minutes.
 difficulty: configure
