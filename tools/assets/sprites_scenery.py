@@ -358,7 +358,7 @@ def make_skies(reg):
                 f"{'moon and stars' if sky['moon'] else 'sun'}")
         for i, (name, (draw, what)) in enumerate(LAYER_DRAWERS.items()):
             top, bottom = LAYERS[name]
-            reg.add(f"{BACKGROUNDS}sky{n}_{name}", draw(sky, 100 * n + i),
+            reg.add(f"{BACKGROUNDS}sky{n}_{name}", palette_strip(draw(sky, 100 * n + i)),
                     f"Level sky \"{sky['title']}\" scenery layer, tiling left to right: "
                     f"{what}; rows {top} to {bottom} of the sky")
     reg.add(f"{BACKGROUNDS}menu", draw_menu_background(),
