@@ -204,7 +204,6 @@ LAYERS = {  # name: (top row, bottom row)
     "clouds_far": (60, 470),
     "hills_far": (460, 900),
     "hills_near": (560, 900),
-    "clouds_near": (90, 560),
 }
 
 
@@ -324,18 +323,6 @@ def draw_hills_near(sky, seed):
     return middle_tile(soft_blur(img, 0.8 * ss), ss)
 
 
-def draw_clouds_near(sky, seed):
-    """Big soft clouds passing quickest: faint and blurred, so that none reads as a thing
-    to fly round."""
-    top, bottom = LAYERS["clouds_near"]
-    rnd = random.Random(seed)
-    lay = wrapped_clouds(bottom - top, top, rnd, scatter_tile_clouds(rnd, 3, (200, 500),
-                                                                     (1.2, 1.6)),
-                         mix(sky["cloud"], sky["stops"][0][1], 0.2),
-                         mix(sky["cloud"], sky["cloud_shade"], 0.5), BG_SS, 100, 3.0)
-    return middle_tile(lay, BG_SS)
-
-
 def scatter_tile_clouds(rnd, count, y_range, scale_range):
     """Clouds spread over one tile's width, one per slot, jittered inside it."""
     slot = W / count
@@ -347,7 +334,6 @@ LAYER_DRAWERS = {
     "clouds_far": (draw_clouds_far, "far clouds, small and pale"),
     "hills_far": (draw_hills_far, "the far hill band with low mist"),
     "hills_near": (draw_hills_near, "the two near hill bands with trees, paled"),
-    "clouds_near": (draw_clouds_near, "a few big faint clouds"),
 }
 
 
