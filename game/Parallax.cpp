@@ -1,7 +1,9 @@
 #include "game/Parallax.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "engine/core/VEDebug.h"
@@ -70,6 +72,8 @@ void Parallax::Deserialize(const FieldMap& fields) {
     factor = NumberField(fields, "factor", 0.0f);
     factorY = NumberField(fields, "factorY", factor);
     repeatX = FlagField(fields, "repeatX", true);
+    minY = NumberField(fields, "minY", -std::numeric_limits<float>::infinity());
+    maxY = NumberField(fields, "maxY", std::numeric_limits<float>::infinity());
 }
 
 std::shared_ptr<Component> Parallax::Clone(Entity* newOwner) const {
@@ -77,6 +81,8 @@ std::shared_ptr<Component> Parallax::Clone(Entity* newOwner) const {
     copy->factor = factor;
     copy->factorY = factorY;
     copy->repeatX = repeatX;
+    copy->minY = minY;
+    copy->maxY = maxY;
     // A copy of a layer already slid keeps the original's resting place.
     copy->anchor_ = anchor_;
     copy->anchored_ = anchored_;
@@ -100,7 +106,8 @@ void Parallax::Update() {
     // or a negative scale, it has to slide the other way round.
     const float scaleX = GetTransform()->GetScale().x;
     const float repeatWidth = picture != nullptr ? picture->GetWidth() * std::fabs(scaleX) : 0.0f;
-    const LayerPlacement placement = PlaceLayer(anchor_, camera, factor, factorY, repeatWidth);
+    LayerPlacement placement = PlaceLayer(anchor_, camera, factor, factorY, repeatWidth);
+    placement.position.y = std::max(minY, std::min(maxY, placement.position.y));
     if (picture != nullptr) {
         const bool mirrored = picture->GetFlipX() != (scaleX < 0.0f);
         picture->SetTextureOffset(mirrored ? -placement.textureOffset : placement.textureOffset);

@@ -1,4 +1,5 @@
 #pragma once
+#include <limits>
 #include <memory>
 
 #include "engine/entity/VelaBehavior.h"
@@ -28,8 +29,8 @@ public:
     explicit Parallax(VelaEngine::Entity* owner) : VelaBehavior(owner) {}
 
     const char* GetTypeName() const override { return "Parallax"; }
-    // "factor" (0), "factorY" (the factor) and "repeatX" (true). A number or flag that does
-    // not read as one is a content error.
+    // "factor" (0), "factorY" (the factor), "repeatX" (true), "minY" and "maxY" (no limit). A
+    // number or flag that does not read as one is a content error.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override;
     // The entity's position now is where the layer sits while the camera is at the origin.
@@ -40,6 +41,10 @@ public:
     float factorY = 0.0f;
     // Wraps the picture of the entity's first Image sideways; an entity without one moves.
     bool repeatX = true;
+    // Bounds of the layer's height on screen: a strip of hills whose bottom edge must never
+    // come into view stops rising at its resting place.
+    float minY = -std::numeric_limits<float>::infinity();
+    float maxY = std::numeric_limits<float>::infinity();
 
 private:
     VelaEngine::Vector2 anchor_;

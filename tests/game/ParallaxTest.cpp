@@ -2,7 +2,9 @@
 // picture wraps, and what their scene fields accept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "engine/graphics/Image.h"
@@ -75,13 +77,13 @@ TEST_F(ParallaxLayers, PlaceTheirEntityAndPictureFromTheCameraEveryFrame) {
           "\tCanvas\n\t\trenderMode\tScreenSpace\n"
           "\tEntity\tHills\n\t\tt\t0,-250\n\t\tr\t0\n\t\ts\t1,1\n"
           "\t\tImage\n\t\t\tw\t1600\n\t\t\th\t400\n"
-          "\t\tParallax\n\t\t\tfactor\t0.5\n\t\t\tfactorY\t0.25\n"
+          "\t\tParallax\n\t\t\tfactor\t0.5\n\t\t\tfactorY\t0.25\n\t\t\tmaxY\t-200\n"
           "\tEntity\tMoon\n\t\tt\t100,300\n\t\tr\t0\n\t\ts\t2,2\n"
           "\t\tImage\n\t\t\tw\t50\n\t\t\th\t50\n"
           "\t\tParallax\n\t\t\tfactor\t0.1\n\t\t\trepeatX\tfalse\n");
     const auto cameraAt = [](unsigned frame) {
         return Vector2(-900.0f + 130.0f * static_cast<float>(frame),
-                       40.0f * static_cast<float>(frame));
+                       40.0f * static_cast<float>(frame) - 800.0f);
     };
     Run(
         30,
@@ -89,7 +91,9 @@ TEST_F(ParallaxLayers, PlaceTheirEntityAndPictureFromTheCameraEveryFrame) {
         [&](unsigned frame) {
             SCOPED_TRACE(frame);
             const Vector2 camera = cameraAt(frame);
-            EXPECT_EQ(PositionOf("Hills"), Vector2(0.0f, -250.0f - camera.y * 0.25f));
+            // The hills stop rising at their maxY while the camera is low.
+            EXPECT_EQ(PositionOf("Hills"),
+                      Vector2(0.0f, std::min(-200.0f, -250.0f - camera.y * 0.25f)));
             EXPECT_NEAR(The<Graphics::Image>("Hills").GetTextureOffset(),
                         Turns(camera.x * 0.5f, 1600.0f), 1e-5f);
             // factorY takes the factor when absent.
@@ -106,12 +110,14 @@ TEST_F(ParallaxLayers, PlaceTheirEntityAndPictureFromTheCameraEveryFrame) {
     EXPECT_EQ(layer->factor, 0.5f);
     EXPECT_EQ(layer->factorY, 0.25f);
     EXPECT_TRUE(layer->repeatX);
+    EXPECT_EQ(layer->maxY, -200.0f);
     copy->GetTransform().SetScale(Vector2(-1.0f, 1.0f));  // mirrored: it slides the other way
     copy->AddComponent<Graphics::Image>()->Set(1600.0f, 400.0f, nullptr, Graphics::Color(), false,
                                                false);
     layer->Start();
     layer->Update();
-    EXPECT_EQ(copy->GetTransform().GetPosition(), Vector2(0.0f, -250.0f - cameraAt(30).y * 0.25f));
+    EXPECT_EQ(copy->GetTransform().GetPosition(),
+              Vector2(0.0f, std::min(-200.0f, -250.0f - cameraAt(30).y * 0.25f)));
     EXPECT_NEAR(copy->GetComponent<Graphics::Image>()->GetTextureOffset(),
                 1.0f - Turns(cameraAt(30).x * 0.5f, 1600.0f), 1e-5f);
     const auto still = std::dynamic_pointer_cast<Parallax>(The<Parallax>("Moon").Clone(copy.get()));
@@ -127,6 +133,8 @@ TEST_F(ParallaxLayers, ReadTheirFieldsAndRefuseTextThatIsNoNumberOrFlag) {
     EXPECT_EQ(layer->factor, 0.0f) << "no factor: fixed on the screen";
     EXPECT_EQ(layer->factorY, 0.0f);
     EXPECT_TRUE(layer->repeatX);
+    EXPECT_EQ(layer->minY, -std::numeric_limits<float>::infinity()) << "no bound";
+    EXPECT_EQ(layer->maxY, std::numeric_limits<float>::infinity());
     FieldMap fields;
     fields.Set("factor", " 0.35 ");
     fields.Set("repeatX", "f");
@@ -150,6 +158,7 @@ TEST_F(ParallaxLayers, ReadTheirFieldsAndRefuseTextThatIsNoNumberOrFlag) {
         {"\t\tfactor\t0.5\n\t\tfactorY\t\n", "Parallax factorY \"\" is not a number" + where + "5"},
         {"\t\tfactorY\tnan\n", "Parallax factorY \"nan\" is not a number" + where + "5"},
         {"\t\tfactor\t1e40\n", "Parallax factor \"1e40\" is not a number" + where + "5"},
+        {"\t\tmaxY\t-", "Parallax maxY \"-\" is not a number" + where + "5"},
         {"\t\trepeatX\tyes\n", "Parallax repeatX \"yes\" is neither true nor false" + where + "5"},
         {"\t\trepeatX\t1\n", "Parallax repeatX \"1\" is neither true nor false" + where + "5"},
     };

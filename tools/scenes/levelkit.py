@@ -210,7 +210,12 @@ def scenery(n):
     for name, factor, top, bottom in SCENERY:
         layer = e.child(Ent(f"Scenery_{name}", t=(0, 450 - (top + bottom) / 2)))
         image(layer, f"sprites/backgrounds/sky{n}_{name}", 1600, bottom - top)
-        layer.add("Parallax", factor=factor)
+        if bottom == 900:
+            # A strip down to the sky's bottom row stops rising there, so its lower edge
+            # never shows, even from a camera fallen below the ground.
+            layer.add("Parallax", factor=factor, maxY=layer.t[1])
+        else:
+            layer.add("Parallax", factor=factor)
     return e
 
 

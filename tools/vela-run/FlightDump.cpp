@@ -21,6 +21,8 @@ bool DumpFlightComponent(const VelaEngine::Component& component, JsonWriter& jso
         NumberField(json, "factor", layer->factor);
         NumberField(json, "factorY", layer->factorY);
         BoolField(json, "repeatX", layer->repeatX);
+        NumberField(json, "minY", layer->minY);
+        NumberField(json, "maxY", layer->maxY);
         return true;
     }
     return false;

@@ -110,6 +110,7 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     layer->factor = 0.25f;
     layer->factorY = -0.5f;
     layer->repeatX = false;
+    layer->maxY = -230.0f;
 
     EXPECT_EQ(Dump(*animation),
               R"({"type": "Animation", "enabled": false, "loop": true, "time": 0})");
@@ -124,5 +125,5 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     // A behaviour without state of its own shows whether it is enabled.
     EXPECT_EQ(Dump(*other), R"({"type": "CoolTurn", "enabled": true})");
     EXPECT_EQ(Dump(*layer), R"({"type": "Parallax", "enabled": true, "factor": 0.25, )"
-                            R"("factorY": -0.5, "repeatX": false})");
+                            R"("factorY": -0.5, "repeatX": false, "minY": null, "maxY": -230})");
 }
