@@ -19,6 +19,7 @@
 #include "game/LevelSelect.h"
 #include "game/LinkPlay.h"
 #include "game/MoveEntity.h"
+#include "game/Parallax.h"
 #include "game/Patrol.h"
 #include "game/Pendulum.h"
 #include "game/PlaneRotator.h"
@@ -85,6 +86,7 @@ constexpr Maker kMakers[] = {
     {"CreditsScroller", Make<CreditsScroller>},
     {"Flasher", Make<Flasher>},
     {"ResumeGame", Make<ResumeGame>},
+    {"Parallax", Make<Parallax>},
 };
 
 }  // namespace

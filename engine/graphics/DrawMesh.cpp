@@ -14,10 +14,10 @@ constexpr int kTextureMode = 2;
 }  // namespace
 
 void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
-              const Matrix3x3& world) {
+              const Matrix3x3& world, float offsetU) {
     if (sprite != nullptr) {
         EBGfxSetRenderMode(kTextureMode);
-        EBGfxTextureSet(sprite->GetTexture(), 0.0f, 0.0f);
+        EBGfxTextureSet(sprite->GetTexture(), offsetU, 0.0f);
     } else {
         EBGfxSetRenderMode(kColourMode);
     }

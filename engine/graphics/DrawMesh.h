@@ -12,8 +12,9 @@ class Mesh;
 class Sprite;
 
 // Draws the mesh's triangles textured by the sprite, or in plain vertex colour without one,
-// tinted by (tint r, g, b, tintW) with tint.a as transparency, placed by `world`.
+// tinted by (tint r, g, b, tintW) with tint.a as transparency, placed by `world`. The texture
+// is sampled `offsetU` of its width further right (0 to 1, wrapping at its edge).
 void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
-              const Matrix3x3& world);
+              const Matrix3x3& world, float offsetU = 0.0f);
 
 }  // namespace VelaEngine::Graphics

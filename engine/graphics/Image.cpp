@@ -1,5 +1,7 @@
 #include "engine/graphics/Image.h"
 
+#include <cmath>
+
 #include "engine/core/VEDebug.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
@@ -72,7 +74,15 @@ void Image::Deserialize(const FieldMap& fields) {
 std::shared_ptr<Component> Image::Clone(Entity* newOwner) const {
     auto copy = std::make_shared<Image>(newOwner);
     copy->Set(width_, height_, sprite_, tint_, flipX_, flipY_);
+    copy->textureOffset_ = textureOffset_;
     return copy;
+}
+
+void Image::SetTextureOffset(float u) {
+    // A whole turn shows the same picture; keeping the remainder keeps float steps fine
+    // however far the scenery has scrolled.
+    const float turns = u - std::floor(u);
+    textureOffset_ = std::isfinite(turns) && turns < 1.0f ? turns : 0.0f;
 }
 
 std::vector<std::string> Image::SplitInstruction(const std::string& instruction) {
@@ -102,7 +112,8 @@ void Image::ApplyInstruction(const std::string& instruction) {
 }
 
 void Image::OnDraw(const Events::EventBase&) {
-    DrawMesh(mesh_, sprite_.get(), tint_, kOpaqueTint, MatrixStack::Get().GetCurrent());
+    DrawMesh(mesh_, sprite_.get(), tint_, kOpaqueTint, MatrixStack::Get().GetCurrent(),
+             textureOffset_);
 }
 
 }  // namespace VelaEngine::Graphics

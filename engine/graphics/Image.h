@@ -39,6 +39,11 @@ public:
     const Color& GetTint() const { return tint_; }
     void SetTint(const Color& tint) { tint_ = tint; }
     const Mesh& GetMesh() const { return mesh_; }
+    // Slides the picture inside its quad: the texture is sampled `u` of its width further
+    // right, wrapping round, so a strip that tiles left to right can scroll forever. Kept in
+    // 0 to 1; 0 (the default) shows the picture as it is.
+    void SetTextureOffset(float u);
+    float GetTextureOffset() const { return textureOffset_; }
 
 protected:
     // The instruction split at ':', and its value, failing when the instruction has none.
@@ -58,6 +63,7 @@ protected:
     bool flipY_ = false;
     Color tint_;
     Mesh mesh_;
+    float textureOffset_ = 0.0f;
 
 private:
     void OnDraw(const Events::EventBase& event);

@@ -55,6 +55,40 @@ bool UnderCameraSpace(const Json& dump, const Json& entity) {
     return false;
 }
 
+// Scenery that shows the flight: at least three layers sliding at different shares of the
+// camera's speed, in screen space, drawn after the sky and before the level, wide enough to
+// fill the screen as they wrap, and touching nothing.
+void ExpectSceneryBeneathTheLevel(const Json& dump) {
+    const auto& entities = dump["entities"].items;
+    std::size_t sky = entities.size(), world = entities.size();
+    std::set<double> factors;
+    for (std::size_t i = 0; i < entities.size(); ++i) {
+        const Json& entity = entities[i];
+        sky = entity["path"].text == "Sky" ? i : sky;
+        world = entity["path"].text == "World" ? i : world;
+        const Json* layer = FindComponent(entity, "Parallax");
+        if (layer == nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(entity["path"].text);
+        factors.insert((*layer)["factor"].number);
+        EXPECT_GT((*layer)["factor"].number, 0.0);
+        EXPECT_LT((*layer)["factor"].number, 1.0) << "scenery is farther than the level";
+        EXPECT_LT(sky, i) << "drawn after the sky";
+        EXPECT_EQ(world, entities.size()) << "drawn before the world";
+        EXPECT_FALSE(UnderCameraSpace(dump, entity));
+        const Json* picture = FindComponent(entity, "Image");
+        ASSERT_NE(picture, nullptr);
+        EXPECT_TRUE((*layer)["repeatX"].boolean);
+        EXPECT_GE((*picture)["w"].number, 1600) << "a repeating strip fills the screen's width";
+        for (const char* type :
+             {"CircleCollider", "RectCollider", "StaticBody2D", "DynamicBody2D", "Button"}) {
+            EXPECT_FALSE(Has(entity, type)) << type;
+        }
+    }
+    EXPECT_GE(factors.size(), 3u);
+}
+
 }  // namespace
 
 // Each scene runs for two frames; the levels are checked further, in their order.
@@ -122,6 +156,7 @@ TEST(SceneContent, EverySceneRunsAndHoldsWhatTheGameLooksFor) {
         if (types.count("Cannon") || types.count("AutoCannon")) {
             EXPECT_EQ(Count(dump, "CannonBallGroup"), 1);
         }
+        ExpectSceneryBeneathTheLevel(dump);
         std::set_intersection(
             types.begin(), types.end(), hazards.begin(), hazards.end(),
             std::inserter(hazardsPerLevel[level - 1], hazardsPerLevel[level - 1].begin()));

@@ -1,4 +1,5 @@
-"""Scenery: level skies with baked depth layers, the menu backdrop, splash cards, title logo."""
+"""Scenery: level sky backdrops and their tiling depth layers, the menu backdrop (depth baked
+in), splash cards, title logo."""
 
 import math
 import random
@@ -115,7 +116,7 @@ def scatter_clouds(rnd, count, y_range, scale_range):
              rnd.uniform(*scale_range)) for i in order]
 
 
-def draw_sky_picture(sky, seed, hills=True, clouds_near=True):
+def draw_sky_picture(sky, seed, hills=True, clouds_near=True, clouds_far=True):
     ss = BG_SS
     rnd = random.Random(seed)
     img = vertical_gradient(W, H, sky["stops"]).resize((W * ss, H * ss), Image.BILINEAR)
@@ -142,6 +143,8 @@ def draw_sky_picture(sky, seed, hills=True, clouds_near=True):
     disc.putalpha(mask)
     img = Image.alpha_composite(img, disc)
 
+    if not clouds_far:
+        return img.resize((W, H), Image.BOX)
     # far clouds: small, pale, soft
     far = cloud_layer(img.size, rnd, scatter_clouds(rnd, 9, (120, 420), (0.5, 0.8)),
                       mix(sky["cloud"], sky["stops"][0][1], 0.35), sky["cloud_shade"], ss,
@@ -190,11 +193,160 @@ def draw_menu_background():
     return c.final()
 
 
+# ------------------------------------------------------------------------------------------
+# Scenery layers: strips 1600 wide that tile seamlessly left to right, drawn over the fixed
+# backdrop and slid by the game at a share of the camera's motion. Each covers rows TOP to
+# BOTTOM of the 1600 x 900 picture when the camera is at the origin; tools/scenes/levelkit.py
+# places them from the same numbers.
+# ------------------------------------------------------------------------------------------
+
+LAYERS = {  # name: (top row, bottom row)
+    "clouds_far": (60, 470),
+    "hills_far": (460, 900),
+    "hills_near": (560, 900),
+}
+
+
+def wrapped_canvas(rows, ss):
+    """Three tiles side by side: shapes drawn once in each (x, x + W, x + 2W) and the middle
+    tile cut out afterwards wrap across the seam, blur included."""
+    return Image.new("RGBA", (3 * W * ss, rows * ss), (0, 0, 0, 0))
+
+
+def middle_tile(img, ss):
+    return img.crop((W * ss, 0, 2 * W * ss, img.size[1])).resize((W, img.size[1] // ss), Image.BOX)
+
+
+def periodic_profile(rnd, base, amplitude, waves):
+    """y of a hill line every 8 pixels across three tiles: seeded sine waves whose periods
+    divide the tile width, finer ones weaker, so the line meets itself at the seam."""
+    parts = [(amplitude * rnd.uniform(0.6, 1.0) / (i + 1), rnd.randint(2, 3) + 3 * i,
+              rnd.uniform(0, 6.28)) for i in range(waves)]
+    pts = []
+    for x in range(0, 3 * W + 1, 8):
+        y = base - sum(a * math.sin(2 * math.pi * k * x / W + p) for a, k, p in parts)
+        pts.append((x, y))
+    return pts
+
+
+def wrapped_hills(img, pts, color, top, ss):
+    d = ImageDraw.Draw(img)
+    poly = [(x * ss, (y - top) * ss) for x, y in pts]
+    poly += [(3 * W * ss, img.size[1]), (0, img.size[1])]
+    d.polygon(poly, fill=rgba(color))
+
+
+def wrapped_trees(img, rnd, pts, color, top, ss, count):
+    """Round trees on the hill line, each drawn in all three tiles."""
+    d = ImageDraw.Draw(img)
+    per_tile = (len(pts) - 1) // 3
+    for _ in range(count):
+        i = rnd.randrange(0, per_tile)
+        h = rnd.uniform(26, 44)
+        r = h * 0.32
+        for tile in range(3):
+            x, y = pts[i + tile * per_tile]
+            y -= top
+            d.rectangle(((x - 2) * ss, (y - h * 0.4) * ss, (x + 2) * ss, (y + 6) * ss),
+                        fill=rgba(color))
+            d.ellipse(((x - r) * ss, (y - h) * ss, (x + r) * ss, (y - h + 2 * r + h * 0.35) * ss),
+                      fill=rgba(color))
+
+
+def wrapped_clouds(rows, top, rnd, clouds, color, shade, ss, alpha, blur):
+    """cloud_layer's clouds, each repeated in the three tiles, blurred across the seam."""
+    repeated = []
+    for cx, cy, scale in clouds:
+        repeated += [(cx + tile * W, cy - top, scale) for tile in range(3)]
+    # One random draw per cloud, shared by its three copies.
+    state = rnd.getstate()
+    lay = None
+    for tile in range(3):
+        rnd.setstate(state)
+        part = cloud_layer((3 * W * ss, rows * ss), rnd, repeated[tile::3], color, shade, ss,
+                           alpha, 0)
+        lay = part if lay is None else Image.alpha_composite(lay, part)
+    if blur:
+        lay = soft_blur(lay, blur * ss)
+    return lay
+
+
+def haze(sky, t):
+    """A colour t of the way from `sky`'s horizon to the given one: distance fades."""
+    horizon = sky["stops"][-1][1]
+    return lambda color: mix(color, horizon, t)
+
+
+def draw_backdrop(sky, seed):
+    """What stays put behind the moving layers: gradient, sun or moon, stars."""
+    return draw_sky_picture(sky, seed, hills=False, clouds_near=False, clouds_far=False)
+
+
+def draw_clouds_far(sky, seed):
+    top, bottom = LAYERS["clouds_far"]
+    rnd = random.Random(seed)
+    lay = wrapped_clouds(bottom - top, top, rnd, scatter_tile_clouds(rnd, 8, (120, 400),
+                                                                     (0.5, 0.8)),
+                         mix(sky["cloud"], sky["stops"][0][1], 0.35), sky["cloud_shade"],
+                         BG_SS, 150, 2.5)
+    return middle_tile(lay, BG_SS)
+
+
+def draw_hills_far(sky, seed):
+    top, bottom = LAYERS["hills_far"]
+    rnd = random.Random(seed)
+    ss = BG_SS
+    img = wrapped_canvas(bottom - top, ss)
+    pts = periodic_profile(rnd, 640, 70, 4)
+    wrapped_hills(img, pts, sky["hills"][0], top, ss)
+    mist = wrapped_clouds(bottom - top, top, rnd, scatter_tile_clouds(rnd, 4, (600, 690),
+                                                                      (1.0, 1.4)),
+                          mix(sky["cloud"], sky["stops"][-1][1], 0.5),
+                          mix(sky["cloud"], sky["stops"][-1][1], 0.5), ss, 70, 6)
+    img = Image.alpha_composite(soft_blur(img, 1.0 * ss), mist)
+    return middle_tile(img, ss)
+
+
+def draw_hills_near(sky, seed):
+    """The two nearer hill bands with their trees, a little paled towards the horizon so
+    they stay behind the level's walls and hazards."""
+    top, bottom = LAYERS["hills_near"]
+    rnd = random.Random(seed)
+    ss = BG_SS
+    fade = haze(sky, 0.22)
+    img = wrapped_canvas(bottom - top, ss)
+    for (base, amp, waves), color, trees, shade in (((720, 55, 3), sky["hills"][1], 14, 0.12),
+                                                    ((800, 40, 3), sky["hills"][2], 10, 0.18)):
+        pts = periodic_profile(rnd, base, amp, waves)
+        wrapped_hills(img, pts, fade(color), top, ss)
+        wrapped_trees(img, rnd, pts, fade(mix(color, (0, 0, 0), shade)), top, ss, trees)
+    return middle_tile(soft_blur(img, 0.8 * ss), ss)
+
+
+def scatter_tile_clouds(rnd, count, y_range, scale_range):
+    """Clouds spread over one tile's width, one per slot, jittered inside it."""
+    slot = W / count
+    return [(slot * (i + rnd.uniform(0.15, 0.85)), rnd.uniform(*y_range),
+             rnd.uniform(*scale_range)) for i in range(count)]
+
+
+LAYER_DRAWERS = {
+    "clouds_far": (draw_clouds_far, "far clouds, small and pale"),
+    "hills_far": (draw_hills_far, "the far hill band with low mist"),
+    "hills_near": (draw_hills_near, "the two near hill bands with trees, paled"),
+}
+
+
 def make_skies(reg):
     for n, sky in SKIES.items():
-        reg.add(f"{BACKGROUNDS}sky{n}", draw_sky_picture(sky, 10 + n),
-                f"Level sky \"{sky['title']}\", full picture: gradient, sun, far clouds, three "
-                f"hill bands (far to near) and near clouds")
+        reg.add(f"{BACKGROUNDS}sky{n}", draw_backdrop(sky, 10 + n),
+                f"Level sky \"{sky['title']}\" backdrop, fixed on screen: gradient, "
+                f"{'moon and stars' if sky['moon'] else 'sun'}")
+        for i, (name, (draw, what)) in enumerate(LAYER_DRAWERS.items()):
+            top, bottom = LAYERS[name]
+            reg.add(f"{BACKGROUNDS}sky{n}_{name}", palette_strip(draw(sky, 100 * n + i)),
+                    f"Level sky \"{sky['title']}\" scenery layer, tiling left to right: "
+                    f"{what}; rows {top} to {bottom} of the sky")
     reg.add(f"{BACKGROUNDS}menu", draw_menu_background(),
             "Menu backdrop: morning sky, hills, a dashed flight loop and two far planes")
 

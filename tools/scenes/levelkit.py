@@ -200,9 +200,37 @@ def auto_cannon(x, y):
 # ------------------------------------------------------------------------------------------
 
 def sky(n):
-    e = Ent("Sky", comment="Sky with depth, fixed on screen while the camera follows the plane")
+    e = Ent("Sky", comment="Sky backdrop (gradient, sun or moon), fixed on screen")
     screen_canvas(e)
     image(e, f"sprites/backgrounds/sky{n}", 1600, 900)
+    return e
+
+
+# The sky's scenery strips, far to near: the share of the camera's motion each follows, and
+# the rows of the 1600 x 900 sky it covers with the camera at the origin (as
+# tools/assets/sprites_scenery.py draws them). Each strip is drawn over the whole screen
+# width, which a software renderer pays for by the pixel: three is enough to show the motion.
+SCENERY = [
+    ("clouds_far", 0.1, 60, 470),
+    ("hills_far", 0.25, 460, 900),
+    ("hills_near", 0.5, 560, 900),
+]
+
+
+def scenery(n):
+    """Clouds and hills sliding past at a share of the camera's speed, beneath the level, so
+    that the flight shows even in open sky. Nothing here collides."""
+    e = Ent("Scenery", comment="Clouds and hills moving at shares of the camera's speed")
+    screen_canvas(e)
+    for name, factor, top, bottom in SCENERY:
+        layer = e.child(Ent(f"Scenery_{name}", t=(0, 450 - (top + bottom) / 2)))
+        image(layer, f"sprites/backgrounds/sky{n}_{name}", 1600, bottom - top)
+        if bottom == 900:
+            # A strip down to the sky's bottom row stops rising there, so its lower edge
+            # never shows, even from a camera fallen below the ground.
+            layer.add("Parallax", factor=factor, maxY=layer.t[1])
+        else:
+            layer.add("Parallax", factor=factor)
     return e
 
 
@@ -345,8 +373,10 @@ def cursor_fan():
 
 
 def level_scene(level, last_level, sky_number, start, pieces):
-    return [sky(sky_number), camera(start), world(pieces, start), game_manager(level),
-            hud(level, last_level), button_sound_player(), cursor_fan()]
+    # The scenery comes after the camera, so it is placed from this frame's camera, and
+    # before the world, so it is drawn beneath it.
+    return [sky(sky_number), camera(start), scenery(sky_number), world(pieces, start),
+            game_manager(level), hud(level, last_level), button_sound_player(), cursor_fan()]
 
 
 __all__ = ["level_scene", "hwall", "vwall", "block", "plank", "ground", "star", "checkpoint",

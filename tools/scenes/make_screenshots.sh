@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots with vela-run: the main menu, the level selection with some
-# progress saved, and three levels in play (frames of their winning replays).
+# progress saved, three levels in play (frames of their winning replays) and two frames of one
+# flight a second apart.
 #   tools/scenes/make_screenshots.sh [BUILD_FOLDER]
 set -euo pipefail
 
@@ -37,3 +38,7 @@ shot scenes/levelselect 30 level-select.png --input "$home/pointer.input"
 shot scenes/level1 300 level1.png --input tests/replays/level1.input
 shot scenes/level4 1040 level4.png --input tests/replays/level4.input
 shot scenes/level8 1700 level8.png --input tests/replays/level8.input
+
+# The same flight one second apart: the clouds and hills slide by at shares of its speed.
+shot scenes/level1 600 flight-1.png --input tests/replays/level1.input
+shot scenes/level1 660 flight-2.png --input tests/replays/level1.input

@@ -17,7 +17,8 @@ bool DumpAudioAnimationComponent(const VelaEngine::Component& component, JsonWri
 bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& json);
 // Behaviours of the level flow and the menus; written after their "enabled".
 bool DumpGameFlowComponent(const VelaEngine::Component& component, JsonWriter& json);
-// The plane and the cursor fan; written after their "enabled".
+// The plane, the cursor fan and the scenery layers that show the flight; written after
+// their "enabled".
 bool DumpFlightComponent(const VelaEngine::Component& component, JsonWriter& json);
 
 }  // namespace VelaRun

@@ -1,3 +1,4 @@
+#include "game/Parallax.h"
 #include "game/PlaneRotator.h"
 #include "game/Wind.h"
 #include "tools/vela-run/ComponentDump.h"
@@ -14,6 +15,14 @@ bool DumpFlightComponent(const VelaEngine::Component& component, JsonWriter& jso
     }
     if (const auto* wind = dynamic_cast<const Game::Wind*>(&component)) {
         BoolField(json, "showingCursor", wind->showingCursor);
+        return true;
+    }
+    if (const auto* layer = dynamic_cast<const Game::Parallax*>(&component)) {
+        NumberField(json, "factor", layer->factor);
+        NumberField(json, "factorY", layer->factorY);
+        BoolField(json, "repeatX", layer->repeatX);
+        NumberField(json, "minY", layer->minY);
+        NumberField(json, "maxY", layer->maxY);
         return true;
     }
     return false;

@@ -31,6 +31,7 @@ void DumpImage(const Image& image, JsonWriter& json) {
     json.EndArray();
     BoolField(json, "flipX", image.GetFlipX());
     BoolField(json, "flipY", image.GetFlipY());
+    NumberField(json, "textureOffset", image.GetTextureOffset());
 }
 }  // namespace
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "engine/entity/Entity.h"
 #include "engine/graphics/AnimatedImage.h"
 #include "engine/graphics/Image.h"
@@ -53,6 +56,35 @@ TEST_F(ImageTest, AbsentFieldsGiveAWhiteQuadOfNoSizeAndInstructionsWithoutAValue
                   sheet->ApplyInstruction(":::");
               }),
               "");
+}
+
+// The slide of a tiling picture keeps to one turn, whatever it is given, and a copy keeps it.
+TEST_F(ImageTest, TheTextureOffsetWrapsToOneTurnAndClonesKeepIt) {
+    image->Set(40.0f, 10.0f, nullptr, Color(), false, false);
+    EXPECT_EQ(image->GetTextureOffset(), 0.0f) << "a new picture shows as it is";
+    const std::pair<float, float> cases[] = {
+        {0.25f, 0.25f},
+        {1.0f, 0.0f},
+        {3.75f, 0.75f},
+        {-0.25f, 0.75f},
+        {-2.5f, 0.5f},
+        {-1e-9f, 0.0f},  // just below a whole turn rounds to it, never to 1
+        {std::numeric_limits<float>::quiet_NaN(), 0.0f},
+        {std::numeric_limits<float>::infinity(), 0.0f},
+    };
+    for (const auto& [given, kept] : cases) {
+        image->SetTextureOffset(given);
+        EXPECT_FLOAT_EQ(image->GetTextureOffset(), kept) << given;
+        EXPECT_GE(image->GetTextureOffset(), 0.0f);
+        EXPECT_LT(image->GetTextureOffset(), 1.0f);
+    }
+    image->SetTextureOffset(0.375f);
+    auto other = Entity::Create("Copy");
+    const auto copy = std::dynamic_pointer_cast<Image>(image->Clone(other.get()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetTextureOffset(), 0.375f);
+    // The slide moves the texture, never the quad.
+    ExpectUv(image->GetMesh(), 0.0f, 1.0f, 0.0f, 1.0f);
 }
 
 TEST_F(ImageTest, ASheetShowsTheCellOfItsFrameAndWithoutColumnsOrRowsKeepsItsQuad) {

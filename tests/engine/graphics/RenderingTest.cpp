@@ -10,6 +10,7 @@
 
 #include "engine/core/FrontEnd.h"
 #include "engine/entity/Entity.h"
+#include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBImageFile.h"
@@ -197,6 +198,44 @@ TEST_F(Rendering, ImagesShowSpriteTintTransparencyFlipsAndCellAndCanvasesUndoThe
         }
     });
     EXPECT_TRUE(seen) << "no frame was drawn";
+}
+
+// A strip that tiles left to right, slid inside its quad, wraps round at its edge: what leaves
+// on one side comes back on the other, and the rows stay where they are.
+TEST_F(Rendering, ASlidPictureWrapsRoundInsideItsQuad) {
+    WriteSprite("halves", 4, 4, [](int x, int y) {
+        return y == 0 ? kGreen : x < 2 ? kRed : kBlue;
+    });
+    Start(Node(0, "Strip", "0,0", "Image", "Sprite\tsprites/halves;w\t400;h\t200"));
+    VelaEngine::Graphics::Image* strip = nullptr;
+    Run(
+        2,
+        [&](unsigned frame, const Picture& picture) {
+            if (frame == 1) {
+                EXPECT_TRUE(Near(picture.At(-150, 0), kRed)) << "as drawn";
+                EXPECT_TRUE(Near(picture.At(150, 0), kBlue)) << "as drawn";
+                return;
+            }
+            // A quarter along: the red's second half, all the blue, then the red's first half.
+            for (const Probe& probe : std::vector<Probe>{{"left quarter", -150, 0, kRed},
+                                                         {"middle", -10, 0, kBlue},
+                                                         {"middle", 90, 0, kBlue},
+                                                         {"right quarter, wrapped", 160, 0, kRed},
+                                                         {"top row still on top", 160, 90, kGreen},
+                                                         {"outside the quad", 210, 0, kBlack}}) {
+                EXPECT_TRUE(Near(picture.At(probe.x, probe.y), probe.colour))
+                    << probe.what << " at " << probe.x << ", " << probe.y;
+            }
+        },
+        [&](unsigned frame) {
+            if (frame == 2) {
+                strip =
+                    VelaEngine::Entity::Find("Strip")->GetComponent<VelaEngine::Graphics::Image>();
+                strip->SetTextureOffset(1.25f);  // a whole turn and a quarter
+            }
+        });
+    ASSERT_NE(strip, nullptr);
+    EXPECT_FLOAT_EQ(strip->GetTextureOffset(), 0.25f);
 }
 
 TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {

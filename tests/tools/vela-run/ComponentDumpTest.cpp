@@ -16,6 +16,7 @@
 #include "game/CoolTurn.h"
 #include "game/GameManager.h"
 #include "game/LinkPlay.h"
+#include "game/Parallax.h"
 #include "game/PlaneRotator.h"
 #include "game/Wind.h"
 #include "support/SoundFiles.h"
@@ -106,6 +107,11 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     link->sceneName = "a\"b\\c\n\x01";  // escaped
     link->SetEnabled(false);
     auto* other = entity->AddComponent<Game::CoolTurn>();
+    auto* layer = entity->AddComponent<Game::Parallax>();
+    layer->factor = 0.25f;
+    layer->factorY = -0.5f;
+    layer->repeatX = false;
+    layer->maxY = -230.0f;
 
     EXPECT_EQ(Dump(*animation),
               R"({"type": "Animation", "enabled": false, "loop": true, "time": 0})");
@@ -119,4 +125,6 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
               R"({"type": "LinkPlay", "enabled": false, "sceneName": "a\"b\\c\n\u0001"})");
     // A behaviour without state of its own shows whether it is enabled.
     EXPECT_EQ(Dump(*other), R"({"type": "CoolTurn", "enabled": true})");
+    EXPECT_EQ(Dump(*layer), R"({"type": "Parallax", "enabled": true, "factor": 0.25, )"
+                            R"("factorY": -0.5, "repeatX": false, "minY": null, "maxY": -230})");
 }

@@ -158,6 +158,7 @@ TEST_F(VelaRunTest, DumpAndScreenshotShowTheImages) {
     EXPECT_EQ(image["tint"][1].number, 0.5);
     EXPECT_FALSE(image["flipX"].boolean);
     EXPECT_TRUE(image["flipY"].boolean);
+    EXPECT_EQ(image["textureOffset"].number, 0) << "a picture shows unslid";
     EXPECT_EQ(ComponentOf(EntityAt(end, "Sheet"), "AnimatedImage")["frame"].number, 3);
     EXPECT_EQ(ComponentOf(EntityAt(end, "Sheet"), "ParticleSystem")["particles"].number, 0);
 
