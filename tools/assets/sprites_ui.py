@@ -233,8 +233,15 @@ def pause_hint():
     return c.final()
 
 
+def hint_strip(w, text, h=44):
+    c = Canvas(w, h)
+    c.rect(0, 0, w, h, rgba(INK, 170), radius=h / 2)
+    c.text(w / 2, h / 2 + 1, text, 24, rgba(PAPER), max_width=w - 40)
+    return c.final()
+
+
 def make_windows(reg):
-    reg.add(f"{UI}window_options", window(720, 560, "Paused", SKY_DEEP,
+    reg.add(f"{UI}window_options", window(720, 760, "Paused", SKY_DEEP,
                                           [("Press Esc or P to fly on", 28)]),
             "In-level options / pause window")
     reg.add(f"{UI}window_win", window(720, 560, "Level complete!", MINT, [], 170),
@@ -260,6 +267,8 @@ def make_windows(reg):
     reg.add(f"{UI}countdowngo", big_word(380, 220, "GO!", 170, MINT, 10), "Countdown \"GO!\"")
     reg.add(f"{UI}newshortesttime", shortest_time_badge(), "\"New shortest time!\" ribbon")
     reg.add(f"{UI}pausehint", pause_hint(), "Controls hint strip for levels")
+    reg.add(f"{UI}credits_spacehint", hint_strip(460, "Hold Space to scroll faster"),
+            "Hint strip under the credits, shown from their start")
 
 
 # ------------------------------------------------------------------------------------------
@@ -274,9 +283,25 @@ HEADINGS = [
     ("label_volume", "Volume"),
 ]
 
+# How to fly comes first: the credits are also where a new player looks for the controls.
 CREDITS = [
     ("title", "Fleetwing"),
     ("line", "A paper plane, a fan and the wind"),
+    ("gap", 50),
+    ("head", "How to fly"),
+    ("flying", None),
+    ("line", "Hold the left mouse button: a fan appears"),
+    ("line", "at the cursor and blows the plane away"),
+    ("line", "Hold the right mouse button: slow motion"),
+    ("line", "P or Esc: pause"),
+    ("line", "Touch the green flag once for a second chance"),
+    ("line", "and reach the chequered flag"),
+    ("gap", 36),
+    ("head", "Collect"),
+    ("pickups", None),
+    ("gap", 36),
+    ("head", "Watch out for"),
+    ("hazards", None),
     ("gap", 50),
     ("head", "Game design and programming"),
     ("line", "The Fleetwing team"),
@@ -298,27 +323,11 @@ CREDITS = [
     ("gap", 36),
     ("head", "Splash"),
     ("line", "Paperkite Studio"),
-    ("gap", 70),
+    ("gap", 50),
     ("head", "Meet the planes"),
     ("planes", None),
-    ("gap", 36),
-    ("head", "Collect"),
-    ("pickups", None),
-    ("gap", 36),
-    ("head", "Watch out for"),
-    ("hazards", None),
-    ("gap", 70),
-    ("head", "How to fly"),
-    ("line", "Hold the left mouse button:"),
-    ("line", "the fan at the cursor blows the plane away"),
-    ("line", "Hold the right mouse button: slow motion"),
-    ("line", "P or Esc: pause"),
-    ("line", "Touch the green flag once for a second chance"),
-    ("line", "and reach the chequered flag"),
-    ("gap", 100),
+    ("gap", 60),
     ("title", "Thanks for playing!"),
-    ("gap", 40),
-    ("line", "Hold Space to scroll faster"),
 ]
 
 CREDITS_W, CREDITS_H = 1000, 3250
@@ -340,7 +349,19 @@ def picture_row(c, y, pictures, labels=None, gap=40):
     return tallest + (60 if labels else 10)
 
 
+def flying_pictures():
+    """The fan blowing a gust at the plane, as in a level."""
+    fan = sprites_gameplay.draw_fan(30, True, 4)
+    fan = fan.resize((fan.size[0] * 2, fan.size[1] * 2), Image.LANCZOS)
+    gusts = sprites_gameplay.draw_wind()
+    gusts = gusts.resize((gusts.size[0] * 3, gusts.size[1] * 3), Image.LANCZOS)
+    plane = sprites_gameplay.draw_plane(sprites_gameplay.PLANE_SKINS[1], 2)
+    return [fan, gusts, gusts, plane], ["Your fan", "", "", "Your plane"], 30
+
+
 def credits_pictures(kind):
+    if kind == "flying":
+        return flying_pictures()
     if kind == "planes":
         skins = sprites_gameplay.PLANE_SKINS
         return [sprites_gameplay.draw_plane(skins[n], 2) for n in sorted(skins)], \
