@@ -231,7 +231,7 @@ struct GameMenus : FlightScene {
 // button, outside the dialog, neither lights up nor leaves until the dialog is answered.
 TEST_F(GameMenus, TheResetDialogDimsTheScreenAndSwallowsClicksBehindIt) {
     StartMenu("scenes/options");
-    const std::vector<Click> clicks = {{3, 0, -130}, {5, 0, -330}, {9, 130, -110}, {11, 0, -330}};
+    const std::vector<Click> clicks = {{3, 0, -130}, {5, 0, -330}, {9, 130, -150}, {11, 0, -330}};
     Run(
         16,
         [&](unsigned frame) {

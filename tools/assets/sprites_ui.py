@@ -233,10 +233,13 @@ def pause_hint():
     return c.final()
 
 
-def hint_strip(w, text, h=44):
+def hint_card(w, h, lines, size=26):
+    """Lines of light text on a dark rounded card, for hints that stay on screen."""
     c = Canvas(w, h)
-    c.rect(0, 0, w, h, rgba(INK, 170), radius=h / 2)
-    c.text(w / 2, h / 2 + 1, text, 24, rgba(PAPER), max_width=w - 40)
+    c.rect(0, 0, w, h, rgba(INK, 215), radius=22)
+    step = h / (len(lines) + 1)
+    for i, line in enumerate(lines, start=1):
+        c.text(w / 2, step * i + 1, line, size, rgba(PAPER), max_width=w - 30)
     return c.final()
 
 
@@ -250,11 +253,11 @@ def make_windows(reg):
                                        [("The plane hit something.", 30)]),
             "Lose window (the game puts it at (0, 250))")
     reg.add(f"{UI}window_resetconfirm",
-            window(720, 400, "Reset data?", CORAL,
+            window(800, 520, "Reset data?", CORAL,
                    [("This erases unlocked levels, stars,", 28),
                     ("best time and settings.", 28)]),
             "Asks before erasing the records")
-    reg.add(f"{UI}window_resetdone", window(640, 320, "Data reset", SLATE,
+    reg.add(f"{UI}window_resetdone", window(800, 520, "Data reset", SLATE,
                                             [("All progress has been erased.", 30)]),
             "Shown after the records were erased (DataResetWindow)")
     reg.add(f"{UI}starslot_found", star_slot_found(), "Star slot, found: a gold star")
@@ -267,8 +270,8 @@ def make_windows(reg):
     reg.add(f"{UI}countdowngo", big_word(380, 220, "GO!", 170, MINT, 10), "Countdown \"GO!\"")
     reg.add(f"{UI}newshortesttime", shortest_time_badge(), "\"New shortest time!\" ribbon")
     reg.add(f"{UI}pausehint", pause_hint(), "Controls hint strip for levels")
-    reg.add(f"{UI}credits_spacehint", hint_strip(460, "Hold Space to scroll faster"),
-            "Hint strip under the credits, shown from their start")
+    reg.add(f"{UI}credits_spacehint", hint_card(280, 90, ["Hold Space", "to scroll faster"]),
+            "Hint beside the credits, shown from their start")
 
 
 # ------------------------------------------------------------------------------------------

@@ -139,14 +139,15 @@ def options():
                     link("scenes/menu")))
     ui.child(Ent("ShownAnchor", t=(0, 0)))
     ui.child(Ent("HiddenAnchor", t=HIDDEN))
-    ui.child(window("ResetConfirmWindow", "sprites/ui/window_resetconfirm", 720, 400, [
-        button("ResetYes", "sprites/buttons/yes", 200, 84, (-130, -110), ("ResetData", {}),
+    # The two dialogs cover the whole volume row and label, so nothing pokes out around them.
+    ui.child(window("ResetConfirmWindow", "sprites/ui/window_resetconfirm", 800, 520, [
+        button("ResetYes", "sprites/buttons/yes", 200, 84, (-130, -150), ("ResetData", {}),
                hide("ResetConfirmWindow")),
-        button("ResetNo", "sprites/buttons/no", 200, 84, (130, -110),
+        button("ResetNo", "sprites/buttons/no", 200, 84, (130, -150),
                hide("ResetConfirmWindow")),
     ]))
-    ui.child(window("DataResetWindow", "sprites/ui/window_resetdone", 640, 320, [
-        button("ResetOk", "sprites/buttons/ok", 200, 84, (0, -90), hide("DataResetWindow")),
+    ui.child(window("DataResetWindow", "sprites/ui/window_resetdone", 800, 520, [
+        button("ResetOk", "sprites/buttons/ok", 200, 84, (0, -150), hide("DataResetWindow")),
     ]))
     return [backdrop(), ui, button_sound_player(), menu_cursor(), escape_back()]
 
@@ -172,8 +173,9 @@ def credits():
 
 
 def space_hint():
-    hint = Ent("SpaceHint", t=(300, -405))
-    image(hint, "sprites/ui/credits_spacehint", 460, 44)
+    # Opposite the Back button, clear of the credits' column.
+    hint = Ent("SpaceHint", t=(640, -390))
+    image(hint, "sprites/ui/credits_spacehint", 280, 90)
     return hint
 
 
