@@ -44,7 +44,7 @@ printf '1\tmove\t0\t-160\n' >"$home/pointer.input"
 shot scenes/menu 30 menu-hover.png --input "$home/pointer.input"
 printf '1\tmove\t0\t-160\n29\tdown\tmouse_left\n' >"$home/pointer.input"
 shot scenes/menu 30 menu-pressed.png --input "$home/pointer.input"
-printf '1\tmove\t0\t-130\n10\tdown\tmouse_left\n11\tup\tmouse_left\n12\tmove\t130\t-110\n' \
+printf '1\tmove\t0\t-130\n10\tdown\tmouse_left\n11\tup\tmouse_left\n12\tmove\t130\t-150\n' \
     >"$home/pointer.input"
 shot scenes/options 30 options-reset-dialog.png --input "$home/pointer.input"
 printf '1\tmove\t300\t-200\n400\tdown\tescape\n400\tup\tescape\n420\tmove\t-20\t-10\n' \
