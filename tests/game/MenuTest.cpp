@@ -259,6 +259,9 @@ struct Dialogs {
     const char* scene;
     std::vector<std::string> windows;
 };
+void PrintTo(const Dialogs& dialogs, std::ostream* out) {
+    *out << dialogs.scene;
+}
 class DialogsOf : public GameMenus, public testing::WithParamInterface<Dialogs> {};
 
 TEST_P(DialogsOf, EveryDialogHasAVeilUnderItAndAScreenWideClickArea) {
@@ -291,7 +294,10 @@ INSTANTIATE_TEST_SUITE_P(
     Scenes, DialogsOf,
     testing::Values(Dialogs{"scenes/options", {"ResetConfirmWindow", "DataResetWindow"}},
                     Dialogs{"scenes/level1", {"WinWindow", "LoseWindow", "OptionsWindow"}},
-                    Dialogs{"scenes/level8", {"WinWindow", "LoseWindow", "OptionsWindow"}}));
+                    Dialogs{"scenes/level8", {"WinWindow", "LoseWindow", "OptionsWindow"}}),
+    [](const testing::TestParamInfo<Dialogs>& info) {
+        return std::string(info.param.scene).substr(7);
+    });
 
 // Escape presses Back in every menu screen, which leads to the main menu; the main menu stays.
 class EscapeInMenus : public GameMenus, public testing::WithParamInterface<const char*> {};
