@@ -8,6 +8,7 @@
 #include "game/CreditsScroller.h"
 #include "game/DestroyAfter.h"
 #include "game/DontDestroyOnLoad.h"
+#include "game/EscapeBack.h"
 #include "game/Flasher.h"
 #include "game/FollowCursor.h"
 #include "game/FollowPlane.h"
@@ -84,6 +85,7 @@ constexpr Maker kMakers[] = {
     {"MoveEntity", Make<MoveEntity>},
     {"StarFound", Make<StarFound>},
     {"CreditsScroller", Make<CreditsScroller>},
+    {"EscapeBack", Make<EscapeBack>},
     {"Flasher", Make<Flasher>},
     {"ResumeGame", Make<ResumeGame>},
     {"Parallax", Make<Parallax>},

@@ -85,21 +85,21 @@ void DrawTree(MatrixStack& stack, Entity& entity) {
     }
 }
 
-bool ClickTree(MatrixStack& stack, Entity& entity) {
+bool TopDownTree(MatrixStack& stack, Entity& entity, const std::function<bool(Component&)>& visit) {
     EnterEntity enter(stack, entity);
     EnterCanvas canvas(stack, entity);
     // Last drawn is on top, so it is asked first; children appended meanwhile are not asked.
     EntityList& children = entity.GetChildren();
     for (auto it = children.end(); it != children.begin();) {
         --it;
-        if (ClickTree(stack, **it)) {
+        if (TopDownTree(stack, **it, visit)) {
             return true;
         }
     }
     // By index: a click handler may add components.
     const auto& components = entity.GetComponents();
     for (std::size_t i = 0; i < components.size(); ++i) {
-        if (components[i]->HandleClick()) {
+        if (visit(*components[i])) {
             return true;
         }
     }
@@ -137,7 +137,12 @@ void DrawPass(Entity& entity) {
 }
 
 bool ClickPass(Entity& entity) {
-    return ClickTree(MatrixStack::Get(), entity);
+    return TopDownTree(MatrixStack::Get(), entity,
+                       [](Component& component) { return component.HandleClick(); });
+}
+
+bool TopDownPass(Entity& entity, const std::function<bool(Component&)>& visit) {
+    return TopDownTree(MatrixStack::Get(), entity, visit);
 }
 
 void RemoveDestroyed(EntityList& roots) {

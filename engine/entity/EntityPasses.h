@@ -3,6 +3,7 @@
 // The scene's frame calls them root by root. Each pass visits an entity before its
 // children, children in list order, with the entity's world placement on top of the
 // MatrixStack while its listeners run.
+#include <functional>
 #include <vector>
 
 #include "engine/entity/CollisionEvents.h"
@@ -33,6 +34,9 @@ void DrawPass(Entity& entity);
 // Children first, last child first, then the entity's own components in order; the first
 // that consumes the click ends the pass. True when the click was consumed.
 bool ClickPass(Entity& entity);
+// The click pass's order and placement for any question about what lies under the cursor:
+// the first component for which visit returns true ends the walk. True when one did.
+bool TopDownPass(Entity& entity, const std::function<bool(Component&)>& visit);
 
 // End of frame: destroyed roots leave the list, then destroyed descendants leave their
 // parents; a removed entity takes its whole subtree with it.

@@ -1,5 +1,7 @@
 #include "engine/input/Button.h"
 
+#include "engine/input/ButtonPointer.h"
+
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
@@ -31,7 +33,7 @@ void PlayMenuSound() {
 }
 }  // namespace
 
-Button::Button(Entity* owner) : Component(owner) {
+Button::Button(Entity* owner) : Component(owner), serial_(NextButtonSerial()) {
     owner->GetStartListeners().Register(startListener_);
 }
 
@@ -44,18 +46,25 @@ void Button::OnStart(const Events::EventBase&) {
     }
 }
 
+bool Button::ContainsCursor() const {
+    std::shared_ptr<Collision::Collider> collider = collider_.lock();
+    return collider != nullptr &&
+           collider->ContainsPoint(Input::Get().GetCursor(), MatrixStack::Get().GetCurrent());
+}
+
 bool Button::HandleClick() {
-    bool hit = false;
-    if (std::shared_ptr<Collision::Collider> collider = collider_.lock()) {
-        hit = collider->ContainsPoint(Input::Get().GetCursor(), MatrixStack::Get().GetCurrent());
-    }
-    if (!hit) {
+    if (!ContainsCursor()) {
         return false;
     }
+    NotePress(serial_);
+    Press();
+    return true;
+}
+
+void Button::Press() {
     PlayMenuSound();
     ++clicks_;
     clickListeners_.Invoke(Events::EmptyEvent());
-    return true;
 }
 
 std::shared_ptr<Component> Button::Clone(Entity* newOwner) const {

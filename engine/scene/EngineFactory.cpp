@@ -8,6 +8,7 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/input/Button.h"
+#include "engine/input/ButtonLook.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/RectCollider.h"
@@ -42,6 +43,7 @@ constexpr EngineComponentType kEngineTypes[] = {
     {"Animation", &Make<Mecanim::Animation>},
     {"ParticleSystem", &Make<Graphics::ParticleSystem>},
     {"AudioSource", &Make<Audio::AudioSource>},
+    {"ButtonLook", &Make<UI::ButtonLook>},
 };
 }  // namespace
 

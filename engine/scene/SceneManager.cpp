@@ -6,6 +6,7 @@
 #include "engine/core/Time.h"
 #include "engine/entity/EntityPasses.h"
 #include "engine/entity/SceneRoots.h"
+#include "engine/input/Button.h"
 #include "engine/input/Input.h"
 #include "engine/physics/CollisionCandidates.h"
 #include "engine/scene/Resources.h"
@@ -55,6 +56,7 @@ void SceneManager::RunSceneFrame(Scene& scene) {
         AwakeStartPass(**it);
         GatherPhysicsCandidates(**it, candidates);
     }
+    UI::Button::UpdatePointer(roots);
     if (Input::Get().IsClicked()) {
         for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
             if (ClickPass(**it)) {

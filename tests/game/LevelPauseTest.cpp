@@ -111,7 +111,7 @@ TEST_F(LevelPause, EscapePAndResumeDriveOneWindowOneFlagAndTheSound) {
         [&](unsigned frame) {
             SetKey(kKeyP, false);
             SetKey(kEscape, false);
-            PlayClicks(frame, {{190, 0.0f, 75.0f}});
+            PlayClicks(frame, {{190, 0.0f, 10.0f}});
             if (auto key = keys.find(frame); key != keys.end()) {
                 SetKey(key->second, true);
             }

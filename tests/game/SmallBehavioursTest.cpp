@@ -38,7 +38,8 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
             SetKey(0x02, frame == 192 || frame == 193);  // the right button
         },
         [&](unsigned frame) {
-            for (const char* name : {"Credits", "Spinner", "Saw", "Swing", "Wound", "Pointer"}) {
+            for (const char* name :
+                 {"Credits", "PacedCredits", "Spinner", "Saw", "Swing", "Wound", "Pointer"}) {
                 seen[frame][name] = {PositionOf(name), Named(name).GetTransform().GetRotation()};
             }
             timeScale[frame] = Time::Get().GetTimeScale();
@@ -54,6 +55,9 @@ TEST_F(SmallBehaviours, EachDoesItsPart) {
     EXPECT_EQ(x(2, "Credits"), 0);
     EXPECT_EQ(y(2, "Credits"), -450);
     EXPECT_NEAR(y(3, "Credits"), -450.0 + 500.0 / 60.0, 1e-3);
+    // A scene may pace its credits: 70 a second, 1000 with space.
+    EXPECT_NEAR(y(1, "PacedCredits"), 70.0 / 60.0, 1e-4);
+    EXPECT_NEAR(y(2, "PacedCredits"), (70.0 + 1000.0) / 60.0, 1e-4);
     EXPECT_NEAR(rotation(60, "Spinner"), 90.0, 1e-3);
     // A patrol starting at its first point turns at once: frame 1 finds " WPA" within 20
     // units and turns without moving.

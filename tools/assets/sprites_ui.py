@@ -245,8 +245,18 @@ def countdown_hint():
     return c.final()
 
 
+def hint_card(w, h, lines, size=26):
+    """Lines of light text on a dark rounded card, for hints that stay on screen."""
+    c = Canvas(w, h)
+    c.rect(0, 0, w, h, rgba(INK, 215), radius=22)
+    step = h / (len(lines) + 1)
+    for i, line in enumerate(lines, start=1):
+        c.text(w / 2, step * i + 1, line, size, rgba(PAPER), max_width=w - 30)
+    return c.final()
+
+
 def make_windows(reg):
-    reg.add(f"{UI}window_options", window(720, 560, "Paused", SKY_DEEP,
+    reg.add(f"{UI}window_options", window(720, 760, "Paused", SKY_DEEP,
                                           [("Press Esc or P to fly on", 28)]),
             "In-level options / pause window")
     reg.add(f"{UI}window_win", window(720, 560, "Level complete!", MINT, [], 170),
@@ -255,11 +265,11 @@ def make_windows(reg):
                                        [("The plane hit something.", 30)]),
             "Lose window (the game puts it at (0, 250))")
     reg.add(f"{UI}window_resetconfirm",
-            window(720, 400, "Reset data?", CORAL,
+            window(800, 520, "Reset data?", CORAL,
                    [("This erases unlocked levels, stars,", 28),
                     ("best time and settings.", 28)]),
             "Asks before erasing the records")
-    reg.add(f"{UI}window_resetdone", window(640, 320, "Data reset", SLATE,
+    reg.add(f"{UI}window_resetdone", window(800, 520, "Data reset", SLATE,
                                             [("All progress has been erased.", 30)]),
             "Shown after the records were erased (DataResetWindow)")
     reg.add(f"{UI}starslot_found", star_slot_found(), "Star slot, found: a gold star")
@@ -274,6 +284,8 @@ def make_windows(reg):
             "Line under the countdown: hold the left button to launch")
     reg.add(f"{UI}newshortesttime", shortest_time_badge(), "\"New shortest time!\" ribbon")
     reg.add(f"{UI}pausehint", pause_hint(), "Controls hint strip for levels")
+    reg.add(f"{UI}credits_spacehint", hint_card(280, 90, ["Hold Space", "to scroll faster"]),
+            "Hint beside the credits, shown from their start")
 
 
 # ------------------------------------------------------------------------------------------
@@ -288,9 +300,25 @@ HEADINGS = [
     ("label_volume", "Volume"),
 ]
 
+# How to fly comes first: the credits are also where a new player looks for the controls.
 CREDITS = [
     ("title", "Fleetwing"),
     ("line", "A paper plane, a fan and the wind"),
+    ("gap", 50),
+    ("head", "How to fly"),
+    ("flying", None),
+    ("line", "Hold the left mouse button: a fan appears"),
+    ("line", "at the cursor and blows the plane away"),
+    ("line", "Hold the right mouse button: slow motion"),
+    ("line", "P or Esc: pause"),
+    ("line", "Touch the green flag once for a second chance"),
+    ("line", "and reach the chequered flag"),
+    ("gap", 36),
+    ("head", "Collect"),
+    ("pickups", None),
+    ("gap", 36),
+    ("head", "Watch out for"),
+    ("hazards", None),
     ("gap", 50),
     ("head", "Game design and programming"),
     ("line", "The Fleetwing team"),
@@ -312,27 +340,11 @@ CREDITS = [
     ("gap", 36),
     ("head", "Splash"),
     ("line", "Paperkite Studio"),
-    ("gap", 70),
+    ("gap", 50),
     ("head", "Meet the planes"),
     ("planes", None),
-    ("gap", 36),
-    ("head", "Collect"),
-    ("pickups", None),
-    ("gap", 36),
-    ("head", "Watch out for"),
-    ("hazards", None),
-    ("gap", 70),
-    ("head", "How to fly"),
-    ("line", "Hold the left mouse button:"),
-    ("line", "the fan at the cursor blows the plane away"),
-    ("line", "Hold the right mouse button: slow motion"),
-    ("line", "P or Esc: pause"),
-    ("line", "Touch the green flag once for a second chance"),
-    ("line", "and reach the chequered flag"),
-    ("gap", 100),
+    ("gap", 60),
     ("title", "Thanks for playing!"),
-    ("gap", 40),
-    ("line", "Hold Space to scroll faster"),
 ]
 
 CREDITS_W, CREDITS_H = 1000, 3250
@@ -354,7 +366,19 @@ def picture_row(c, y, pictures, labels=None, gap=40):
     return tallest + (60 if labels else 10)
 
 
+def flying_pictures():
+    """The fan blowing a gust at the plane, as in a level."""
+    fan = sprites_gameplay.draw_fan(30, True, 4)
+    fan = fan.resize((fan.size[0] * 2, fan.size[1] * 2), Image.LANCZOS)
+    gusts = sprites_gameplay.draw_wind()
+    gusts = gusts.resize((gusts.size[0] * 3, gusts.size[1] * 3), Image.LANCZOS)
+    plane = sprites_gameplay.draw_plane(sprites_gameplay.PLANE_SKINS[1], 2)
+    return [fan, gusts, gusts, plane], ["Your fan", "", "", "Your plane"], 30
+
+
 def credits_pictures(kind):
+    if kind == "flying":
+        return flying_pictures()
     if kind == "planes":
         skins = sprites_gameplay.PLANE_SKINS
         return [sprites_gameplay.draw_plane(skins[n], 2) for n in sorted(skins)], \

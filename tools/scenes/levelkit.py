@@ -1,8 +1,8 @@
 """Pieces of a level: the frame every level shares (sky, camera, windows, countdown, cursor
 fan) and the things a level is built from (walls, pick-ups, hazards)."""
 
-from scenekit import (Ent, button, button_sound_player, camera_canvas, color, image, link,
-                      screen_canvas)
+from scenekit import (Ent, button, button_sound_player, camera_canvas, color, dim_behind,
+                      image, link, screen_canvas, volume_controls)
 
 HIDDEN = (100000000, 100000000)
 STAR_DIM = color(0.3, 0.3, 0.38, 0.55)
@@ -309,7 +309,7 @@ def win_window(level, last_level):
                    link(f"scenes/level{level}")))
     w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (170, -215),
                    link("scenes/levelselect")))
-    return w
+    return dim_behind(w)
 
 
 def lose_window(level):
@@ -321,7 +321,7 @@ def lose_window(level):
     levels = w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (145, -75),
                             link("scenes/levelselect")))
     retry.s = levels.s = (0.85, 0.85)
-    return w
+    return dim_behind(w)
 
 
 def options_window(level):
@@ -340,6 +340,23 @@ def options_window(level):
     for b in buttons:
         b.s = (0.9, 0.9)
         w.child(b)
+    return dim_behind(pause_volume(w))
+
+
+# The pause window grows by 200 (its picture is drawn 760 high) to fit the volume row over
+# its buttons, which move down by 62.
+PAUSE_WINDOW_H = 760
+PAUSE_BUTTONS_DROP = 62
+
+
+def pause_volume(w):
+    """The options screen's volume label and row, in the pause window above its buttons."""
+    for type_name, fields in w.components:
+        if type_name == "Image":
+            fields["h"] = PAUSE_WINDOW_H
+    for b in w.children:
+        b.t = (b.t[0], b.t[1] - PAUSE_BUTTONS_DROP)
+    w.kids(volume_controls(120, scale=0.75))
     return w
 
 

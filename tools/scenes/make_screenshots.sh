@@ -42,3 +42,17 @@ shot scenes/level8 1700 level8.png --input tests/replays/level8.input
 # The same flight one second apart: the clouds and hills slide by at shares of its speed.
 shot scenes/level1 600 flight-1.png --input tests/replays/level1.input
 shot scenes/level1 660 flight-2.png --input tests/replays/level1.input
+
+# Menus that answer: a button under the pointer, one held down, the dialogs over their dimmed
+# screens, and the credits as they open.
+printf '1\tmove\t0\t-160\n' >"$home/pointer.input"
+shot scenes/menu 30 menu-hover.png --input "$home/pointer.input"
+printf '1\tmove\t0\t-160\n29\tdown\tmouse_left\n' >"$home/pointer.input"
+shot scenes/menu 30 menu-pressed.png --input "$home/pointer.input"
+printf '1\tmove\t0\t-130\n10\tdown\tmouse_left\n11\tup\tmouse_left\n12\tmove\t130\t-150\n' \
+    >"$home/pointer.input"
+shot scenes/options 30 options-reset-dialog.png --input "$home/pointer.input"
+printf '1\tmove\t300\t-200\n400\tdown\tescape\n400\tup\tescape\n420\tmove\t-20\t-10\n' \
+    >"$home/pointer.input"
+shot scenes/level1 440 level1-paused.png --input "$home/pointer.input"
+shot scenes/credits 20 credits-start.png

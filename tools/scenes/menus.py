@@ -1,7 +1,7 @@
 """The splash screens and the menu scenes."""
 
-from scenekit import (Ent, button, button_sound_player, camera_canvas, color, image, link,
-                      menu_cursor, screen_canvas)
+from scenekit import (Ent, button, button_sound_player, camera_canvas, color, dim_behind,
+                      escape_back, image, link, menu_cursor, screen_canvas, volume_controls)
 
 # Far out of sight: where hidden windows wait until a button brings them to the anchor at
 # the centre.
@@ -94,7 +94,7 @@ def level_select():
             star.add("StarFound", id=f"{n}_{k}")
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -360),
                     link("scenes/menu")))
-    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+    return [backdrop(), ui, button_sound_player(), menu_cursor(), escape_back()]
 
 
 def skins():
@@ -109,7 +109,7 @@ def skins():
     ui.child(button("SkinNext", "sprites/buttons/skinnext", 96, 96, (260, 60)))
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -330),
                     link("scenes/menu")))
-    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+    return [backdrop(), ui, button_sound_player(), menu_cursor(), escape_back()]
 
 
 def window(name, sprite, w, h, children):
@@ -119,7 +119,7 @@ def window(name, sprite, w, h, children):
     e.add("RectCollider", w=w, h=h)
     e.add("Button")
     e.kids(children)
-    return e
+    return dim_behind(e)
 
 
 def hide(window_name):
@@ -130,18 +130,7 @@ def options():
     ui = Ent("UI", comment="Volume, full screen, data reset")
     screen_canvas(ui)
     ui.child(heading("sprites/ui/heading_options"))
-    label = ui.child(Ent("VolumeLabel", t=(0, 210)))
-    image(label, "sprites/ui/label_volume", 300, 80)
-    ui.child(button("VolumeDown", "sprites/buttons/volumedown", 110, 90, (-300, 120),
-                    ("VolumeChanger", {"volChangePerClick": -0.1})))
-    track = ui.child(Ent("VolumeTrack", t=(0, 120)))
-    image(track, "sprites/ui/volumebar_track", 440, 28)
-    ui.child(Ent("VolBarMin", t=(-200, 120)))
-    ui.child(Ent("VolBarMax", t=(200, 120)))
-    knob = ui.child(Ent("VolBar", t=(0, 120)))
-    image(knob, "sprites/ui/volumebar_knob", 40, 56)
-    ui.child(button("VolumeUp", "sprites/buttons/volumeup", 110, 90, (300, 120),
-                    ("VolumeChanger", {"volChangePerClick": 0.1})))
+    ui.kids(volume_controls(120))
     ui.child(button("FullscreenButton", "sprites/buttons/fullscreenoff", 380, 90, (0, -10),
                     ("FullscreenToggler", {})))
     ui.child(button("ResetButton", "sprites/buttons/resetdata", 320, 90, (0, -130),
@@ -150,29 +139,44 @@ def options():
                     link("scenes/menu")))
     ui.child(Ent("ShownAnchor", t=(0, 0)))
     ui.child(Ent("HiddenAnchor", t=HIDDEN))
-    ui.child(window("ResetConfirmWindow", "sprites/ui/window_resetconfirm", 720, 400, [
-        button("ResetYes", "sprites/buttons/yes", 200, 84, (-130, -110), ("ResetData", {}),
+    # The two dialogs cover the whole volume row and label, so nothing pokes out around them.
+    ui.child(window("ResetConfirmWindow", "sprites/ui/window_resetconfirm", 800, 520, [
+        button("ResetYes", "sprites/buttons/yes", 200, 84, (-130, -150), ("ResetData", {}),
                hide("ResetConfirmWindow")),
-        button("ResetNo", "sprites/buttons/no", 200, 84, (130, -110),
+        button("ResetNo", "sprites/buttons/no", 200, 84, (130, -150),
                hide("ResetConfirmWindow")),
     ]))
-    ui.child(window("DataResetWindow", "sprites/ui/window_resetdone", 640, 320, [
-        button("ResetOk", "sprites/buttons/ok", 200, 84, (0, -90), hide("DataResetWindow")),
+    ui.child(window("DataResetWindow", "sprites/ui/window_resetdone", 800, 520, [
+        button("ResetOk", "sprites/buttons/ok", 200, 84, (0, -150), hide("DataResetWindow")),
     ]))
-    return [backdrop(), ui, button_sound_player(), menu_cursor()]
+    return [backdrop(), ui, button_sound_player(), menu_cursor(), escape_back()]
+
+
+# The title and how to fly are on screen from the start, scrolling at 3.5 times the old pace.
+CREDITS_START_Y = 480
+CREDITS_SPEED = 70
 
 
 def credits():
-    ui = Ent("UI", comment="Credits scroll up from below the screen; Space speeds them up")
+    ui = Ent("UI", comment="Credits scroll up, beginning with how to fly; Space speeds them up")
     screen_canvas(ui)
-    # The first line shows at once near the bottom; after a loop they come up from below.
-    scroller = ui.child(Ent("CreditsScroll", t=(0, -200)))
-    scroller.add("CreditsScroller")
+    # The first lines are on screen at once; after a loop they come up from below.
+    scroller = ui.child(Ent("CreditsScroll", t=(0, CREDITS_START_Y)))
+    scroller.add("CreditsScroller", speed=CREDITS_SPEED)
     text = scroller.child(Ent("CreditsText", t=(0, -1625)))
     image(text, "sprites/ui/credits", 1000, 3250)
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (-600, -390),
                     link("scenes/menu")))
-    return [backdrop(tint=color(0.45, 0.5, 0.65)), ui, button_sound_player(), menu_cursor()]
+    ui.child(space_hint())
+    return [backdrop(tint=color(0.45, 0.5, 0.65)), ui, button_sound_player(), menu_cursor(),
+            escape_back()]
+
+
+def space_hint():
+    # Opposite the Back button, clear of the credits' column.
+    hint = Ent("SpaceHint", t=(640, -390))
+    image(hint, "sprites/ui/credits_spacehint", 280, 90)
+    return hint
 
 
 def all_menus():

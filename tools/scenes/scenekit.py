@@ -118,6 +118,7 @@ def button(name, sprite, w, h, t, *behaviours):
     image(e, sprite, w, h)
     e.add("RectCollider", w=w, h=h)
     e.add("Button")
+    answer_pointer(e)
     for type_name, fields in behaviours:
         e.add(type_name, **fields)
     return e
@@ -140,3 +141,54 @@ def menu_cursor():
     e.add("FollowCursor")
     image(e, "sprites/ui/menucursor", 64, 64)
     return e
+
+
+# ------------------------------------------------------------------------------------------
+# Menus that answer: button looks, dimmed dialogs, Escape, the volume row
+# ------------------------------------------------------------------------------------------
+
+def answer_pointer(entity):
+    """Hovered, a button brightens and grows a little; pressed, it darkens."""
+    return entity.add("ButtonLook")
+
+
+# Far larger than the screen, so that it covers it wherever a window is shown.
+VEIL_W, VEIL_H = 6400, 3600
+VEIL = color(0.03, 0.04, 0.1, 0.62)
+
+
+def dim_behind(window):
+    """A translucent veil drawn before the window's own picture dims the screen behind it,
+    and the window's click area grows to the veil, so that it takes every click that misses
+    the window's buttons."""
+    window.components = [(t, f) for t, f in window.components
+                         if t not in ("RectCollider", "Button")]
+    window.components.insert(0, ("Image", {"w": VEIL_W, "h": VEIL_H, "tint": VEIL}))
+    window.add("RectCollider", w=VEIL_W, h=VEIL_H)
+    window.add("Button")
+    return window
+
+
+def escape_back(button_name="BackButton"):
+    e = Ent("EscapeKey", comment="Escape presses the Back button")
+    e.add("EscapeBack", button=button_name)
+    return e
+
+
+def volume_controls(y, scale=1.0):
+    """The "Volume" label over its row: the lower button, the track with its knob "VolBar"
+    (placed by VolumeChanger between "VolBarMin" and "VolBarMax"), the raise button."""
+    s = scale
+    label = Ent("VolumeLabel", t=(0, y + 90 * s), s=(s, s))
+    image(label, "sprites/ui/label_volume", 300, 80)
+    down = button("VolumeDown", "sprites/buttons/volumedown", 110, 90, (-300 * s, y),
+                  ("VolumeChanger", {"volChangePerClick": -0.1}))
+    track = Ent("VolumeTrack", t=(0, y), s=(s, s))
+    image(track, "sprites/ui/volumebar_track", 440, 28)
+    knob = Ent("VolBar", t=(0, y), s=(s, s))
+    image(knob, "sprites/ui/volumebar_knob", 40, 56)
+    up = button("VolumeUp", "sprites/buttons/volumeup", 110, 90, (300 * s, y),
+                ("VolumeChanger", {"volChangePerClick": 0.1}))
+    down.s = up.s = (s, s)
+    return [label, down, track, Ent("VolBarMin", t=(-200 * s, y)),
+            Ent("VolBarMax", t=(200 * s, y)), knob, up]

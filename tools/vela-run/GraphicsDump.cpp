@@ -4,6 +4,7 @@
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/input/Button.h"
+#include "engine/input/ButtonLook.h"
 #include "tools/vela-run/ComponentDump.h"
 #include "tools/vela-run/DumpFields.h"
 
@@ -11,6 +12,18 @@ namespace VelaRun {
 
 namespace {
 using namespace VelaEngine::Graphics;
+
+const char* LookName(VelaEngine::UI::PointerLook look) {
+    switch (look) {
+        case VelaEngine::UI::PointerLook::Hovered:
+            return "hovered";
+        case VelaEngine::UI::PointerLook::Pressed:
+            return "pressed";
+        case VelaEngine::UI::PointerLook::Normal:
+            break;
+    }
+    return "normal";
+}
 
 void DumpImage(const Image& image, JsonWriter& json) {
     json.Key("sprite");
@@ -59,6 +72,13 @@ bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& j
         BoolField(json, "collider", button->HasCollider());
         NumberField(json, "clicks", button->GetClickCount());
         NumberField(json, "listeners", static_cast<double>(button->GetClickListeners().Size()));
+        json.Key("look");
+        json.String(LookName(button->GetPointerLook()));
+        return true;
+    }
+    if (const auto* look = dynamic_cast<const VelaEngine::UI::ButtonLook*>(&component)) {
+        json.Key("shown");
+        json.String(LookName(look->GetShownLook()));
         return true;
     }
     return false;

@@ -92,5 +92,22 @@ TEST_F(ButtonWorld, TheShapeIsPlacedByTheStackTop) {
     EXPECT_EQ(button->GetClickCount(), 1u);
 }
 
+// Escape stands for Back this way: no cursor, no collider needed, the same sound and news.
+TEST_F(ButtonWorld, APressFromCodeDoesWhatAClickInsideDoes) {
+    Button& back = AddButton("Back", 0.0f, 0.0f, 100.0f, 100.0f);
+    Audio::AudioSource* source = AddRoot("buttonsoundplayer").AddComponent<Audio::AudioSource>();
+    struct Counter : Events::Listener {
+        void Invoke(const Events::EventBase&) override { ++heard; }
+        int heard = 0;
+    } listener;
+    back.GetClickListeners().Register(listener);
+    back.Press();
+    EXPECT_FALSE(back.HasCollider());
+    EXPECT_EQ(listener.heard, 1);
+    EXPECT_EQ(back.GetClickCount(), 1u);
+    ASSERT_NE(source->GetClip(), nullptr);
+    EXPECT_EQ(source->GetClip()->GetPath(), assets.Path() + "/sounds/sfx/menu.mp3");
+}
+
 }  // namespace
 }  // namespace EntityTest
