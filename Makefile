@@ -5,28 +5,49 @@ FUZZ_BUILD     ?= build-fuzz
 FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
+# Our own builds stop at any warning; a packager's cmake call leaves this off.
+WERROR         ?= ON
 
-.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all hover-band start-survival difficulty assets clean
+.PHONY: deps configure build run test test-sanitize format-check release-builds soak fuzz-build fuzz fuzz-ci bench bench-all hover-band start-survival difficulty assets clean
 
 deps:
 	@tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DFLEETWING_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Builds the game alone: playing need not wait for the tests and benchmarks.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target fleetwing
 	./$(BUILD)/fleetwing
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEETWING_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEETWING_SANITIZE=ON \
+		-DFLEETWING_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file as clang-format writes it (tools/check-format.sh names the ones that differ).
+format-check:
+	@tools/install-deps.sh clang-format
+	@tools/check-format.sh
+
+# What a packager builds: everything in Release with GCC, and the game and vela-run alone
+# with clang and BUILD_TESTING=OFF, both with warnings as errors.
+release-builds: deps
+	@tools/install-deps.sh clang
+	@cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLEETWING_WERROR=ON >/dev/null
+	@cmake --build build-release -j $(JOBS)
+	@CC=clang CXX=clang++ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DBUILD_TESTING=OFF -DFLEETWING_WERROR=ON >/dev/null
+	@cmake --build build-clang -j $(JOBS)
 
 # Long runs, not part of test: the eight level replays played over and over in one vela-run
 # under the sanitizers, one level under valgrind, and a thousand starts and quits of vela-run
@@ -44,7 +65,7 @@ soak:
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DFLEETWING_FUZZ=ON >/dev/null
+		-DFLEETWING_FUZZ=ON -DFLEETWING_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 
 fuzz: fuzz-build
@@ -87,7 +108,7 @@ assets:
 	@tools/assets/make-assets.sh
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) build-release build-clang
 
 # Installs the game, vela-run, the assets, the desktop entry, the icon and the manual pages
 # under PREFIX; DESTDIR stages the same tree below another root.
@@ -96,7 +117,7 @@ PREFIX ?= /usr/local
 .PHONY: install package lintian
 
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 # The Debian package (build/fleetwing_VERSION_ARCH.deb), checked by lintian.
 package: build

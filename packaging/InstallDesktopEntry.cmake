@@ -1,6 +1,7 @@
 # Runs at install time, when the final prefix is known: the desktop entry names the installed
 # launcher and starts the game in the installed data folder. FLEETWING_PACKAGING_DIR,
-# FLEETWING_GAMESDIR and FLEETWING_DATADIR are set by the install rule that runs this script.
+# FLEETWING_GAMESDIR, FLEETWING_DATADIR and FLEETWING_APPDIR are set by the install rule that
+# runs this script.
 # A relative prefix is taken from the directory the install runs in, as the file rules do.
 set(prefix "${CMAKE_INSTALL_PREFIX}")
 cmake_path(ABSOLUTE_PATH prefix NORMALIZE)
@@ -19,7 +20,7 @@ if(FLEETWING_LAUNCHER MATCHES "[ \t'<>~|&;*?#()]")
     set(FLEETWING_EXEC "\"${FLEETWING_LAUNCHER}\"")
 endif()
 
-set(entry "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/applications/fleetwing.desktop")
+set(entry "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${FLEETWING_APPDIR}/fleetwing.desktop")
 message(STATUS "Installing: ${entry}")
 configure_file("${FLEETWING_PACKAGING_DIR}/fleetwing.desktop.in" "${entry}" @ONLY)
 file(CHMOD "${entry}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

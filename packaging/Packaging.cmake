@@ -6,10 +6,12 @@
 #   share/applications, share/icons  desktop entry and icon
 #   share/man, share/doc/fleetwing   manual pages, copyright and changelog
 
-set(FLEETWING_GAMESDIR games)
-set(FLEETWING_PROGRAMDIR lib/fleetwing)
-set(FLEETWING_DATADIR share/fleetwing)
-set(FLEETWING_DOCDIR share/doc/fleetwing)
+# Folders below the prefix follow GNUInstallDirs, so a packager moves them with the usual
+# CMAKE_INSTALL_* variables; games/ has no such variable and gets one of its own.
+set(FLEETWING_GAMESDIR games CACHE STRING "Folder of the game's commands, below the prefix")
+set(FLEETWING_PROGRAMDIR ${CMAKE_INSTALL_LIBDIR}/fleetwing)
+set(FLEETWING_DATADIR ${CMAKE_INSTALL_DATADIR}/fleetwing)
+set(FLEETWING_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/fleetwing)
 set(FLEETWING_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(FLEETWING_STAGED ${CMAKE_BINARY_DIR}/packaging)
 
@@ -40,14 +42,23 @@ install(TARGETS fleetwing vela-run RUNTIME DESTINATION ${FLEETWING_PROGRAMDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets DESTINATION ${FLEETWING_DATADIR}
         PATTERN ASSETS.md EXCLUDE)
 install(FILES ${FLEETWING_PACKAGING_DIR}/fleetwing.png
-        DESTINATION share/icons/hicolor/256x256/apps)
-install(FILES ${FLEETWING_STAGED}/fleetwing.6.gz DESTINATION share/man/man6)
-install(FILES ${FLEETWING_STAGED}/vela-run.1.gz DESTINATION share/man/man1)
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/256x256/apps)
+foreach(size 48 64 128)
+    install(FILES ${FLEETWING_PACKAGING_DIR}/icons/fleetwing-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps
+            RENAME fleetwing.png)
+endforeach()
+# Software centres find the game through its AppStream metadata.
+install(FILES ${FLEETWING_PACKAGING_DIR}/fleetwing.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo RENAME org.example.fleetwing.metainfo.xml)
+install(FILES ${FLEETWING_STAGED}/fleetwing.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${FLEETWING_STAGED}/vela-run.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${FLEETWING_PACKAGING_DIR}/copyright ${FLEETWING_STAGED}/changelog.gz
         DESTINATION ${FLEETWING_DOCDIR})
 install(CODE "set(FLEETWING_PACKAGING_DIR \"${FLEETWING_PACKAGING_DIR}\")
               set(FLEETWING_GAMESDIR \"${FLEETWING_GAMESDIR}\")
-              set(FLEETWING_DATADIR \"${FLEETWING_DATADIR}\")")
+              set(FLEETWING_DATADIR \"${FLEETWING_DATADIR}\")
+              set(FLEETWING_APPDIR \"${CMAKE_INSTALL_DATAROOTDIR}/applications\")")
 install(SCRIPT ${FLEETWING_PACKAGING_DIR}/InstallDesktopEntry.cmake)
 
 # The Debian package: `cpack` in the build folder, or the build's `package` target.

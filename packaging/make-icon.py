@@ -5,14 +5,15 @@ a rounded square with the first plane skin in front. Run with Debian's python3 a
 
     /usr/bin/python3 packaging/make-icon.py
 
-It writes packaging/fleetwing.png; the same art gives the same bytes."""
+It writes packaging/fleetwing.png and, scaled down from it, packaging/icons/fleetwing-N.png
+for the smaller sizes desktops ask for; the same art gives the same bytes."""
 
 import os
-import sys
 
 from PIL import Image, ImageDraw
 
 SIZE = 256
+SMALLER = (48, 64, 128)
 CORNER = 44
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -43,8 +44,15 @@ def main():
     icon.paste(sky_square(), (0, 0), rounded_mask())
     wing = plane()
     icon.alpha_composite(wing, ((SIZE - wing.width) // 2, (SIZE - wing.height) // 2 - 20))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "packaging/fleetwing.png")
-    icon.save(out, optimize=True)
+    icon.save(os.path.join(ROOT, "packaging/fleetwing.png"), optimize=True)
+    write_smaller(icon)
+
+
+def write_smaller(icon):
+    os.makedirs(os.path.join(ROOT, "packaging/icons"), exist_ok=True)
+    for size in SMALLER:
+        small = icon.resize((size, size), Image.LANCZOS)
+        small.save(os.path.join(ROOT, f"packaging/icons/fleetwing-{size}.png"), optimize=True)
 
 
 if __name__ == "__main__":

@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, playing, packaging and every test need, on a
 # machine as bare as a minbase Debian 12 root; does nothing when all are present. Extra
 # package names may follow (make targets name their own). As root it runs apt-get itself;
-# otherwise through sudo, and without sudo it says what to run.
+# otherwise through sudo when sudo works without asking, and else it prints the one command
+# to run and stops before changing anything.
 #   tools/install-deps.sh --list [EXTRA...]   prints the packages, one a line, and exits.
 set -euo pipefail
 
@@ -15,7 +16,7 @@ packages=(
     # Tests: the frameworks, a private X server for the full-screen tests, and what CPack
     # needs for the Debian package (it reads binaries with `file`).
     libgtest-dev libgmock-dev libbenchmark-dev libbox2d-dev nlohmann-json3-dev
-    xvfb xauth file dpkg-dev desktop-file-utils python3
+    xvfb xauth file dpkg-dev desktop-file-utils appstream python3
 )
 list_only=0
 if [ "${1:-}" = "--list" ]; then
@@ -39,13 +40,14 @@ done
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null 2>&1; then
+    # A sudo that would ask for a password (or refuse) must not stop a build half-way.
+    if ! command -v sudo >/dev/null 2>&1 || ! sudo -n true >/dev/null 2>&1; then
         echo "Missing packages: ${missing[*]}" >&2
-        echo "sudo is not installed; as root, run:" >&2
+        echo "Cannot install them without root; as root, run:" >&2
         echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
         exit 1
     fi
-    sudo=(sudo)
+    sudo=(sudo -n)
 fi
 echo "Installing missing packages: ${missing[*]}"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q

@@ -42,8 +42,12 @@ void FixedStepClock::WaitUntilMs(double deadlineMs) {
     }
 }
 
-FrameClock& GetClock() { return *g_clock; }
+FrameClock& GetClock() {
+    return *g_clock;
+}
 
-void SetClock(FrameClock* clock) { g_clock = clock != nullptr ? clock : &g_wallClock; }
+void SetClock(FrameClock* clock) {
+    g_clock = clock != nullptr ? clock : &g_wallClock;
+}
 
 }  // namespace VelaEngine

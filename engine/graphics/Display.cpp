@@ -19,13 +19,12 @@ Display::~Display() {
     }
 }
 
-void Display::Init(const std::string& title, bool fullscreen, bool showCursor,
-                   bool createConsole, const Vector2& windowSize, void* instance) {
+void Display::Init(const std::string& title, bool fullscreen, bool showCursor, bool createConsole,
+                   const Vector2& windowSize, void* instance) {
     windowSize_ = windowSize;
     fullscreen_ = fullscreen;
-    EBSysInit(instance, kShowNormal, static_cast<int>(windowSize.x),
-              static_cast<int>(windowSize.y), createConsole ? 1 : 0, kPlatformFrameRate,
-              nullptr);
+    EBSysInit(instance, kShowNormal, static_cast<int>(windowSize.x), static_cast<int>(windowSize.y),
+              createConsole ? 1 : 0, kPlatformFrameRate, nullptr);
     initialised_ = true;
     EBToogleFullScreen(fullscreen ? 1 : 0);
     EBSysSetWindowTitle(title.c_str());

@@ -23,24 +23,38 @@ std::string WritePair(const T& value) {
 }
 }  // namespace
 
-float Vector2::Length() const { return std::sqrt(x * x + y * y); }
+float Vector2::Length() const {
+    return std::sqrt(x * x + y * y);
+}
 
-std::string Vector2::ToString() const { return "Vector2{" + WritePair(*this) + "}"; }
+std::string Vector2::ToString() const {
+    return "Vector2{" + WritePair(*this) + "}";
+}
 void Vector2::Deserialize(const std::string& text) {
     ReadPair(*this, text, "Vector2 wrong Serialization format");
 }
-std::string Vector2::Serialize() const { return WritePair(*this); }
+std::string Vector2::Serialize() const {
+    return WritePair(*this);
+}
 
-std::string Point2::ToString() const { return "Point2{" + WritePair(*this) + "}"; }
+std::string Point2::ToString() const {
+    return "Point2{" + WritePair(*this) + "}";
+}
 void Point2::Deserialize(const std::string& text) {
     ReadPair(*this, text, "Point2 wrong Serialization format");
 }
-std::string Point2::Serialize() const { return WritePair(*this); }
+std::string Point2::Serialize() const {
+    return WritePair(*this);
+}
 
-std::string Normal2::ToString() const { return "Normal2{" + WritePair(*this) + "}"; }
+std::string Normal2::ToString() const {
+    return "Normal2{" + WritePair(*this) + "}";
+}
 void Normal2::Deserialize(const std::string& text) {
     ReadPair(*this, text, "Normal2 wrong Serialization format");
 }
-std::string Normal2::Serialize() const { return WritePair(*this); }
+std::string Normal2::Serialize() const {
+    return WritePair(*this);
+}
 
 }  // namespace VelaEngine

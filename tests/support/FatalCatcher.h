@@ -8,8 +8,7 @@
 namespace TestSupport {
 
 struct FatalError : std::runtime_error {
-    FatalError(EBFatalKind k, const std::string& message)
-        : std::runtime_error(message), kind(k) {}
+    FatalError(EBFatalKind k, const std::string& message) : std::runtime_error(message), kind(k) {}
     EBFatalKind kind;
 };
 

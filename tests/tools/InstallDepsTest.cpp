@@ -54,30 +54,39 @@ TEST(InstallDeps, EveryProgramTheBuildAndTheTestsRunComesFromAListedPackage) {
     EXPECT_EQ(listed.count("ca-certificates"), 1u) << "git clones over https";
 }
 
-TEST(InstallDeps, WithoutRootOrSudoItSaysWhatToRunAsRoot) {
-    // A PATH with what the script needs and no sudo, for a user who is not root.
-    TestSupport::TempFolder bin;
-    std::string links = "chmod 755 " + ShellQuote(bin.Path());
-    for (const char* tool : {"bash", "dpkg-query", "grep", "id"}) {
-        links +=
-            " && ln -s \"$(command -v " + std::string(tool) + ")\" " + ShellQuote(bin.File(tool));
+TEST(InstallDeps, WithoutRootOrAWorkingSudoItSaysWhatToRunAsRoot) {
+    // For a user who is not root: a PATH with what the script needs and no sudo, then one
+    // whose sudo would ask for a password (it refuses, as `sudo -n` does then).
+    for (const bool withSudo : {false, true}) {
+        SCOPED_TRACE(withSudo ? "sudo refuses" : "no sudo");
+        TestSupport::TempFolder bin;
+        std::string links = "chmod 755 " + ShellQuote(bin.Path());
+        for (const char* tool : {"bash", "dpkg-query", "grep", "id"}) {
+            links += " && ln -s \"$(command -v " + std::string(tool) + ")\" " +
+                     ShellQuote(bin.File(tool));
+        }
+        if (withSudo) {
+            links += " && printf '#!/bin/sh\\nexit 1\\n' > " + ShellQuote(bin.File("sudo")) +
+                     " && chmod 755 " + ShellQuote(bin.File("sudo"));
+        }
+        // A copy, since the checkout may sit in a home folder that user cannot enter.
+        const std::string script = bin.File("install-deps.sh");
+        links += " && cp " + ShellQuote(kScript) + " " + ShellQuote(script) + " && chmod 755 " +
+                 ShellQuote(script);
+        ASSERT_EQ(RunCommand(links).status, 0);
+        const std::string user = geteuid() == 0 ? "runuser -u nobody -- " : "";
+        const TestSupport::RunResult run =
+            RunCommand("cd /tmp && " + user + "/usr/bin/env PATH=" + ShellQuote(bin.Path()) + " " +
+                       ShellQuote(script) + " fleetwing-no-such-package");
+        EXPECT_EQ(run.status, 1) << run.output;
+        EXPECT_NE(run.output.find("Cannot install them without root; as root, run:"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_NE(run.output.find("apt-get update && apt-get install -y --no-install-recommends "
+                                  "fleetwing-no-such-package"),
+                  std::string::npos)
+            << run.output;
     }
-    // A copy, since the checkout may sit in a home folder that user cannot enter.
-    const std::string script = bin.File("install-deps.sh");
-    links += " && cp " + ShellQuote(kScript) + " " + ShellQuote(script) + " && chmod 755 " +
-             ShellQuote(script);
-    ASSERT_EQ(RunCommand(links).status, 0);
-    const std::string user = geteuid() == 0 ? "runuser -u nobody -- " : "";
-    const TestSupport::RunResult run =
-        RunCommand("cd /tmp && " + user + "/usr/bin/env PATH=" + ShellQuote(bin.Path()) + " " +
-                   ShellQuote(script) + " fleetwing-no-such-package");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("sudo is not installed; as root, run:"), std::string::npos)
-        << run.output;
-    EXPECT_NE(run.output.find("apt-get update && apt-get install -y --no-install-recommends "
-                              "fleetwing-no-such-package"),
-              std::string::npos)
-        << run.output;
 }
 
 }  // namespace
