@@ -16,8 +16,11 @@
 #include "game/GameWin.h"
 #include "game/HazardWind.h"
 #include "game/Jiggle.h"
+#include "game/LevelHud.h"
+#include "game/LevelProgress.h"
 #include "game/LevelSelect.h"
 #include "game/LinkPlay.h"
+#include "game/LockedLevel.h"
 #include "game/MoveEntity.h"
 #include "game/Patrol.h"
 #include "game/Pendulum.h"
@@ -26,6 +29,7 @@
 #include "game/QuitGame.h"
 #include "game/ResetData.h"
 #include "game/ResumeGame.h"
+#include "game/SkinCaption.h"
 #include "game/SplashFader.h"
 #include "game/SplashScript.h"
 #include "game/StarFound.h"
@@ -85,6 +89,10 @@ constexpr Maker kMakers[] = {
     {"CreditsScroller", Make<CreditsScroller>},
     {"Flasher", Make<Flasher>},
     {"ResumeGame", Make<ResumeGame>},
+    {"LevelHud", Make<LevelHud>},
+    {"LevelProgress", Make<LevelProgress>},
+    {"LockedLevel", Make<LockedLevel>},
+    {"SkinCaption", Make<SkinCaption>},
 };
 
 }  // namespace

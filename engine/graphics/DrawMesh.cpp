@@ -15,9 +15,14 @@ constexpr int kTextureMode = 2;
 
 void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
               const Matrix3x3& world) {
-    if (sprite != nullptr) {
+    DrawTexturedMesh(mesh, sprite != nullptr ? sprite->GetTexture() : nullptr, tint, tintW, world);
+}
+
+void DrawTexturedMesh(const Mesh& mesh, EBGfxTexture* texture, const Color& tint, float tintW,
+                      const Matrix3x3& world) {
+    if (texture != nullptr) {
         EBGfxSetRenderMode(kTextureMode);
-        EBGfxTextureSet(sprite->GetTexture(), 0.0f, 0.0f);
+        EBGfxTextureSet(texture, 0.0f, 0.0f);
     } else {
         EBGfxSetRenderMode(kColourMode);
     }

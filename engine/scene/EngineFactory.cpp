@@ -7,6 +7,7 @@
 #include "engine/graphics/Canvas.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
+#include "engine/graphics/Text.h"
 #include "engine/input/Button.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
@@ -42,6 +43,7 @@ constexpr EngineComponentType kEngineTypes[] = {
     {"Animation", &Make<Mecanim::Animation>},
     {"ParticleSystem", &Make<Graphics::ParticleSystem>},
     {"AudioSource", &Make<Audio::AudioSource>},
+    {"Text", &Make<Graphics::Text>},
 };
 }  // namespace
 

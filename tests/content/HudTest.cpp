@@ -1,0 +1,91 @@
+// What a level's HUD shows, read through vela-run dumps of level 1 without mouse input: the
+// plane waits out the six-second countdown (360 frames at 60 per second), then falls. The
+// flight's time starts when the countdown ends and leaves out every pause, whether the pause
+// falls in the countdown or in the flight.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "content/ContentRun.h"
+#include "game/TimeText.h"
+#include "support/TempFolder.h"
+
+using ContentRun::Named;
+using TestSupport::Json;
+
+namespace {
+
+constexpr double kFrame = 1.0 / 60.0;
+
+struct HudView {
+    double flightTime = -1.0;
+    std::string shownTime;
+    std::string level;
+    double starAlpha = -1.0;
+};
+
+// Level 1 for `frames` frames with Escape pressed at each of `escapes`.
+HudView RunLevel1(const TestSupport::TempFolder& home, unsigned frames,
+                  const std::vector<unsigned>& escapes) {
+    std::string script = "# Escape presses only\n";
+    for (unsigned frame : escapes) {
+        script += std::to_string(frame) + "\tdown\tescape\n" + std::to_string(frame + 1) +
+                  "\tup\tescape\n";
+    }
+    const std::string name = "run" + std::to_string(frames);
+    const std::string input = home.Write(name + ".input", script);
+    const std::string dump = home.File(name + ".json");
+    const ContentRun::RunResult run =
+        ContentRun::RunGame("--scene scenes/level1 --input " + input + " --frames " +
+                                std::to_string(frames) + " --dump " + dump,
+                            home.Path());
+    EXPECT_EQ(run.status, 0) << run.output;
+    const Json state = TestSupport::ReadJson(dump);
+    HudView view;
+    view.flightTime =
+        TestSupport::ComponentOf(Named(state, "GameManager"), "GameManager")["flightTime"].number;
+    view.shownTime = TestSupport::ComponentOf(Named(state, "HudTime"), "Text")["text"].text;
+    view.level = TestSupport::ComponentOf(Named(state, "HudLevel"), "Text")["text"].text;
+    view.starAlpha = TestSupport::ComponentOf(Named(state, "HudStar1"), "Image")["tint"][3].number;
+    return view;
+}
+
+TEST(Hud, TheTimerRunsFromTheEndOfTheCountdownAndLeavesOutEveryPause) {
+    TestSupport::TempFolder home;
+    const struct {
+        const char* what;
+        unsigned frames;
+        std::vector<unsigned> escapes;
+        // Frames of flight the timer shows, give or take one: the game manager, which keeps
+        // the time, updates before the plane and sees the countdown's end a frame late.
+        double flown;
+    } runs[] = {
+        {"in the countdown", 200, {}, 0},
+        {"20 frames after it", 380, {}, 19},
+        {"after a pause of 60 frames in the countdown", 440, {100, 160}, 19},
+        {"after a pause of 30 frames in the flight", 410, {365, 395}, 19},
+        {"while paused since 10 frames after it", 400, {370}, 9},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.what);
+        const HudView view = RunLevel1(home, run.frames, run.escapes);
+        EXPECT_NEAR(view.flightTime, run.flown * kFrame, 1.5 * kFrame);
+        EXPECT_EQ(view.shownTime, Game::FormatFlightTime(static_cast<float>(view.flightTime)));
+        EXPECT_EQ(view.level.rfind("Level 1: ", 0), 0u) << view.level;
+        EXPECT_GT(view.level.size(), std::string("Level 1: ").size()) << "the level has a name";
+        EXPECT_LT(view.starAlpha, 1.0) << "no star found, so none is lit";
+    }
+}
+
+TEST(Hud, FlightTimesReadAsMinutesSecondsAndHundredths) {
+    EXPECT_EQ(Game::FormatFlightTime(0.0f), "0:00.00");
+    EXPECT_EQ(Game::FormatFlightTime(7.25f), "0:07.25");
+    EXPECT_EQ(Game::FormatFlightTime(59.999f), "1:00.00");
+    EXPECT_EQ(Game::FormatFlightTime(65.2f), "1:05.20");
+    EXPECT_EQ(Game::FormatFlightTime(-3.0f), "0:00.00");
+    EXPECT_EQ(Game::FormatFlightTime(std::numeric_limits<float>::quiet_NaN()), "0:00.00");
+}
+
+}  // namespace
