@@ -41,9 +41,10 @@ LevelEnd ReadLevelEnd(const Json& dump, int level) {
     if (!rules["levelEnded"].boolean) {
         return {};
     }
-    LevelEnd end{ContentRun::IsAt(Named(dump, "WinWindow"), 0, 0),
-                 ContentRun::IsAt(Named(dump, "LoseWindow"), 0, 250),
-                 static_cast<int>(rules["starsFound"].number)};
+    LevelEnd end;
+    end.won = ContentRun::IsAt(Named(dump, "WinWindow"), 0, 0);
+    end.lost = ContentRun::IsAt(Named(dump, "LoseWindow"), 0, 250);
+    end.stars = static_cast<int>(rules["starsFound"].number);
     end.flightTime = rules["flightTime"].number;
     end.newBest =
         rules["newBestTime"].boolean && ContentRun::IsAt(Named(dump, "newshortesttime"), 0, 0);
