@@ -1,4 +1,5 @@
-// What a level's HUD shows, read through vela-run dumps of level 1 without mouse input: the
+// What the screens' texts show, read through vela-run dumps: the level selection's progress,
+// the skin names, and a level's HUD. The HUD runs are of level 1 without mouse input: the
 // plane waits out the six-second countdown (360 frames at 60 per second), then falls. The
 // flight's time starts when the countdown ends and leaves out every pause, whether the pause
 // falls in the countdown or in the flight.
@@ -106,3 +107,61 @@ TEST(Hud, FlightTimesReadAsMinutesSecondsAndHundredths) {
 }
 
 }  // namespace
+
+namespace {
+
+const Json& TextComponent(const Json& dump, const std::string& entity) {
+    return TestSupport::ComponentOf(Named(dump, entity), "Text");
+}
+
+// vela-run over `scene` with that record file and input script; returns the dump.
+Json RunMenu(const TestSupport::TempFolder& home, const std::string& scene,
+             const std::string& records, const std::string& script, unsigned frames) {
+    home.Write("VelaEngine/data/records/Fleetwing.record", records);
+    const std::string input = home.Write("menu.input", "# menu clicks\n" + script);
+    const std::string dump = home.File("menu.json");
+    const ContentRun::RunResult run =
+        ContentRun::RunGame("--scene " + scene + " --input " + input + " --frames " +
+                                std::to_string(frames) + " --dump " + dump,
+                            home.Path());
+    EXPECT_EQ(run.status, 0) << run.output;
+    return TestSupport::ReadJson(dump);
+}
+
+}  // namespace
+
+// Level 1 won before best times were kept (level 2 is open), level 2 with a best time, level 3
+// not yet: only the first two carry the tick, and a click on level 3's padlock shakes it and
+// plays the refusal.
+TEST(LevelProgress, FinishedLevelsShowATickAndTheirBestAndALockedOneRefusesAClick) {
+    TestSupport::TempFolder home;
+    const Json dump =
+        RunMenu(home, "scenes/levelselect", "highestLevelUnlocked\t3\nbestTime2\t21.080000",
+                "1\tmove\t150\t-150\n5\tdown\tmouse_left\n6\tup\tmouse_left\n", 9);
+    EXPECT_EQ(TextComponent(dump, "Level1Progress")["text"].text, "Finished");
+    EXPECT_EQ(TextComponent(dump, "Level2Progress")["text"].text, "0:21.08");
+    EXPECT_EQ(TextComponent(dump, "Level3Progress")["text"].text, "");
+    EXPECT_NE(TestSupport::FindEntity(dump, "Level1Done"), nullptr);
+    EXPECT_NE(TestSupport::FindEntity(dump, "Level2Done"), nullptr);
+    EXPECT_EQ(TestSupport::FindEntity(dump, "Level3Done"), nullptr);
+    // Level 7's padlock sits at (150, -150): shaken sideways only, with the refusal sound.
+    const Json& lock = Named(dump, "Level7Place");
+    EXPECT_NE(lock["position"][0].number, 150.0);
+    EXPECT_NEAR(lock["position"][0].number, 150.0, 9.0);
+    EXPECT_EQ(lock["position"][1].number, -150.0);
+    EXPECT_EQ(TestSupport::ComponentOf(lock, "AudioSource")["clip"].text, "sounds/sfx/refuse");
+    EXPECT_TRUE(ContentRun::IsAt(Named(dump, "Level6Place"), -150, -150)) << "the others rest";
+}
+
+// The skins screen names the skin shown and counts it among the four, after a step back from
+// the first wraps to the last.
+TEST(SkinCaption, NamesTheSkinShownAndItsPlaceAmongTheFour) {
+    TestSupport::TempFolder home;
+    Json dump = RunMenu(home, "scenes/skins", "planeSkin\t2", "", 5);
+    EXPECT_EQ(TextComponent(dump, "SkinName")["text"].text, "Racer");
+    EXPECT_EQ(TextComponent(dump, "SkinCount")["text"].text, "2 / 4");
+    dump = RunMenu(home, "scenes/skins", "planeSkin\t1",
+                   "1\tmove\t-260\t60\n3\tdown\tmouse_left\n4\tup\tmouse_left\n", 6);
+    EXPECT_EQ(TextComponent(dump, "SkinName")["text"].text, "Hornet");
+    EXPECT_EQ(TextComponent(dump, "SkinCount")["text"].text, "4 / 4");
+}
