@@ -17,8 +17,11 @@
 #include "game/GameWin.h"
 #include "game/HazardWind.h"
 #include "game/Jiggle.h"
+#include "game/LevelHud.h"
+#include "game/LevelProgress.h"
 #include "game/LevelSelect.h"
 #include "game/LinkPlay.h"
+#include "game/LockedLevel.h"
 #include "game/MoveEntity.h"
 #include "game/Parallax.h"
 #include "game/Patrol.h"
@@ -28,6 +31,7 @@
 #include "game/QuitGame.h"
 #include "game/ResetData.h"
 #include "game/ResumeGame.h"
+#include "game/SkinCaption.h"
 #include "game/SplashFader.h"
 #include "game/SplashScript.h"
 #include "game/StarFound.h"
@@ -89,6 +93,10 @@ constexpr Maker kMakers[] = {
     {"Flasher", Make<Flasher>},
     {"ResumeGame", Make<ResumeGame>},
     {"Parallax", Make<Parallax>},
+    {"LevelHud", Make<LevelHud>},
+    {"LevelProgress", Make<LevelProgress>},
+    {"LockedLevel", Make<LockedLevel>},
+    {"SkinCaption", Make<SkinCaption>},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "engine/persistence/Records.h"
 #include "engine/scene/FieldMap.h"
 #include "game/LevelPause.h"
+#include "game/PlaneRotator.h"
 #include "game/SavedValues.h"
 #include "game/SceneQueries.h"
 
@@ -46,14 +47,52 @@ void GameManager::Start() {
 }
 
 void GameManager::Update() {
+    StartFlightAfterCountdown();
     if (!levelEnded && Input::Get().GetState(EscapePressed)) {
         ToggleLevelPause();
+    }
+}
+
+void GameManager::StartFlightAfterCountdown() {
+    if (flightStartTime >= 0.0f || levelEnded || Time::Get().IsPaused()) {
+        return;
+    }
+    // A scene without the plane's countdown flies from its first frame.
+    const PlaneRotator* plane = FindInScene<PlaneRotator>();
+    if (plane == nullptr || plane->countdownLeft <= 0.0f) {
+        flightStartTime = Time::Get().GetTimeSinceStart();
+    }
+}
+
+float GameManager::FlightTime() const {
+    if (flightStartTime < 0.0f) {
+        return 0.0f;
+    }
+    float end = 0.0f;
+    if (levelEnded) {
+        end = flightEndTime;
+    } else if (pausedSince >= 0.0f) {
+        end = pausedSince;
+    } else {
+        end = Time::Get().GetTimeSinceStart();
+    }
+    return end > flightStartTime ? end - flightStartTime : 0.0f;
+}
+
+void GameManager::RecordBestTime() {
+    const float flight = FlightTime();
+    previousBestTime = SavedBestTime(currentLevel);
+    // A level ended before its flight began has no time to keep.
+    newBestTime = flight > 0.0f && (previousBestTime == 0.0f || flight < previousBestTime);
+    if (newBestTime) {
+        Records::Get().SetFloat(BestTimeKey(currentLevel), flight);
     }
 }
 
 void GameManager::EndLevel(bool won) {
     levelEnded = true;
     levelWon = won;
+    flightEndTime = Time::Get().GetTimeSinceStart();
     if (!won) {
         PlayOn(*GetOwner(), "sounds/sfx/lose");
         return;
@@ -69,6 +108,10 @@ void GameManager::EndLevel(bool won) {
     const float best = SavedShortestTime();
     if (best == 0.0f || best > t) {
         records.SetFloat("shortestTime", t);
+    }
+    // The ribbon tells of this level's own best, which a win on another level cannot hide.
+    RecordBestTime();
+    if (newBestTime) {
         MoveEntityTo("newshortesttime", 0.0f, 0.0f);
     }
     for (int n = 1; n <= 3 && starsFound >= n; ++n) {

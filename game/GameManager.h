@@ -19,8 +19,10 @@ public:
     void Start() override;
     void Update() override;
 
-    // Won: records the unlocked level, the best time and the stars, and saves them.
+    // Won: records the unlocked level, the best times and the stars, and saves them.
     void EndLevel(bool won);
+    // Seconds flown: from the end of the countdown to the end of the level, pauses left out.
+    float FlightTime() const;
 
     int starsFound = 0;
     // Moved on by every pause, so that the level's time leaves out the time spent paused.
@@ -33,6 +35,18 @@ public:
     bool levelWon = false;
     // When the current pause began; negative while the level runs.
     float pausedSince = -1.0f;
+    // When the flight began (moved on by every pause like `levelStartTime`); negative
+    // while the countdown runs.
+    float flightStartTime = -1.0f;
+    // When the level ended; negative until then.
+    float flightEndTime = -1.0f;
+    // Set by a win: the level's best time before it (0 for none) and whether it beat that.
+    float previousBestTime = 0.0f;
+    bool newBestTime = false;
+
+private:
+    void StartFlightAfterCountdown();
+    void RecordBestTime();
 };
 
 // Shows the stars found so far on the window's "Star1" to "Star3" pictures.

@@ -46,7 +46,11 @@ void ResumeLevel() {
         manager->optionsOpen = false;
         // The level's clock starts later by the time spent paused.
         if (manager->pausedSince >= 0.0f) {
-            manager->levelStartTime += time.GetTimeSinceStart() - manager->pausedSince;
+            const float paused = time.GetTimeSinceStart() - manager->pausedSince;
+            manager->levelStartTime += paused;
+            if (manager->flightStartTime >= 0.0f) {
+                manager->flightStartTime += paused;
+            }
         }
         manager->pausedSince = -1.0f;
     }

@@ -89,6 +89,14 @@ float SavedShortestTime() {
     return SavedFloat("shortestTime", 0.0f, [](float seconds) { return seconds > 0.0f; });
 }
 
+std::string BestTimeKey(int level) {
+    return "bestTime" + std::to_string(level);
+}
+
+float SavedBestTime(int level) {
+    return SavedFloat(BestTimeKey(level), 0.0f, [](float seconds) { return seconds > 0.0f; });
+}
+
 bool SavedStarFound(const std::string& id) {
     const std::string key = "foundstar" + id;
     std::string text;

@@ -14,6 +14,9 @@ int SavedHighestLevelUnlocked();
 float SavedVolume();
 // "shortestTime": a positive number of seconds, or 0 when there is no best time yet.
 float SavedShortestTime();
+// "bestTime" + level: the level's best flight in seconds, positive, or 0 when there is none.
+float SavedBestTime(int level);
+std::string BestTimeKey(int level);
 // "foundstar" + id (level, "_", star number): whether that star was found, else false.
 bool SavedStarFound(const std::string& id);
 

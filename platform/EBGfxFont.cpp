@@ -4,7 +4,9 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <vector>
 
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
@@ -101,6 +103,56 @@ unsigned EBGfxCreateFont(const char* /*face*/, int height, bool bold, bool itali
     const unsigned id = Fonts().nextId++;
     Fonts().fonts[id] = font;
     return id;
+}
+
+unsigned EBGfxFontOpen(const char* path, int pixelHeight) {
+    if (path == nullptr || pixelHeight <= 0 || !StartFontEngine()) {
+        return 0;
+    }
+    TTF_Font* font = TTF_OpenFont(path, pixelHeight);
+    if (font == nullptr) {
+        return 0;
+    }
+    const unsigned id = Fonts().nextId++;
+    Fonts().fonts[id] = font;
+    return id;
+}
+
+EBGfxTexture* EBGfxTextTexture(unsigned font, const char* utf8, int* width, int* height) {
+    auto found = Fonts().fonts.find(font);
+    if (utf8 == nullptr || utf8[0] == '\0' || found == Fonts().fonts.end() || !Graphics().ready) {
+        return nullptr;
+    }
+    SDL_Surface* surface = RenderText(found->second, utf8);
+    if (surface == nullptr) {
+        return nullptr;
+    }
+    // Tight rows for the upload; the surface may pad them.
+    const size_t row = static_cast<size_t>(surface->w) * 4;
+    std::vector<unsigned char> rgba(row * static_cast<size_t>(surface->h));
+    SDL_LockSurface(surface);
+    for (int y = 0; y < surface->h; ++y) {
+        std::memcpy(rgba.data() + row * static_cast<size_t>(y),
+                    static_cast<const unsigned char*>(surface->pixels) + surface->pitch * y, row);
+    }
+    SDL_UnlockSurface(surface);
+    EBGfxTexture* texture = EBGfxTextureLoadFromMemory(rgba.data(), surface->w, surface->h);
+    if (texture != nullptr) {
+        // Text is drawn at any scale of the window: smooth edges read better than steps.
+        glBindTexture(GL_TEXTURE_2D, *texture->name);
+        EBGfxSetTextureMode(1);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        if (width != nullptr) {
+            *width = surface->w;
+        }
+        if (height != nullptr) {
+            *height = surface->h;
+        }
+    }
+    SDL_FreeSurface(surface);
+    return texture;
 }
 
 void EBGfxDestroyFont(unsigned base) {

@@ -74,7 +74,13 @@ void EBGfxSaveTextureToFile(EBGfxTexture* texture, const char* fileName);
 
 // Text in the game's one face (the face name is not looked up); 0 when it cannot be opened.
 unsigned EBGfxCreateFont(const char* face, int height, bool bold, bool italic);
+// A face read from a TrueType file at a pixel height; 0 when the file cannot be opened.
+// Released by EBGfxDestroyFont or with the graphics.
+unsigned EBGfxFontOpen(const char* path, int pixelHeight);
 void EBGfxDestroyFont(unsigned base);
+// One line of UTF-8 text, white over transparency, as a texture of exactly its size (width
+// and height written out); null for an empty text, an unknown font or without a context.
+EBGfxTexture* EBGfxTextTexture(unsigned font, const char* utf8, int* width, int* height);
 // Formats at most 255 characters and draws them with the baseline starting at world (x, y).
 void EBGfxPrint(unsigned base, const char* format, int x, int y, float r, float g, float b, ...)
     __attribute__((format(printf, 2, 8)));

@@ -15,9 +15,15 @@ constexpr int kTextureMode = 2;
 
 void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
               const Matrix3x3& world, float offsetU) {
-    if (sprite != nullptr) {
+    DrawTexturedMesh(mesh, sprite != nullptr ? sprite->GetTexture() : nullptr, tint, tintW, world,
+                     offsetU);
+}
+
+void DrawTexturedMesh(const Mesh& mesh, EBGfxTexture* texture, const Color& tint, float tintW,
+                      const Matrix3x3& world, float offsetU) {
+    if (texture != nullptr) {
         EBGfxSetRenderMode(kTextureMode);
-        EBGfxTextureSet(sprite->GetTexture(), offsetU, 0.0f);
+        EBGfxTextureSet(texture, offsetU, 0.0f);
     } else {
         EBGfxSetRenderMode(kColourMode);
     }

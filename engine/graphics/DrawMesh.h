@@ -1,6 +1,8 @@
 #pragma once
 // The draw steps shared by images and particles.
 
+struct EBGfxTexture;
+
 namespace VelaEngine {
 class Matrix3x3;
 }
@@ -16,5 +18,8 @@ class Sprite;
 // is sampled `offsetU` of its width further right (0 to 1, wrapping at its edge).
 void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
               const Matrix3x3& world, float offsetU = 0.0f);
+// The same with a platform texture, or plain vertex colour when it is null.
+void DrawTexturedMesh(const Mesh& mesh, EBGfxTexture* texture, const Color& tint, float tintW,
+                      const Matrix3x3& world, float offsetU = 0.0f);
 
 }  // namespace VelaEngine::Graphics

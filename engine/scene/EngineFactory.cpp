@@ -7,6 +7,7 @@
 #include "engine/graphics/Canvas.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
+#include "engine/graphics/Text.h"
 #include "engine/input/Button.h"
 #include "engine/input/ButtonLook.h"
 #include "engine/physics/CircleCollider.h"
@@ -44,6 +45,7 @@ constexpr EngineComponentType kEngineTypes[] = {
     {"ParticleSystem", &Make<Graphics::ParticleSystem>},
     {"AudioSource", &Make<Audio::AudioSource>},
     {"ButtonLook", &Make<UI::ButtonLook>},
+    {"Text", &Make<Graphics::Text>},
 };
 }  // namespace
 

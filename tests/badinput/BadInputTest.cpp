@@ -385,7 +385,8 @@ std::size_t CountOf(const std::string& text, const std::string& part) {
 
 // Saved values the game cannot use. Each is replaced by its default with one log line naming
 // the record file, the key and the value, and every screen that reads it still starts: the
-// splash (volume), the skins, the level selection (open levels, stars) and a level (skin).
+// splash (volume), the skins, the level selection (open levels, stars, best times) and a level
+// (skin).
 // Every run holds one bad value of each key; the shorter lists start over.
 TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
     const struct {
@@ -397,6 +398,7 @@ TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
         {"highestLevelUnlocked", {"0", "-3", "nan", "abc", "", "99999999999"}, "1"},
         {"volume", {"nan", "-0.5", "1.5", "loud", "", "inf"}, "0.500000"},
         {"foundstar1_1", {"x", "", "7", "True"}, "f"},
+        {"bestTime1", {"nan", "-2.5", "0", "fast", "", "inf", "1e999", "12 s"}, "0.000000"},
     };
     for (std::size_t run = 0; run < keys[0].values.size(); ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
@@ -428,6 +430,12 @@ TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
             << "level 1 is always open";
         EXPECT_FALSE(ContentRun::IsAt(ContentRun::Named(levels, "Level2Button"), -150, 120));
         EXPECT_NEAR(TintOf(levels, "Level1Star1")[3].number, 0.55, 1e-6) << "not found";
+        EXPECT_EQ(
+            TestSupport::ComponentOf(ContentRun::Named(levels, "Level1Progress"), "Text")["text"]
+                .text,
+            "")
+            << "no best time";
+        EXPECT_EQ(TestSupport::FindEntity(levels, "Level1Done"), nullptr) << "not finished";
         const Json level = TestSupport::ReadJson(home.File("leg4.json"));
         EXPECT_TRUE(SpriteOf(level, "Airplane").ends_with("/ball1.png"));
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "content/ContentRun.h"
+#include "game/TimeText.h"
 #include "support/TempFolder.h"
 
 // The eight levels can be won: each checked-in replay, fed to vela-run from the level's start,
@@ -23,7 +24,16 @@ struct LevelEnd {
     bool won = false;
     bool lost = false;
     int stars = -1;
+    double flightTime = 0.0;
+    bool newBest = false;
+    std::string winTime;
+    std::string winBest;
+    bool hudStarsLit = false;
 };
+
+std::string TextOf(const Json& dump, const std::string& entity) {
+    return TestSupport::ComponentOf(Named(dump, entity), "Text")["text"].text;
+}
 
 LevelEnd ReadLevelEnd(const Json& dump, int level) {
     const Json& rules = TestSupport::ComponentOf(Named(dump, "GameManager"), "GameManager");
@@ -31,9 +41,22 @@ LevelEnd ReadLevelEnd(const Json& dump, int level) {
     if (!rules["levelEnded"].boolean) {
         return {};
     }
-    return {ContentRun::IsAt(Named(dump, "WinWindow"), 0, 0),
-            ContentRun::IsAt(Named(dump, "LoseWindow"), 0, 250),
-            static_cast<int>(rules["starsFound"].number)};
+    LevelEnd end;
+    end.won = ContentRun::IsAt(Named(dump, "WinWindow"), 0, 0);
+    end.lost = ContentRun::IsAt(Named(dump, "LoseWindow"), 0, 250);
+    end.stars = static_cast<int>(rules["starsFound"].number);
+    end.flightTime = rules["flightTime"].number;
+    end.newBest =
+        rules["newBestTime"].boolean && ContentRun::IsAt(Named(dump, "newshortesttime"), 0, 0);
+    end.winTime = TextOf(dump, "WinTime");
+    end.winBest = TextOf(dump, "WinBest");
+    end.hudStarsLit = true;
+    for (const char* star : {"HudStar1", "HudStar2", "HudStar3"}) {
+        end.hudStarsLit =
+            end.hudStarsLit &&
+            TestSupport::ComponentOf(Named(dump, star), "Image")["tint"][3].number == 1;
+    }
+    return end;
 }
 
 }  // namespace
@@ -55,6 +78,21 @@ TEST(LevelReplays, PlayedInOrderFromAFreshSaveTheyWinEveryLevel) {
         EXPECT_FALSE(end.lost) << n;
         // Each replay flies through all three of its level's stars.
         EXPECT_EQ(end.stars, 3) << n;
+        EXPECT_TRUE(end.hudStarsLit) << n;
+        // A first win is a new best: the window prints the time, and the ribbon stands where
+        // the old best would.
+        EXPECT_TRUE(end.newBest) << n;
+        EXPECT_EQ(end.winTime, "Time " + Game::FormatFlightTime(static_cast<float>(end.flightTime)))
+            << n;
+        EXPECT_EQ(end.winBest, "") << n;
+        const auto records = TestSupport::ReadRecords(home.Path());
+        const std::string best = records.count("bestTime" + std::to_string(n)) != 0
+                                     ? records.at("bestTime" + std::to_string(n))
+                                     : "";
+        EXPECT_NEAR(std::atof(best.c_str()), end.flightTime, 1e-5) << n;
+        // The flight leaves out the countdown that the replay cuts short after 1.5 s.
+        EXPECT_LT(end.flightTime, (frames - 90) / 60.0) << n;
+        EXPECT_GT(end.flightTime, 1.0) << n;
     }
     auto records = TestSupport::ReadRecords(home.Path());
     EXPECT_EQ(records["highestLevelUnlocked"], "9");

@@ -75,9 +75,9 @@ inline std::string ManagerText() {
 }
 
 struct FlightScene : testing::Test {
-    // The game's sprites and sounds, reached from a private asset folder.
+    // The game's sprites, sounds and fonts, reached from a private asset folder.
     FlightScene() {
-        for (const char* folder : {"sprites", "sounds"}) {
+        for (const char* folder : {"sprites", "sounds", "fonts"}) {
             std::filesystem::create_directory_symlink(
                 std::filesystem::path(FLEETWING_SOURCE_DIR "/assets") / folder,
                 assets.File(folder));

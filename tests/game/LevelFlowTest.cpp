@@ -32,6 +32,7 @@ std::string ClipPlayed() {
     return FlightScene::The<Audio::AudioSource>("GameManager").GetClip()->GetPath();
 }
 
+// The ribbon waits far aside until a new best brings it to the window's centre.
 bool NewBestTimeShown() {
     return Entity::Find("newshortesttime")->GetTransform().GetPosition() == Vector2(0.0f, 0.0f);
 }
@@ -221,38 +222,58 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
             EXPECT_EQ(records["foundstar3_2"], "t");
             EXPECT_EQ(records.count("foundstar3_3"), 0u);
 
+            EXPECT_EQ(records["bestTime3"], "20.000000");
+            EXPECT_FLOAT_EQ(Manager().FlightTime(), 20.0f);
+
             // Each row ends the level once more with no records in memory but those it stores.
             // A stored level below 1 counts as level 1, which is always open; a stored time
-            // that is not a positive number counts as no best time yet.
+            // that is not a positive number counts as no best time yet. The ribbon tells of the
+            // level's own best only, which is never worsened.
             const struct {
                 int storedLevel;  // -1: none
                 int level;
                 const char* unlocked;
                 float storedTime;
                 const char* bestTime;
+                const char* storedLevelBest;  // null: none
+                const char* levelBest;
                 bool shown;
-            } ends[] = {{-1, 1, "2", 30.5f, "20.000000", true},
-                        {3, 3, "4", 10.0f, "10.000000", false},
-                        {5, 3, "5", 0.0f, "20.000000", true},
-                        {2, 3, "2", 20.5f, "20.000000", true},
-                        {0, 1, "2", 25.0f, "20.000000", true},
-                        {-4, 1, "2", std::nanf(""), "20.000000", true},
-                        {4, 3, "4", -7.5f, "20.000000", true},
-                        {4, 4, "5", INFINITY, "20.000000", true}};
+            } ends[] = {{-1, 1, "2", 30.5f, "20.000000", nullptr, "20.000000", true},
+                        {3, 3, "4", 10.0f, "10.000000", "10.000000", "10.000000", false},
+                        {5, 3, "5", 0.0f, "20.000000", "20.500000", "20.000000", true},
+                        {2, 3, "2", 20.5f, "20.000000", "19.5", "19.5", false},
+                        {0, 1, "2", 25.0f, "20.000000", "20.000000", "20.000000", false},
+                        {-4, 1, "2", std::nanf(""), "20.000000", "nan", "20.000000", true},
+                        {4, 3, "4", -7.5f, "20.000000", "-7.500000", "20.000000", true},
+                        {4, 4, "5", INFINITY, "20.000000", "0", "20.000000", true},
+                        {4, 4, "5", 5.0f, "5.000000", "20 s", "20.000000", true}};
             for (const auto& row : ends) {
-                SCOPED_TRACE("stored level " + std::to_string(row.storedLevel));
+                SCOPED_TRACE("stored level " + std::to_string(row.storedLevel) + ", best " +
+                             (row.storedLevelBest != nullptr ? row.storedLevelBest : "none"));
                 Records::Get().Clear();
                 if (row.storedLevel != -1) {
                     Records::Get().SetInt("highestLevelUnlocked", row.storedLevel);
                 }
                 Records::Get().SetFloat("shortestTime", row.storedTime);
+                const std::string bestKey = "bestTime" + std::to_string(row.level);
+                if (row.storedLevelBest != nullptr) {
+                    // Through the file, as a damaged or hand-edited value would come.
+                    Records::Get().Save();
+                    const std::string saved =
+                        TestSupport::ReadText(TestSupport::RecordPath(home.Path()));
+                    WriteRecords(saved + "\n" + bestKey + "\t" + row.storedLevelBest);
+                    Records::Get().Clear();
+                    Records::Get().Init("records");
+                }
                 Entity::Find("newshortesttime")->GetTransform().SetPosition(Vector2(1e8f, 0.0f));
                 Manager().currentLevel = row.level;
                 Manager().EndLevel(true);
                 auto after = TestSupport::ReadRecords(home.Path());
                 EXPECT_EQ(after["highestLevelUnlocked"], row.unlocked);
                 EXPECT_EQ(after["shortestTime"], row.bestTime);
+                EXPECT_EQ(after[bestKey], row.levelBest);
                 EXPECT_EQ(NewBestTimeShown(), row.shown);
+                EXPECT_EQ(Manager().newBestTime, row.shown);
             }
 
             // Saving would rewrite these line ends, so the file shows whether anything was saved.

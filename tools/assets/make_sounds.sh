@@ -72,6 +72,13 @@ note menu_b sine C7 0.05 0
 finish sounds/sfx/menu -6 menu_a menu_b
 describe sounds/sfx/menu "Button click: soft pluck and tick"
 
+# Refusal (a locked level): two short low buzzes, the second a step lower, like "uh-uh".
+note refuse_1 square A2 0.11 0.00 lowpass 900
+note refuse_2 square F2 0.16 0.14 lowpass 800
+note refuse_3 sine A3 0.11 0.00
+finish sounds/sfx/refuse -8 refuse_1 refuse_2 refuse_3
+describe sounds/sfx/refuse "Refusal: two short low buzzes, the second lower (a locked level)"
+
 # Win: a rising major arpeggio that settles on a bell chord.
 note win_1 triangle C5 0.35 0.00
 note win_2 triangle E5 0.35 0.11

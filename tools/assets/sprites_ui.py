@@ -179,6 +179,15 @@ def star_slot_found():
     return c.final()
 
 
+def level_finished_badge():
+    """A mint disc with a paper tick, for the corner of a finished level's button."""
+    c = Canvas(48, 48)
+    c.circle(24, 25, 20, rgba(MINT), rgba(INK), 2.5)
+    c.line([(14, 25), (21, 32), (34, 17)], rgba(PAPER), 5.5)
+    c.shadow(offset=(0, 2), blur=1.2, alpha=70)
+    return c.final()
+
+
 def star_slot_empty():
     c = Canvas(SOCKET_SIZE, SOCKET_SIZE)
     star_socket(c, 36, 36)
@@ -274,6 +283,8 @@ def make_windows(reg):
             "Shown after the records were erased (DataResetWindow)")
     reg.add(f"{UI}starslot_found", star_slot_found(), "Star slot, found: a gold star")
     reg.add(f"{UI}starslot_empty", star_slot_empty(), "Star slot, not found: an empty socket")
+    reg.add(f"{UI}levelfinished", level_finished_badge(),
+            "Finished level: a mint tick badge for the corner of its button")
     reg.add(f"{UI}volumebar_track", volume_track(), "Volume bar track with 11 ticks")
     reg.add(f"{UI}volumebar_knob", volume_knob(), "Volume bar knob (the VolBar entity)")
     for n in (3, 2, 1):

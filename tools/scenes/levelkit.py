@@ -2,7 +2,7 @@
 fan) and the things a level is built from (walls, pick-ups, hazards)."""
 
 from scenekit import (Ent, button, button_sound_player, camera_canvas, color, dim_behind,
-                      image, link, screen_canvas, volume_controls)
+                      image, label, link, screen_canvas, volume_controls)
 
 HIDDEN = (100000000, 100000000)
 STAR_DIM = color(0.3, 0.3, 0.38, 0.55)
@@ -303,6 +303,7 @@ def win_window(level, last_level):
         image(s, "sprites/ui/starslot_found", 72, 72, tint=STAR_DIM)
     ribbon = w.child(Ent("newshortesttime", t=HIDDEN))
     image(ribbon, "sprites/ui/newshortesttime", 520, 110)
+    w.kids(win_times(ribbon))
     nxt = "scenes/credits" if level == last_level else f"scenes/level{level + 1}"
     w.child(button("NextButton", "sprites/buttons/next", 320, 90, (0, -115), link(nxt)))
     w.child(button("RetryButton", "sprites/buttons/retry", 320, 90, (-170, -215),
@@ -310,6 +311,20 @@ def win_window(level, last_level):
     w.child(button("LevelsButton", "sprites/buttons/levels", 320, 90, (170, -215),
                    link("scenes/levelselect")))
     return dim_behind(w)
+
+
+INK = color(0.12, 0.16, 0.27)
+
+
+def win_times(ribbon):
+    """This flight's time, and on the same line as the new-best ribbon the best it did not
+    beat; the level's HUD fills them in."""
+    ribbon.s = (0.5, 0.5)
+    flight = Ent("WinTime", t=(0, 48))
+    label(flight, "", 34, fill=INK, shadow=None)
+    best = Ent("WinBest", t=(0, 0))
+    label(best, "", 28, fill=color(0.35, 0.4, 0.5), shadow=None)
+    return [flight, best]
 
 
 def lose_window(level):
@@ -360,11 +375,25 @@ def pause_volume(w):
     return w
 
 
-def hud(level, last_level):
+def flight_hud(level, name):
+    """The level's name, the stars found in this flight and the flight's time, along the top."""
+    title = f"Level {level}: {name}" if name else f"Level {level}"
+    info = Ent("FlightInfo", comment="The HUD's level name, stars and timer")
+    info.add("LevelHud")
+    info.child(label(Ent("HudLevel", t=(-770, 410)), title, 30, align="left"))
+    for n, x in ((1, -46), (2, 0), (3, 46)):
+        star = info.child(Ent(f"HudStar{n}", t=(x, 408)))
+        image(star, "sprites/ui/starslot_found", 36, 36, tint=STAR_DIM)
+    info.child(label(Ent("HudTime", t=(770, 410)), "0:00.00", 34, align="right"))
+    return [info]
+
+
+def hud(level, last_level, name=None):
     h = Ent("HUD", comment="Countdown, controls hint and the three windows, in screen space")
     screen_canvas(h)
     hint = h.child(Ent("PauseHint", t=(0, -420)))
     image(hint, "sprites/ui/pausehint", 1100, 44)
+    h.kids(flight_hud(level, name))
     h.child(countdown_digit("g3", "sprites/ui/countdown3", 220, 0.0))
     h.child(countdown_digit("g2", "sprites/ui/countdown2", 220, 1.5))
     h.child(countdown_digit("g1", "sprites/ui/countdown1", 220, 3.0))
@@ -389,11 +418,12 @@ def cursor_fan():
     return e
 
 
-def level_scene(level, last_level, sky_number, start, pieces):
+def level_scene(level, last_level, sky_number, start, pieces, name=None):
     # The scenery comes after the camera, so it is placed from this frame's camera, and
     # before the world, so it is drawn beneath it.
     return [sky(sky_number), camera(start), scenery(sky_number), world(pieces, start),
-            game_manager(level), hud(level, last_level), button_sound_player(), cursor_fan()]
+            game_manager(level), hud(level, last_level, name), button_sound_player(),
+            cursor_fan()]
 
 
 __all__ = ["level_scene", "hwall", "vwall", "block", "plank", "ground", "star", "checkpoint",

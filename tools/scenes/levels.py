@@ -41,7 +41,8 @@ class Level:
         return f"Level {self.number}: {self.name}"
 
     def roots(self):
-        return level_scene(self.number, LAST_LEVEL, self.sky, self.start, self.pieces)
+        return level_scene(self.number, LAST_LEVEL, self.sky, self.start, self.pieces,
+                           name=self.name)
 
     def route_text(self):
         lines = [f"# {self.title()}: the autopilot's route (written by make_scenes.py)"]

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots with vela-run: the main menu, the level selection with some
-# progress saved, three levels in play (frames of their winning replays) and two frames of one
-# flight a second apart.
+# progress saved, three levels in play (frames of their winning replays, with the HUD), the
+# win window of a first win (a new best), the skins screen and two frames of one flight a
+# second apart.
 #   tools/scenes/make_screenshots.sh [BUILD_FOLDER]
 set -euo pipefail
 
@@ -27,15 +28,27 @@ shot() {  # scene, frame, file, extra arguments
 printf '1\tmove\t120\t30\n' >"$home/pointer.input"
 shot scenes/menu 30 main-menu.png --input "$home/pointer.input"
 
-# Three levels won, with most of their stars.
+# Three levels won, with most of their stars and their best times.
 printf 'highestLevelUnlocked\t4\nfoundstar1_1\tt\nfoundstar1_2\tt\nfoundstar1_3\tt\n%s' \
     "foundstar2_1	t
 foundstar2_2	t
-foundstar3_1	t" >"$home/VelaEngine/data/records/Fleetwing.record"
+foundstar3_1	t
+bestTime1	14.350000
+bestTime2	21.080000
+bestTime3	37.920000" >"$home/VelaEngine/data/records/Fleetwing.record"
 printf '1\tmove\t-120\t90\n' >"$home/pointer.input"
 shot scenes/levelselect 30 level-select.png --input "$home/pointer.input"
 
-shot scenes/level1 300 level1.png --input tests/replays/level1.input
+# The skins screen after one step to the next skin.
+printf '1\tmove\t260\t60\n5\tdown\tmouse_left\n6\tup\tmouse_left\n20\tmove\t150\t-200\n' \
+    >"$home/pointer.input"
+shot scenes/skins 30 skins.png --input "$home/pointer.input"
+
+# A first win of level 1 from a fresh save: the ribbon tells of the new best.
+rm -f "$home/VelaEngine/data/records/Fleetwing.record"
+shot scenes/level1 1023 win-window.png --input tests/replays/level1.input
+
+shot scenes/level1 420 level1.png --input tests/replays/level1.input
 shot scenes/level4 1040 level4.png --input tests/replays/level4.input
 shot scenes/level8 1700 level8.png --input tests/replays/level8.input
 

@@ -1,7 +1,8 @@
 """The splash screens and the menu scenes."""
 
 from scenekit import (Ent, button, button_sound_player, camera_canvas, color, dim_behind,
-                      escape_back, image, link, menu_cursor, screen_canvas, volume_controls)
+                      escape_back, image, label, link, menu_cursor, screen_canvas,
+                      volume_controls)
 
 # Far out of sight: where hidden windows wait until a button brings them to the anchor at
 # the centre.
@@ -85,6 +86,7 @@ def level_select():
     for n, (x, y) in enumerate(LEVEL_SLOTS, start=1):
         place = ui.child(Ent(f"Level{n}Place", t=(x, y)))
         image(place, "sprites/buttons/levellocked", 120, 120)
+        lock(place)
         # Locked levels keep their buttons out of sight; the selector moves them in.
         ui.child(button(f"Level{n}Button", f"sprites/buttons/level{n}", 120, 120,
                         (x, HIDDEN[1]), link(f"scenes/level{n}")))
@@ -92,9 +94,31 @@ def level_select():
             star = ui.child(Ent(f"Level{n}Star{k}", t=(x + (k - 2) * 40, y - 90)))
             image(star, "sprites/ui/starslot_found", 36, 36, tint=STAR_DIM)
             star.add("StarFound", id=f"{n}_{k}")
+    ui.kids(level_progress())
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -360),
                     link("scenes/menu")))
     return [backdrop(), ui, button_sound_player(), menu_cursor(), escape_back()]
+
+
+def lock(place):
+    """A padlock answers a click: a refusal sound and a shake."""
+    place.add("RectCollider", w=120, h=120)
+    place.add("Button")
+    place.add("AudioSource", volume=0.8)
+    place.add("LockedLevel")
+
+
+def level_progress():
+    """Under each level its best time; on its button's corner a tick once it is finished."""
+    out = []
+    for n, (x, y) in enumerate(LEVEL_SLOTS, start=1):
+        best = Ent(f"Level{n}Progress", t=(x, y - 132))
+        label(best, "", 26)
+        best.add("LevelProgress", level=n)
+        done = best.child(Ent(f"Level{n}Done", t=(50, 182)))
+        image(done, "sprites/ui/levelfinished", 48, 48)
+        out.append(best)
+    return out
 
 
 def skins():
@@ -107,9 +131,23 @@ def skins():
                 nextSkin="SkinNext")
     ui.child(button("SkinPrev", "sprites/buttons/skinprev", 96, 96, (-260, 60)))
     ui.child(button("SkinNext", "sprites/buttons/skinnext", 96, 96, (260, 60)))
+    ui.kids(skin_captions())
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -330),
                     link("scenes/menu")))
     return [backdrop(), ui, button_sound_player(), menu_cursor(), escape_back()]
+
+
+SKIN_NAMES = "Paper,Racer,Night,Hornet"
+
+
+def skin_captions():
+    """The shown skin's name and its place among the four."""
+    name = Ent("SkinName", t=(0, -30))
+    label(name, "", 44)
+    name.add("SkinCaption", names=SKIN_NAMES, count="SkinCount")
+    count = Ent("SkinCount", t=(0, -85))
+    label(count, "", 28)
+    return [name, count]
 
 
 def window(name, sprite, w, h, children):

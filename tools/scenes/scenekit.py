@@ -104,6 +104,17 @@ def image(entity, sprite, w, h, tint=None, flip_x=False):
     return entity.add("Image", **fields)
 
 
+INK_SHADOW = color(0.12, 0.16, 0.27, 0.85)
+
+
+def label(entity, value, size, fill=color(1, 1, 1), align="center", shadow=INK_SHADOW):
+    """A line of text drawn by the engine; `shadow` None draws none."""
+    fields = {"text": value, "size": size, "color": fill, "align": align}
+    if shadow is not None:
+        fields["shadow"] = shadow
+    return entity.add("Text", **fields)
+
+
 def screen_canvas(entity):
     return entity.add("Canvas", renderMode="ScreenSpace")
 

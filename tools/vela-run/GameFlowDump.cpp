@@ -11,6 +11,8 @@ bool DumpGameFlowComponent(const VelaEngine::Component& component, JsonWriter& j
         BoolField(json, "levelEnded", manager->levelEnded);
         NumberField(json, "currentLevel", manager->currentLevel);
         BoolField(json, "optionsOpen", manager->optionsOpen);
+        NumberField(json, "flightTime", manager->FlightTime());
+        BoolField(json, "newBestTime", manager->newBestTime);
         return true;
     }
     if (const auto* link = dynamic_cast<const Game::LinkPlay*>(&component)) {

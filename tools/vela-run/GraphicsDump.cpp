@@ -3,6 +3,7 @@
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/graphics/Text.h"
 #include "engine/input/Button.h"
 #include "engine/input/ButtonLook.h"
 #include "tools/vela-run/ComponentDump.h"
@@ -23,6 +24,28 @@ const char* LookName(VelaEngine::UI::PointerLook look) {
             break;
     }
     return "normal";
+}
+
+void ColorField(JsonWriter& json, const char* key, const Color& colour) {
+    json.Key(key);
+    json.BeginArray();
+    json.Number(colour.r);
+    json.Number(colour.g);
+    json.Number(colour.b);
+    json.Number(colour.a);
+    json.EndArray();
+}
+
+void DumpText(const Text& text, JsonWriter& json) {
+    json.Key("text");
+    json.String(text.GetText());
+    json.Key("font");
+    json.String(text.GetFont());
+    NumberField(json, "size", text.GetSize());
+    ColorField(json, "color", text.GetColor());
+    ColorField(json, "shadow", text.GetShadow());
+    json.Key("align");
+    json.String(Text::AlignName(text.GetAlign()));
 }
 
 void DumpImage(const Image& image, JsonWriter& json) {
@@ -56,6 +79,10 @@ bool DumpGraphicsComponent(const VelaEngine::Component& component, JsonWriter& j
             NumberField(json, "cols", sheet->GetCols());
             NumberField(json, "rows", sheet->GetRows());
         }
+        return true;
+    }
+    if (const auto* text = dynamic_cast<const Text*>(&component)) {
+        DumpText(*text, json);
         return true;
     }
     if (const auto* canvas = dynamic_cast<const Canvas*>(&component)) {

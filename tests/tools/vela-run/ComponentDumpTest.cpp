@@ -8,6 +8,7 @@
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/AudioSource.h"
 #include "engine/entity/Entity.h"
+#include "engine/graphics/Text.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/RectCollider.h"
@@ -62,6 +63,27 @@ TEST(ComponentDump, AudioSourcesShowTheirClipByResourceName) {
     Audio::AudioManager::Release();
 }
 
+// A text shows what it reads, so tests can read the HUD from a dump.
+TEST(ComponentDump, TextsShowTheirLineAndLook) {
+    Resources::Create();
+    Resources::Get().Init(FLEETWING_SOURCE_DIR "/assets", nullptr);
+    {
+        auto entity = Entity::Create("Label");
+        auto* text = entity->AddComponent<Graphics::Text>();
+        FieldMap fields;
+        fields.Set("text", "0:12.50");
+        fields.Set("size", "30");
+        fields.Set("color", "1,0.5,0,1");
+        fields.Set("align", "right");
+        text->Deserialize(fields);
+        EXPECT_EQ(Dump(*text),
+                  R"({"type": "Text", "text": "0:12.50", "font": "fonts/DejaVuSans-Bold", )"
+                  R"("size": 30, "color": [1, 0.5, 0, 1], "shadow": [0, 0, 0, 0], )"
+                  R"("align": "right"})");
+    }
+    Resources::Release();
+}
+
 // Bodies show their motion, colliders their shape, animations and the game's components their
 // state.
 TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
@@ -103,6 +125,9 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     manager->starsFound = 2;
     manager->currentLevel = 7;
     manager->levelEnded = true;
+    manager->flightStartTime = 1.0f;
+    manager->flightEndTime = 3.5f;
+    manager->newBestTime = true;
     auto* link = entity->AddComponent<Game::LinkPlay>();
     link->sceneName = "a\"b\\c\n\x01";  // escaped
     link->SetEnabled(false);
@@ -118,9 +143,10 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     EXPECT_EQ(Dump(*plane), R"({"type": "PlaneRotator", "enabled": true, "countdownLeft": null, )"
                             R"("hasCheckpoint": true, "checkpointUsed": true})");
     EXPECT_EQ(Dump(*wind), R"({"type": "Wind", "enabled": false, "showingCursor": true})");
-    EXPECT_EQ(Dump(*manager),
-              R"({"type": "GameManager", "enabled": true, "starsFound": 2, "levelEnded": true, )"
-              R"("currentLevel": 7, "optionsOpen": false})");
+    EXPECT_EQ(
+        Dump(*manager),
+        R"({"type": "GameManager", "enabled": true, "starsFound": 2, "levelEnded": true, )"
+        R"("currentLevel": 7, "optionsOpen": false, "flightTime": 2.5, "newBestTime": true})");
     EXPECT_EQ(Dump(*link),
               R"({"type": "LinkPlay", "enabled": false, "sceneName": "a\"b\\c\n\u0001"})");
     // A behaviour without state of its own shows whether it is enabled.
