@@ -2,6 +2,7 @@
 
 #include "engine/entity/Entity.h"
 #include "game/AutoCannon.h"
+#include "game/CameraShake.h"
 #include "game/Cannon.h"
 #include "game/ClickTinter.h"
 #include "game/CoolTurn.h"
@@ -19,13 +20,17 @@
 #include "game/LevelSelect.h"
 #include "game/LinkPlay.h"
 #include "game/MoveEntity.h"
+#include "game/MusicPlayer.h"
 #include "game/Patrol.h"
 #include "game/Pendulum.h"
 #include "game/PlaneRotator.h"
 #include "game/PlaneSkinSelect.h"
 #include "game/QuitGame.h"
+#include "game/RescueCue.h"
 #include "game/ResetData.h"
 #include "game/ResumeGame.h"
+#include "game/SceneMusic.h"
+#include "game/SoundFalloff.h"
 #include "game/SplashFader.h"
 #include "game/SplashScript.h"
 #include "game/StarFound.h"
@@ -85,6 +90,11 @@ constexpr Maker kMakers[] = {
     {"CreditsScroller", Make<CreditsScroller>},
     {"Flasher", Make<Flasher>},
     {"ResumeGame", Make<ResumeGame>},
+    {"MusicPlayer", Make<MusicPlayer>},
+    {"SceneMusic", Make<SceneMusic>},
+    {"SoundFalloff", Make<SoundFalloff>},
+    {"RescueCue", Make<RescueCue>},
+    {"CameraShake", Make<CameraShake>},
 };
 
 }  // namespace

@@ -397,6 +397,7 @@ TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
         {"highestLevelUnlocked", {"0", "-3", "nan", "abc", "", "99999999999"}, "1"},
         {"volume", {"nan", "-0.5", "1.5", "loud", "", "inf"}, "0.500000"},
         {"foundstar1_1", {"x", "", "7", "True"}, "f"},
+        {"fullScreen", {"yes", "", "1", "True", "on"}, "t"},
     };
     for (std::size_t run = 0; run < keys[0].values.size(); ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
