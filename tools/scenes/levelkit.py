@@ -223,7 +223,7 @@ def airplane(start):
           linearDrag=PLANE_DRAG)
     e.add("AudioSource", volume=0.8)
     e.add("PlaneRotator")
-    e.add("RescueCue", cue="CheckpointCue", cueAt=(0, 170))
+    e.add("RescueCue", cue="CheckpointCue", cueAt=(0, 300))
     return e
 
 
