@@ -6,7 +6,7 @@ FUZZ_SECONDS   ?= 300
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all hover-band assets clean
+.PHONY: deps configure build run test test-sanitize soak fuzz-build fuzz fuzz-ci bench bench-all hover-band start-survival difficulty assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -69,6 +69,17 @@ bench-all: configure
 hover-band: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
 	@/usr/bin/python3 tools/hover-band.py --vela-run $(BUILD)/tools/vela-run/vela-run
+
+# How long a level's start lets a player who does nothing, or holds the fan too close, fly
+# before the first crash (tools/start-survival.py).
+start-survival: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
+	@/usr/bin/python3 tools/start-survival.py --vela-run $(BUILD)/tools/vela-run/vela-run
+# How hard each level is for a new player: 50 seeded attempts of the novice pilot per level,
+# two vela-runs at once (tools/difficulty.py); writes docs/difficulty.md. About 20 minutes.
+difficulty: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target vela-run
+	@python3 tools/difficulty.py --vela-run $(BUILD)/tools/vela-run/vela-run --out docs/difficulty.md
 
 # Regenerates the committed sprites and sounds from tools/assets.
 assets:

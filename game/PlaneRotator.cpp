@@ -165,6 +165,7 @@ void PlaneRotator::OnCollision(Entity* const& other) {
     if (countdownLeft > 0.0f || (manager != nullptr && manager->levelEnded)) {
         return;
     }
+    lastContact = other->GetName();
     if (hasCheckpoint && !checkpointUsed) {
         Rescue();
     } else {

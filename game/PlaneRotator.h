@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "engine/entity/VelaBehavior.h"
 #include "engine/scene/Vector2.h"
@@ -48,6 +49,9 @@ public:
     VelaEngine::Point2 checkpointPosition;
     bool hasCheckpoint = false;
     bool checkpointUsed = false;
+    // Who cost the plane its last rescue or the level, for tools that report why a flight
+    // failed; empty until then.
+    std::string lastContact;
 
 private:
     void PickStars();

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,14 @@ long Count(const Json& dump, const std::string& name) {
     const auto& entities = dump["entities"].items;
     return std::count_if(entities.begin(), entities.end(),
                          [&](const Json& entity) { return entity["name"].text == name; });
+}
+
+bool HasCollider(const Json& entity) {
+    return Has(entity, "CircleCollider") || Has(entity, "RectCollider");
+}
+
+double TintAlpha(const Json& entity) {
+    return TestSupport::ComponentOf(entity, "Image")["tint"][3].number;
 }
 
 bool UnderCameraSpace(const Json& dump, const Json& entity) {
@@ -102,9 +113,10 @@ TEST(SceneContent, EverySceneRunsAndHoldsWhatTheGameLooksFor) {
         EXPECT_TRUE(walls);
         EXPECT_TRUE(Has(ContentRun::Named(dump, "WinFlag"), "GameWin"));
         EXPECT_EQ(Count(dump, "InGameStar"), 3);
-        for (const char* name : {"CheckPoint", "g3", "g2", "g1", "go", "OptionsWindow", "WinWindow",
-                                 "LoseWindow", "Star1", "Star2", "Star3", "newshortesttime",
-                                 "CollisionFeedbackGroup", "buttonsoundplayer"}) {
+        for (const char* name :
+             {"CheckPoint", "g3", "g2", "g1", "go", "CountdownHint", "OptionsWindow", "WinWindow",
+              "LoseWindow", "Star1", "Star2", "Star3", "newshortesttime", "CollisionFeedbackGroup",
+              "buttonsoundplayer"}) {
             EXPECT_EQ(Count(dump, name), 1) << name;
         }
         if (types.count("Cannon") || types.count("AutoCannon")) {
@@ -130,4 +142,119 @@ TEST(SceneContent, EverySceneRunsAndHoldsWhatTheGameLooksFor) {
         seen.insert(here.begin(), here.end());
     }
     EXPECT_EQ(hazardsPerLevel[7], hazards) << "the last level has every hazard";
+}
+
+// The first level teaches by signs met in the order their lessons are needed: the fan (in view
+// from the start), letting go, the stars, the checkpoint and the flag, each before what it
+// explains. They are pictures only, drawn beneath everything that can be hit.
+TEST(SceneContent, TheFirstLevelsSignsComeInOrderBeforeWhatTheyExplainAndCannotBeHit) {
+    TestSupport::TempFolder home;
+    const ContentRun::RunResult run = ContentRun::RunGame(
+        "--scene scenes/level1 --frames 2 --dump " + home.File("scene.json"), home.Path());
+    ASSERT_EQ(run.status, 0) << run.output;
+    const Json dump = TestSupport::ReadJson(home.File("scene.json"));
+    const auto& entities = dump["entities"].items;
+    auto x = [](const Json& entity) { return entity["world"][0].number; };
+
+    const std::vector<std::string> lessons = {"SignHold", "SignFall", "SignStars", "SignCheckpoint",
+                                              "SignFlag"};
+    std::vector<double> signX;
+    std::size_t lastSign = 0;
+    for (const std::string& name : lessons) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(Count(dump, name), 1);
+        const Json& sign = ContentRun::Named(dump, name);
+        EXPECT_FALSE(HasCollider(sign) || Has(sign, "StaticBody2D") || Has(sign, "DynamicBody2D"));
+        EXPECT_EQ(TintAlpha(sign), 1.0);
+        EXPECT_TRUE(UnderCameraSpace(dump, sign)) << "a sign stays where it is in the world";
+        signX.push_back(x(sign));
+        lastSign = std::max<std::size_t>(lastSign, &sign - entities.data());
+    }
+    EXPECT_TRUE(std::is_sorted(signX.begin(), signX.end()) &&
+                std::adjacent_find(signX.begin(), signX.end()) == signX.end())
+        << "the signs are not met in their order from left to right";
+    // Drawing follows the scene's order: whatever can be hit, the plane too, comes later.
+    for (std::size_t i = 0; i <= lastSign; ++i) {
+        EXPECT_FALSE(HasCollider(entities[i])) << entities[i]["path"].text << " is under a sign";
+    }
+
+    // The first sign is wholly in the picture while the countdown holds the plane.
+    const Json& plane = ContentRun::Named(dump, "Airplane");
+    const Json& first = ContentRun::Named(dump, "SignHold");
+    const Json& picture = TestSupport::ComponentOf(first, "Image");
+    EXPECT_LE(std::abs(x(first) - x(plane)) + picture["w"].number / 2, 800);
+    EXPECT_LE(
+        std::abs(first["world"][1].number - plane["world"][1].number) + picture["h"].number / 2,
+        450);
+
+    std::vector<double> starX;
+    for (const Json& entity : entities) {
+        if (entity["name"].text == "InGameStar") {
+            starX.push_back(x(entity));
+        }
+    }
+    ASSERT_EQ(starX.size(), 3u);
+    const double checkpointX = x(ContentRun::Named(dump, "CheckPoint"));
+    const double flagX = x(ContentRun::Named(dump, "WinFlag"));
+    EXPECT_LT(signX[2], *std::min_element(starX.begin(), starX.end()));
+    EXPECT_LT(*std::max_element(starX.begin(), starX.end()), signX[3]);
+    EXPECT_LT(signX[3], checkpointX);
+    EXPECT_LT(checkpointX, signX[4]);
+    EXPECT_LT(signX[4], flagX);
+    // The level is flown left to right, so that order on the ground is the order of the flight.
+    double routeX = x(plane);
+    std::istringstream route(
+        TestSupport::ReadText(FLEETWING_SOURCE_DIR "/tools/autopilot/routes/level1.route"));
+    for (std::string leg, kind; std::getline(route, leg);) {
+        std::istringstream words(leg);
+        double legX = 0;
+        if (words >> kind && (kind == "go" || kind == "land") && words >> legX) {
+            EXPECT_GE(legX, routeX) << leg;
+            routeX = legX;
+        }
+    }
+    EXPECT_EQ(routeX, flagX);
+}
+
+// Every level's countdown says that holding the button launches: the line is shown while the
+// countdown runs and leaves with the digits when a hold launches the plane, or fades with
+// them when nobody holds.
+TEST(SceneContent, TheCountdownSaysThatHoldingLaunchesUntilThePlaneFlies) {
+    TestSupport::TempFolder home;
+    const std::string hold = home.File("hold.input");
+    std::ofstream(hold) << "1\tmove\t0\t-250\n1\tdown\tmouse_left\n";
+    for (int level = 1; level <= 8; ++level) {
+        const std::string scene = "scenes/level" + std::to_string(level);
+        SCOPED_TRACE(scene);
+        // The hold launches once 1.5 s of the countdown have passed (frame 91).
+        ContentRun::RunResult run =
+            ContentRun::RunGame("--scene " + scene + " --input " + hold +
+                                    " --frames 100 --dump-at 60:" + home.File("held1s.json") +
+                                    " --dump-at 88:" + home.File("held88.json") + " --dump " +
+                                    home.File("launched.json"),
+                                home.Path());
+        ASSERT_EQ(run.status, 0) << run.output;
+        for (const char* shown : {"held1s.json", "held88.json"}) {
+            const Json dump = TestSupport::ReadJson(home.File(shown));
+            const Json* hint = TestSupport::FindEntity(dump, "CountdownHint");
+            ASSERT_NE(hint, nullptr) << shown;
+            EXPECT_EQ(TintAlpha(*hint), 1.0) << shown;
+            EXPECT_FALSE(UnderCameraSpace(dump, *hint)) << "the line is part of the screen";
+        }
+        const Json launched = TestSupport::ReadJson(home.File("launched.json"));
+        EXPECT_EQ(TestSupport::FindEntity(launched, "go"), nullptr);
+        EXPECT_EQ(TestSupport::FindEntity(launched, "CountdownHint"), nullptr);
+
+        run = ContentRun::RunGame("--scene " + scene +
+                                      " --frames 370 --dump-at 340:" + home.File("waiting.json") +
+                                      " --dump " + home.File("flying.json"),
+                                  home.Path());
+        ASSERT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(TintAlpha(ContentRun::Named(TestSupport::ReadJson(home.File("waiting.json")),
+                                              "CountdownHint")),
+                  1.0);
+        EXPECT_EQ(TintAlpha(ContentRun::Named(TestSupport::ReadJson(home.File("flying.json")),
+                                              "CountdownHint")),
+                  0.0);
+    }
 }

@@ -145,6 +145,7 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
                 EXPECT_GT(bounces, 0);
                 bounces = 0;
                 EXPECT_FALSE(plane.checkpointUsed);
+                EXPECT_EQ(plane.lastContact, "") << "the flag and an ended level cost nothing";
                 EXPECT_EQ(manager.levelEnded, frame == 240);
                 EXPECT_TRUE(ChildrenOf("CollisionFeedbackGroup").empty());
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
@@ -154,6 +155,7 @@ TEST_F(PlaneRotatorTest, WhatIsInReachIsTakenAtOnceAndTheCheckpointRescuesOnceBe
                 rescuedAt = frame;
                 EXPECT_EQ(PositionOf("Airplane"), Vector2(10.0f, 40.0f));
                 EXPECT_EQ(PlaneBody().GetVelocity(), Vector2(0.0f, 0.0f));
+                EXPECT_EQ(plane.lastContact, "Ground");
                 EXPECT_FALSE(manager.levelEnded);
                 EXPECT_EQ(PositionOf("LoseWindow"), Vector2(5000.0f, 5000.0f));
             }

@@ -10,6 +10,7 @@ import sys
 
 import sprites_gameplay
 import sprites_scenery
+import sprites_signs
 import sprites_ui
 from spritekit import Registry
 
@@ -21,6 +22,7 @@ def main():
     sprites_gameplay.make(reg)
     sprites_scenery.make(reg)
     sprites_ui.make(reg)
+    sprites_signs.make(reg)
     with open(sys.argv[2], "w", encoding="utf-8") as f:
         f.write(reg.table())
 

@@ -5,6 +5,7 @@ import math
 from PIL import Image
 
 import sprites_gameplay
+import sprites_signs
 from spritekit import *  # noqa: F401,F403  (palette, folders and the drawing kit)
 
 DEPTH = 8  # height of the coloured underside that makes buttons look pressable
@@ -233,6 +234,17 @@ def pause_hint():
     return c.final()
 
 
+def countdown_hint():
+    """Under the countdown digits: holding the button is what starts the flight."""
+    w, h = 760, 76
+    c = Canvas(w, h)
+    c.rect(0, 0, w, h, rgba(INK, 185), radius=38)
+    sprites_signs.mouse(c, 62, h / 2 + 7, True, 0.56)
+    c.text(w / 2 + 34, h / 2 + 1, "Hold the left button to launch", 38, rgba(PAPER),
+           max_width=w - 140)
+    return c.final()
+
+
 def make_windows(reg):
     reg.add(f"{UI}window_options", window(720, 560, "Paused", SKY_DEEP,
                                           [("Press Esc or P to fly on", 28)]),
@@ -258,6 +270,8 @@ def make_windows(reg):
         reg.add(f"{UI}countdown{n}", big_word(220, 220, str(n), 190, SUN, 10),
                 f"Countdown \"{n}\"")
     reg.add(f"{UI}countdowngo", big_word(380, 220, "GO!", 170, MINT, 10), "Countdown \"GO!\"")
+    reg.add(f"{UI}countdownhint", countdown_hint(),
+            "Line under the countdown: hold the left button to launch")
     reg.add(f"{UI}newshortesttime", shortest_time_badge(), "\"New shortest time!\" ribbon")
     reg.add(f"{UI}pausehint", pause_hint(), "Controls hint strip for levels")
 

@@ -116,6 +116,21 @@ def win_flag(x, y):
 
 
 # ------------------------------------------------------------------------------------------
+# Scenery
+# ------------------------------------------------------------------------------------------
+
+SIGNS = "sprites/gameplay/signs/"
+
+
+def sign(kind, x, y):
+    """A sign in the sky that the plane flies past: a picture only, nothing to hit. List
+    signs before the level's other pieces so that everything else is drawn over them."""
+    e = Ent("Sign" + kind.capitalize(), t=(x, y))
+    image(e, SIGNS + "sign_" + kind, 460, 330)
+    return e
+
+
+# ------------------------------------------------------------------------------------------
 # Hazards
 # ------------------------------------------------------------------------------------------
 
@@ -254,6 +269,15 @@ def countdown_digit(name, sprite, w, start):
     return e
 
 
+def countdown_hint():
+    """Says what ends the countdown; it rides on "go", so it goes when the player's hold
+    removes the digits, and otherwise fades out with the countdown's end."""
+    e = Ent("CountdownHint", t=(0, -140))
+    image(e, "sprites/ui/countdownhint", 760, 76, tint=color(1, 1, 1, 0))
+    e.add("SplashFader", fadeInStart=0.0, fadeInEnd=0.3, fadeOutStart=5.7, fadeOutEnd=6.0)
+    return e
+
+
 def win_window(level, last_level):
     w = Ent("WinWindow", t=HIDDEN)
     image(w, "sprites/ui/window_win", 720, 560)
@@ -310,7 +334,8 @@ def hud(level, last_level):
     h.child(countdown_digit("g3", "sprites/ui/countdown3", 220, 0.0))
     h.child(countdown_digit("g2", "sprites/ui/countdown2", 220, 1.5))
     h.child(countdown_digit("g1", "sprites/ui/countdown1", 220, 3.0))
-    h.child(countdown_digit("go", "sprites/ui/countdowngo", 380, 4.5))
+    go = h.child(countdown_digit("go", "sprites/ui/countdowngo", 380, 4.5))
+    go.child(countdown_hint())
     # The win window comes first: its stars are the "Star1".."Star3" the game lights.
     h.child(win_window(level, last_level))
     h.child(lose_window(level))
@@ -353,5 +378,5 @@ def level_scene(level, last_level, sky_number, start, pieces):
 
 
 __all__ = ["level_scene", "hwall", "vwall", "block", "plank", "ground", "star", "checkpoint",
-           "win_flag", "saw", "pendulum", "hazard_fan", "cannon", "auto_cannon", "solid", "link",
-           "Ent"]
+           "win_flag", "sign", "saw", "pendulum", "hazard_fan", "cannon", "auto_cannon", "solid",
+           "link", "Ent"]

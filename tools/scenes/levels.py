@@ -12,7 +12,8 @@ A route is a list of steps for tools/autopilot:
 """
 
 from levelkit import (auto_cannon, block, cannon, checkpoint, ground, hazard_fan, hwall,
-                      level_scene, pendulum, pendulum_under_hole, saw, star, vwall, win_flag)
+                      level_scene, pendulum, pendulum_under_hole, saw, sign, star, vwall,
+                      win_flag)
 
 LAST_LEVEL = 8
 CEILING = 700
@@ -50,20 +51,29 @@ class Level:
 
 
 def level1():
-    """First flight: open sky, no hazards. Learn to hold the plane up and push it along."""
-    pieces = frame(-800, 4000)
-    pieces += [block(1000, -340), block(1000, -240), block(1100, -340)]
-    pieces += [star(350, 250), star(1350, 420), star(2400, 50)]
-    pieces += [checkpoint(1850, 200)]
-    pieces += [win_flag(3400, -330)]
+    """First flight: open sky, no hazards. Signs along the way teach the fan, the stars, the
+    checkpoint and the flag; the start is high, with a lot of air above and below, so that a
+    first try that does nothing or holds the fan too close still flies for a few seconds."""
+    ceiling = 3000
+    # The first sign is beside the start, in view during the countdown; the others hang above
+    # the route, clear of the fan, which is mostly under the plane.
+    pieces = [sign("hold", 20, 700), sign("fall", 900, 1040), sign("stars", 1450, 860),
+              sign("checkpoint", 3250, 640), sign("flag", 4200, 330)]
+    pieces += frame(-1400, 5100, ceiling)
+    pieces += [star(1950, 480), star(2400, 640), star(2850, 380)]
+    pieces += [checkpoint(3700, 300)]
+    pieces += [win_flag(4750, -330)]
     route = [
-        ("go", 350, 250, 260),
-        ("go", 1350, 420, 300),
-        ("go", 1850, 200, 300),
-        ("go", 2400, 50, 300),
-        ("land", 3400, -330, 220),
+        ("go", 500, 880, 260),
+        ("go", 1300, 620, 300),
+        ("go", 1950, 480, 300),
+        ("go", 2400, 640, 300),
+        ("go", 2850, 380, 300),
+        ("go", 3700, 300, 300),
+        ("go", 4350, 0, 300),
+        ("land", 4750, -330, 220),
     ]
-    return Level(1, "First flight", 1, (-450, 100), pieces, route)
+    return Level(1, "First flight", 1, (-450, 900), pieces, route)
 
 
 def level2():

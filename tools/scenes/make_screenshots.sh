@@ -34,6 +34,6 @@ foundstar3_1	t" >"$home/VelaEngine/data/records/Fleetwing.record"
 printf '1\tmove\t-120\t90\n' >"$home/pointer.input"
 shot scenes/levelselect 30 level-select.png --input "$home/pointer.input"
 
-shot scenes/level1 420 level1.png --input tests/replays/level1.input
+shot scenes/level1 300 level1.png --input tests/replays/level1.input
 shot scenes/level4 1040 level4.png --input tests/replays/level4.input
 shot scenes/level8 1700 level8.png --input tests/replays/level8.input

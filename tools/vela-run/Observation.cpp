@@ -125,6 +125,8 @@ void WriteLevel(JsonWriter& json, Game::PlaneRotator* plane) {
     NumberField(json, "starsFound", manager != nullptr ? manager->starsFound : 0);
     BoolField(json, "hasCheckpoint", plane != nullptr && plane->hasCheckpoint);
     BoolField(json, "checkpointUsed", plane != nullptr && plane->checkpointUsed);
+    json.Key("lastContact");
+    plane != nullptr && !plane->lastContact.empty() ? json.String(plane->lastContact) : json.Null();
     json.EndObject();
 }
 

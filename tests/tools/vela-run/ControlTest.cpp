@@ -76,6 +76,7 @@ TEST_F(ControlTest, AnIdlePilotCrashesOnTheWallWhileOneSteeringByObservationsWin
     const Json crashed = Step(*idle, 500);
     EXPECT_TRUE(crashed["level"]["lost"].boolean);
     EXPECT_FALSE(crashed["level"]["won"].boolean);
+    EXPECT_EQ(crashed["level"]["lastContact"].text, "Wall");
 
     auto pilot = Start();
     // Past the countdown's first 1.5 s, when holding the button may cut it short.
@@ -118,6 +119,8 @@ TEST_F(ControlTest, TheObservationShowsCameraCursorPlaneLevelAndTheCollidersOnSc
     EXPECT_FALSE(level["ended"].boolean);
     EXPECT_EQ(level["starsFound"].number, 0);
     EXPECT_FALSE(level["checkpointUsed"].boolean);
+    EXPECT_TRUE(level.Has("lastContact"));
+    EXPECT_EQ(level["lastContact"].text, "") << "null until something costs the plane";
 
     std::set<std::string> names;
     for (const Json& collider : seen["colliders"].items) {
