@@ -8,6 +8,7 @@
 #include "engine/entity/Transform.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/scene/FieldMap.h"
+#include "game/CameraShake.h"
 
 namespace Game {
 
@@ -32,7 +33,19 @@ void FollowPlane::Update() {
     // A stalled frame (a dragged window, a suspended machine) lands on the target, never past it.
     const float t = std::min(1.0f, kEasing * Time::Get().GetDeltaTime());
     Transform& transform = *GetTransform();
-    transform.SetPosition(transform.GetPosition() * (1.0f - t) + target * t);
+    // A shake lies on top of the easing: last frame's is taken off first, so the path the
+    // camera eases along is the same with or without one.
+    Vector2 position = transform.GetPosition();
+    if (!(shakeApplied_ == Vector2())) {
+        position -= shakeApplied_;
+    }
+    position = position * (1.0f - t) + target * t;
+    const auto* shake = GetOwner()->GetComponent<CameraShake>();
+    shakeApplied_ = shake != nullptr ? shake->Offset() : Vector2();
+    if (!(shakeApplied_ == Vector2())) {
+        position += shakeApplied_;
+    }
+    transform.SetPosition(position);
 }
 
 }  // namespace Game

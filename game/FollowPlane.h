@@ -3,6 +3,7 @@
 
 #include "engine/entity/EntityPath.h"
 #include "engine/entity/VelaBehavior.h"
+#include "engine/scene/Vector2.h"
 
 namespace Game {
 
@@ -29,6 +30,8 @@ public:
 private:
     VelaEngine::EntityPath planeFinder_{&plane, this};
     bool given_ = false;
+    // The shake offset in the position now (CameraShake).
+    VelaEngine::Vector2 shakeApplied_;
 };
 
 }  // namespace Game

@@ -1,6 +1,7 @@
 #include "game/FullscreenToggler.h"
 
 #include "engine/graphics/Display.h"
+#include "engine/persistence/Records.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
@@ -15,6 +16,10 @@ void FullscreenToggler::Start() {
 void FullscreenToggler::OnClick(const Events::EventBase&) {
     Display& display = Display::Get();
     display.SetFullscreen(!display.IsFullscreen());
+    // Remembered, so the next start opens the way the player left it.
+    Records& records = Records::Get();
+    records.SetBool("fullScreen", display.IsFullscreen());
+    records.Save();
     ShowState();
 }
 

@@ -6,7 +6,8 @@
 
 namespace Game {
 
-// A button that switches full screen on and off and shows which one is on.
+// A button that switches full screen on and off, shows which one is on and remembers the
+// choice in the records for the next start.
 class FullscreenToggler : public VelaEngine::VelaBehavior {
 public:
     explicit FullscreenToggler(VelaEngine::Entity* owner) : VelaBehavior(owner) {}

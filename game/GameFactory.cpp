@@ -2,6 +2,7 @@
 
 #include "engine/entity/Entity.h"
 #include "game/AutoCannon.h"
+#include "game/CameraShake.h"
 #include "game/Cannon.h"
 #include "game/ClickTinter.h"
 #include "game/CoolTurn.h"
@@ -23,15 +24,19 @@
 #include "game/LinkPlay.h"
 #include "game/LockedLevel.h"
 #include "game/MoveEntity.h"
+#include "game/MusicPlayer.h"
 #include "game/Parallax.h"
 #include "game/Patrol.h"
 #include "game/Pendulum.h"
 #include "game/PlaneRotator.h"
 #include "game/PlaneSkinSelect.h"
 #include "game/QuitGame.h"
+#include "game/RescueCue.h"
 #include "game/ResetData.h"
 #include "game/ResumeGame.h"
+#include "game/SceneMusic.h"
 #include "game/SkinCaption.h"
+#include "game/SoundFalloff.h"
 #include "game/SplashFader.h"
 #include "game/SplashScript.h"
 #include "game/StarFound.h"
@@ -97,6 +102,11 @@ constexpr Maker kMakers[] = {
     {"LevelProgress", Make<LevelProgress>},
     {"LockedLevel", Make<LockedLevel>},
     {"SkinCaption", Make<SkinCaption>},
+    {"MusicPlayer", Make<MusicPlayer>},
+    {"SceneMusic", Make<SceneMusic>},
+    {"SoundFalloff", Make<SoundFalloff>},
+    {"RescueCue", Make<RescueCue>},
+    {"CameraShake", Make<CameraShake>},
 };
 
 }  // namespace

@@ -70,6 +70,20 @@ float SavedFloat(const std::string& key, float def, bool (*usable)(float)) {
     }
     return value;
 }
+
+// None when absent or unusable; `shownDefault` is what the log says is used instead.
+std::optional<bool> SavedBool(const std::string& key, const char* shownDefault) {
+    std::string text;
+    if (!StoredText(key, text)) {
+        return std::nullopt;
+    }
+    // The records' own rule for booleans: the first letter.
+    if (text.empty() || (text[0] != 't' && text[0] != 'f')) {
+        DropBadValue(key, text, shownDefault);
+        return std::nullopt;
+    }
+    return text[0] == 't';
+}
 }  // namespace
 
 int SavedPlaneSkin() {
@@ -98,17 +112,11 @@ float SavedBestTime(int level) {
 }
 
 bool SavedStarFound(const std::string& id) {
-    const std::string key = "foundstar" + id;
-    std::string text;
-    if (!StoredText(key, text)) {
-        return false;
-    }
-    // The records' own rule for booleans: the first letter.
-    if (text.empty() || (text[0] != 't' && text[0] != 'f')) {
-        DropBadValue(key, text, "f");
-        return false;
-    }
-    return text[0] == 't';
+    return SavedBool("foundstar" + id, "f").value_or(false);
+}
+
+std::optional<bool> SavedFullScreen() {
+    return SavedBool("fullScreen", "t");
 }
 
 }  // namespace Game

@@ -2,6 +2,7 @@
 // The saved values the game reads back, each checked against what the game can use. A bad
 // one is logged once, naming the record file, the key and the value, and dropped from the
 // records: its default holds for the rest of the run and the next save leaves it out.
+#include <optional>
 #include <string>
 
 namespace Game {
@@ -19,5 +20,8 @@ float SavedBestTime(int level);
 std::string BestTimeKey(int level);
 // "foundstar" + id (level, "_", star number): whether that star was found, else false.
 bool SavedStarFound(const std::string& id);
+// "fullScreen": the full-screen choice last made in the options; none before the first choice
+// (the start-up value stands).
+std::optional<bool> SavedFullScreen();
 
 }  // namespace Game

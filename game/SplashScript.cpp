@@ -2,6 +2,7 @@
 
 #include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
+#include "engine/graphics/Display.h"
 #include "engine/input/Input.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/SceneManager.h"
@@ -20,6 +21,13 @@ void SplashScript::Deserialize(const FieldMap& fields) {
 void SplashScript::Start() {
     // The first scene of a run is a splash, so this is where the saved volume takes effect.
     Audio::AudioManager::Get().SetVolume(SavedVolume());
+    // Only a choice the player made: runs without one keep the window they started with.
+    if (const std::optional<bool> full = SavedFullScreen()) {
+        Display& display = Display::Get();
+        if (display.IsFullscreen() != *full) {
+            display.SetFullscreen(*full);
+        }
+    }
 }
 
 void SplashScript::Update() {

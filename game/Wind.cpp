@@ -1,6 +1,7 @@
 #include "game/Wind.h"
 
 #include "engine/animation/Animation.h"
+#include "engine/audio/AudioClip.h"
 #include "engine/core/Time.h"
 #include "engine/entity/Transform.h"
 #include "engine/graphics/Camera.h"
@@ -9,6 +10,7 @@
 #include "engine/graphics/Sprite.h"
 #include "engine/input/Input.h"
 #include "engine/physics/DynamicBody2D.h"
+#include "engine/scene/FieldMap.h"
 #include "engine/scene/Resources.h"
 #include "engine/scene/SceneManager.h"
 #include "game/FlightQueries.h"
@@ -35,6 +37,22 @@ Point2 CursorInWorld(Entity& fan) {
 }
 }  // namespace
 
+void Wind::Deserialize(const FieldMap& fields) {
+    loopSound = fields.Get("loopSound", loopSound.c_str());
+    loopVolume = fields.Get("loopVolume", loopVolume);
+    fadeIn = fields.Get("fadeIn", fadeIn);
+    fadeOut = fields.Get("fadeOut", fadeOut);
+}
+
+std::shared_ptr<Component> Wind::Clone(Entity* newOwner) const {
+    auto copy = std::make_shared<Wind>(newOwner);
+    copy->loopSound = loopSound;
+    copy->loopVolume = loopVolume;
+    copy->fadeIn = fadeIn;
+    copy->fadeOut = fadeOut;
+    return copy;
+}
+
 void Wind::Start() {
     Resources& resources = Resources::Get();
     windSprite = resources.Get<Graphics::Sprite>("sprites/gameplay/entities/wind");
@@ -57,6 +75,9 @@ void Wind::Update() {
     if (input.GetState(PPressed) && !LevelEnded()) {
         ToggleLevelPause();
     }
+    if (!loopSound.empty()) {
+        SoundLoop(input.GetState(MouseLeftHeld) && !time.IsPaused() && LevelAllowsWind());
+    }
     if (time.IsPaused()) {
         if (!showingCursor) {
             ShowCursor();
@@ -69,7 +90,7 @@ void Wind::Update() {
     if (!LevelAllowsWind()) {
         return;
     }
-    if (input.GetState(MouseLeftPressed)) {
+    if (input.GetState(MouseLeftPressed) && loopSound.empty()) {
         PlayOn(*GetOwner(), "sounds/sfx/wind");
     }
     AimAndBlow();
@@ -84,6 +105,19 @@ bool Wind::LevelAllowsWind() const {
     const PlaneRotator* plane = FindInScene<PlaneRotator>();
     return plane != nullptr && plane->CountdownElapsed() >= PlaneRotator::kSkipAfter &&
            !LevelEnded();
+}
+
+void Wind::SoundLoop(bool blowing) {
+    if (blowing && (!loop.IsActive() || loop.GetTarget() < 1.0f)) {
+        if (!loop.IsActive()) {
+            loop.Start(Resources::Get().Get<Audio::AudioClip>(loopSound));
+        }
+        loop.SetVolume(loopVolume);
+        loop.FadeTo(1.0f, fadeIn);
+    } else if (!blowing && loop.IsActive() && loop.GetTarget() > 0.0f) {
+        loop.FadeTo(0.0f, fadeOut);
+    }
+    loop.Update(Time::Get().GetUnscaledDeltaTime());
 }
 
 void Wind::ShowFan() {

@@ -296,6 +296,14 @@ EBSoundResult EBSoundChannelSetPaused(EBSoundChannel* channel, bool paused) {
     return EBSoundResult::Ok;
 }
 
+EBSoundResult EBSoundChannelStop(EBSoundChannel* channel) {
+    if (channel == nullptr) {
+        return Failure(EBSoundResult::InvalidHandle, "no channel");
+    }
+    Mix_HaltChannel(channel->index);
+    return EBSoundResult::Ok;
+}
+
 EBSoundResult EBSoundChannelGetPaused(EBSoundChannel* channel, bool* paused) {
     if (paused == nullptr) {
         return Failure(EBSoundResult::InvalidParameter, "no place for the answer");

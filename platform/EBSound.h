@@ -66,6 +66,8 @@ EBSoundResult EBSoundChannelIsPlaying(EBSoundChannel* channel, bool* playing);
 EBSoundResult EBSoundChannelSetVolume(EBSoundChannel* channel, float volume);
 EBSoundResult EBSoundChannelGetVolume(EBSoundChannel* channel, float* volume);
 EBSoundResult EBSoundChannelSetPaused(EBSoundChannel* channel, bool paused);
+// Ends the channel's sound at once; the channel is silent and free afterwards.
+EBSoundResult EBSoundChannelStop(EBSoundChannel* channel);
 EBSoundResult EBSoundChannelGetPaused(EBSoundChannel* channel, bool* paused);
 
 // The reason behind the latest failed call, for log lines.

@@ -101,6 +101,24 @@ void AudioManager::ForgetOwner(const void* owner) {
     }
 }
 
+void AudioManager::StopOwner(const void* owner) {
+    for (ChannelSlot& slot : slots_) {
+        if (owner != nullptr && slot.owner == owner) {
+            EBSoundChannelStop(slot.channel);
+            slot.owner = nullptr;
+        }
+    }
+}
+
+bool AudioManager::IsOwnerPlaying(const void* owner) const {
+    for (const ChannelSlot& slot : slots_) {
+        if (owner != nullptr && slot.owner == owner && IsPlaying(slot.channel)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int AudioManager::FindFreeSlot() const {
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!IsPlaying(slots_[i].channel)) {

@@ -46,6 +46,10 @@ public:
     void SetOwnerVolume(const void* owner, float volume);
     // The owner is going away; its sounds play on at the volume they had.
     void ForgetOwner(const void* owner);
+    // Ends every sound the owner started; a looping sound would otherwise never end.
+    void StopOwner(const void* owner);
+    // Whether any sound the owner started is still sounding (paused counts).
+    bool IsOwnerPlaying(const void* owner) const;
 
     const std::vector<ChannelSlot>& GetSlots() const { return slots_; }
     // Null on a machine without sound.

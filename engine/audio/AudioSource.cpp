@@ -13,7 +13,12 @@ AudioSource::AudioSource(Entity* owner)
 
 AudioSource::~AudioSource() {
     // The manager may already be gone when the process ends.
-    if (AudioManager::Exists()) {
+    if (!AudioManager::Exists()) {
+        return;
+    }
+    if (stopOnDestroy_) {
+        AudioManager::Get().StopOwner(this);
+    } else {
         AudioManager::Get().ForgetOwner(this);
     }
 }
@@ -22,6 +27,7 @@ void AudioSource::Deserialize(const FieldMap& fields) {
     volume_ = fields.Get("volume", 1.0f);
     loop_ = fields.Get("loop", false);
     playOnAwake_ = fields.Get("playOnAwake", false);
+    stopOnDestroy_ = fields.Get("stopOnDestroy", false);
     std::string clipName;
     if (fields.TryGet("audioClip", clipName)) {
         SetClip(Resources::Get().Get<AudioClip>(clipName));
@@ -47,6 +53,13 @@ std::shared_ptr<Component> AudioSource::Clone(Entity* newOwner) const {
 
 void AudioSource::SetClip(std::shared_ptr<AudioClip> clip) {
     clip_ = std::move(clip);
+}
+
+void AudioSource::SetVolume(float volume) {
+    volume_ = volume;
+    if (AudioManager::Exists()) {
+        AudioManager::Get().SetOwnerVolume(this, volume_);
+    }
 }
 
 void AudioSource::Play() {

@@ -18,12 +18,15 @@ public:
 
     const char* GetTypeName() const override { return "AudioSource"; }
     // "volume", "loop", "playOnAwake" and "audioClip" (a sound resource name; when absent the
-    // clip stays as it is).
+    // clip stays as it is). "stopOnDestroy" (default false) ends its sounds with it: for a
+    // looping sound that belongs to one scene only.
     void Deserialize(const FieldMap& fields) override;
     // The same clip and play-on-awake flag; volume and loop start afresh.
     std::shared_ptr<Component> Clone(Entity* newOwner) const override;
 
     void SetClip(std::shared_ptr<AudioClip> clip);
+    // Sounds it already started follow at once.
+    void SetVolume(float volume);
     // Once or looping on the first silent channel; without a clip or a silent channel,
     // nothing plays and nothing sounding is cut off.
     void Play();
@@ -32,6 +35,7 @@ public:
     float GetVolume() const { return volume_; }
     bool IsLooping() const { return loop_; }
     bool PlaysOnAwake() const { return playOnAwake_; }
+    bool StopsOnDestroy() const { return stopOnDestroy_; }
 
 private:
     void OnAwake(const Events::EventBase& event);
@@ -41,6 +45,7 @@ private:
     float volume_ = 1.0f;
     bool loop_ = false;
     bool playOnAwake_ = false;
+    bool stopOnDestroy_ = false;
     std::shared_ptr<AudioClip> clip_;
     Events::ClassListener<AudioSource> awakeListener_;
 };

@@ -17,6 +17,9 @@ public:
     // 0 while paused: everything that counts or moves by frame time stands still, so no
     // behaviour has to remember to check the pause itself.
     float GetDeltaTime() const { return paused_ ? 0.0f : unscaledDelta_ * timeScale_; }
+    // Frame time before the time scale, still 0 while paused: for fades that should not
+    // slow down with slow motion.
+    float GetUnscaledDeltaTime() const { return paused_ ? 0.0f : unscaledDelta_; }
     void SetTimeScale(float scale) { timeScale_ = scale; }
     float GetTimeScale() const { return timeScale_; }
     void SetFrameRate(unsigned framesPerSecond);

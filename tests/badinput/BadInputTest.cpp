@@ -399,6 +399,7 @@ TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
         {"volume", {"nan", "-0.5", "1.5", "loud", "", "inf"}, "0.500000"},
         {"foundstar1_1", {"x", "", "7", "True"}, "f"},
         {"bestTime1", {"nan", "-2.5", "0", "fast", "", "inf", "1e999", "12 s"}, "0.000000"},
+        {"fullScreen", {"yes", "", "1", "True", "on"}, "t"},
     };
     for (std::size_t run = 0; run < keys[0].values.size(); ++run) {
         SCOPED_TRACE("run " + std::to_string(run));

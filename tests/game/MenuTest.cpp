@@ -69,8 +69,8 @@ TEST_F(Menu, EveryButtonDoesItsPartAndQuitEndsTheLoopAfterItsFrame) {
     EXPECT_EQ(last, 17u);
 }
 
-// The switch shows the mode it turned on; the screen mode is the player's for this run only.
-TEST_F(Menu, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
+// The switch shows the mode it turned on and saves it for the next start.
+TEST_F(Menu, TheFullScreenButtonSwitchesShowsTheModeAndSavesIt) {
     StartFixture("menu");
     Run(
         3,
@@ -83,7 +83,8 @@ TEST_F(Menu, TheFullScreenButtonSwitchesAndShowsTheModeWithoutSavingIt) {
             }
         });
     EXPECT_TRUE(SpriteOf("Fullscreen").ends_with("/sprites/buttons/fullscreenon.png"));
-    EXPECT_FALSE(std::filesystem::exists(TestSupport::RecordPath(home.Path())));
+    EXPECT_EQ(TestSupport::ReadRecords(home.Path()),
+              (std::map<std::string, std::string>{{"fullScreen", "t"}}));
 }
 
 // A record file that could not be read whole is not saved over by the reset either: the

@@ -436,7 +436,13 @@ def make_texts(reg):
             "Credits text, white on transparent; its top line sits 140 px below the top edge")
 
 
+def make_cues(reg):
+    reg.add(f"{UI}checkpointcue", big_word(560, 130, "Checkpoint!", 88, MINT, 8),
+            "\"Checkpoint!\" cue shown when the checkpoint rescues the plane")
+
+
 def make(reg):
     make_buttons(reg)
     make_windows(reg)
     make_texts(reg)
+    make_cues(reg)

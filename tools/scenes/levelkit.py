@@ -166,6 +166,13 @@ def pendulum_under_hole(name, hx, slab_y, x0, x1, swing, speed, start=0, hole=90
     return pieces
 
 
+def fades_with_distance(e, near, far):
+    """The entity's sound is at its scene volume within `near` units of the plane and silent
+    from `far` on."""
+    e.add("SoundFalloff", near=near, far=far)
+    return e
+
+
 def hazard_fan(x, y, r):
     """A fixed fan blowing along its rotation (0 blows to the right)."""
     e = Ent("HazardFan", t=(x, y), r=r)
@@ -174,7 +181,9 @@ def hazard_fan(x, y, r):
     e.add("HazardWind")
     e.add("CircleCollider", radius=40)
     e.add("StaticBody2D")
-    return e
+    e.add("AudioSource", audioClip="sounds/sfx/fanhum", volume=0.5, loop=True, playOnAwake=True,
+          stopOnDestroy=True)
+    return fades_with_distance(e, 120, 650)
 
 
 def cannon(x, y, angle):
@@ -184,7 +193,7 @@ def cannon(x, y, angle):
     image(e, ENTITIES + "cannon", 120, 120)
     e.add("AudioSource", audioClip="sounds/sfx/cannonshoot", volume=0.7)
     e.add("Cannon", angle=angle)
-    return e
+    return fades_with_distance(e, 250, 1100)
 
 
 def auto_cannon(x, y):
@@ -192,7 +201,7 @@ def auto_cannon(x, y):
     image(e, ENTITIES + "autocannon", 120, 120)
     e.add("AudioSource", audioClip="sounds/sfx/cannonshoot", volume=0.7)
     e.add("AutoCannon")
-    return e
+    return fades_with_distance(e, 250, 1100)
 
 
 # ------------------------------------------------------------------------------------------
@@ -243,6 +252,7 @@ def camera(start):
     e = Ent("MainCamera", t=start, comment="Camera leading the plane a little")
     e.add("Camera")
     e.add("FollowPlane", planeFinder="Airplane")
+    e.add("CameraShake", duration=0.45, strength=16)
     return e
 
 
@@ -256,6 +266,7 @@ def airplane(start):
           linearDrag=PLANE_DRAG)
     e.add("AudioSource", volume=0.8)
     e.add("PlaneRotator")
+    e.add("RescueCue", cue="CheckpointCue", cueAt=(0, 300))
     return e
 
 
@@ -413,17 +424,33 @@ def cursor_fan():
     image(e, ENTITIES + "fan", 80, 80)
     e.add("ParticleSystem")
     e.add("AudioSource", audioClip="sounds/sfx/wind", volume=0.5)
-    e.add("Wind")
+    e.add("Wind", loopSound="sounds/sfx/windloop", loopVolume=0.45, fadeIn=0.08, fadeOut=0.4)
     e.add("Animation", loop=True, clip=FAN_CLIP)
     return e
+
+
+def level_music(sky_number):
+    e = Ent("LevelMusic", comment="The music of this level's sky; the music player crossfades "
+                                  "to it")
+    e.add("SceneMusic", track=f"sounds/music/sky{sky_number}")
+    return e
+
+
+def checkpoint_cue():
+    layer = Ent("CheckpointCueLayer", comment="\"Checkpoint!\", shown by the plane's RescueCue "
+                                              "when the checkpoint saves it")
+    screen_canvas(layer)
+    cue = layer.child(Ent("CheckpointCue", t=HIDDEN))
+    image(cue, "sprites/ui/checkpointcue", 560, 130)
+    return layer
 
 
 def level_scene(level, last_level, sky_number, start, pieces, name=None):
     # The scenery comes after the camera, so it is placed from this frame's camera, and
     # before the world, so it is drawn beneath it.
     return [sky(sky_number), camera(start), scenery(sky_number), world(pieces, start),
-            game_manager(level), hud(level, last_level, name), button_sound_player(),
-            cursor_fan()]
+            game_manager(level), hud(level, last_level, name), checkpoint_cue(),
+            button_sound_player(), cursor_fan(), level_music(sky_number)]
 
 
 __all__ = ["level_scene", "hwall", "vwall", "block", "plank", "ground", "star", "checkpoint",

@@ -38,11 +38,16 @@ def splash_card(sprite, next_scene, duration):
 
 
 def splash():
-    music = Ent("Music", comment="Menu music: starts with the first card and plays all game long")
+    return [splash_card("sprites/splash/vela", "scenes/splash2", 3.0), music_player()]
+
+
+def music_player():
+    """Starts with the first card and plays all game long: the menu music, crossfading to a
+    level's own music and back."""
+    music = Ent("Music", comment="The game's music player; lives through every scene change")
     music.add("DontDestroyOnLoad")
-    music.add("AudioSource", audioClip="sounds/music/menu", loop=True, playOnAwake=True,
-              volume=0.6)
-    return [splash_card("sprites/splash/vela", "scenes/splash2", 3.0), music]
+    music.add("MusicPlayer", track="sounds/music/menu", volume=0.6, crossfade=1.5)
+    return music
 
 
 def splash2():

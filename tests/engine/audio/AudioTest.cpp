@@ -302,3 +302,35 @@ TEST_F(AudioWorld, PlayOnAwakePlaysOnceOnWakingAndACloneKeepsItAtFullVolume) {
     EXPECT_NEAR(Volume(Slot(1)), 1.0f, kMixerStep);
     EXPECT_TRUE(WaitFor([] { return !Playing(Slot(1)); })) << "the clone does not loop";
 }
+
+// A looping sound that belongs to one scene: its owner can turn it, stop it, and, asked to by
+// "stopOnDestroy", takes it along when it goes; a source without the field leaves it playing.
+TEST_F(AudioWorld, AnOwnerTurnsAndStopsItsLoopsAndAStopOnDestroySourceEndsThemWithIt) {
+    ASSERT_EQ(Manager().Play(*clip_, 0.5f, true, &owner_), 0);
+    int other = 0;
+    ASSERT_EQ(Manager().Play(*clip_, 0.5f, true, &other), 1);
+    EXPECT_TRUE(Manager().IsOwnerPlaying(&owner_));
+    Manager().StopOwner(&owner_);
+    EXPECT_FALSE(Playing(Slot(0)));
+    EXPECT_EQ(Slot(0).owner, nullptr);
+    EXPECT_FALSE(Manager().IsOwnerPlaying(&owner_));
+    EXPECT_TRUE(Playing(Slot(1))) << "another owner's sound is left alone";
+    EXPECT_TRUE(Manager().IsOwnerPlaying(&other));
+    Manager().StopOwner(nullptr);
+    EXPECT_TRUE(Playing(Slot(1))) << "no owner stops nothing";
+
+    FieldMap fields = SourceFields("0.5", "false");
+    fields.Set("stopOnDestroy", "true");
+    AudioSource& source = AddSource(fields);
+    EXPECT_TRUE(source.StopsOnDestroy());
+    source.Play();
+    ASSERT_TRUE(Playing(Slot(0)));
+    source.SetVolume(0.25f);
+    EXPECT_FLOAT_EQ(source.GetVolume(), 0.25f);
+    EXPECT_NEAR(Volume(Slot(0)), 0.25f, kMixerStep) << "a sounding channel follows at once";
+    Hold(kShortMs * 3);
+    EXPECT_TRUE(Playing(Slot(0)));
+    entity_.reset();
+    EXPECT_FALSE(Playing(Slot(0))) << "the loop ended with its source";
+    EXPECT_TRUE(Playing(Slot(1)));
+}
