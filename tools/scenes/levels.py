@@ -89,19 +89,19 @@ def level2():
     pieces += [checkpoint(2000, 500)]
     pieces += [win_flag(4400, -330)]
     route = [
-        ("go", 100, 500, 250),
-        ("go", 400, 560, 250),
-        ("go", 800, 300, 250),
-        ("go", 1000, -240, 250),
-        ("go", 1200, -240, 250),
-        ("go", 1500, 0, 250),
-        ("go", 1800, 500, 250),
-        ("go", 2000, 500, 250),
-        ("go", 2400, 0, 250),
-        ("go", 2800, -200, 250),
-        ("go", 3200, 300, 250),
-        ("go", 3600, 300, 250),
-        ("go", 4250, 250, 250),
+        ("go", 100, 500, 300),
+        ("go", 400, 560, 300),
+        ("go", 800, 300, 300),
+        ("go", 1000, -240, 300),
+        ("go", 1200, -240, 300),
+        ("go", 1500, 0, 300),
+        ("go", 1800, 500, 300),
+        ("go", 2000, 500, 300),
+        ("go", 2400, 0, 300),
+        ("go", 2800, -200, 300),
+        ("go", 3200, 300, 300),
+        ("go", 3600, 300, 300),
+        ("go", 4250, 250, 300),
         ("go", 4400, 0, 200),
         ("land", 4400, -330, 200),
     ]
@@ -159,9 +159,10 @@ def level4():
     then slip past a saw to the flag."""
     ceiling = 1500
     pieces = frame(-800, 4400, ceiling=ceiling)
-    pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 70)
+    pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 70, hole=180)
     pieces += pendulum("Pendulum2", 1250, 875, -45, 45, 60)
-    pieces += pendulum_under_hole("Pendulum3", 2000, 300, -800, 2800, 65, 90, start=-40)
+    pieces += pendulum_under_hole("Pendulum3", 2000, 300, -800, 2800, 65, 90, start=-40,
+                                  hole=180)
     pieces += vwall(1600, 925, ceiling)
     pieces += vwall(2800, 325, ceiling)
     pieces += saw("Saw1", (2400, 100), (3500, 100), start=(3000, 100))
