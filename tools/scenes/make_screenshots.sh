@@ -46,7 +46,7 @@ shot scenes/skins 30 skins.png --input "$home/pointer.input"
 
 # A first win of level 1 from a fresh save: the ribbon tells of the new best.
 rm -f "$home/VelaEngine/data/records/Fleetwing.record"
-shot scenes/level1 1023 win-window.png --input tests/replays/level1.input
+shot scenes/level1 1300 win-window.png --input tests/replays/level1.input
 
 shot scenes/level1 420 level1.png --input tests/replays/level1.input
 shot scenes/level4 1040 level4.png --input tests/replays/level4.input
