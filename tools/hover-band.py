@@ -13,40 +13,18 @@ two edges are found by bisection to 1 px. Runs through `vela-run --control`.
 
 import argparse
 import json
-import os
-import subprocess
-import sys
+
+from velacontrol import ControlRun
 
 HOLD_FRAMES = 120  # 2 s at 60 frames a second
 SPEED_LIMIT = 100.0
 NEAREST, FURTHEST = 20, 320  # the fan reaches 300 px
 
 
-class Pilot:
-    def __init__(self, vela_run, scene):
-        env = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy",
-                   GALLIUM_NOOP="1")
-        self.run = subprocess.Popen([vela_run, "--control", "--scene", scene], text=True,
-                                    stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                    stderr=subprocess.DEVNULL, env=env)
-
-    def ask(self, line):
-        self.run.stdin.write(line + "\n")
-        self.run.stdin.flush()
-        answer = self.run.stdout.readline()
-        if not answer or answer.startswith("error"):
-            sys.exit(f"hover-band: '{line}' got {answer.strip() or 'no answer'}")
-        return answer
-
-    def close(self):
-        self.ask("quit")
-        self.run.wait()
-
-
 def vertical_speeds(vela_run, scene, distance):
     """The plane's vertical speed in each frame of the watch, up to a crash that ends it (a
     plane that climbs or falls into something has shown which way it went)."""
-    pilot = Pilot(vela_run, scene)
+    pilot = ControlRun(vela_run, scene, "hover-band")
     pilot.ask(f"move 0 {-distance}")
     pilot.ask("down mouse_left")
     seen = json.loads(pilot.ask("step 1"))

@@ -30,9 +30,10 @@ import json
 import math
 import os
 import random
-import subprocess
 import sys
 import tempfile
+
+from velacontrol import ControlRun
 
 FPS = 60
 DELAY_FRAMES = 12  # 200 ms between seeing and acting
@@ -81,41 +82,19 @@ def load_route(level):
     return legs
 
 
-class Game:
+class Game(ControlRun):
     """One vela-run --control process with its own empty home folder."""
 
     def __init__(self, vela_run, scene, assets, home):
-        env = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy",
-                   GALLIUM_NOOP="1", HOME=home, XDG_DATA_HOME=os.path.join(home, "data"))
-        command = [vela_run, "--control", "--scene", scene]
-        if assets:
-            command += ["--assets", assets]
-        self.run = subprocess.Popen(command, text=True, stdin=subprocess.PIPE,
-                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
-
-    def ask(self, line):
-        self.run.stdin.write(line + "\n")
-        self.run.stdin.flush()
-        answer = self.run.stdout.readline()
-        if not answer or answer.startswith("error"):
-            sys.exit(f"novice-pilot: '{line}' got {answer.strip() or 'no answer'}")
-        return answer
+        super().__init__(vela_run, scene, "novice-pilot", assets=assets, home=home)
 
     def step(self, frames, cursor=None):
-        """Moves the cursor first when given one; both commands go in one write, so the
-        runner need not wait for the pilot between them."""
+        """Moves the cursor first when given one, in the same write as the step."""
         lines = ([f"move {cursor[0]} {cursor[1]}"] if cursor else []) + [f"step {frames}"]
-        self.run.stdin.write("".join(line + "\n" for line in lines))
-        self.run.stdin.flush()
+        self.send(lines)
         for line in lines:
-            answer = self.run.stdout.readline()
-            if not answer or answer.startswith("error"):
-                sys.exit(f"novice-pilot: '{line}' got {answer.strip() or 'no answer'}")
+            answer = self.answer(line)
         return json.loads(answer)
-
-    def close(self):
-        self.ask("quit")
-        self.run.wait()
 
 
 def length(x, y):

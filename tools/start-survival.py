@@ -15,33 +15,11 @@ without one is reported as "> 20". Runs through `vela-run --control`.
 
 import argparse
 import json
-import os
-import subprocess
-import sys
+
+from velacontrol import ControlRun
 
 FPS = 60
 LIMIT_S = 20
-
-
-class Pilot:
-    def __init__(self, vela_run, assets, scene):
-        env = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy",
-                   GALLIUM_NOOP="1")
-        self.run = subprocess.Popen([vela_run, "--control", "--assets", assets, "--scene", scene],
-                                    text=True, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                    stderr=subprocess.DEVNULL, env=env)
-
-    def ask(self, line):
-        self.run.stdin.write(line + "\n")
-        self.run.stdin.flush()
-        answer = self.run.stdout.readline()
-        if not answer or answer.startswith("error"):
-            sys.exit(f"start-survival: '{line}' got {answer.strip() or 'no answer'}")
-        return answer
-
-    def close(self):
-        self.ask("quit")
-        self.run.wait()
 
 
 def crashed(level):
@@ -51,7 +29,7 @@ def crashed(level):
 def seconds_to_crash(vela_run, assets, scene, under):
     """Seconds of flight before the first costly contact, or None past the limit; under is
     the cursor's distance below the centre while holding, or None for no input at all."""
-    pilot = Pilot(vela_run, assets, scene)
+    pilot = ControlRun(vela_run, scene, "start-survival", assets=assets)
     if under is not None:
         pilot.ask(f"move 0 {-under}")
         pilot.ask("down mouse_left")
