@@ -3,8 +3,10 @@
 #include "engine/core/Time.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/DynamicBody2D.h"
+#include "engine/scene/FieldMap.h"
 #include "game/CannonBall.h"
 #include "game/CannonRules.h"
+#include "game/FieldChecks.h"
 #include "game/FlightQueries.h"
 #include "game/SceneQueries.h"
 
@@ -15,6 +17,11 @@ using namespace VelaEngine;
 namespace {
 const char* const kUser = "AutoCannon";
 }  // namespace
+
+void AutoCannon::Deserialize(const FieldMap& fields) {
+    fireEvery = PositiveField(fields, kUser, "fireEvery", kFireEvery);
+    range = PositiveField(fields, kUser, "range", kCannonRange);
+}
 
 void AutoCannon::Start() {
     airplane = RequireEntity("Airplane", kUser).weak_from_this();
@@ -36,10 +43,10 @@ void AutoCannon::Update() {
     }
     const Vector2 d = WorldPositionOf(Airplane()) - WorldPositionOf(*GetOwner());
     fireTimer += time.GetDeltaTime();
-    if (fireTimer > kFireEvery) {
+    if (fireTimer > fireEvery) {
         fireTimer = 0.0f;
         const float distance = d.Length();
-        if (distance >= kCannonRange) {
+        if (distance >= range) {
             TintCannon(*GetOwner(), Graphics::Color(1.0f, 1.0f, 1.0f, 1.0f));
         } else {
             PlayOn(*GetOwner(), "sounds/sfx/cannonshoot");

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "engine/entity/VelaBehavior.h"
+#include "game/CannonRules.h"
 
 namespace Game {
 
@@ -14,8 +15,12 @@ public:
     explicit AutoCannon(VelaEngine::Entity* owner) : VelaBehavior(owner) {}
 
     const char* GetTypeName() const override { return "AutoCannon"; }
+    void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<AutoCannon>(newOwner);
+        auto copy = std::make_shared<AutoCannon>(newOwner);
+        copy->fireEvery = fireEvery;
+        copy->range = range;
+        return copy;
     }
     void Start() override;
     void Update() override;
@@ -25,6 +30,9 @@ public:
     std::shared_ptr<VelaEngine::Entity> SpawnBall();
 
     float fireTimer = 0.0f;
+    // "fireEvery" (seconds, default kFireEvery) and "range" (units, default kCannonRange).
+    float fireEvery = kFireEvery;
+    float range = kCannonRange;
     // Weak: the cannon must not keep a removed plane alive or reach into a freed one.
     std::weak_ptr<VelaEngine::Entity> airplane;
 

@@ -7,6 +7,7 @@
 #include "engine/scene/FieldMap.h"
 #include "game/CannonBall.h"
 #include "game/CannonRules.h"
+#include "game/FieldChecks.h"
 #include "game/FlightQueries.h"
 #include "game/SceneQueries.h"
 
@@ -20,6 +21,8 @@ const char* const kUser = "Cannon";
 
 void Cannon::Deserialize(const FieldMap& fields) {
     angle = fields.Get("angle", 0.0f);
+    fireEvery = PositiveField(fields, kUser, "fireEvery", kFireEvery);
+    range = PositiveField(fields, kUser, "range", kCannonRange);
     GetTransform()->SetRotation(angle);
 }
 
@@ -29,7 +32,7 @@ void Cannon::Update() {
         return;
     }
     fireTimer += time.GetDeltaTime();
-    if (fireTimer > kFireEvery) {
+    if (fireTimer > fireEvery) {
         fireTimer = 0.0f;
         Fire();
     }
@@ -38,7 +41,7 @@ void Cannon::Update() {
 void Cannon::Fire() {
     Entity& airplane = RequireEntity("Airplane", kUser);
     const float distance = (WorldPositionOf(airplane) - WorldPositionOf(*GetOwner())).Length();
-    if (distance >= kCannonRange) {
+    if (distance >= range) {
         TintCannon(*GetOwner(), Graphics::Color(1.0f, 1.0f, 1.0f, 1.0f));
         return;
     }

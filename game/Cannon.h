@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "engine/entity/VelaBehavior.h"
+#include "game/CannonRules.h"
 
 namespace Game {
 
@@ -18,7 +19,10 @@ public:
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     // Fresh: the angle comes with the copy's own fields.
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<Cannon>(newOwner);
+        auto copy = std::make_shared<Cannon>(newOwner);
+        copy->fireEvery = fireEvery;
+        copy->range = range;
+        return copy;
     }
     void Update() override;
     void OnCollision(VelaEngine::Entity* const& other) override;
@@ -27,6 +31,9 @@ public:
     std::shared_ptr<VelaEngine::Entity> SpawnBall();
 
     float fireTimer = 0.0f;
+    // "fireEvery" (seconds, default kFireEvery) and "range" (units, default kCannonRange).
+    float fireEvery = kFireEvery;
+    float range = kCannonRange;
     float angle = 0.0f;
 
 private:

@@ -12,14 +12,19 @@ public:
 
     const char* GetTypeName() const override { return "Patrol"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<Patrol>(newOwner);
+        auto copy = std::make_shared<Patrol>(newOwner);
+        copy->speed = speed;
+        return copy;
     }
+    // "speed", units per second, default kSpeed.
+    void Deserialize(const VelaEngine::FieldMap& fields) override;
     void Update() override;
 
     static constexpr float kSpeed = 100.0f;
     // Closer than this, the waypoint counts as reached.
     static constexpr float kArrival = 20.0f;
     bool headingToA = true;
+    float speed = kSpeed;
 };
 
 }  // namespace Game

@@ -16,7 +16,9 @@ It follows the level's route (tools/autopilot/routes/levelN.route) with a person
   plane climbs faster than it wants, closer when it sinks), with one set of gains for every
   level.
 At a `gate` it waits at the route's stop until the hazards it sees, carried on, leave the way
-to the next stop clear. It holds the button to end the countdown after 1.5 s.
+to the next stop clear. It holds the button to end the countdown after 1 to 4 s (drawn for
+each attempt), and lets go to fall when it wants less push than the cursor can give from the
+edge of the picture.
 
 Each attempt runs with a fresh save (HOME is a new temporary folder), so nothing it wins is
 written to the player's records. It prints one JSON line: the result ("won", "lost" or
@@ -40,7 +42,12 @@ DELAY_FRAMES = 12  # 200 ms between seeing and acting
 FRAMES_PER_DECISION = 6  # ten decisions a second
 AIM_SIGMA = 14.0  # px
 AIM_REDRAW_FRAMES = 6  # the aim error changes at most ten times a second
-LAUNCH_AFTER = 1.5  # seconds of countdown before holding the button cuts it short
+# Seconds of countdown before it holds the button and so cuts the countdown short: people
+# differ, so each attempt draws its own.
+LAUNCH_AFTER = (1.0, 4.0)
+# Some players fly faster than others: each attempt's caution is the gain's, give or take this
+# share. It also brings each attempt to the hazards at its own point of their cycles.
+CAUTION_SPREAD = 0.15
 SCREEN_HALF = (790, 440)  # where the cursor can go: inside the 1600 x 900 picture
 LOOK_APART_FRAMES = 15  # two looks this far apart show how a hazard moves
 
@@ -64,6 +71,7 @@ BRAKING = 250.0  # u/s^2 it plans to brake with before a stop
 STOP_APPROACH = 260.0  # u/s: the fastest it flies at a stop
 SCENERY = ("Airplane", "InGameStar", "CheckPoint", "WinFlag")
 GATE_HORIZON = 3.0  # s of the way ahead that it checks at a gate
+LET_GO_MARGIN = 40.0  # px: it holds again only once its aim is this much nearer than the edge
 
 
 def load_route(level):
@@ -109,9 +117,9 @@ def toward(fx, fy, tx, ty, speed):
     return dx / d * speed, dy / d * speed
 
 
-def closing_speed(distance):
+def closing_speed(distance, caution):
     """How fast it flies at a point it wants to stop at: slower the nearer."""
-    return min(STOP_APPROACH * GAINS["caution"], math.sqrt(2 * BRAKING * distance),
+    return min(STOP_APPROACH * caution, math.sqrt(2 * BRAKING * distance),
                GAINS["home"] * distance)
 
 
@@ -154,9 +162,12 @@ class Novice:
         self.meant = {}  # decision frame -> the vertical acceleration it meant to get
         self.came_from = None  # the last route point passed
         self.rescued = False
+        self.holding = True  # the button, once the countdown is cut short
+        self.launch_after = rng.uniform(*LAUNCH_AFTER)
+        self.caution = GAINS["caution"] * rng.uniform(1 - CAUTION_SPREAD, 1 + CAUTION_SPREAD)
 
     def wanted_velocity(self, x, y, vx, vy, seen, older, radius):
-        speed_factor = GAINS["caution"]
+        speed_factor = self.caution
         while True:
             kind, n = self.route[self.leg]
             last = self.leg + 1 >= len(self.route)
@@ -177,27 +188,33 @@ class Novice:
                     self.came_from = (n[0], n[1])
                     self.leg += 1
                     continue
-                return toward(x, y, n[0], n[1], closing_speed(d))
+                return toward(x, y, n[0], n[1], closing_speed(d, self.caution))
             # A gate: hold at the stop until the way looks clear.
             hx, hy = self.hold if self.hold else (x, y)
             if not last and older is not None and self.way_clear(x, y, seen, older, radius):
+                if self.trace:
+                    seen_now = hazards_seen(older, seen)
+                    self.trace.write(f"{seen['frame']} gate open; hazards seen: "
+                                     + "; ".join(f"{h[0]} at {h[1]:.0f},{h[2]:.0f} moving "
+                                                 f"{h[3]:.0f},{h[4]:.0f}" for h in seen_now)
+                                     + "\n")
                 self.leg += 1
                 self.hold = None
                 continue
             d = length(hx - x, hy - y)
-            return toward(x, y, hx, hy, closing_speed(d))
+            return toward(x, y, hx, hy, closing_speed(d, self.caution))
 
     def cornering(self, point, x, y, speed):
         """Slower into a sharp turn of the route, as far as the turn is sharp."""
         after = self.route[self.leg + 1] if self.leg + 1 < len(self.route) else None
         if after is None or after[0] == "gate":
-            return closing_speed(length(point[0] - x, point[1] - y))
+            return closing_speed(length(point[0] - x, point[1] - y), self.caution)
         ix, iy = point[0] - x, point[1] - y
         ox, oy = after[1][0] - point[0], after[1][1] - point[1]
         if length(ix, iy) < 1e-6 or length(ox, oy) < 1e-6:
             return speed
         turn = (ix * ox + iy * oy) / (length(ix, iy) * length(ox, oy))
-        return max(closing_speed(length(ix, iy)), speed * max(turn, 0.0))
+        return max(closing_speed(length(ix, iy), self.caution), speed * max(turn, 0.0))
 
     def gone_past(self, point, x, y):
         """Beyond the point, seen along the way from the last one: no turning back for it."""
@@ -213,7 +230,7 @@ class Novice:
         for kind, n in self.route[self.leg + 1:]:
             if kind == "gate":
                 break
-            speed = (n[2] if kind in ("go", "land") else 200.0) * GAINS["caution"]
+            speed = (n[2] if kind in ("go", "land") else 200.0) * self.caution
             d = length(n[0] - px, n[1] - py)
             steps = max(1, int(d / speed / 0.1))
             for i in range(1, steps + 1):
@@ -265,17 +282,23 @@ class Novice:
             span = (seen["frame"] - before["frame"]) / FPS
             lift = (vy - before["plane"]["velocity"][1]) / span
             meant = self.meant.get(before["frame"])
-            if meant is not None:
+            if meant is not None and self.holding:
                 self.hover += GAINS["learn"] * (lift - meant) * span
         ax, ay = GAINS["settle"] * (wx - vx), GAINS["settle"] * (wy - vy)
         most = GAINS["most_wanted"]
         if length(ax, ay) > most:
             ax, ay = ax * most / length(ax, ay), ay * most / length(ax, ay)
         self.meant[now] = ay
-        self.hover = min(max(self.hover, 10.0), 2 * SCREEN_HALF[1])
+        self.hover = min(max(self.hover, 10.0), SCREEN_HALF[1])
         # The cursor sits below the plane, as far as its guess says, closer for more lift,
         # and swung to the side opposite where it wants to go.
         reach = max(self.hover - GAINS["lift_feel"] * ay, 10.0)
+        # Wanting less push than the cursor can give from the edge of the picture, it lets go
+        # to fall, and holds again once it wants lift.
+        if self.holding and reach > SCREEN_HALF[1]:
+            self.holding = False
+        elif not self.holding and reach < SCREEN_HALF[1] - LET_GO_MARGIN:
+            self.holding = True
         tilt = max(-1.0, min(1.0, math.atan(ax / GAINS["tilt_feel"])))
         below = reach * math.cos(tilt)
         aside = reach * math.sin(tilt)
@@ -328,7 +351,7 @@ def flight(game, novice, time_limit):
         if acted_on is not None:
             left = acted_on["level"]["countdownLeft"]
             if left > 0:
-                if not holding and 6.0 - left > LAUNCH_AFTER:
+                if not holding and 6.0 - left > novice.launch_after:
                     game.ask("move {} {}".format(*novice.decide(now, acted_on, None, None)))
                     game.ask("down mouse_left")
                     holding = True
@@ -336,6 +359,9 @@ def flight(game, novice, time_limit):
                 before = look_at(looks, acted_on["frame"] - FRAMES_PER_DECISION)
                 older = look_at(looks, acted_on["frame"] - LOOK_APART_FRAMES)
                 cursor = novice.decide(now, acted_on, before, older)
+                if novice.holding != holding:
+                    game.ask(("down" if novice.holding else "up") + " mouse_left")
+                    holding = novice.holding
         seen = game.step(FRAMES_PER_DECISION, cursor)
         looks.append(seen)
     level = seen["level"]

@@ -134,14 +134,15 @@ def sign(kind, x, y):
 # Hazards
 # ------------------------------------------------------------------------------------------
 
-def saw(name, a, b, start=None, spin=240):
-    """A spinning saw that patrols between its two waypoints, heading for A first."""
+def saw(name, a, b, start=None, spin=240, speed=None):
+    """A spinning saw that patrols between its two waypoints, heading for A first, at `speed`
+    units a second (the patrol's usual 100 when None)."""
     s = Ent(name, t=start if start is not None else b)
     image(s, ENTITIES + "saw", 100, 100)
     s.add("CircleCollider", radius=44)
     s.add("StaticBody2D")
     s.add("CoolTurn", speed=spin)
-    s.add("Patrol")
+    s.add("Patrol", **({"speed": speed} if speed is not None else {}))
     return [s, Ent(name + " WPA", t=a), Ent(name + " WPB", t=b)]
 
 
@@ -157,12 +158,13 @@ def pendulum(name, x, y, rot_min, rot_max, speed_up, speed_down=None, start=0):
     return [p]
 
 
-def pendulum_under_hole(name, hx, slab_y, x0, x1, swing, speed, start=0, hole=90, side=-1):
+def pendulum_under_hole(name, hx, slab_y, x0, x1, swing, speed, start=0, hole=90, side=-1,
+                        offset=110):
     """A slab 50 thick from x0 to x1 at slab_y with a hole at hx, and a pendulum hung from
-    the slab's underside beside the hole (left of it for side -1), whose ball sweeps under
-    the hole once a swing."""
+    the slab's underside `offset` beside the hole (left of it for side -1), whose ball sweeps
+    under the hole once a swing (under its near half only when the offset is large)."""
     pieces = hwall(x0, hx - hole / 2, slab_y) + hwall(hx + hole / 2, x1, slab_y)
-    pieces += pendulum(name, hx + side * 110, slab_y - 25, -swing, swing, speed, start=start)
+    pieces += pendulum(name, hx + side * offset, slab_y - 25, -swing, swing, speed, start=start)
     return pieces
 
 
@@ -186,21 +188,31 @@ def hazard_fan(x, y, r):
     return fades_with_distance(e, 120, 650)
 
 
-def cannon(x, y, angle):
+def shot_timing(every, reach):
+    """The cannon fields for a gentler cannon; none for the usual one."""
+    fields = {}
+    if every is not None:
+        fields["fireEvery"] = every
+    if reach is not None:
+        fields["range"] = reach
+    return fields
+
+
+def cannon(x, y, angle, every=None, reach=None):
     """A fixed cannon; it has no collider of its own, so its balls leave it freely: mount it
     on a block."""
     e = Ent("Cannon", t=(x, y))
     image(e, ENTITIES + "cannon", 120, 120)
     e.add("AudioSource", audioClip="sounds/sfx/cannonshoot", volume=0.7)
-    e.add("Cannon", angle=angle)
+    e.add("Cannon", angle=angle, **shot_timing(every, reach))
     return fades_with_distance(e, 250, 1100)
 
 
-def auto_cannon(x, y):
+def auto_cannon(x, y, every=None, reach=None):
     e = Ent("AutoCannon", t=(x, y))
     image(e, ENTITIES + "autocannon", 120, 120)
     e.add("AudioSource", audioClip="sounds/sfx/cannonshoot", volume=0.7)
-    e.add("AutoCannon")
+    e.add("AutoCannon", **shot_timing(every, reach))
     return fades_with_distance(e, 250, 1100)
 
 

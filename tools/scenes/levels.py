@@ -119,34 +119,35 @@ def pillar_down(x, bottom, ceiling=CEILING):
 def level3():
     """Saws patrol the gaps: wait for an opening."""
     pieces = frame(-800, 4800)
-    pieces += pillar_up(600, 210)
-    pieces += saw("Saw1", (600, 630), (600, 290))
-    pieces += pillar_down(1500, 0)
-    pieces += saw("Saw2", (1500, -320), (1500, -60))
+    pieces += pillar_up(600, 100)
+    pieces += saw("Saw1", (600, 650), (600, 400))
+    pieces += pillar_down(1500, 150)
+    # The saw dips to the way under the pillar and rises again: the way is open while it is up.
+    pieces += saw("Saw2", (1500, -140), (1500, 90))
     pieces += saw("Saw3", (2300, 250), (3100, 250), start=(2700, 250))
-    pieces += pillar_up(3500, -100) + pillar_down(3500, 400)
-    pieces += saw("Saw4", (3500, -30), (3500, 330))
-    pieces += [star(600, 460), star(1500, -190), star(2700, 250)]
+    pieces += pillar_up(3500, -190) + pillar_down(3500, 400)
+    pieces += saw("Saw4", (3500, 330), (3500, 120))
+    pieces += [star(600, 260), star(1500, -220), star(2700, 100)]
     pieces += [checkpoint(2000, 100)]
     pieces += [win_flag(4300, -330)]
     route = [
         ("go", 0, 350, 260),
-        ("stop", 330, 460),
+        ("stop", 400, 260),
         ("gate",),
-        ("go", 600, 460, 300),
-        ("go", 950, 300, 260),
-        ("stop", 1200, -190),
+        ("go", 600, 260, 300),
+        ("go", 950, 200, 260),
+        ("stop", 1300, -220),
         ("gate",),
-        ("go", 1500, -190, 300),
+        ("go", 1500, -220, 300),
         ("go", 1800, -20, 260),
         ("go", 2000, 100, 260),
         ("stop", 2400, 80),
         ("gate",),
-        ("go", 2700, 250, 300),
-        ("go", 3000, 150, 260),
-        ("stop", 3200, 150),
+        ("go", 2700, 100, 300),
+        ("go", 3000, 60, 260),
+        ("stop", 3300, -40),
         ("gate",),
-        ("go", 3500, 150, 300),
+        ("go", 3500, -40, 300),
         ("go", 3900, 80, 260),
         ("go", 4300, -150, 220),
         ("land", 4300, -330, 200),
@@ -156,35 +157,37 @@ def level3():
 
 def level4():
     """Pendulums: drop through holes in two floors while the pendulums swing over them,
-    then slip past a saw to the flag."""
+    then fly under a saw to the flag."""
     ceiling = 1500
     pieces = frame(-800, 4400, ceiling=ceiling)
-    pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 70, hole=180)
+    pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 90, hole=240,
+                                  offset=150)
     pieces += pendulum("Pendulum2", 1250, 875, -45, 45, 60)
     pieces += pendulum_under_hole("Pendulum3", 2000, 300, -800, 2800, 65, 90, start=-40,
-                                  hole=180)
+                                  hole=240, offset=150)
     pieces += vwall(1600, 925, ceiling)
     pieces += vwall(2800, 325, ceiling)
     pieces += saw("Saw1", (2400, 100), (3500, 100), start=(3000, 100))
-    pieces += [star(150, 1150), star(1250, 450), star(2900, 100)]
-    pieces += [checkpoint(1000, 600)]
+    pieces += [star(150, 1150), star(1250, 450), star(2900, -170)]
+    pieces += [checkpoint(1000, 650)]
     pieces += [win_flag(3900, -330)]
     route = [
         ("go", 150, 1150, 260),
-        ("stop", 600, 1100),
+        ("stop", 670, 1030),
         ("gate",),
-        ("go", 600, 650, 260),
-        ("go", 1000, 600, 260),
+        ("go", 670, 750, 260),
+        ("go", 1000, 650, 260),
         ("go", 1250, 450, 260),
         ("go", 1750, 550, 260),
-        ("stop", 2000, 550),
+        ("stop", 2070, 430),
         ("gate",),
-        ("go", 2000, -100, 260),
+        ("go", 2070, 200, 260),
+        ("go", 2150, -100, 260),
         ("stop", 2100, -150),
         ("gate",),
-        ("go", 2900, 100, 300),
-        ("go", 3600, 250, 280),
-        ("go", 3900, 0, 220),
+        ("go", 2900, -170, 300),
+        ("go", 3600, -100, 280),
+        ("go", 3900, -150, 220),
         ("land", 3900, -330, 200),
     ]
     return Level(4, "Pendulums", 2, (-450, 1200), pieces, route)
@@ -192,95 +195,91 @@ def level4():
 
 def level5():
     """Wind: climb a shaft against a fan blowing down, drop through an updraught, slip past
-    a saw while a fan blows towards it."""
+    a saw while a fan blows towards it, and glide down to the flag."""
     ceiling = 1500
-    pieces = frame(-800, 4800, ceiling=ceiling)
+    pieces = frame(-800, 3800, ceiling=ceiling)
     pieces += pillar_down(600, 200, ceiling)
     pieces += pillar_up(1100, 1100)
     pieces += [hazard_fan(850, 1420, -90)]
     pieces += pillar_down(1700, 100, ceiling)
     pieces += [hazard_fan(1400, -330, 90)]
-    pieces += pillar_up(2300, 700)
-    pieces += [hazard_fan(2050, 800, 0)]
-    pieces += saw("Saw1", (2900, 1350), (2900, 300))
-    pieces += [hazard_fan(2450, 1250, 0)]
-    pieces += [hazard_fan(3400, -330, 90), hazard_fan(3700, 1420, -90)]
-    pieces += [star(850, 1150), star(1400, 400), star(2900, 1200)]
-    pieces += [checkpoint(1850, 1100)]
-    pieces += [win_flag(4300, -330)]
+    pieces += pillar_up(2300, 550)
+    pieces += [hazard_fan(2050, 650, 0)]
+    pieces += saw("Saw1", (2900, 1350), (2900, 700), start=(2900, 1100), speed=180)
+    pieces += [hazard_fan(2450, 1000, 0)]
+    pieces += [star(850, 1150), star(1400, 400), star(2900, 800)]
+    pieces += [checkpoint(1850, 950)]
+    pieces += [win_flag(3300, -330)]
     route = [
-        ("go", 0, 0, 240),
-        ("go", 850, -100, 240),
-        ("go", 850, 800, 240),
+        ("go", 850, -100, 320),
+        ("go", 850, 800, 300),
         ("go", 850, 1150, 200),
         ("go", 1050, 1200, 200),
         ("go", 1250, 1300, 220),
         ("go", 1400, 900, 220),
         ("go", 1400, 400, 200),
-        ("go", 1400, -100, 200),
-        ("go", 1850, -150, 240),
-        ("go", 1850, 600, 240),
-        ("go", 1850, 1100, 240),
-        ("stop", 2300, 1050),
-        ("gate",),
-        ("go", 2900, 1200, 300),
-        ("go", 3300, 900, 260),
-        ("go", 3750, 400, 240),
-        ("go", 4200, 0, 240),
-        ("land", 4300, -330, 200),
+        ("go", 1530, 0, 200),
+        ("go", 1850, -150, 300),
+        ("go", 1850, 600, 300),
+        ("go", 1850, 950, 280),
+        ("go", 2300, 900, 300),
+        ("go", 2900, 800, 320),
+        ("go", 3250, 250, 320),
+        ("land", 3300, -330, 200),
     ]
-    return Level(5, "Headwind", 3, (-450, 100), pieces, route)
+    return Level(5, "Headwind", 3, (350, -50), pieces, route)
 
 
 def level6():
     """Fixed cannons fire across the way every second and a half: pass between shots; then
     drop through a hole that a pendulum guards."""
-    pieces = frame(-800, 5600)
-    pieces += [block(900, -340), cannon(900, -265, 90)]
-    pieces += [block(1500, 650), cannon(1500, 575, -90)]
+    pieces = frame(-800, 5100)
+    pieces += [block(900, -340), cannon(900, -265, 90, every=2.75)]
+    pieces += [block(1500, 650), cannon(1500, 575, -90, every=2.75)]
     pieces += pillar_up(2100, 150)
-    pieces += [block(2700, -340), cannon(2700, -265, 60)]
-    pieces += [block(2700, 650), cannon(2700, 575, -60)]
-    pieces += pendulum_under_hole("Pendulum1", 3800, 100, 3300, 4400, 65, 90)
-    pieces += [block(4900, -340), cannon(4900, -265, 90)]
-    pieces += [star(1200, 300), star(2100, 450), star(3000, 150)]
+    # A slower pair, whose shots cross: wait for a volley to pass, then go.
+    pieces += [block(2700, -340), cannon(2700, -265, 60, every=3.25)]
+    pieces += [block(2700, 650), cannon(2700, 575, -60, every=3.25)]
+    pieces += pendulum_under_hole("Pendulum1", 3800, 100, 3300, 4400, 65, 55, hole=240,
+                                  offset=150)
+    pieces += [block(4500, -340), cannon(4500, -265, 90, every=2.5)]
+    pieces += [star(1200, 300), star(2100, 450), star(3150, 100)]
     pieces += [checkpoint(2400, 0)]
-    pieces += [win_flag(5300, -330)]
+    pieces += [win_flag(4850, -330)]
     route = [
-        ("go", 200, 200, 260),
-        ("stop", 650, 200),
+        ("stop", 780, 200),
         ("gate",),
         ("go", 1200, 300, 300),
-        ("stop", 1250, 300),
+        ("stop", 1390, 300),
         ("gate",),
         ("go", 1800, 300, 300),
         ("go", 2100, 450, 260),
         ("go", 2400, 0, 260),
-        ("stop", 2450, 0),
+        ("stop", 2760, 0),
         ("gate",),
-        ("go", 3000, 150, 300),
+        ("go", 3150, 100, 300),
         ("go", 3400, 350, 260),
-        ("stop", 3800, 350),
+        ("stop", 3870, 230),
         ("gate",),
-        ("go", 3800, -100, 260),
-        ("stop", 4500, -150),
+        ("go", 3870, -50, 260),
+        ("stop", 4390, -150),
         ("gate",),
-        ("go", 5100, -100, 300),
-        ("land", 5300, -330, 200),
+        ("go", 4700, -100, 300),
+        ("land", 4850, -330, 200),
     ]
-    return Level(6, "Cannon alley", 3, (-450, 100), pieces, route)
+    return Level(6, "Cannon alley", 3, (250, 200), pieces, route)
 
 
 def level7():
     """Aiming cannons: keep moving, rest behind the walls between volleys."""
     pieces = frame(-800, 5600)
-    pieces += [block(900, -340), auto_cannon(900, -265)]
+    pieces += [block(900, -340), auto_cannon(900, -265, every=2.5, reach=650)]
     pieces += pillar_up(1500, 300)
-    pieces += [block(2100, 650), auto_cannon(2100, 575)]
+    pieces += [block(2100, 650), auto_cannon(2100, 575, every=2.5, reach=650)]
     pieces += saw("Saw1", (2700, -300), (2700, 300))
     pieces += pillar_down(3300, -100)
-    pieces += [block(3900, -340), auto_cannon(3900, -265), block(4500, 650),
-               auto_cannon(4500, 575)]
+    pieces += [block(3900, -340), auto_cannon(3900, -265, every=2.5, reach=650), block(4500, 650),
+               auto_cannon(4500, 575, every=2.5, reach=650)]
     pieces += [star(1500, 500), star(2700, 450), star(3900, 300)]
     pieces += [checkpoint(3000, -250)]
     pieces += [win_flag(5200, -330)]
@@ -288,10 +287,11 @@ def level7():
         ("go", 300, 150, 300),
         ("go", 1200, 450, 320),
         ("go", 1500, 500, 320),
-        ("stop", 1750, 300),
+        ("stop", 1700, 250),
         ("gate",),
-        ("go", 2400, 450, 320),
+        ("go", 2400, 300, 320),
         ("go", 2700, 450, 320),
+        ("go", 2950, 300, 320),
         ("go", 3000, -250, 320),
         ("stop", 3150, -250),
         ("gate",),
@@ -304,50 +304,39 @@ def level7():
 
 
 def level8():
-    """Everything at once."""
-    pieces = frame(-800, 7200)
-    pieces += pillar_up(600, 210)
-    pieces += saw("Saw1", (600, 630), (600, 290))
-    pieces += pendulum_under_hole("Pendulum1", 1400, 200, 1000, 1800, 65, 90)
+    """Everything at once: a pendulum over a hole, a cannon, an updraught, a saw and an aiming
+    cannon."""
+    pieces = frame(200, 5200)
+    pieces += pendulum_under_hole("Pendulum1", 1400, 200, 1000, 1800, 65, 65, hole=240,
+                                  offset=150)
     pieces += [block(2000, -340), cannon(2000, -265, 90)]
     pieces += [hazard_fan(2450, -330, 90)]
     pieces += pillar_down(2900, 100)
     pieces += saw("Saw2", (3300, -300), (3300, 620))
-    pieces += [block(3900, 650), auto_cannon(3900, 575)]
-    pieces += pendulum_under_hole("Pendulum2", 4600, 200, 4200, 5000, 60, 100, start=30)
-    pieces += [hazard_fan(5000, -330, 90)]
-    pieces += pillar_up(5500, 300)
-    pieces += [block(6100, -340), auto_cannon(6100, -265)]
-    pieces += [star(600, 460), star(3300, 620), star(5250, 450)]
+    pieces += [block(3900, 650), auto_cannon(3900, 575, every=2)]
+    pieces += pillar_up(4300, 200)
+    pieces += [star(1000, 500), star(3300, 620), star(4300, 400)]
     pieces += [checkpoint(3650, 300)]
-    pieces += [win_flag(6800, -330)]
+    pieces += [win_flag(4800, -330)]
     route = [
-        ("go", 0, 350, 260),
-        ("stop", 330, 460),
+        ("go", 1000, 500, 260),
+        ("stop", 1470, 330),
         ("gate",),
-        ("go", 600, 460, 300),
-        ("stop", 1400, 450),
-        ("gate",),
-        ("go", 1400, 0, 260),
+        ("go", 1470, 0, 260),
         ("stop", 1650, -100),
         ("gate",),
-        ("go", 2450, -150, 300),
+        ("go", 2450, 150, 300),
+        ("go", 2780, -100, 280),
         ("go", 2900, -150, 280),
         ("stop", 3050, 350),
         ("gate",),
         ("go", 3300, 620, 300),
         ("go", 3650, 300, 280),
-        ("stop", 4600, 450),
-        ("gate",),
-        ("go", 4600, 0, 260),
-        ("go", 5250, 0, 260),
-        ("go", 5250, 450, 260),
-        ("go", 5800, 500, 300),
-        ("go", 6500, 300, 320),
-        ("go", 6800, 0, 240),
-        ("land", 6800, -330, 200),
+        ("go", 4300, 400, 300),
+        ("go", 4650, 100, 260),
+        ("land", 4800, -330, 200),
     ]
-    return Level(8, "Everything", 4, (-450, 100), pieces, route)
+    return Level(8, "Everything", 4, (650, 450), pieces, route)
 
 
 def all_levels():
