@@ -65,6 +65,10 @@ void GameManager::StartFlightAfterCountdown() {
 }
 
 float GameManager::FlightTime() const {
+    return FlightTimeAt(Time::Get().GetTimeSinceStart());
+}
+
+float GameManager::FlightTimeAt(float now) const {
     if (flightStartTime < 0.0f) {
         return 0.0f;
     }
@@ -74,7 +78,7 @@ float GameManager::FlightTime() const {
     } else if (pausedSince >= 0.0f) {
         end = pausedSince;
     } else {
-        end = Time::Get().GetTimeSinceStart();
+        end = now;
     }
     return end > flightStartTime ? end - flightStartTime : 0.0f;
 }
