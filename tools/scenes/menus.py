@@ -176,9 +176,9 @@ def options():
     ui.kids(volume_controls(120))
     ui.child(button("FullscreenButton", "sprites/buttons/fullscreenoff", 380, 90, (0, 0),
                     ("FullscreenToggler", {})))
-    ui.child(button("GhostButton", "sprites/buttons/ghoston", 380, 90, (0, -105),
+    ui.child(button("GhostButton", "sprites/buttons/ghoston", 380, 90, (0, -102),
                     ("GhostToggler", {})))
-    ui.child(button("ResetButton", "sprites/buttons/resetdata", 320, 90, (0, -210),
+    ui.child(button("ResetButton", "sprites/buttons/resetdata", 320, 90, (0, -204),
                     ("MoveEntity", {"src": "ResetConfirmWindow", "dst": "ShownAnchor"})))
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -330),
                     link("scenes/menu")))
