@@ -65,7 +65,9 @@ void GameManager::StartFlightAfterCountdown() {
 }
 
 float GameManager::FlightTime() const {
-    return FlightTimeAt(Time::Get().GetTimeSinceStart());
+    // The clock matters only while the flight runs.
+    const bool running = flightStartTime >= 0.0f && !levelEnded && pausedSince < 0.0f;
+    return FlightTimeAt(running ? Time::Get().GetTimeSinceStart() : 0.0f);
 }
 
 float GameManager::FlightTimeAt(float now) const {
