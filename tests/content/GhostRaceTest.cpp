@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "content/ContentRun.h"
@@ -25,40 +27,63 @@ namespace {
 constexpr unsigned kHeldFrames = 10;
 constexpr unsigned kFirstFreeFrame = 92;
 const std::vector<unsigned> kCompared = {120, 300, 600, 900, 1150, 1240};
+// A pause of one second from this frame on, for the third flight.
+constexpr unsigned kPauseStart = 401;
+constexpr unsigned kPauseFrames = 60;
 
-// The replay with every command from kFirstFreeFrame on moved kHeldFrames later.
-std::string HeldReplay(const std::string& replay) {
-    std::istringstream in(TestSupport::ReadText(replay));
-    std::string out;
+using Commands = std::vector<std::pair<unsigned, std::string>>;
+
+// The script's commands, each with its frame and the rest of its line.
+Commands CommandsOf(const std::string& script) {
+    std::istringstream in(script);
+    Commands commands;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') {
             continue;
         }
         const std::size_t tab = line.find('\t');
-        const unsigned frame = static_cast<unsigned>(std::stoul(line.substr(0, tab)));
-        const unsigned moved = frame >= kFirstFreeFrame ? frame + kHeldFrames : frame;
-        out += std::to_string(moved) + line.substr(tab) + "\n";
+        commands.emplace_back(static_cast<unsigned>(std::stoul(line.substr(0, tab))),
+                              line.substr(tab));
+    }
+    return commands;
+}
+
+// The replay with every command from frame `from` on moved `by` frames later, and the
+// commands of `extra` (lines of the same form) put in their frames.
+std::string Delayed(const std::string& replay, unsigned from, unsigned by,
+                    const std::string& extra = "") {
+    Commands commands = CommandsOf(TestSupport::ReadText(replay));
+    for (auto& command : commands) {
+        command.first += command.first >= from ? by : 0;
+    }
+    const Commands added = CommandsOf(extra);
+    commands.insert(commands.end(), added.begin(), added.end());
+    std::stable_sort(commands.begin(), commands.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string out;
+    for (const auto& [frame, rest] : commands) {
+        out += std::to_string(frame) + rest + "\n";
     }
     return out;
 }
 
 struct Flight {
-    std::vector<Json> dumps;  // one per kCompared frame
+    std::vector<Json> dumps;  // one per frame asked for
     Json end;
 };
 
 Flight Fly(const TestSupport::TempFolder& home, const std::string& name, const std::string& script,
-           unsigned frames) {
+           unsigned frames, const std::vector<unsigned>& dumped = kCompared) {
     std::string arguments = "--scene scenes/level1 --input " + script + " --frames " +
                             std::to_string(frames) + " --dump " + home.File(name + "-end.json");
-    for (unsigned frame : kCompared) {
+    for (unsigned frame : dumped) {
         arguments += " --dump-at " + std::to_string(frame) + ":" +
                      home.File(name + "-" + std::to_string(frame) + ".json");
     }
     const ContentRun::RunResult run = ContentRun::RunGame(arguments, home.Path());
     EXPECT_EQ(run.status, 0) << run.output;
     Flight flight;
-    for (unsigned frame : kCompared) {
+    for (unsigned frame : dumped) {
         flight.dumps.push_back(
             TestSupport::ReadJson(home.File(name + "-" + std::to_string(frame) + ".json")));
     }
@@ -105,7 +130,8 @@ TEST(GhostRace, TheSecondWinOfLevel1RacesTheFirstFlightsGhost) {
         std::to_string(static_cast<int>(firstGhost["recorded"].number)) + "\n"))
         << firstFile.substr(0, 80);
 
-    const std::string held = home.Write("held.input", HeldReplay(replay));
+    const std::string held =
+        home.Write("held.input", Delayed(replay, kFirstFreeFrame, kHeldFrames));
     const Flight second = Fly(home, "second", held, frames);
     ASSERT_TRUE(Won(second.end)) << "the held replay no longer wins level 1";
     ASSERT_LT(Rules(second.end)["flightTime"].number, Rules(first.end)["flightTime"].number)
@@ -149,6 +175,39 @@ TEST(GhostRace, TheSecondWinOfLevel1RacesTheFirstFlightsGhost) {
     // The faster flight is the new ghost.
     EXPECT_TRUE(ComponentOf(Named(second.end, "Ghost"), "Ghost")["saved"].boolean);
     EXPECT_NE(TestSupport::ReadText(ghostFile), firstFile);
+    const std::string secondFile = TestSupport::ReadText(ghostFile);
+
+    // A third flight paused for a second (frames 400 to 460): the ghost waits with the flight
+    // clock, and after the pause stands where the second flight's plane stood at the same
+    // flight time, 60 frames later than in that flight.
+    const std::string paused =
+        home.Write("paused.input", Delayed(replay, kPauseStart, kPauseFrames,
+                                           "400\tdown\tescape\n400\tup\tescape\n460\tdown\tescape\n"
+                                           "460\tup\tescape\n"));
+    std::vector<unsigned> later = {420, 450};
+    for (std::size_t i = 2; i < kCompared.size(); ++i) {
+        later.push_back(kCompared[i] + kPauseFrames);
+    }
+    const Flight third = Fly(home, "third", paused, frames + kPauseFrames, later);
+    EXPECT_TRUE(Rules(third.dumps[0])["optionsOpen"].boolean) << "the level is not paused";
+    EXPECT_EQ(Named(third.dumps[0], "Ghost")["position"][0].number,
+              Named(third.dumps[1], "Ghost")["position"][0].number);
+    for (std::size_t i = 2; i < kCompared.size(); ++i) {
+        SCOPED_TRACE("frame " + std::to_string(later[i]));
+        const Json& before = second.dumps[i];
+        const Json& now = third.dumps[i];
+        // The pause moves the flight's start on in float seconds: the times may differ in
+        // their last bits, and the ghost by as little between its samples.
+        ASSERT_NEAR(Rules(now)["flightTime"].number, Rules(before)["flightTime"].number, 1e-5);
+        const Json& ghostEntity = Named(now, "Ghost");
+        const Json& plane = Named(before, "Airplane");
+        EXPECT_NEAR(ghostEntity["position"][0].number, plane["position"][0].number, 0.01);
+        EXPECT_NEAR(ghostEntity["position"][1].number, plane["position"][1].number, 0.01);
+        EXPECT_NEAR(ghostEntity["rotation"].number, plane["rotation"].number, 0.01);
+    }
+    // Slower than the best: the ghost stays.
+    EXPECT_FALSE(ComponentOf(Named(third.end, "Ghost"), "Ghost")["saved"].boolean);
+    EXPECT_EQ(TestSupport::ReadText(ghostFile), secondFile);
 }
 
 // The ghost shows only with a best time to race and while the options leave it on; it
