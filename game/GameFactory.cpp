@@ -16,6 +16,8 @@
 #include "game/FullscreenToggler.h"
 #include "game/GameManager.h"
 #include "game/GameWin.h"
+#include "game/Ghost.h"
+#include "game/GhostToggler.h"
 #include "game/HazardWind.h"
 #include "game/Jiggle.h"
 #include "game/LevelHud.h"
@@ -107,6 +109,8 @@ constexpr Maker kMakers[] = {
     {"SoundFalloff", Make<SoundFalloff>},
     {"RescueCue", Make<RescueCue>},
     {"CameraShake", Make<CameraShake>},
+    {"Ghost", Make<Ghost>},
+    {"GhostToggler", Make<GhostToggler>},
 };
 
 }  // namespace

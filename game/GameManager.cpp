@@ -65,6 +65,12 @@ void GameManager::StartFlightAfterCountdown() {
 }
 
 float GameManager::FlightTime() const {
+    // The clock matters only while the flight runs.
+    const bool running = flightStartTime >= 0.0f && !levelEnded && pausedSince < 0.0f;
+    return FlightTimeAt(running ? Time::Get().GetTimeSinceStart() : 0.0f);
+}
+
+float GameManager::FlightTimeAt(float now) const {
     if (flightStartTime < 0.0f) {
         return 0.0f;
     }
@@ -74,7 +80,7 @@ float GameManager::FlightTime() const {
     } else if (pausedSince >= 0.0f) {
         end = pausedSince;
     } else {
-        end = Time::Get().GetTimeSinceStart();
+        end = now;
     }
     return end > flightStartTime ? end - flightStartTime : 0.0f;
 }

@@ -23,6 +23,9 @@ public:
     void EndLevel(bool won);
     // Seconds flown: from the end of the countdown to the end of the level, pauses left out.
     float FlightTime() const;
+    // The flight time as it stood, or will stand, when the clock read `now` in the level's
+    // present state: for a look back at the last frame.
+    float FlightTimeAt(float now) const;
 
     int starsFound = 0;
     // Moved on by every pause, so that the level's time leaves out the time spent paused.

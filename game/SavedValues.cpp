@@ -26,11 +26,6 @@ bool ParseNumber(const std::string& text, T& out) {
     return error == std::errc() && stop == end;
 }
 
-bool SkinPictureExists(int skin) {
-    return IsRegularFile(Resources::Get().GetAssetPath() + "/" + PlaneSkinSelect::SkinSprite(skin) +
-                         ".png");
-}
-
 // The stored text of `key`, or false when there is none (the caller's default applies).
 bool StoredText(const std::string& key, std::string& text) {
     return Records::Get().GetText(key, text);
@@ -86,6 +81,11 @@ std::optional<bool> SavedBool(const std::string& key, const char* shownDefault) 
 }
 }  // namespace
 
+bool SkinPictureExists(int skin) {
+    return IsRegularFile(Resources::Get().GetAssetPath() + "/" + PlaneSkinSelect::SkinSprite(skin) +
+                         ".png");
+}
+
 int SavedPlaneSkin() {
     return SavedInt("planeSkin", 1, [](int skin) { return SkinPictureExists(skin); });
 }
@@ -117,6 +117,10 @@ bool SavedStarFound(const std::string& id) {
 
 std::optional<bool> SavedFullScreen() {
     return SavedBool("fullScreen", "t");
+}
+
+bool SavedGhostOn() {
+    return SavedBool("ghost", "t").value_or(true);
 }
 
 }  // namespace Game

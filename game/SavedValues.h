@@ -9,6 +9,8 @@ namespace Game {
 
 // "planeSkin": a skin whose picture exists, else 1.
 int SavedPlaneSkin();
+// Whether the plane picture of that skin is among the assets.
+bool SkinPictureExists(int skin);
 // "highestLevelUnlocked": at least 1, since level 1 is always open; 1 when absent.
 int SavedHighestLevelUnlocked();
 // "volume": 0 to 1, else 0.5.
@@ -23,5 +25,7 @@ bool SavedStarFound(const std::string& id);
 // "fullScreen": the full-screen choice last made in the options; none before the first choice
 // (the start-up value stands).
 std::optional<bool> SavedFullScreen();
+// "ghost": whether levels show the ghost of their best flight; on until switched off.
+bool SavedGhostOn();
 
 }  // namespace Game

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -400,6 +401,7 @@ TEST(BadSavedValues, AreReplacedByTheirDefaultsAndEveryScreenStarts) {
         {"foundstar1_1", {"x", "", "7", "True"}, "f"},
         {"bestTime1", {"nan", "-2.5", "0", "fast", "", "inf", "1e999", "12 s"}, "0.000000"},
         {"fullScreen", {"yes", "", "1", "True", "on"}, "t"},
+        {"ghost", {"no", "", "0", "False", "off"}, "t"},
     };
     for (std::size_t run = 0; run < keys[0].values.size(); ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
@@ -470,6 +472,77 @@ TEST(UnreadableRecord, AWinningReplayOfLevel1LeavesTheFileAsItWas) {
     EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(record).parent_path()),
                             fs::directory_iterator()),
               1);
+}
+
+std::size_t LinesWith(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        count += line.find(part) != std::string::npos ? 1 : 0;
+    }
+    return count;
+}
+
+// Ghost files that are missing, damaged, of another level or format, or hostile: level 1
+// (whose best time exists) starts, logs the one line that names the file and the fault, shows
+// no ghost and plays on; the file is left as it was.
+TEST(BadGhostFile, IsIgnoredWithOneLogLineAndTheLevelPlaysOn) {
+    const std::string header = "fleetwing-ghost\t1\nlevel\t1\nskin\t1\n";
+    const std::string sample = "0\t-450\t900\t0\t0\n";
+    std::mt19937 random(25);
+    const struct {
+        const char* what;
+        std::string text;  // no file when empty
+        const char* logged;
+    } rows[] = {
+        {"missing", "", "is missing"},
+        {"empty", "", "not a ghost file"},
+        {"random bytes", "x" + RandomBytes(random, 4000), "not a ghost file"},
+        {"another format", "fleetwing-record\t1\nlevel\t1\nskin\t1\nsamples\t1\n" + sample,
+         "not a ghost file"},
+        {"another version", "fleetwing-ghost\t2\nlevel\t1\nskin\t1\nsamples\t1\n" + sample,
+         "format \"2\", not 1"},
+        {"another level", "fleetwing-ghost\t1\nlevel\t3\nskin\t1\nsamples\t1\n" + sample,
+         "recorded on level 3"},
+        {"truncated", header + "samples\t3\n" + sample + sample, "cut short after 2 of 3 samples"},
+        {"cut inside a sample", header + "samples\t2\n" + sample + "0.1\t-45", "five fields"},
+        {"huge count", header + "samples\t4000000000\n" + sample, "bad samples \"4000000000\""},
+        {"negative count", header + "samples\t-1\n" + sample, "bad samples \"-1\""},
+        {"more than announced", header + "samples\t1\n" + sample + sample, "more than the 1"},
+        {"NaN position", header + "samples\t1\n0\tnan\t900\t0\t0\n", "not a finite number"},
+        {"infinite rotation", header + "samples\t1\n0\t1\t900\tinf\t0\n", "not a finite number"},
+        {"far away", header + "samples\t1\n0\t1e30\t900\t0\t0\n", "out of range"},
+        {"times going back", header + "samples\t2\n1\t1\t1\t0\t0\n0.5\t1\t1\t0\t0\n",
+         "its times go back"},
+        {"skin without a picture", "fleetwing-ghost\t1\nlevel\t1\nskin\t42\nsamples\t1\n" + sample,
+         "skin 42 has no picture"},
+        {"larger than any flight", header + "samples\t36000\n" + std::string(3000000, '0'),
+         "larger than"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempFolder home;
+        const std::string ghost = home.File("VelaEngine/data/records/level1.ghost");
+        const bool missing = std::string(row.what) == "missing";
+        if (!missing) {
+            home.Write("VelaEngine/data/records/level1.ghost", row.text);
+        }
+        const TestSupport::RunResult result =
+            PlayLegs(home, "bestTime1\t20.000000", {"scenes/level1"});
+        ASSERT_EQ(result.status, 0) << result.output;
+        EXPECT_EQ(LinesWith(result.output, "host"), 1u) << result.output;
+        const std::string line = missing ? "LOG: No ghost for level 1: " + ghost + " is missing"
+                                         : "LOG: Ghost file " + ghost + " ignored: ";
+        EXPECT_EQ(CountOf(result.output, line), 1u) << result.output;
+        EXPECT_EQ(CountOf(result.output, row.logged), 1u) << row.logged << "\n" << result.output;
+        const Json level = TestSupport::ReadJson(home.File("leg1.json"));
+        const Json& entity = ContentRun::Named(level, "Ghost");
+        EXPECT_FALSE(TestSupport::ComponentOf(entity, "Ghost")["showing"].boolean);
+        EXPECT_EQ(TestSupport::FindComponent(entity, "Image"), nullptr) << "nothing drawn";
+        if (!missing) {
+            EXPECT_TRUE(TestSupport::ReadText(ghost) == row.text) << "the file changed";
+        }
+    }
 }
 
 }  // namespace

@@ -87,6 +87,30 @@ TEST_F(Menu, TheFullScreenButtonSwitchesShowsTheModeAndSavesIt) {
               (std::map<std::string, std::string>{{"fullScreen", "t"}}));
 }
 
+// The ghost is on until switched off; each click flips it, shows it and saves it.
+TEST_F(Menu, TheGhostButtonSwitchesShowsTheChoiceAndSavesIt) {
+    StartFixture("menu");
+    Run(
+        5,
+        [](unsigned frame) {
+            PlayClicks(frame, {{3, 600, 150}, {5, 600, 150}});
+        },
+        [&](unsigned frame) {
+            if (frame == 1) {
+                EXPECT_TRUE(SpriteOf("GhostSwitch").ends_with("/sprites/buttons/ghoston.png"));
+                EXPECT_TRUE(TestSupport::ReadRecords(home.Path()).empty());
+            }
+            if (frame == 3) {
+                EXPECT_TRUE(SpriteOf("GhostSwitch").ends_with("/sprites/buttons/ghostoff.png"));
+                EXPECT_EQ(TestSupport::ReadRecords(home.Path()),
+                          (std::map<std::string, std::string>{{"ghost", "f"}}));
+            }
+        });
+    EXPECT_TRUE(SpriteOf("GhostSwitch").ends_with("/sprites/buttons/ghoston.png"));
+    EXPECT_EQ(TestSupport::ReadRecords(home.Path()),
+              (std::map<std::string, std::string>{{"ghost", "t"}}));
+}
+
 // A record file that could not be read whole is not saved over by the reset either: the
 // player never saw what it holds. The reset clears this run's values and says so.
 TEST_F(Menu, AResetClearsTheRunButKeepsARecordFileThatCouldNotBeRead) {
@@ -232,7 +256,7 @@ struct GameMenus : FlightScene {
 // button, outside the dialog, neither lights up nor leaves until the dialog is answered.
 TEST_F(GameMenus, TheResetDialogDimsTheScreenAndSwallowsClicksBehindIt) {
     StartMenu("scenes/options");
-    const std::vector<Click> clicks = {{3, 0, -130}, {5, 0, -330}, {9, 130, -150}, {11, 0, -330}};
+    const std::vector<Click> clicks = {{3, 0, -210}, {5, 0, -330}, {9, 130, -150}, {11, 0, -330}};
     Run(
         16,
         [&](unsigned frame) {

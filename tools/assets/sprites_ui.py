@@ -60,10 +60,10 @@ def volume_icon(sign):
     return draw
 
 
-def fullscreen_button(on):
+def toggle_button(label, on):
     w, h = 380, 90
     c, cy = button_base(w, h, SKY_DEEP)
-    c.text(150, cy + 1, "Full screen", 34, rgba(INK), max_width=230)
+    c.text(150, cy + 1, label, 34, rgba(INK), max_width=230)
     # a toggle pill: knob right and green when on, left and grey when off
     x0, x1 = 276, 352
     c.rect(x0, cy - 18, x1, cy + 18, rgba(MINT if on else LOCKED), rgba(INK), 2.5, radius=18)
@@ -123,10 +123,14 @@ def make_buttons(reg):
             "Volume down button (speaker and minus)")
     reg.add(f"{BUTTONS}volumeup", icon_button(110, 90, SKY_DEEP, volume_icon(1)),
             "Volume up button (speaker and plus)")
-    reg.add(f"{BUTTONS}fullscreenon", fullscreen_button(True),
+    reg.add(f"{BUTTONS}fullscreenon", toggle_button("Full screen", True),
             "\"Full screen\" button with its switch ON (shown while full screen)")
-    reg.add(f"{BUTTONS}fullscreenoff", fullscreen_button(False),
+    reg.add(f"{BUTTONS}fullscreenoff", toggle_button("Full screen", False),
             "\"Full screen\" button with its switch OFF (shown while windowed)")
+    reg.add(f"{BUTTONS}ghoston", toggle_button("Ghost", True),
+            "\"Ghost\" button with its switch ON (levels show the best flight's ghost)")
+    reg.add(f"{BUTTONS}ghostoff", toggle_button("Ghost", False),
+            "\"Ghost\" button with its switch OFF (no ghost in the levels)")
     reg.add(f"{BUTTONS}skinprev", icon_button(96, 96, SKY_DEEP, arrow_icon(-1)),
             "Previous skin arrow")
     reg.add(f"{BUTTONS}skinnext", icon_button(96, 96, SKY_DEEP, arrow_icon(1)),

@@ -282,10 +282,23 @@ def airplane(start):
     return e
 
 
+# The ghost: the plane's picture, pale blue and see-through, so it reads as a memory of a
+# flight and never as a second plane to steer.
+GHOST_TINT = color(0.7, 0.85, 1.0, 0.45)
+
+
+def ghost(start):
+    """The level's best flight flown again; it draws its picture only once a best exists."""
+    e = Ent("Ghost", t=start, comment="The best flight's ghost, under the plane")
+    e.add("Ghost", planeFinder="Airplane", w=96, h=48, tint=GHOST_TINT)
+    return e
+
+
 def world(pieces, start):
     w = Ent("World", comment="The level in camera space")
     camera_canvas(w)
     w.kids(pieces)
+    w.child(ghost(start))
     w.child(airplane(start))
     w.child(Ent("CannonBallGroup"))
     w.child(Ent("CollisionFeedbackGroup"))

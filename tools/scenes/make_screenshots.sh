@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots with vela-run: the main menu, the level selection with some
 # progress saved, three levels in play (frames of their winning replays, with the HUD), the
-# win window of a first win (a new best), the skins screen and two frames of one flight a
-# second apart.
+# win window of a first win (a new best), the skins screen, two frames of one flight a second
+# apart, a flight racing the ghost of the best one, and the options.
 #   tools/scenes/make_screenshots.sh [BUILD_FOLDER]
 set -euo pipefail
 
@@ -48,6 +48,15 @@ shot scenes/skins 30 skins.png --input "$home/pointer.input"
 rm -f "$home/VelaEngine/data/records/Fleetwing.record"
 shot scenes/level1 1300 win-window.png --input tests/replays/level1.input
 
+# That win left level 1's ghost. The replay with the cursor held still for ten frames after the
+# countdown flies a little differently: ten seconds in, the pale ghost of the first flight
+# trails the live plane.
+awk 'BEGIN { FS = OFS = "\t" } /^#/ { next } $1 >= 92 { $1 += 10 } { print }' \
+    tests/replays/level1.input >"$home/held.input"
+shot scenes/level1 700 ghost-race.png --input "$home/held.input"
+# The other level 1 shots fly the ghost's own path, which would hide it under the plane.
+rm -f "$home/VelaEngine/data/records/level1.ghost"
+
 shot scenes/level1 420 level1.png --input tests/replays/level1.input
 shot scenes/level4 1040 level4.png --input tests/replays/level4.input
 shot scenes/level8 1700 level8.png --input tests/replays/level8.input
@@ -62,7 +71,9 @@ printf '1\tmove\t0\t-160\n' >"$home/pointer.input"
 shot scenes/menu 30 menu-hover.png --input "$home/pointer.input"
 printf '1\tmove\t0\t-160\n29\tdown\tmouse_left\n' >"$home/pointer.input"
 shot scenes/menu 30 menu-pressed.png --input "$home/pointer.input"
-printf '1\tmove\t0\t-130\n10\tdown\tmouse_left\n11\tup\tmouse_left\n12\tmove\t130\t-150\n' \
+printf '1\tmove\t-560\t-380\n' >"$home/pointer.input"
+shot scenes/options 30 options.png --input "$home/pointer.input"
+printf '1\tmove\t0\t-210\n10\tdown\tmouse_left\n11\tup\tmouse_left\n12\tmove\t130\t-150\n' \
     >"$home/pointer.input"
 shot scenes/options 30 options-reset-dialog.png --input "$home/pointer.input"
 printf '1\tmove\t300\t-200\n400\tdown\tescape\n400\tup\tescape\n420\tmove\t-20\t-10\n' \

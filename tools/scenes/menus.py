@@ -170,13 +170,15 @@ def hide(window_name):
 
 
 def options():
-    ui = Ent("UI", comment="Volume, full screen, data reset")
+    ui = Ent("UI", comment="Volume, full screen, ghost, data reset")
     screen_canvas(ui)
     ui.child(heading("sprites/ui/heading_options"))
     ui.kids(volume_controls(120))
-    ui.child(button("FullscreenButton", "sprites/buttons/fullscreenoff", 380, 90, (0, -10),
+    ui.child(button("FullscreenButton", "sprites/buttons/fullscreenoff", 380, 90, (0, 0),
                     ("FullscreenToggler", {})))
-    ui.child(button("ResetButton", "sprites/buttons/resetdata", 320, 90, (0, -130),
+    ui.child(button("GhostButton", "sprites/buttons/ghoston", 380, 90, (0, -102),
+                    ("GhostToggler", {})))
+    ui.child(button("ResetButton", "sprites/buttons/resetdata", 320, 90, (0, -204),
                     ("MoveEntity", {"src": "ResetConfirmWindow", "dst": "ShownAnchor"})))
     ui.child(button("BackButton", "sprites/buttons/back", 320, 90, (0, -330),
                     link("scenes/menu")))

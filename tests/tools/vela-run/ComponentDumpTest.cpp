@@ -16,6 +16,7 @@
 #include "engine/scene/Resources.h"
 #include "game/CoolTurn.h"
 #include "game/GameManager.h"
+#include "game/Ghost.h"
 #include "game/LinkPlay.h"
 #include "game/Parallax.h"
 #include "game/PlaneRotator.h"
@@ -131,6 +132,8 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
     auto* link = entity->AddComponent<Game::LinkPlay>();
     link->sceneName = "a\"b\\c\n\x01";  // escaped
     link->SetEnabled(false);
+    auto* ghost = entity->AddComponent<Game::Ghost>();
+    ghost->showTime = 1.5f;
     auto* other = entity->AddComponent<Game::CoolTurn>();
     auto* layer = entity->AddComponent<Game::Parallax>();
     layer->factor = 0.25f;
@@ -147,6 +150,9 @@ TEST(ComponentDump, EachFamilyShowsWhatScenesAndTestsRead) {
         Dump(*manager),
         R"({"type": "GameManager", "enabled": true, "starsFound": 2, "levelEnded": true, )"
         R"("currentLevel": 7, "optionsOpen": false, "flightTime": 2.5, "newBestTime": true})");
+    EXPECT_EQ(Dump(*ghost), R"({"type": "Ghost", "enabled": true, "showing": false, )"
+                            R"("samples": 0, "skin": 0, "showTime": 1.5, "recorded": 0, )"
+                            R"("saved": false})");
     EXPECT_EQ(Dump(*link),
               R"({"type": "LinkPlay", "enabled": false, "sceneName": "a\"b\\c\n\u0001"})");
     // A behaviour without state of its own shows whether it is enabled.
