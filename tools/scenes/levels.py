@@ -161,10 +161,10 @@ def level4():
     ceiling = 1500
     pieces = frame(-800, 4400, ceiling=ceiling)
     pieces += pendulum_under_hole("Pendulum1", 600, 900, -800, 1600, 65, 90, hole=240,
-                                  offset=150)
+                                  offset=145)
     pieces += pendulum("Pendulum2", 1250, 875, -45, 45, 60)
     pieces += pendulum_under_hole("Pendulum3", 2000, 300, -800, 2800, 65, 90, start=-40,
-                                  hole=240, offset=150)
+                                  hole=240, offset=145)
     pieces += vwall(1600, 925, ceiling)
     pieces += vwall(2800, 325, ceiling)
     pieces += saw("Saw1", (2400, 100), (3500, 100), start=(3000, 100))
@@ -205,7 +205,7 @@ def level5():
     pieces += [hazard_fan(1400, -330, 90)]
     pieces += pillar_up(2300, 550)
     pieces += [hazard_fan(2050, 650, 0)]
-    pieces += saw("Saw1", (2900, 1350), (2900, 700), start=(2900, 1100), speed=180)
+    pieces += saw("Saw1", (2900, 1350), (2900, 620), start=(2900, 1100), speed=180)
     pieces += [hazard_fan(2450, 1000, 0)]
     pieces += [star(850, 1150), star(1400, 400), star(2900, 800)]
     pieces += [checkpoint(1850, 950)]
@@ -313,7 +313,7 @@ def level8():
     pieces += [hazard_fan(2450, -330, 90)]
     pieces += pillar_down(2900, 100)
     pieces += saw("Saw2", (3300, -300), (3300, 620))
-    pieces += [block(3900, 650), auto_cannon(3900, 575, every=2)]
+    pieces += [block(3900, 650), auto_cannon(3900, 575, every=1.5)]
     pieces += pillar_up(4300, 200)
     pieces += [star(1000, 500), star(3300, 620), star(4300, 400)]
     pieces += [checkpoint(3650, 300)]
