@@ -31,8 +31,11 @@ the level's route (`tools/autopilot/routes/`) with a person's limits: it acts on
 Gaussian 14 px error drawn afresh ten times a second, knows a hazard's future only by carrying
 on its seen motion, and does not know how the fan's push depends on the cursor's distance: it
 learns the distance that hovers from the lift it sees, with one set of gains for every level.
-At a route's gate it waits until the hazards it sees leave the way clear. A flight longer than
-{limit:g} s counts as a failure ("timeout").
+At a route's gate it waits until the hazards it sees leave the way clear. It lets go of the
+button to fall when it wants less push than the cursor can give from the edge of the picture.
+People differ, so each attempt draws when it ends the countdown (after 1 to 4 s) and how fast
+it dares to fly (the route's speeds times 0.68 to 0.92). A flight longer than {limit:g} s counts
+as a failure ("timeout").
 
 The median flight time is that of the won attempts, from the end of the countdown.
 
