@@ -14,6 +14,7 @@
 #include "engine/core/FrontEnd.h"
 #include "engine/core/Time.h"
 #include "game/GameManager.h"
+#include "game/GameStart.h"
 #include "platform/EBSystem.h"
 #include "support/OtherXClient.h"
 #include "support/ScopedEnvironment.h"
@@ -49,6 +50,14 @@ TEST_F(FocusOnX11, AnotherWindowTakingTheFocusInFlightOpensThePauseWindow) {
     ASSERT_FALSE(xvfb.Display().empty()) << "Xvfb did not start";
     TestSupport::ScopedEnvironment environment;
     environment.Set("DISPLAY", xvfb.Display()).Set("SDL_VIDEODRIVER", "x11");
+    // The game ends while its X server still runs, however the test ends.
+    struct EndGameFirst {
+        ~EndGameFirst() {
+            if (FrontEnd::Exists()) {
+                Game::EndGame();
+            }
+        }
+    } endGameFirst;
     std::filesystem::create_directory_symlink(FLEETWING_SOURCE_DIR "/assets/scenes",
                                               assets.File("scenes"));
     // Mesa's no-op driver: the checks read the scene, and frames cost game logic only.
