@@ -8,7 +8,7 @@ JOBS           ?= $(shell nproc)
 # Our own builds stop at any warning; a packager's cmake call leaves this off.
 WERROR         ?= ON
 
-.PHONY: deps configure build run test test-sanitize format-check release-builds soak fuzz-build fuzz fuzz-ci bench bench-all hover-band start-survival difficulty assets clean
+.PHONY: deps configure build run test test-sanitize format-check tidy release-builds soak fuzz-build fuzz fuzz-ci bench bench-all hover-band start-survival difficulty assets clean
 
 deps:
 	@tools/install-deps.sh
@@ -38,6 +38,12 @@ test-sanitize: deps
 format-check:
 	@tools/install-deps.sh clang-format
 	@tools/check-format.sh
+
+# clang-tidy with the checks of .clang-tidy over our own sources, two files at a time; any
+# finding fails (tools/run-tidy.sh prints them and the time it took).
+tidy: configure
+	@tools/install-deps.sh clang-tidy
+	@tools/run-tidy.sh $(BUILD)
 
 # What a packager builds: everything in Release with GCC, and the game and vela-run alone
 # with clang and BUILD_TESTING=OFF, both with warnings as errors.

@@ -17,7 +17,7 @@ constexpr std::string_view kUsage =
     "cursor blow it away. Steer it past the hazards to the flag.\n"
     "\n"
     "In a level: hold the left button to blow, the right one for slow motion, P or Escape\n"
-    "to pause.\n"
+    "to pause. F11 switches full screen on and off.\n"
     "\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"

@@ -1,7 +1,7 @@
 #include "game/FullscreenToggler.h"
 
 #include "engine/graphics/Display.h"
-#include "engine/persistence/Records.h"
+#include "game/FullScreenChoice.h"
 #include "game/SceneQueries.h"
 
 namespace Game {
@@ -14,17 +14,20 @@ void FullscreenToggler::Start() {
 }
 
 void FullscreenToggler::OnClick(const Events::EventBase&) {
-    Display& display = Display::Get();
-    display.SetFullscreen(!display.IsFullscreen());
-    // Remembered, so the next start opens the way the player left it.
-    Records& records = Records::Get();
-    records.SetBool("fullScreen", display.IsFullscreen());
-    records.Save();
+    SwitchFullScreen();
     ShowState();
+}
+
+void FullscreenToggler::Update() {
+    // F11 may have switched it since.
+    if (Display::Get().IsFullscreen() != shownOn_) {
+        ShowState();
+    }
 }
 
 void FullscreenToggler::ShowState() {
     const bool on = Display::Get().IsFullscreen();
+    shownOn_ = on;
     ShowSprite(*GetOwner(), on ? "sprites/buttons/fullscreenon" : "sprites/buttons/fullscreenoff");
 }
 

@@ -17,11 +17,13 @@ public:
         return std::make_shared<FullscreenToggler>(newOwner);
     }
     void Start() override;
+    void Update() override;
 
 private:
     void OnClick(const VelaEngine::Events::EventBase& event);
     void ShowState();
 
+    bool shownOn_ = false;
     VelaEngine::Events::ClassListener<FullscreenToggler> clickListener_{
         this, &FullscreenToggler::OnClick};
 };

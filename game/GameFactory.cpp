@@ -13,6 +13,7 @@
 #include "game/Flasher.h"
 #include "game/FollowCursor.h"
 #include "game/FollowPlane.h"
+#include "game/FullScreenKey.h"
 #include "game/FullscreenToggler.h"
 #include "game/GameManager.h"
 #include "game/GameWin.h"
@@ -84,6 +85,7 @@ constexpr Maker kMakers[] = {
     {"Cannon", Make<Cannon>},
     {"VolumeChanger", Make<VolumeChanger>},
     {"FullscreenToggler", Make<FullscreenToggler>},
+    {"FullScreenKey", Make<FullScreenKey>},
     {"Pendulum", Make<Pendulum>},
     {"QuitGame", Make<QuitGame>},
     {"LevelSelect", Make<LevelSelect>},

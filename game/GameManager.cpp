@@ -48,8 +48,17 @@ void GameManager::Start() {
 
 void GameManager::Update() {
     StartFlightAfterCountdown();
-    if (!levelEnded && Input::Get().GetState(EscapePressed)) {
+    if (levelEnded) {
+        return;
+    }
+    Input& input = Input::Get();
+    if (input.GetState(EscapePressed)) {
         ToggleLevelPause();
+    }
+    // A player who switched to another window cannot see the plane: the level waits for them
+    // behind the options window, countdown included. A pause already open stays as it is.
+    if (input.GetState(FocusLost)) {
+        PauseLevel();
     }
 }
 

@@ -6,7 +6,8 @@
 namespace Game {
 
 // What a level knows of itself: stars found, when it started, whether it is over, and the
-// in-level options window on Escape. Ends the level and remembers the progress.
+// in-level options window on Escape or when the game's window loses the focus. Ends the level
+// and remembers the progress.
 class GameManager : public VelaEngine::VelaBehavior {
 public:
     explicit GameManager(VelaEngine::Entity* owner) : VelaBehavior(owner) {}

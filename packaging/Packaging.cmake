@@ -39,8 +39,21 @@ endforeach()
 add_custom_target(fleetwing_packaging_files ALL DEPENDS ${FLEETWING_COMPRESSED})
 
 install(TARGETS fleetwing vela-run RUNTIME DESTINATION ${FLEETWING_PROGRAMDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets DESTINATION ${FLEETWING_DATADIR}
-        PATTERN ASSETS.md EXCLUDE)
+# The game's bold face is the one fonts-dejavu-core (a dependency of the package) installs:
+# where that file is, the installed assets link to it rather than hold a second copy.
+set(FLEETWING_SYSTEM_BOLD_FONT "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+    CACHE FILEPATH "The system's DejaVu Sans Bold, linked from the installed assets when present")
+if(FLEETWING_SYSTEM_BOLD_FONT AND EXISTS "${FLEETWING_SYSTEM_BOLD_FONT}")
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets DESTINATION ${FLEETWING_DATADIR}
+            PATTERN ASSETS.md EXCLUDE PATTERN DejaVuSans-Bold.ttf EXCLUDE)
+    # Relative, as Debian wants links within /usr, and right for any prefix.
+    install(CODE "set(fonts \"\${CMAKE_INSTALL_PREFIX}/${FLEETWING_DATADIR}/assets/fonts\")
+        file(RELATIVE_PATH target \"\${fonts}\" \"${FLEETWING_SYSTEM_BOLD_FONT}\")
+        file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${fonts}/DejaVuSans-Bold.ttf\" SYMBOLIC)")
+else()
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets DESTINATION ${FLEETWING_DATADIR}
+            PATTERN ASSETS.md EXCLUDE)
+endif()
 install(FILES ${FLEETWING_PACKAGING_DIR}/fleetwing.png
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/256x256/apps)
 foreach(size 48 64 128)

@@ -7,6 +7,10 @@ namespace EBInternal {
 
 namespace {
 void HandleWindowEvent(const SDL_WindowEvent& event) {
+    // Another window of this process (a test's, say) taking the focus is not ours to track.
+    if (System().window == nullptr || event.windowID != SDL_GetWindowID(System().window)) {
+        return;
+    }
     switch (event.event) {
         case SDL_WINDOWEVENT_CLOSE:
             System().windowExists = 0;

@@ -19,6 +19,11 @@ void EBSysExit();
 EBWindowHandle EBSysGetWindowHandle();
 int EBSysSetWindowTitle(const char* title);
 int EBSysDoesWindowExist();
+// 1 while the window has the keyboard focus, 0 once another window has taken it.
+int EBSysIsWindowActive();
+// Sets the focus flag as the window system's next focus change would; scripted runs lose and
+// regain the focus through it. A real focus change later overrides it.
+void EBSysSetWindowActive(int active);
 // Places the window at the top-left corner of its screen, keeping its size.
 void EBSysSetWindowTopLeft();
 int EBToogleFullScreen(unsigned char flag);

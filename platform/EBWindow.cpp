@@ -83,6 +83,14 @@ int EBSysDoesWindowExist() {
     return System().windowExists;
 }
 
+int EBSysIsWindowActive() {
+    return System().windowActive;
+}
+
+void EBSysSetWindowActive(int active) {
+    System().windowActive = active != 0 ? 1 : 0;
+}
+
 void EBSysSetWindowTopLeft() {
     // A full-screen window already covers its screen from the corner.
     if (System().window == nullptr || System().fullScreen != 0) {

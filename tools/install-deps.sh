@@ -17,6 +17,8 @@ packages=(
     # needs for the Debian package (it reads binaries with `file`).
     libgtest-dev libgmock-dev libbenchmark-dev libbox2d-dev nlohmann-json3-dev
     xvfb xauth file dpkg-dev desktop-file-utils appstream python3
+    # The guard rails of CI: the format check and clang-tidy (with run-clang-tidy).
+    clang-format clang-tidy
 )
 list_only=0
 if [ "${1:-}" = "--list" ]; then

@@ -2,6 +2,7 @@
 
 #include "engine/graphics/Display.h"
 #include "platform/EBInput.h"
+#include "platform/EBSystem.h"
 
 namespace VelaEngine {
 
@@ -15,6 +16,7 @@ constexpr unsigned char kSpace = 0x20;
 constexpr unsigned char kKeyA = 0x41;
 constexpr unsigned char kKeyI = 0x49;
 constexpr unsigned char kKeyP = 0x50;
+constexpr unsigned char kF11 = 0x7A;
 }  // namespace
 
 void Input::Update() {
@@ -39,6 +41,11 @@ void Input::Update() {
     states_[EnterPressed] = EBInputCheckTriggered(kEnter);
     states_[APressed] = EBInputCheckTriggered(kKeyA);
     states_[IHeld] = EBInputCheckCurr(kKeyI);
+    states_[F11Pressed] = EBInputCheckTriggered(kF11);
+
+    const int active = EBSysIsWindowActive() != 0 ? 1 : 0;
+    states_[FocusLost] = windowWasActive_ == 1 && active == 0;
+    windowWasActive_ = active;
 }
 
 bool& Input::GetState(int code) {

@@ -19,6 +19,9 @@ enum InputCode : int {
     EnterPressed = 8,
     APressed = 9,
     IHeld = 11,
+    // Set for the one update that finds the window has lost the keyboard focus.
+    FocusLost = 12,
+    F11Pressed = 13,
 };
 
 // Turns the platform's key and cursor snapshot into screen-space cursor and input states.
@@ -35,6 +38,9 @@ public:
 private:
     Point2 cursor_;
     std::unordered_map<int, bool> states_;
+    // The focus at the previous update; none before the first, so a window that starts
+    // without the focus has lost nothing.
+    int windowWasActive_ = -1;
 };
 
 }  // namespace VelaEngine

@@ -16,6 +16,7 @@
 #include "engine/scene/Resources.h"
 #include "game/GameManager.h"
 #include "game/Wind.h"
+#include "platform/EBSystem.h"
 #include "tests/game/FlightTestSupport.h"
 
 using namespace FlightTest;
@@ -26,14 +27,16 @@ namespace {
 constexpr unsigned char kKeyP = 0x50;
 
 struct LevelPause : FlightScene {
-    void StartLevel(int level) {
+    void StartLevel(int level) { StartScene("scenes/level" + std::to_string(level)); }
+    void StartScene(const std::string& scene) {
         // The checks read the scene only: Mesa's no-op driver (where Mesa is the GL) makes a
         // frame cost game logic only.
         setenv("GALLIUM_NOOP", "1", 1);
         std::filesystem::create_directory_symlink(FLEETWING_SOURCE_DIR "/assets/scenes",
                                                   assets.File("scenes"));
-        Launch("scenes/level" + std::to_string(level), 60);
+        Launch(scene, 60);
     }
+    void TearDown() override { EBSysSetWindowActive(1); }
     // A sound that loops for the whole run, so its channel shows the pause.
     void StartLoopingSound() {
         auto clip = Resources::Get().Get<Audio::AudioClip>("sounds/sfx/wind");
@@ -170,6 +173,78 @@ TEST_F(LevelPause, WhilePausedNothingOfTheLevelMovesOrCountsDown) {
             }
         });
     EXPECT_NE(SceneState(), still) << "the level goes on after the pause";
+}
+
+// Losing the window's focus in flight opens the same pause as Escape: the plane stands still.
+// Regaining the focus leaves the pause to the player, a loss while paused does not toggle it,
+// and once the level has ended (frame 210) a loss does nothing.
+TEST_F(LevelPause, LosingTheFocusInFlightPausesTheLevelUntilThePlayerResumes) {
+    StartLevel(1);
+    auto away = [](unsigned frame) {
+        return (frame >= 110 && frame < 130) || (frame >= 170 && frame < 180) || frame >= 220;
+    };
+    auto pausedIn = [](unsigned frame) {
+        return (frame >= 110 && frame < 150) || (frame >= 160 && frame < 190);
+    };
+    Vector2 heldAt;
+    Run(
+        230,
+        [&](unsigned frame) {
+            EBSysSetWindowActive(away(frame) ? 0 : 1);
+            // A click once the countdown may be skipped starts the flight at once.
+            PlayClicks(frame, {{95, 0.0f, -300.0f}});
+            SetKey(kEscape, frame == 150 || frame == 160 || frame == 190);
+            if (frame == 210) {
+                Manager().levelEnded = true;
+            }
+        },
+        [&](unsigned frame) {
+            SCOPED_TRACE(frame);
+            const bool paused = pausedIn(frame);
+            EXPECT_EQ(Time::Get().IsPaused(), paused);
+            EXPECT_EQ(WindowShown(), paused);
+            EXPECT_EQ(Manager().optionsOpen, paused);
+            if (frame == 109) {
+                EXPECT_GE(Manager().flightStartTime, 0.0f) << "in flight";
+            }
+            if (frame == 110) {
+                heldAt = PositionOf("Airplane");
+            }
+            if (frame > 110 && frame < 150) {
+                EXPECT_EQ(PositionOf("Airplane"), heldAt);
+            }
+        });
+    EXPECT_NE(PositionOf("Airplane"), heldAt) << "the flight goes on after the pause";
+}
+
+// The countdown waits too: a player who switched away before the start misses nothing.
+TEST_F(LevelPause, LosingTheFocusInTheCountdownHoldsTheCountdown) {
+    StartLevel(1);
+    float countdown = 0.0f;
+    Run(
+        60, [](unsigned frame) { EBSysSetWindowActive(frame >= 10 ? 0 : 1); },
+        [&](unsigned frame) {
+            SCOPED_TRACE(frame);
+            EXPECT_EQ(Time::Get().IsPaused(), frame >= 10);
+            if (frame == 10) {
+                countdown = Plane().countdownLeft;
+                EXPECT_GT(countdown, 0.0f);
+            }
+            if (frame > 10) {
+                EXPECT_EQ(Plane().countdownLeft, countdown);
+            }
+        });
+}
+
+// In a menu nothing pauses: the screens go on and keep answering.
+TEST_F(LevelPause, LosingTheFocusInAMenuPausesNothing) {
+    StartScene("scenes/menu");
+    Run(
+        60, [](unsigned frame) { EBSysSetWindowActive(frame >= 20 ? 0 : 1); },
+        [](unsigned frame) {
+            SCOPED_TRACE(frame);
+            EXPECT_FALSE(Time::Get().IsPaused());
+        });
 }
 
 }  // namespace

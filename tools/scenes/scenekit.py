@@ -87,8 +87,13 @@ def scene_text(title, roots):
 def write_scene(folder, name, title, roots):
     path = os.path.join(folder, name + ".scene")
     with open(path, "w", encoding="ascii", newline="\n") as f:
-        f.write(scene_text(title, roots))
+        f.write(scene_text(title, roots + [full_screen_key()]))
     return path
+
+
+def full_screen_key():
+    """F11 switches full screen in every screen; last, so nothing else moves in the tree."""
+    return Ent("FullScreenKey", comment="F11 switches full screen on and off").add("FullScreenKey")
 
 
 # ------------------------------------------------------------------------------------------

@@ -44,6 +44,14 @@ bool ParseInput(const std::vector<std::string>& pieces, ControlCommand& command,
         }
         return true;
     }
+    if (verb == "focus") {
+        input.kind = InputCommand::Kind::Focus;
+        if (pieces.size() != 2 || !ParseFocus(pieces[1], input.focused)) {
+            error = "'focus' needs 0 (lost) or 1 (regained)";
+            return false;
+        }
+        return true;
+    }
     input.kind = verb == "down" ? InputCommand::Kind::Down : InputCommand::Kind::Up;
     if (pieces.size() != 2) {
         error = "'" + verb + "' needs one key";
@@ -74,7 +82,7 @@ bool ParseControlCommand(const std::string& line, ControlCommand& command, std::
         return false;
     }
     const std::string& verb = pieces[0];
-    if (verb == "move" || verb == "down" || verb == "up") {
+    if (verb == "move" || verb == "down" || verb == "up" || verb == "focus") {
         return ParseInput(pieces, command, error);
     }
     if (verb == "step") {
@@ -96,8 +104,8 @@ bool ParseControlCommand(const std::string& line, ControlCommand& command, std::
     if (verb == "quit") {
         return ParseAlone(pieces, ControlCommand::Kind::Quit, command, error);
     }
-    error =
-        "unknown command '" + verb + "' (move, down, up, step, observe, screenshot, dump or quit)";
+    error = "unknown command '" + verb +
+            "' (move, down, up, focus, step, observe, screenshot, dump or quit)";
     return false;
 }
 

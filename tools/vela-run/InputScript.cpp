@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "engine/scene/ValueText.h"
+#include "platform/EBSystem.h"
 
 namespace VelaRun {
 
@@ -15,8 +16,8 @@ struct KeyName {
     unsigned char code;
 };
 constexpr KeyName kKeys[] = {
-    {"mouse_left", 0x01}, {"mouse_right", 0x02}, {"escape", 0x1B}, {"p", 0x50},
-    {"space", 0x20},      {"enter", 0x0D},       {"a", 0x41},      {"i", 0x49},
+    {"mouse_left", 0x01}, {"mouse_right", 0x02}, {"escape", 0x1B}, {"p", 0x50},   {"space", 0x20},
+    {"enter", 0x0D},      {"a", 0x41},           {"i", 0x49},      {"f11", 0x7A},
 };
 
 bool ParseNumber(const std::string& text, float& out) {
@@ -58,8 +59,15 @@ std::string ParseLine(const std::string& line, InputCommand& command) {
         }
         return "";
     }
+    if (verb == "focus") {
+        command.kind = InputCommand::Kind::Focus;
+        if (pieces.size() != 3 || !ParseFocus(pieces[2], command.focused)) {
+            return "'focus' needs 0 (lost) or 1 (regained)";
+        }
+        return "";
+    }
     if (verb != "down" && verb != "up") {
-        return "unknown command '" + verb + "' (move, down or up)";
+        return "unknown command '" + verb + "' (move, down, up or focus)";
     }
     command.kind = verb == "down" ? InputCommand::Kind::Down : InputCommand::Kind::Up;
     if (pieces.size() != 3) {
@@ -80,7 +88,16 @@ bool KeyCode(const std::string& name, unsigned char& code) {
 }
 
 std::string UnknownKey(const std::string& name) {
-    return "unknown key '" + name + "' (mouse_left, mouse_right, escape, p, space, enter, a or i)";
+    return "unknown key '" + name +
+           "' (mouse_left, mouse_right, escape, p, space, enter, a, i or f11)";
+}
+
+bool ParseFocus(const std::string& text, bool& focused) {
+    if (text != "0" && text != "1") {
+        return false;
+    }
+    focused = text == "1";
+    return true;
 }
 
 bool ParseScreenNumber(const std::string& text, float& out) {
@@ -103,6 +120,9 @@ void ApplyInputCommand(const InputCommand& command, int width, int height, EBInp
             break;
         case InputCommand::Kind::Up:
             state.keys[command.key] = 0;
+            break;
+        case InputCommand::Kind::Focus:
+            EBSysSetWindowActive(command.focused ? 1 : 0);
             break;
     }
 }

@@ -8,22 +8,26 @@
 namespace VelaRun {
 
 struct InputCommand {
-    enum class Kind { Move, Down, Up };
+    enum class Kind { Move, Down, Up, Focus };
     unsigned frame = 0;
     Kind kind = Kind::Move;
     float x = 0.0f;  // screen space: origin at the picture's centre, Y up
     float y = 0.0f;
     unsigned char key = 0;  // Win32 virtual-key code
+    bool focused = true;    // Focus: whether the window has the keyboard focus
 };
 
 // The Win32 virtual-key code of a key name scripts use; false for an unknown name.
 bool KeyCode(const std::string& name, unsigned char& code);
 // The complaint about an unknown key name, listing the known ones.
 std::string UnknownKey(const std::string& name);
+// "0" or "1" after 'focus'; false for anything else.
+bool ParseFocus(const std::string& text, bool& focused);
 // A screen coordinate as scripts write it; false when it is no number or far off any screen.
 bool ParseScreenNumber(const std::string& text, float& out);
 // Applies one command to the device state of a window of that size. A "down" of a key that
 // is up also marks it pressed; the caller clears the pressed marks once a frame has seen them.
+// A focus change goes straight to the platform's focus flag, as the window system's would.
 void ApplyInputCommand(const InputCommand& command, int width, int height, EBInputSnapshot& state);
 
 // Parses the script text; on the first malformed line returns false with `error` naming the

@@ -4,6 +4,7 @@
 #include "engine/input/Input.h"
 #include "platform/EBInput.h"
 #include "platform/EBPicturePlacement.h"
+#include "platform/EBSystem.h"
 #include "platform/EBSystemState.h"
 #include "support/FatalCatcher.h"
 
@@ -53,8 +54,9 @@ TEST_F(InputTest, CodesExistFromTheFirstUpdateEachReadsItsKeyAndAClickIsTheFirst
         {0x0D, EnterPressed, -1},
         {0x41, APressed, -1},
         {0x49, -1, IHeld},
+        {0x7A, F11Pressed, -1},
     };
-    const int codes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11};
+    const int codes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13};
     for (const Case& c : cases) {
         SCOPED_TRACE("key " + std::to_string(c.key));
         g_devices = EBInputSnapshot{};
@@ -71,9 +73,29 @@ TEST_F(InputTest, CodesExistFromTheFirstUpdateEachReadsItsKeyAndAClickIsTheFirst
             EXPECT_EQ(State(code), code == c.held) << "code " << code;
         }
     }
-    // Ten is no code, nor is anything past eleven.
+    // Ten is no code, nor is anything past thirteen.
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(10); }), absent);
-    EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(12); }), absent);
+    EXPECT_EQ(TestSupport::FatalMessageOf([] { Input::Get().GetState(14); }), absent);
+}
+
+// Focus loss is an edge: the one update that finds the focus gone, not every update without
+// it; a window that has never had the focus since the first update has lost nothing.
+TEST_F(InputTest, FocusLostIsSetOnlyByTheUpdateThatFindsTheFocusGone) {
+    auto updateWith = [](int active) {
+        EBSysSetWindowActive(active);
+        Input::Get().Update();
+        return State(FocusLost);
+    };
+    EXPECT_FALSE(updateWith(0)) << "the first update without the focus";
+    EXPECT_FALSE(updateWith(0));
+    EXPECT_FALSE(updateWith(1));
+    EXPECT_FALSE(updateWith(1));
+    EXPECT_TRUE(updateWith(0));
+    EXPECT_FALSE(updateWith(0)) << "still away: nothing new";
+    EXPECT_FALSE(updateWith(1));
+    EXPECT_TRUE(updateWith(0)) << "lost a second time";
+    EBSysSetWindowActive(1);
+    EXPECT_EQ(EBSysIsWindowActive(), 1);
 }
 
 TEST_F(InputTest, TheCursorIsInWorldUnitsOfThePictureTruncatedAndNotClamped) {

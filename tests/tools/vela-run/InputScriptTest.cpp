@@ -65,7 +65,8 @@ TEST(InputScript, ADownMarksAPressForItsFrameEvenWhenAnUpFollowsInTheSameFrame) 
 TEST(InputScript, MalformedLinesNameTheFileAndLine) {
     EXPECT_EQ(ErrorOf("1\tmove\t1\t2\n\n0\tdown\tp\n"),
               "script.txt:3: '0' is not a frame number from 1");
-    EXPECT_EQ(ErrorOf("1\tjump\n"), "script.txt:1: unknown command 'jump' (move, down or up)");
+    EXPECT_EQ(ErrorOf("1\tjump\n"),
+              "script.txt:1: unknown command 'jump' (move, down, up or focus)");
     EXPECT_NE(ErrorOf("1\tdown\tshift\n").find("script.txt:1: unknown key 'shift'"),
               std::string::npos);
     EXPECT_EQ(ErrorOf("1\tmove\t1\n"), "script.txt:1: 'move' needs two numbers X and Y");
