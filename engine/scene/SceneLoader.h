@@ -21,7 +21,7 @@ public:
     // Runs `step`; returns false when it ended in a fatal message, which the watcher keeps.
     virtual bool Attempt(const std::function<void()>& step) = 0;
     // A component's fields, right before it reads them; `line` is its type line.
-    virtual void FieldsRead(const Component& component, const FieldMap& fields, int line) = 0;
+    virtual void FieldsRead(Component& component, const FieldMap& fields, int line) = 0;
 };
 
 // Reads "<asset path>/<name>.scene" and builds its entities and components through the

@@ -136,7 +136,7 @@ void LiveReload::ShowProblem(const std::string& text) {
     if (message_ == nullptr) {
         message_ = Entity::Create(kMessageEntity);
         FieldMap place;
-        place.Set("t", "0,420");
+        place.Set("t", "0,430");
         place.Set("r", "0");
         place.Set("s", "1,1");
         message_->GetTransform().Deserialize(place);
@@ -144,13 +144,19 @@ void LiveReload::ShowProblem(const std::string& text) {
         FieldMap canvas;
         canvas.Set("renderMode", "ScreenSpace");
         resources.CreateEngineComponent("Canvas", *message_)->Deserialize(canvas);
+        // A dark band, so the text reads over whatever the scene shows there.
+        FieldMap band;
+        band.Set("w", "1600");
+        band.Set("h", "40");
+        band.Set("tint", "0.08,0.08,0.1,0.9");
+        resources.CreateEngineComponent("Image", *message_)->Deserialize(band);
         resources.CreateEngineComponent("Text", *message_);
         scene->GetRoots().push_back(message_);
     }
     FieldMap fields;
     fields.Set("text", text);
-    fields.Set("size", "20");
-    fields.Set("color", "1,0.3,0.3,1");
+    fields.Set("size", "22");
+    fields.Set("color", "1,0.45,0.4,1");
     fields.Set("shadow", "0,0,0,1");
     message_->GetComponents().back()->Deserialize(fields);
 }

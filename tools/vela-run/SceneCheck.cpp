@@ -12,6 +12,9 @@
 
 #include "engine/core/RegularFile.h"
 #include "engine/entity/Component.h"
+#include "engine/entity/EntityPath.h"
+#include "engine/entity/SceneRoots.h"
+#include "engine/entity/VelaBehavior.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/Resources.h"
 #include "engine/scene/SceneLoader.h"
@@ -94,8 +97,11 @@ public:
     void Check(const std::string& scene) {
         file_ = assets_ + "/" + scene + ".scene";
         const std::size_t first = problems_.size();
+        behaviours_.clear();
         Attempt([&] {
             auto loaded = VelaEngine::SceneManagement::LoadScene(scene, this);
+            ResolvePaths(*loaded);
+            behaviours_.clear();
             loaded.reset();
         });
         // A component's fields are read when its block ends, after later lines were seen.
@@ -117,8 +123,11 @@ public:
 
     // Scenes, sounds and sprites named in any field must exist: a scene link or a sound is
     // only opened when a player gets there, and a behaviour may keep a sprite for later.
-    void FieldsRead(const VelaEngine::Component&, const VelaEngine::FieldMap& fields,
+    void FieldsRead(VelaEngine::Component& component, const VelaEngine::FieldMap& fields,
                     int line) override {
+        if (auto* behaviour = dynamic_cast<VelaEngine::VelaBehavior*>(&component)) {
+            behaviours_.emplace_back(behaviour, line);
+        }
         // In name order, so reports do not change from run to run.
         std::map<std::string, std::string> sorted(fields.Fields().begin(), fields.Fields().end());
         for (const auto& [key, value] : sorted) {
@@ -132,6 +141,24 @@ public:
     }
 
 private:
+    // Entity paths resolve as they would before the first Awake, against this scene.
+    void ResolvePaths(VelaEngine::SceneManagement::Scene& scene) {
+        const VelaEngine::EntityList* before = VelaEngine::GetSceneRoots();
+        VelaEngine::SetSceneRoots(&scene.GetRoots());
+        VelaEngine::SetUnresolvedPathReporter(&NoteUnresolved);
+        for (const auto& [behaviour, line] : behaviours_) {
+            g_unresolved.clear();
+            behaviour->GetBeforeAwakeListeners().Fire();
+            for (const std::string& path : g_unresolved) {
+                Note({file_, line, "the entity path " + path + " names no entity of the scene"});
+            }
+        }
+        VelaEngine::SetUnresolvedPathReporter(nullptr);
+        VelaEngine::SetSceneRoots(before);
+    }
+    static void NoteUnresolved(const std::string& path) { g_unresolved.push_back(path); }
+    static inline std::vector<std::string> g_unresolved;
+
     void CheckName(const std::string& key, const std::string& name, int line) {
         for (const AssetKind& kind : kLinkedKinds) {
             if (name.rfind(kind.prefix, 0) != 0) {
@@ -161,6 +188,7 @@ private:
 
     std::string assets_;
     std::string file_;
+    std::vector<std::pair<VelaEngine::VelaBehavior*, int>> behaviours_;
     std::vector<SceneProblem>& problems_;
 };
 

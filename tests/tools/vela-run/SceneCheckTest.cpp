@@ -143,6 +143,32 @@ TEST(SceneCheck, BadValuesAndMisplacedLinesAreReportedInEachSceneOfTheFolder) {
     EXPECT_NE(result.output.find("vela-run: checked 2 scenes, 3 problems"), std::string::npos);
 }
 
+TEST(SceneCheck, AnEntityPathIsResolvedInItsSceneAndOneToNothingIsAProblem) {
+    Assets assets;
+    assets.folder.Write("scenes/paths.scene",
+                        "Entity\tCamera\n"                // 1
+                        "\tt\t0,0\n"                      // 2
+                        "\tr\t0\n"                        // 3
+                        "\ts\t1,1\n"                      // 4
+                        "\tFollowPlane\n"                 // 5: follows an entity below
+                        "\t\tplaneFinder\tWorld/Plane\n"  // 6
+                        "\tFollowPlane\n"                 // 7: a name no entity has
+                        "\t\tplaneFinder\tWorld/Plain\n"  // 8
+                        "Entity\tWorld\n"                 // 9
+                        "\tt\t0,0\n"                      // 10
+                        "\tr\t0\n"                        // 11
+                        "\ts\t1,1\n"                      // 12
+                        "\tEntity\tPlane\n"               // 13
+                        "\t\tt\t0,0\n"                    // 14
+                        "\t\tr\t0\n"                      // 15
+                        "\t\ts\t1,1\n");                  // 16
+    const RunResult result = assets.Check("scenes/paths");
+    EXPECT_EQ(result.status, 1) << result.output;
+    const std::vector<std::string> expected = {
+        assets.Scene("paths") + ":7: the entity path World/Plain names no entity of the scene"};
+    EXPECT_EQ(ProblemLines(result.output), expected) << result.output;
+}
+
 TEST(SceneCheck, ASceneNamedThatHasNoFileIsAProblemOfItsOwn) {
     Assets assets;
     assets.folder.Write("scenes/good.scene", kGoodScene);
