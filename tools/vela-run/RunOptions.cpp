@@ -213,8 +213,12 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         error = "--play cannot be combined with --scene, --input or --frames";
         return false;
     }
+    if (options.watch && !options.window && !options.control) {
+        error = "--watch needs --window or --control: a scripted run does not wait for edits";
+        return false;
+    }
     if (options.check &&
-        (singleRun || options.control || !options.legs.empty() || options.window ||
+        (options.watch || singleRun || options.control || !options.legs.empty() || options.window ||
          !options.dumpFile.empty() || !options.dumpsAt.empty() || !options.screenshots.empty())) {
         error = "--check runs no scene: it takes --assets only";
         return false;

@@ -7,6 +7,7 @@
 
 #include "support/TempFolder.h"
 #include "support/VelaRunProcess.h"
+#include "tools/vela-run/RunOptions.h"
 
 // `vela-run --check` reads a whole scene, past its first problem, and names every problem's
 // file and line; a scene, sprite or sound named in a field must exist.
@@ -37,12 +38,12 @@ struct Assets {
     TestSupport::TempFolder home;
 };
 
-// The report's problem lines, without the summary.
-std::vector<std::string> ProblemLines(const std::string& output) {
+// The report's problem lines: those that name a file of the folder.
+std::vector<std::string> ProblemLines(const std::string& output, const std::string& folder) {
     std::vector<std::string> lines;
     std::istringstream in(output);
     for (std::string line; std::getline(in, line);) {
-        if (line.rfind("vela-run: checked", 0) != 0 && !line.empty()) {
+        if (line.rfind(folder + "/", 0) == 0) {
             lines.push_back(line);
         }
     }
@@ -67,7 +68,7 @@ TEST(SceneCheck, AGoodSceneHasNoProblemAndEndsWithZero) {
     assets.folder.Write("scenes/good.scene", kGoodScene);
     const RunResult result = assets.Check("");
     EXPECT_EQ(result.status, 0) << result.output;
-    EXPECT_TRUE(ProblemLines(result.output).empty()) << result.output;
+    EXPECT_TRUE(ProblemLines(result.output, assets.folder.Path()).empty()) << result.output;
     EXPECT_NE(result.output.find("vela-run: checked 1 scene, 0 problems"), std::string::npos)
         << result.output;
 }
@@ -108,7 +109,7 @@ TEST(SceneCheck, EveryProblemOfAFileIsReportedWithItsLineAndTheRestStillRead) {
         file + ":16: field audioClip names the sound sounds/silence, but there is no file " +
             assets.folder.Path() + "/sounds/silence.mp3",
     };
-    EXPECT_EQ(ProblemLines(result.output), expected) << result.output;
+    EXPECT_EQ(ProblemLines(result.output, assets.folder.Path()), expected) << result.output;
     EXPECT_NE(result.output.find("vela-run: checked 1 scene, 5 problems"), std::string::npos);
 }
 
@@ -132,7 +133,7 @@ TEST(SceneCheck, BadValuesAndMisplacedLinesAreReportedInEachSceneOfTheFolder) {
                         "\t\tsceneName\tscenes/gone\n");  // 14
     const RunResult result = assets.Check("");
     EXPECT_EQ(result.status, 1) << result.output;
-    const std::vector<std::string> lines = ProblemLines(result.output);
+    const std::vector<std::string> lines = ProblemLines(result.output, assets.folder.Path());
     const std::string file = assets.Scene("levels/values");
     ASSERT_EQ(lines.size(), 3u) << result.output;
     EXPECT_EQ(lines[0].rfind(file + ":1: ", 0), 0u) << lines[0];
@@ -166,7 +167,7 @@ TEST(SceneCheck, AnEntityPathIsResolvedInItsSceneAndOneToNothingIsAProblem) {
     EXPECT_EQ(result.status, 1) << result.output;
     const std::vector<std::string> expected = {
         assets.Scene("paths") + ":7: the entity path World/Plain names no entity of the scene"};
-    EXPECT_EQ(ProblemLines(result.output), expected) << result.output;
+    EXPECT_EQ(ProblemLines(result.output, assets.folder.Path()), expected) << result.output;
 }
 
 TEST(SceneCheck, ASceneNamedThatHasNoFileIsAProblemOfItsOwn) {
@@ -176,7 +177,31 @@ TEST(SceneCheck, ASceneNamedThatHasNoFileIsAProblemOfItsOwn) {
     EXPECT_EQ(result.status, 1) << result.output;
     const std::vector<std::string> expected = {assets.Scene("absent") +
                                                ": Failed to load Scene scenes/absent"};
-    EXPECT_EQ(ProblemLines(result.output), expected) << result.output;
+    EXPECT_EQ(ProblemLines(result.output, assets.folder.Path()), expected) << result.output;
+}
+
+TEST(SceneCheck, TheCommandLineTakesTheScenesUpToTheNextOptionAndNothingThatRunsAScene) {
+    const char* const named[] = {"vela-run", "--check", "scenes/a", "scenes/b", "--assets", "x"};
+    VelaRun::RunOptions options;
+    std::string error;
+    ASSERT_TRUE(VelaRun::ParseOptions(6, named, options, error)) << error;
+    EXPECT_TRUE(options.check);
+    EXPECT_EQ(options.checkScenes, (std::vector<std::string>{"scenes/a", "scenes/b"}));
+    EXPECT_EQ(options.assets, "x");
+
+    const char* const all[] = {"vela-run", "--assets", "x", "--check"};
+    VelaRun::RunOptions every;
+    ASSERT_TRUE(VelaRun::ParseOptions(4, all, every, error)) << error;
+    EXPECT_TRUE(every.check);
+    EXPECT_TRUE(every.checkScenes.empty());
+
+    for (const char* other : {"--frames", "--scene", "--watch", "--control", "--window"}) {
+        const char* const mixed[] = {"vela-run", "--check", other, "3"};
+        const int count =
+            std::string(other) == "--frames" || std::string(other) == "--scene" ? 4 : 3;
+        VelaRun::RunOptions refused;
+        EXPECT_FALSE(VelaRun::ParseOptions(count, mixed, refused, error)) << other;
+    }
 }
 
 }  // namespace
