@@ -28,6 +28,24 @@ AudioClip::AudioClip(const std::string& path) : path_(path) {
     }
 }
 
+bool AudioClip::Reload() {
+    EBSoundSystem* system = AudioManager::Get().GetSystem();
+    if (system == nullptr) {
+        return IsRegularFile(path_);
+    }
+    EBSound* fresh = nullptr;
+    if (!IsRegularFile(path_) ||
+        EBSoundSystemCreateSound(system, path_.c_str(), EB_SOUND_CREATESAMPLE, &fresh) !=
+            EBSoundResult::Ok) {
+        return false;
+    }
+    if (sound_ != nullptr) {
+        EBSoundRelease(sound_);
+    }
+    sound_ = fresh;
+    return true;
+}
+
 AudioClip::~AudioClip() {
     if (sound_ != nullptr) {
         EBSoundRelease(sound_);

@@ -16,6 +16,9 @@ public:
     AudioClip(const AudioClip&) = delete;
     AudioClip& operator=(const AudioClip&) = delete;
 
+    // Decodes the file again into this clip, for sounds played from now on; what plays the
+    // old sound stops. False (and the old sound kept) when the file cannot be decoded now.
+    bool Reload();
     // Null for a silent clip.
     EBSound* GetSound() const { return sound_; }
     // The file it was made from, silent or not.

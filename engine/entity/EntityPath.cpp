@@ -4,6 +4,20 @@
 
 namespace VelaEngine {
 
+namespace {
+UnresolvedPathReporter g_reporter = nullptr;
+}  // namespace
+
+void SetUnresolvedPathReporter(UnresolvedPathReporter reporter) {
+    g_reporter = reporter;
+}
+
+void ReportUnresolvedPath(const std::string& path) {
+    if (g_reporter != nullptr) {
+        g_reporter(path);
+    }
+}
+
 Entity* EntityPath::Resolve() {
     return Entity::Find(GetPath());
 }

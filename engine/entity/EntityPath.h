@@ -11,6 +11,12 @@ namespace VelaEngine {
 
 class Entity;
 
+// Hears of every path that named nothing when it was resolved; a scene checker sets one, the
+// game none (a path to nothing simply leaves its target null there).
+using UnresolvedPathReporter = void (*)(const std::string& path);
+void SetUnresolvedPathReporter(UnresolvedPathReporter reporter);
+void ReportUnresolvedPath(const std::string& path);
+
 template <class T>
 class ObjectPath : public ISerializedField {
 public:
@@ -30,7 +36,12 @@ public:
     const std::string& GetPath() const { return path_; }
 
 private:
-    void OnResolve(const Events::EventBase&) { *target_ = Resolve(); }
+    void OnResolve(const Events::EventBase&) {
+        *target_ = Resolve();
+        if (*target_ == nullptr && !path_.empty()) {
+            ReportUnresolvedPath(path_);
+        }
+    }
 
     T** target_;
     Events::ClassListener<ObjectPath> resolveListener_;

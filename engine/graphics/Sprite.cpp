@@ -15,6 +15,16 @@ Sprite::Sprite(const std::string& path) : path_(path) {
     }
 }
 
+bool Sprite::Reload() {
+    EBGfxTexture* fresh = IsRegularFile(path_) ? EBGfxTextureLoad(path_.c_str()) : nullptr;
+    if (fresh == nullptr) {
+        return false;
+    }
+    EBGfxTextureUnload(texture_);
+    texture_ = fresh;
+    return true;
+}
+
 Sprite::~Sprite() {
     EBGfxTextureUnload(texture_);
 }

@@ -17,6 +17,9 @@ public:
     Sprite& operator=(const Sprite&) = delete;
 
     EBGfxTexture* GetTexture() const { return texture_; }
+    // Decodes the file again into this sprite, so everything showing it shows the new
+    // picture; false (and the old picture kept) when the file cannot be decoded now.
+    bool Reload();
     // The file it was decoded from.
     const std::string& GetPath() const { return path_; }
 

@@ -40,6 +40,10 @@ public:
     // Drops every cached resource that nothing but the cache holds.
     void UnloadUnused();
     bool IsCached(const std::string& key) const { return cache_.count(key) != 0; }
+    // Every cached resource with its key ("sp", "ac" or "sc" and the name).
+    const std::unordered_map<std::string, std::shared_ptr<IResource>>& Cached() const {
+        return cache_;
+    }
 
     // The engine's own component types, by type name; null for other names.
     Component* CreateEngineComponent(const std::string& typeName, Entity& owner);

@@ -46,21 +46,66 @@ std::string ValueAfterKey(const std::string& line, const std::string& key) {
 
 class Loader {
 public:
-    Loader(std::ifstream& in, const std::string& path, Scene& scene)
-        : in_(in), location_(path), scene_(scene) {}
+    Loader(std::ifstream& in, const std::string& path, Scene& scene, LoadWatcher* watcher)
+        : in_(in), location_(path), scene_(scene), watcher_(watcher) {}
 
     void Run() {
         while (ReadLine(line_)) {
-            HandleLine(line_);
+            if (skipBelow_ >= 0 && !IsSkipped(line_) && DepthOf(line_) > skipBelow_) {
+                continue;
+            }
+            skipBelow_ = -1;
+            if (!Guarded([&] { HandleLine(line_); })) {
+                // The component above still reads what it has; what the failed line opened
+                // would be misread without it.
+                if (pending_ != nullptr && !fields_.Empty()) {
+                    const int here = lineNumber_;
+                    location_.SetLine(pendingLine_);
+                    Guarded([&] { Deserialize(*pending_); });
+                    location_.SetLine(here);
+                }
+                skipBelow_ = lineDepth_;
+                previousDepth_ = lineDepth_;
+                DropPending();
+            }
         }
         if (pending_ != nullptr) {
             location_.SetLine(pendingLine_);
-            pending_->Deserialize(fields_);
+            if (!Guarded([&] { Deserialize(*pending_); })) {
+                DropPending();
+            }
             fields_.Clear();
         }
     }
 
 private:
+    static int DepthOf(const std::string& line) {
+        const std::size_t tabs = line.find_first_not_of('\t');
+        return static_cast<int>(tabs == std::string::npos ? line.size() : tabs);
+    }
+
+    // The game runs every step as it is; only a watcher catches failures.
+    template <class F>
+    bool Guarded(F&& step) {
+        if (watcher_ == nullptr) {
+            step();
+            return true;
+        }
+        return watcher_->Attempt(step);
+    }
+
+    void Deserialize(Component& component) {
+        if (watcher_ != nullptr) {
+            watcher_->FieldsRead(component, fields_, pendingLine_);
+        }
+        component.Deserialize(fields_);
+    }
+
+    void DropPending() {
+        pending_ = nullptr;
+        fields_.Clear();
+    }
+
     bool ReadLine(std::string& line) {
         if (!std::getline(in_, line)) {
             return false;
@@ -78,12 +123,14 @@ private:
             return;
         }
         const int depth = StripDepth(line);
+        lineDepth_ = depth;
         if (line.empty()) {
             Fail("A scene line holds only tabs: it needs an entity, a component or a field");
         }
         if (pending_ != nullptr && depth != previousDepth_) {
-            if (!fields_.Empty()) {
-                DeserializePending();
+            if (!fields_.Empty() && !Guarded([&] { DeserializePending(); })) {
+                location_.SetLine(lineNumber_);
+                DropPending();
             }
         }
         if (pending_ != nullptr && depth <= previousDepth_ && fields_.Empty()) {
@@ -110,7 +157,7 @@ private:
     void DeserializePending() {
         const int here = lineNumber_;
         location_.SetLine(pendingLine_);
-        pending_->Deserialize(fields_);
+        Deserialize(*pending_);
         location_.SetLine(here);
         fields_.Clear();
         pending_ = nullptr;
@@ -164,10 +211,11 @@ private:
             raw->GetTags().insert(all[i]);
         }
         ReadTransformLines();
-        location_.SetLine(headerLine);
-        raw->GetTransform().Deserialize(fields_);
-        fields_.Clear();
         open_.push_back(raw);
+        location_.SetLine(headerLine);
+        // A bad transform value spoils only this entity's place, not what it holds.
+        Guarded([&] { raw->GetTransform().Deserialize(fields_); });
+        fields_.Clear();
     }
 
     // The three lines after a header are the transform's, whatever they hold.
@@ -187,7 +235,11 @@ private:
     std::ifstream& in_;
     ContentLocation location_;
     Scene& scene_;
+    LoadWatcher* watcher_;
     int lineNumber_ = 0;
+    int lineDepth_ = 0;
+    // After a failed line: the lines deeper than it belonged to it and are passed over.
+    int skipBelow_ = -1;
     std::vector<Entity*> open_;
     Component* pending_ = nullptr;
     int pendingLine_ = 0;
@@ -201,6 +253,10 @@ private:
 }  // namespace
 
 std::shared_ptr<Scene> LoadScene(const std::string& name) {
+    return LoadScene(name, nullptr);
+}
+
+std::shared_ptr<Scene> LoadScene(const std::string& name, LoadWatcher* watcher) {
     Resources& resources = Resources::Get();
     const std::string path = resources.GetAssetPath() + "/" + name + ".scene";
     Log("Loading Scene: " + path);
@@ -212,7 +268,7 @@ std::shared_ptr<Scene> LoadScene(const std::string& name) {
     Assert(in.is_open() && in.good(), "Failed to load Scene " + name);
 
     auto scene = std::make_shared<Scene>();
-    Loader(in, path, *scene).Run();
+    Loader(in, path, *scene, watcher).Run();
     resources.Store("sc" + name, scene);
     Log("Scene successfully loaded\n");
     return scene;

@@ -14,6 +14,7 @@
 #include "game/GameStart.h"
 #include "platform/EBInput.h"
 #include "tools/vela-run/ControlSession.h"
+#include "tools/vela-run/LiveReload.h"
 #include "tools/vela-run/Runner.h"
 
 namespace VelaRun {
@@ -70,6 +71,10 @@ int RunControl(const RunOptions& options) {
                 VelaEngine::FrontEnd::Get().Quit();
             }
         };
+        std::unique_ptr<LiveReload> live = StartLiveReload(options);
+        if (live != nullptr) {
+            hooks.afterFrame = [&](unsigned) { live->AfterFrame(); };
+        }
         VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
         VelaEngine::FrontEnd::Get().Run();
         if (!pilotDone) {

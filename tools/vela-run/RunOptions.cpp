@@ -49,6 +49,20 @@ const char* const kUsage =
     "                        'screenshot FILE', 'dump FILE', 'quit'. Others answer 'ok' or\n"
     "                        'error: ...'; a bad command does not end the run. Quit or the\n"
     "                        end of input exit 0. Takes --assets, --scene and --window only\n"
+    "  --check [SCENE...]    read each scene as the game does (every scene under the asset\n"
+    "                        folder when none is named) and report every problem, one line\n"
+    "                        each, 'FILE:LINE: MESSAGE': bad lines, unknown components, bad\n"
+    "                        field values, scenes, sprites and sounds named in fields that have\n"
+    "                        no file, entity paths that name no entity of the scene. Exits 1\n"
+    "                        when there is one. Takes --assets only\n"
+    "  --watch               with --window or --control: when the current scene's file, or a\n"
+    "                        picture or sound in use, is written, reload it between frames\n"
+    "                        (kernel file notifications): the scene is rebuilt as at a scene\n"
+    "                        change, keeping persistent entities; a picture or sound is\n"
+    "                        replaced in place. A scene edit with problems is not loaded: its\n"
+    "                        problems are logged ('LOG: Scene not reloaded: FILE:LINE: ...'),\n"
+    "                        the first is shown at the top of the picture, and the last good\n"
+    "                        scene runs on until the file is fixed\n"
     "  --window              open a real window and sound device instead of offscreen/dummy\n"
     "  --help                print this text\n";
 
@@ -131,6 +145,14 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
         std::string text;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--check") {
+            options.check = true;
+            // The scene names that follow, up to the next option.
+            while (i + 1 < argc && argv[i + 1][0] != '-') {
+                options.checkScenes.push_back(argv[++i]);
+            }
+        } else if (arg == "--watch") {
+            options.watch = true;
         } else if (arg == "--control") {
             options.control = true;
         } else if (arg == "--window") {
@@ -191,6 +213,16 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
     }
     if (singleRun && !options.legs.empty()) {
         error = "--play cannot be combined with --scene, --input or --frames";
+        return false;
+    }
+    if (options.watch && !options.window && !options.control) {
+        error = "--watch needs --window or --control: a scripted run does not wait for edits";
+        return false;
+    }
+    if (options.check &&
+        (options.watch || singleRun || options.control || !options.legs.empty() || options.window ||
+         !options.dumpFile.empty() || !options.dumpsAt.empty() || !options.screenshots.empty())) {
+        error = "--check runs no scene: it takes --assets only";
         return false;
     }
     return CheckControl(options, error) && CheckFramesAskedFor(options, error);

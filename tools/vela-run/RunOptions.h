@@ -35,6 +35,9 @@ struct RunOptions {
     bool window = false;
     bool control = false;  // a pilot program plays through standard input and output
     bool help = false;
+    bool watch = false;  // --watch: edits of the scene, its pictures and sounds show live
+    bool check = false;  // --check: report the scenes' problems, run nothing
+    std::vector<std::string> checkScenes;  // the scenes --check names; empty: all of them
 };
 
 // Fills `options` from argv; on a bad command line returns false with `error` set. A

@@ -10,6 +10,7 @@
 #include "game/GameStart.h"
 #include "platform/EBInput.h"
 #include "tools/vela-run/LegPlayer.h"
+#include "tools/vela-run/LiveReload.h"
 #include "tools/vela-run/SceneDump.h"
 #include "tools/vela-run/Screenshot.h"
 
@@ -82,7 +83,11 @@ int Run(const RunOptions& options) {
             }
         }
     };
+    std::unique_ptr<LiveReload> live = StartLiveReload(options);
     hooks.afterFrame = [&](unsigned frame) {
+        if (live != nullptr) {
+            live->AfterFrame();
+        }
         lastFrame = frame;
         // Dumps asked for by frame see the leg that ran it, before any change of leg.
         ok = WriteDumpsAt(options, frame) && ok;

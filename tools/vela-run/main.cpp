@@ -3,6 +3,7 @@
 #include "tools/vela-run/ControlRunner.h"
 #include "tools/vela-run/RunOptions.h"
 #include "tools/vela-run/Runner.h"
+#include "tools/vela-run/SceneCheck.h"
 
 int main(int argc, char** argv) {
     VelaRun::RunOptions options;
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::cout << VelaRun::kUsage;
         return 0;
+    }
+    if (options.check) {
+        return VelaRun::RunCheck(options);
     }
     return options.control ? VelaRun::RunControl(options) : VelaRun::Run(options);
 }
