@@ -41,6 +41,10 @@ const char* const kUsage =
     "  --leg-dump PREFIX     after the last frame of each leg K (from 1), the dump to "
     "PREFIXK.json\n"
     "  --rss-log FILE        after each leg, the line 'leg K SCENE rss_kb N': resident memory\n"
+    "  --frame-hashes FILE   after every frame, the line 'N HASH': a 64-bit FNV-1a hash, in\n"
+    "                        hexadecimal, of that frame's --dump text (paths taken as relative\n"
+    "                        to --assets); two runs that agree in every line left every\n"
+    "                        frame's state the same, to the bit\n"
     "  --control             a pilot program plays: commands on standard input, one answer\n"
     "                        line each on standard output (engine log lines go to standard\n"
     "                        error): 'move X Y', 'down KEY', 'up KEY' as in --input scripts\n"
@@ -106,12 +110,13 @@ bool CheckControl(const RunOptions& options, std::string& error) {
     const bool scripted = !options.inputFile.empty() || options.frames != 0 ||
                           !options.legs.empty() || !options.dumpFile.empty() ||
                           !options.dumpsAt.empty() || !options.screenshots.empty() ||
-                          !options.legDumpPrefix.empty() || !options.rssLogFile.empty();
+                          !options.legDumpPrefix.empty() || !options.rssLogFile.empty() ||
+                          !options.frameHashFile.empty();
     if (options.control && scripted) {
         error =
             "--control takes input, frames, screenshots and dumps from its commands: not with "
-            "--input, --frames, --play, --dump, --dump-at, --screenshot, --leg-dump or "
-            "--rss-log";
+            "--input, --frames, --play, --dump, --dump-at, --screenshot, --leg-dump, "
+            "--rss-log or --frame-hashes";
         return false;
     }
     return true;
@@ -176,6 +181,9 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
                 return false;
         } else if (arg == "--rss-log") {
             if (!value(options.rssLogFile))
+                return false;
+        } else if (arg == "--frame-hashes") {
+            if (!value(options.frameHashFile))
                 return false;
         } else if (arg == "--play") {
             if (!value(text))

@@ -32,6 +32,7 @@ struct RunOptions {
     std::vector<Leg> legs;  // --play; empty: one leg made of scene, inputFile and frames
     std::string legDumpPrefix;
     std::string rssLogFile;
+    std::string frameHashFile;  // --frame-hashes: one hash of the whole dump per frame
     bool window = false;
     bool control = false;  // a pilot program plays through standard input and output
     bool help = false;

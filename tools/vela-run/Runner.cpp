@@ -9,6 +9,7 @@
 #include "engine/core/FrontEnd.h"
 #include "game/GameStart.h"
 #include "platform/EBInput.h"
+#include "tools/vela-run/FrameHashes.h"
 #include "tools/vela-run/LegPlayer.h"
 #include "tools/vela-run/LiveReload.h"
 #include "tools/vela-run/SceneDump.h"
@@ -69,6 +70,11 @@ int Run(const RunOptions& options) {
         std::cerr << "vela-run: cannot write " << options.rssLogFile << "\n";
         return 2;
     }
+    FrameHashLog hashes(options.frameHashFile, options.assets);
+    if (!hashes.Ok()) {
+        std::cerr << "vela-run: cannot write " << options.frameHashFile << "\n";
+        return 2;
+    }
     StartRunnerGame(options, start, ScriptedSource);
 
     bool ok = true;
@@ -89,6 +95,7 @@ int Run(const RunOptions& options) {
             live->AfterFrame();
         }
         lastFrame = frame;
+        hashes.AfterFrame(frame);
         // Dumps asked for by frame see the leg that ran it, before any change of leg.
         ok = WriteDumpsAt(options, frame) && ok;
         if (g_player->EndFrame(frame)) {
@@ -117,6 +124,10 @@ int Run(const RunOptions& options) {
     }
     if (!options.dumpFile.empty() && !WriteSceneDump(options.dumpFile, lastFrame)) {
         std::cerr << "vela-run: cannot write dump " << options.dumpFile << "\n";
+        ok = false;
+    }
+    if (!hashes.Ok()) {
+        std::cerr << "vela-run: cannot write " << options.frameHashFile << "\n";
         ok = false;
     }
     const bool passed = ok && player->Ok();

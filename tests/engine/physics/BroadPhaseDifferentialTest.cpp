@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "PhysicsTestSupport.h"
 #include "engine/physics/ContactBroadPhase.h"
@@ -229,6 +233,51 @@ TEST_F(BroadPhaseDifferential, SeededScenesMatchEveryPairTestedFrameByFrame) {
         }
         EXPECT_GT(contacts, s.frames) << "without contacts it proves nothing";
     }
+}
+
+// The same scenes leave, frame by frame, the state they left when the fingerprint was
+// recorded: storage and pass changes in the engine must keep every contact and every bit.
+// FLEETWING_RECORD_FINGERPRINTS=1 writes the fingerprint afresh instead.
+TEST_F(BroadPhaseDifferential, SeededScenesKeepTheirRecordedFrames) {
+    const std::string path =
+        FLEETWING_SOURCE_DIR "/tests/engine/physics/fixtures/broadphase.hashes";
+    const struct {
+        unsigned seed;
+        int bodies;
+        float spread;
+        int frames;
+    } scenes[] = {
+        {1, 180, 500.0f, 60}, {2, 50, 300.0f, 360}, {3, 120, 150.0f, 100}, {4, 400, 900.0f, 40}};
+    std::ostringstream lines;
+    for (const auto& s : scenes) {
+        const std::vector<std::string> dumps =
+            Simulate(s.seed, s.bodies, s.spread, s.frames, false);
+        for (std::size_t frame = 0; frame < dumps.size(); ++frame) {
+            std::uint64_t hash = 0xcbf29ce484222325ull;
+            for (const char c : dumps[frame]) {
+                hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+            }
+            char line[64];
+            std::snprintf(line, sizeof line, "%u %zu %016llx\n", s.seed, frame,
+                          static_cast<unsigned long long>(hash));
+            lines << line;
+        }
+    }
+    if (const char* record = std::getenv("FLEETWING_RECORD_FINGERPRINTS");
+        record != nullptr && std::string(record) == "1") {
+        std::ofstream(path, std::ios::trunc) << lines.str();
+        GTEST_SKIP() << "recorded " << path;
+    }
+    std::ifstream in(path);
+    ASSERT_TRUE(in) << path;
+    std::istringstream actual(lines.str());
+    std::string want;
+    std::string got;
+    while (std::getline(actual, got)) {
+        ASSERT_TRUE(static_cast<bool>(std::getline(in, want))) << "the fingerprint is shorter";
+        ASSERT_EQ(want, got) << "the first frame (seed, frame) that differs";
+    }
+    EXPECT_FALSE(static_cast<bool>(std::getline(in, want))) << "the fingerprint is longer";
 }
 
 }  // namespace
