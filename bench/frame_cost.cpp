@@ -18,13 +18,14 @@
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/EntityPasses.h"
+#include "engine/entity/FramePasses.h"
 #include "engine/entity/MatrixStack.h"
 #include "engine/entity/Transform.h"
 #include "engine/entity/VelaBehavior.h"
 #include "engine/physics/CircleCollider.h"
-#include "engine/physics/CollisionCandidates.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/Physics.h"
+#include "engine/physics/PhysicsComponents.h"
 #include "engine/physics/RectCollider.h"
 #include "engine/physics/StaticBody2D.h"
 
@@ -134,18 +135,10 @@ public:
         Time::Get().FrameStart();
         MatrixStack::Get().Reset();
         std::vector<Entity*> candidates;
-        for (const auto& root : roots_) {
-            AwakeStartPass(*root);
-            GatherPhysicsCandidates(*root, candidates);
-        }
+        AwakeStartAndGather(roots_, HasColliderAndBody, candidates);
         Events::CollisionEvent event;
         event.candidates = candidates;
-        for (const auto& root : roots_) {
-            UpdatePass(*root);
-            PhysicsStepPass(*root);
-            CollisionPass(*root, event);
-            DrawPass(*root);
-        }
+        RunRootPasses(roots_, HasColliderAndBody, event);
         RemoveDestroyed(roots_);
         Time::Get().FrameEnd();
     }

@@ -25,6 +25,8 @@ Entity::~Entity() {
 }
 
 void Entity::AddComponent(std::shared_ptr<Component> component) {
+    // A new collider or body can make the entity a collision candidate.
+    EntityTree::ShapeChanged();
     if (canvasSpace_ == nullptr) {
         canvasSpace_ = dynamic_cast<ICanvasSpace*>(component.get());
     }

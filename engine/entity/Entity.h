@@ -2,7 +2,7 @@
 // A named node of the scene tree: it owns its components (the transform first) and its
 // children, carries tags, and keeps the listener lists through which the passes reach its
 // components.
-#include <list>
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/entity/Component.h"
+#include "engine/entity/EntityList.h"
 #include "engine/entity/Listener.h"
 #include "engine/scene/IResource.h"
 #include "engine/scene/Object.h"
@@ -19,9 +20,6 @@ namespace VelaEngine {
 class Entity;
 class ICanvasSpace;
 class Transform;
-
-// Owning lists of entities: a scene's roots, an entity's children.
-using EntityList = std::list<std::shared_ptr<Entity>>;
 
 class Entity : public Object, public IResource, public std::enable_shared_from_this<Entity> {
 public:
@@ -69,11 +67,18 @@ public:
     bool HasTag(const std::string& tag) const { return tags_.count(tag) != 0; }
 
     // Only marks: the entity sees the rest of the frame and leaves at its end.
-    void Destroy() { destroyed_ = true; }
+    void Destroy() {
+        destroyed_ = true;
+        ++EntityTree::destroyRequests;
+    }
     bool IsDestroyed() const { return destroyed_; }
     // Kept across scene changes; meant for root entities.
     void SetPersistent(bool persistent) { persistent_ = persistent; }
     bool IsPersistent() const { return persistent_; }
+
+    // The entity's entry in the frame's pass plan (PassPlan.h); only the plan reads it.
+    std::int32_t GetPassSlot() const { return passSlot_; }
+    void SetPassSlot(std::int32_t slot) { passSlot_ = slot; }
 
     Events::ListenerList& GetAwakeListeners() { return awakeListeners_; }
     Events::ListenerList& GetStartListeners() { return startListeners_; }
@@ -96,6 +101,7 @@ private:
     std::vector<std::shared_ptr<Component>> components_;
     bool destroyed_ = false;
     bool persistent_ = false;
+    std::int32_t passSlot_ = -1;
     EntityList children_;
     Transform* transform_ = nullptr;
     ICanvasSpace* canvasSpace_ = nullptr;

@@ -146,10 +146,14 @@ bool TopDownPass(Entity& entity, const std::function<bool(Component&)>& visit) {
 }
 
 void RemoveDestroyed(EntityList& roots) {
+    if (roots.UnchangedSinceSweep()) {
+        return;
+    }
     roots.remove_if([](const std::shared_ptr<Entity>& root) { return root->IsDestroyed(); });
     for (const auto& root : roots) {
         RemoveDestroyedChildren(*root);
     }
+    roots.MarkSwept();
 }
 
 }  // namespace VelaEngine

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/entity/EntityList.h"
+
 namespace VelaEngine::Events {
 
 namespace {
@@ -48,6 +50,8 @@ ListenerList::~ListenerList() {
 }
 
 void ListenerList::Register(Listener& listener) {
+    // The passes skip entities with nothing to call; this one may now have something.
+    EntityTree::ShapeChanged();
     listeners_.push_back(&listener);
     listener.registrations_.push_back(this);
 }

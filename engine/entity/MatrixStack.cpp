@@ -18,6 +18,7 @@ void MatrixStack::Pop() {
 
 void MatrixStack::Reset() {
     current_ = Matrix3x3::Identity();
+    loaded_ = 0;
 }
 
 }  // namespace VelaEngine

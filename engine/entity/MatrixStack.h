@@ -21,11 +21,19 @@ public:
     void Pop();
     // Current := identity. Saved matrices stay: every pass pops what it pushed.
     void Reset();
-    std::size_t GetDepth() const { return saved_.size(); }
+    // What the pushes of a walk would have left: `world` on top, `depth` matrices deep. The
+    // frame's passes work the placements out themselves and only show them here.
+    void Load(const Matrix3x3& world, std::size_t depth) {
+        current_ = world;
+        loaded_ = depth >= saved_.size() ? depth - saved_.size() : 0;
+    }
+    std::size_t GetDepth() const { return saved_.size() + loaded_; }
 
 private:
     Matrix3x3 current_;
     std::vector<Matrix3x3> saved_;
+    // Depth shown by the last Load beyond the saved matrices.
+    std::size_t loaded_ = 0;
 };
 
 }  // namespace VelaEngine

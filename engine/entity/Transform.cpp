@@ -53,6 +53,7 @@ void Transform::UpdateMatrix() {
         return;
     }
     local_ = Matrix3x3::FromTRS(position_, rotation_, scale_);
+    ++matrixVersion_;
     changed_ = false;
     identity_ = local_.IsNearIdentity(kIdentityTolerance);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Position, rotation and scale relative to the parent, and the local matrix built lazily
 // from them. Every entity has exactly one, as its first component.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,8 @@ public:
 
     // Rebuilds the local matrix and the identity flag after a change.
     void UpdateMatrix();
+    // Counts the rebuilds of the local matrix: while it stays put, so does the matrix.
+    std::uint64_t GetMatrixVersion() const { return matrixVersion_; }
     const Matrix3x3& GetLocalMatrix();
     bool IsIdentity();
     // The local matrix with every ancestor's applied, parent first.
@@ -70,6 +73,7 @@ private:
     bool identity_ = true;
     Transform* parent_ = nullptr;
     int changeLogSlot_ = -1;
+    std::uint64_t matrixVersion_ = 0;
 };
 
 }  // namespace VelaEngine

@@ -5,10 +5,11 @@
 #include "engine/audio/AudioManager.h"
 #include "engine/core/Time.h"
 #include "engine/entity/EntityPasses.h"
+#include "engine/entity/FramePasses.h"
 #include "engine/entity/SceneRoots.h"
 #include "engine/input/Button.h"
 #include "engine/input/Input.h"
-#include "engine/physics/CollisionCandidates.h"
+#include "engine/physics/PhysicsComponents.h"
 #include "engine/scene/Resources.h"
 
 namespace VelaEngine::SceneManagement {
@@ -52,10 +53,7 @@ void SceneManager::RunSceneFrame(Scene& scene) {
     EntityList& roots = scene.GetRoots();
     std::vector<Entity*> candidates;
     // Every hook due this frame runs before any update; roots added meanwhile are reached.
-    for (auto it = roots.begin(); it != roots.end(); ++it) {
-        AwakeStartPass(**it);
-        GatherPhysicsCandidates(**it, candidates);
-    }
+    AwakeStartAndGather(roots, HasColliderAndBody, candidates);
     UI::Button::UpdatePointer(roots);
     if (Input::Get().IsClicked()) {
         for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
@@ -67,13 +65,7 @@ void SceneManager::RunSceneFrame(Scene& scene) {
     Events::CollisionEvent event;
     event.candidates = candidates;
     // Root by root: an earlier root is drawn before a later one updates.
-    for (auto it = roots.begin(); it != roots.end(); ++it) {
-        Entity& root = **it;
-        UpdatePass(root);
-        PhysicsStepPass(root);
-        CollisionPass(root, event);
-        DrawPass(root);
-    }
+    RunRootPasses(roots, HasColliderAndBody, event);
     RemoveDestroyed(roots);
 }
 

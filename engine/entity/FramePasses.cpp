@@ -1,0 +1,167 @@
+#include "engine/entity/FramePasses.h"
+
+#include <cstring>
+
+#include "engine/entity/CanvasSpace.h"
+#include "engine/entity/Entity.h"
+#include "engine/entity/MatrixStack.h"
+#include "engine/entity/Transform.h"
+
+namespace VelaEngine {
+
+namespace {
+
+// Works out the entry's placement from its parent's, as the stack would hold it inside the
+// entity: the parent's, times the local matrix unless it is the identity, times the camera's
+// inverse where a canvas asks for it in the draw pass. Kept from an earlier pass while
+// neither the local matrix nor the parent's placement changed.
+void Enter(PassPlan& plan, std::size_t at, bool canvases) {
+    const PlanEntry& entry = plan.entries[at];
+    PassPlan::Placement& placement = plan.placements[at];
+    Transform& transform = *entry.transform;
+    const bool identity = transform.IsIdentity();
+    const bool root = entry.parent < 0;
+    const PassPlan::Placement* parent =
+        root ? nullptr : &plan.placements[static_cast<std::size_t>(entry.parent)];
+    const std::uint64_t parentVersion = root ? plan.baseVersion : parent->version;
+    const bool canvas = canvases && entry.canvas != nullptr;
+    if (placement.version != 0 && !canvas && !placement.canvas &&
+        placement.local == transform.GetMatrixVersion() && placement.parent == parentVersion) {
+        return;
+    }
+    Matrix3x3 world = root ? plan.base : parent->world;
+    std::uint32_t depth = root ? plan.baseDepth : parent->depth;
+    if (!identity) {
+        world = world * transform.GetLocalMatrix();
+        ++depth;
+    }
+    if (canvas) {
+        Matrix3x3 cameraInverse;
+        if (entry.canvas->GetCameraInverse(cameraInverse)) {
+            world = world * cameraInverse;
+            ++depth;
+        }
+    }
+    placement.world = world;
+    placement.depth = depth;
+    placement.canvas = canvas;
+    placement.local = transform.GetMatrixVersion();
+    placement.parent = parentVersion;
+    placement.version = plan.NextVersion();
+}
+
+bool SameBits(const Matrix3x3& a, const Matrix3x3& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// One pass over the subtree of the plan's root `r`: every entity whose listeners of `kind`
+// the walk reaches gets `call` with its placement on the stack. A change of shape during a
+// call lays the plan out again and the walk goes on after the entity it was in.
+template <class Call>
+void Walk(PassPlan& plan, EntityList& roots, CandidateTest candidate, std::size_t r,
+          std::uint8_t kind, bool canvases, Call&& call) {
+    plan.Refresh(roots, candidate);
+    if (r >= plan.roots.size()) {
+        return;
+    }
+    MatrixStack& stack = MatrixStack::Get();
+    const Matrix3x3 base = stack.GetCurrent();
+    const auto baseDepth = static_cast<std::uint32_t>(stack.GetDepth());
+    if (plan.baseVersion == 0 || baseDepth != plan.baseDepth || !SameBits(base, plan.base)) {
+        plan.base = base;
+        plan.baseDepth = baseDepth;
+        plan.baseVersion = plan.NextVersion();
+    }
+    auto at = static_cast<std::size_t>(plan.roots[r]);
+    std::size_t end = static_cast<std::size_t>(plan.entries[at].end);
+    while (at < end) {
+        const PlanEntry& entry = plan.entries[at];
+        if ((entry.below & kind) == 0) {
+            at = static_cast<std::size_t>(entry.end);
+            continue;
+        }
+        Enter(plan, at, canvases);
+        if ((entry.own & kind) != 0) {
+            stack.Load(plan.placements[at].world, plan.placements[at].depth);
+            const std::uint64_t shape = EntityTree::shapeChanges;
+            call(*entry.entity);
+            if (EntityTree::shapeChanges != shape) {
+                const std::int32_t moved = plan.Relayout(static_cast<std::int32_t>(at));
+                if (moved < 0 || r >= plan.roots.size()) {
+                    break;
+                }
+                at = static_cast<std::size_t>(moved);
+                end = static_cast<std::size_t>(
+                    plan.entries[static_cast<std::size_t>(plan.roots[r])].end);
+            }
+        }
+        ++at;
+    }
+    stack.Load(base, baseDepth);
+}
+
+void Gather(const PassPlan& plan, std::size_t r, std::vector<Entity*>& candidates) {
+    auto at = static_cast<std::size_t>(plan.roots[r]);
+    const auto end = static_cast<std::size_t>(plan.entries[at].end);
+    while (at < end) {
+        const PlanEntry& entry = plan.entries[at];
+        if ((entry.below & PassBits::kCandidate) == 0) {
+            at = static_cast<std::size_t>(entry.end);
+            continue;
+        }
+        if ((entry.own & PassBits::kCandidate) != 0) {
+            candidates.push_back(entry.entity);
+        }
+        ++at;
+    }
+}
+
+}  // namespace
+
+void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
+                         std::vector<Entity*>& candidates) {
+    PassPlan& plan = FramePlan();
+    bool fired = false;
+    for (std::size_t r = 0;; ++r) {
+        Walk(plan, roots, candidate, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
+            entity.GetAwakeListeners().Fire();
+            entity.GetStartListeners().Fire();
+            fired = true;
+        });
+        plan.Refresh(roots, candidate);
+        if (r >= plan.roots.size()) {
+            break;
+        }
+        Gather(plan, r, candidates);
+    }
+    if (fired) {
+        // Fired hooks are gone: later frames need not stop where they were.
+        plan.Invalidate();
+    }
+}
+
+void RunRootPasses(EntityList& roots, CandidateTest candidate,
+                   const Events::CollisionEvent& event) {
+    PassPlan& plan = FramePlan();
+    for (std::size_t r = 0;; ++r) {
+        plan.Refresh(roots, candidate);
+        if (r >= plan.roots.size()) {
+            break;
+        }
+        constexpr std::uint8_t kFrame =
+            PassBits::kUpdate | PassBits::kStep | PassBits::kCollision | PassBits::kDraw;
+        if ((plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kFrame) == 0) {
+            continue;
+        }
+        Walk(plan, roots, candidate, r, PassBits::kUpdate, false,
+             [](Entity& entity) { entity.GetUpdateListeners().Invoke(Events::EmptyEvent()); });
+        Walk(plan, roots, candidate, r, PassBits::kStep, false,
+             [](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(Events::EmptyEvent()); });
+        Walk(plan, roots, candidate, r, PassBits::kCollision, false,
+             [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); });
+        Walk(plan, roots, candidate, r, PassBits::kDraw, true,
+             [](Entity& entity) { entity.GetDrawListeners().Invoke(Events::EmptyEvent()); });
+    }
+}
+
+}  // namespace VelaEngine

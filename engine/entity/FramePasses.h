@@ -1,0 +1,23 @@
+#pragma once
+// The frame's passes over a whole root list, as the scene runs them: the same visits, order
+// and placements as the per-entity passes of EntityPasses.h, walked over the list's flat
+// plan so that entities with nothing to call cost nothing.
+#include <vector>
+
+#include "engine/entity/CollisionEvents.h"
+#include "engine/entity/PassPlan.h"
+
+namespace VelaEngine {
+
+class EntityList;
+
+// Root by root: the root's awake and start hooks, then its collision candidates (entities
+// that `candidate` accepts) appended in tree order. Roots added meanwhile are reached.
+void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
+                         std::vector<Entity*>& candidates);
+
+// Root by root: update, physics step, collision and draw over the root's subtree, so an
+// earlier root is drawn before a later one updates.
+void RunRootPasses(EntityList& roots, CandidateTest candidate, const Events::CollisionEvent& event);
+
+}  // namespace VelaEngine

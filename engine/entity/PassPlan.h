@@ -1,0 +1,98 @@
+#pragma once
+// The tree of a root list laid out flat, in the order the passes visit it: each entity's
+// parent, the end of its subtree and which passes have something to call in it. The frame's
+// passes walk it by index and jump over subtrees with nothing for them, without touching
+// their entities. It is laid out again after any change of the tree's shape, also in the
+// middle of a walk, which then goes on from the entity it was visiting.
+#include <cstdint>
+#include <vector>
+
+#include "engine/entity/EntityList.h"
+#include "engine/entity/Matrix3x3.h"
+
+namespace VelaEngine {
+
+class Entity;
+class ICanvasSpace;
+class Transform;
+
+// What a pass may find at an entity: bits of PlanEntry::own and PlanEntry::below.
+namespace PassBits {
+inline constexpr std::uint8_t kAwakeStart = 1;
+inline constexpr std::uint8_t kUpdate = 2;
+inline constexpr std::uint8_t kStep = 4;
+inline constexpr std::uint8_t kCollision = 8;
+inline constexpr std::uint8_t kDraw = 16;
+inline constexpr std::uint8_t kCandidate = 32;
+}  // namespace PassBits
+
+// Whether an entity is one of the frame's collision candidates (the physics layer says).
+using CandidateTest = bool (*)(const Entity&);
+
+struct PlanEntry {
+    Entity* entity = nullptr;
+    Transform* transform = nullptr;
+    ICanvasSpace* canvas = nullptr;
+    std::int32_t parent = -1;
+    // One past the last entry of the subtree.
+    std::int32_t end = 0;
+    std::uint8_t own = 0;
+    std::uint8_t below = 0;
+};
+
+class PassPlan {
+public:
+    // Lays the list out again when its shape changed since the last time, or when it is
+    // another list or another test.
+    void Refresh(EntityList& roots, CandidateTest candidate) {
+        if (builtAt_ != EntityTree::shapeChanges || list_ != &roots || candidate_ != candidate) {
+            Layout(roots, candidate);
+        }
+    }
+    // The next Refresh lays the list out again, for changes the shape count does not see
+    // (hooks fired and gone).
+    void Invalidate() { builtAt_ = kNever; }
+
+    // After a change of shape in the middle of a walk: lays the list out again, keeps the
+    // placements worked out for `entity` and its ancestors, and returns the entity's new
+    // entry; -1 when it is no longer in the tree.
+    std::int32_t Relayout(std::int32_t at);
+
+    std::vector<PlanEntry> entries;
+    // The entry of each root, in list order.
+    std::vector<std::int32_t> roots;
+    // Each entered entity's placement and stack depth, and what they were worked out from:
+    // while neither its local matrix nor its parent's placement changes, it stays right.
+    struct Placement {
+        Matrix3x3 world;
+        std::uint32_t depth = 0;
+        // With the camera's inverse of a canvas in the draw pass: never reused.
+        bool canvas = false;
+        std::uint64_t local = 0;
+        std::uint64_t parent = 0;
+        // 0: not worked out yet.
+        std::uint64_t version = 0;
+    };
+    std::vector<Placement> placements;
+    // The stack's matrix and depth under the roots, and their version.
+    Matrix3x3 base;
+    std::uint32_t baseDepth = 0;
+    std::uint64_t baseVersion = 0;
+    std::uint64_t NextVersion() { return ++versions_; }
+
+private:
+    static constexpr std::uint64_t kNever = ~std::uint64_t{0};
+    void Layout(EntityList& roots, CandidateTest candidate);
+    void Build();
+    void Append(Entity& entity, std::int32_t parent);
+
+    EntityList* list_ = nullptr;
+    CandidateTest candidate_ = nullptr;
+    std::uint64_t builtAt_ = kNever;
+    std::uint64_t versions_ = 0;
+};
+
+// The plan the scene's frame uses.
+PassPlan& FramePlan();
+
+}  // namespace VelaEngine
