@@ -17,7 +17,7 @@ class AudioClip;
 // Loaded once and shared while the cache holds it; a missing cache is fatal as for Resources.
 std::shared_ptr<Graphics::Sprite> CachedSprite(const std::string& name);
 std::shared_ptr<Audio::AudioClip> CachedClip(const std::string& name);
-// Without a trailing "/".
+// The folder the cache loads from, as the front end gave it.
 const std::string& AssetPath();
 
 }  // namespace VelaEngine
