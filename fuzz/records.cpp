@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/core/FrontEnd.h"
 #include "engine/persistence/DataStore.h"
+#include "engine/persistence/RecordPaths.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
 #include "engine/persistence/SafeFile.h"
@@ -18,10 +18,11 @@ using FuzzSupport::Require;
 
 namespace {
 
+constexpr const char* kTitle = "Fleetwing";
+
 // The services a running game has around its records, with the home in the scratch folder.
 void StartServices() {
     setenv("HOME", FuzzSupport::ScratchFolder().c_str(), 1);
-    FrontEnd::Create();
     DataStore::Create();
     DataStore::Get().Init("data");
 }
@@ -45,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Records::Release();
     Records::Create();
-    const std::string path = Records::Get().GetFilePath();
+    const std::string path = RecordFilePath(DataStore::Get().GetPath(), "records", kTitle);
     FuzzSupport::WriteScratch(path.substr(FuzzSupport::ScratchFolder().size() + 1), text);
-    Require(!EndsFatally([] { Records::Get().Init("records"); }), "a record file is fatal");
+    Require(!EndsFatally([] { Records::Get().Init("records", kTitle); }), "a record file is fatal");
 
     FieldMap expected;
     ParseRecordText(text, expected);

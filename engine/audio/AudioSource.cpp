@@ -3,8 +3,8 @@
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioManager.h"
 #include "engine/entity/Entity.h"
+#include "engine/scene/AssetCache.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 
 namespace VelaEngine::Audio {
 
@@ -30,7 +30,7 @@ void AudioSource::Deserialize(const FieldMap& fields) {
     stopOnDestroy_ = fields.Get("stopOnDestroy", false);
     std::string clipName;
     if (fields.TryGet("audioClip", clipName)) {
-        SetClip(Resources::Get().Get<AudioClip>(clipName));
+        SetClip(CachedClip(clipName));
     }
     // Sounds this source already started follow its new volume.
     if (AudioManager::Exists()) {

@@ -38,7 +38,7 @@ void FrontEnd::Init(const ComponentFactory& factory, const std::string& firstSce
 
     Random::Get().SetSeed(seed);
     DataStore::Get().Init("data");
-    Records::Get().Init("records");
+    Records::Get().Init("records", title_);
     Audio::AudioManager::Get().Init();
     Resources::Get().Init(assetPath_, factory);
     SceneManagement::SceneManager::Get().LoadFirstScene(firstScene);

@@ -8,8 +8,8 @@
 #include "engine/entity/Entity.h"
 #include "engine/graphics/Quad.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/scene/AssetCache.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 
 namespace VelaEngine::Graphics {
 
@@ -78,7 +78,7 @@ void AnimatedImage::SetFrame(int32_t frame) {
 
 void AnimatedImage::Deserialize(const FieldMap& fields) {
     // The sheet is the point of the component, so an absent name is looked up (and fails).
-    std::shared_ptr<Sprite> sprite = Resources::Get().Get<Sprite>(fields.Get("Sprite", ""));
+    std::shared_ptr<Sprite> sprite = CachedSprite(fields.Get("Sprite", ""));
     const bool flipY = fields.Get("flipY", false);
     const bool flipX = fields.Get("flipX", false);
     const bool loop = fields.Get("loop", false);

@@ -8,8 +8,8 @@
 #include "engine/graphics/DrawMesh.h"
 #include "engine/graphics/Quad.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/scene/AssetCache.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 #include "engine/scene/ValueText.h"
 
 namespace VelaEngine::Graphics {
@@ -23,7 +23,7 @@ std::shared_ptr<Sprite> SpriteField(const FieldMap& fields) {
     if (!fields.TryGet("Sprite", name)) {
         return nullptr;
     }
-    return Resources::Get().Get<Sprite>(name);
+    return CachedSprite(name);
 }
 }  // namespace
 
@@ -103,7 +103,7 @@ bool Image::ApplySpriteInstruction(const std::string& instruction,
         return false;
     }
     const std::string& name = InstructionValue(instruction, parts);
-    sprite_ = Resources::Get().Get<Sprite>(name);
+    sprite_ = CachedSprite(name);
     return true;
 }
 

@@ -7,8 +7,8 @@
 #include "engine/entity/MatrixStack.h"
 #include "engine/graphics/DrawMesh.h"
 #include "engine/graphics/Quad.h"
+#include "engine/scene/AssetCache.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 #include "platform/EBGraphics.h"
 
 namespace VelaEngine::Graphics {
@@ -93,7 +93,7 @@ std::shared_ptr<Component> Text::Clone(Entity* newOwner) const {
 }
 
 void Text::SetFont(const std::string& font, int size) {
-    const std::string path = Resources::Get().GetAssetPath() + "/" + font + ".ttf";
+    const std::string path = AssetPath() + "/" + font + ".ttf";
     if (!IsRegularFile(path)) {
         Fail("Text font not found: " + path);
     }

@@ -8,7 +8,7 @@
 #include "engine/entity/MatrixStack.h"
 #include "engine/input/Input.h"
 #include "engine/physics/Collider.h"
-#include "engine/scene/Resources.h"
+#include "engine/scene/AssetCache.h"
 
 namespace VelaEngine::UI {
 
@@ -19,7 +19,7 @@ constexpr const char* kSoundPlayer = "buttonsoundplayer";
 // Menu sounds all play from one well-known entity's source, not from the buttons. Without
 // the clip, that entity or its source the click stays silent.
 void PlayMenuSound() {
-    std::shared_ptr<Audio::AudioClip> clip = Resources::Get().Get<Audio::AudioClip>(kMenuSound);
+    std::shared_ptr<Audio::AudioClip> clip = CachedClip(kMenuSound);
     if (clip == nullptr) {
         return;
     }

@@ -6,8 +6,8 @@
 #include "engine/entity/Transform.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/scene/AssetCache.h"
 #include "engine/scene/FieldMap.h"
-#include "engine/scene/Resources.h"
 
 namespace VelaEngine::UI {
 
@@ -21,7 +21,7 @@ std::shared_ptr<Graphics::Sprite> OptionalSprite(const FieldMap& fields, const c
     if (!fields.TryGet(name, sprite) || sprite.empty()) {
         return nullptr;
     }
-    return Resources::Get().Get<Graphics::Sprite>(sprite);
+    return CachedSprite(sprite);
 }
 }  // namespace
 

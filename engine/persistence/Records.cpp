@@ -1,6 +1,5 @@
 #include "engine/persistence/Records.h"
 
-#include "engine/core/FrontEnd.h"
 #include "engine/core/VEDebug.h"
 #include "engine/persistence/DataStore.h"
 #include "engine/persistence/RecordPaths.h"
@@ -15,8 +14,9 @@ namespace {
 constexpr std::size_t kMaxRecordFileBytes = 16u * 1024u * 1024u;
 }  // namespace
 
-void Records::Init(const std::string& folderName) {
+void Records::Init(const std::string& folderName, const std::string& title) {
     folderName_ = folderName;
+    title_ = title;
     const std::string path = GetFilePath();
     std::string text;
     std::string problem;
@@ -83,7 +83,7 @@ bool Records::Save() const {
 }
 
 std::string Records::GetFilePath() const {
-    return RecordFilePath(DataStore::Get().GetPath(), folderName_, FrontEnd::Get().GetTitle());
+    return RecordFilePath(DataStore::Get().GetPath(), folderName_, title_);
 }
 
 void Records::Put(const std::string& key, const std::string& text) {

@@ -12,10 +12,11 @@ class Records : public Singleton<Records> {
 public:
     static constexpr const char* kServiceName = "Records";
 
-    // Keeps the folder name and loads whatever the record file holds; a missing or damaged
-    // file leaves the values empty or partly filled, never fails. A file that is there but
-    // cannot be read whole is logged once and never saved over in this run.
-    void Init(const std::string& folderName);
+    // Keeps the folder name and the game's title, which names the record file, and loads
+    // whatever that file holds; a missing or damaged file leaves the values empty or partly
+    // filled, never fails. A file that is there but cannot be read whole is logged once and
+    // never saved over in this run.
+    void Init(const std::string& folderName, const std::string& title);
 
     // The field-map rules: absent keys, and bools not starting with 't' or 'f', give `def`.
     int GetInt(const std::string& key, int def) const;
@@ -46,6 +47,7 @@ private:
 
     FieldMap values_;
     std::string folderName_ = "records";
+    std::string title_;
     // Why the file found at start could not be read whole; empty when it was, or was absent.
     std::string unreadProblem_;
 };

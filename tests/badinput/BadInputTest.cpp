@@ -16,6 +16,7 @@
 
 #include "content/ContentRun.h"
 #include "engine/audio/AudioManager.h"
+#include "engine/core/FrontEnd.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/persistence/RecordText.h"
 #include "engine/persistence/Records.h"
@@ -296,7 +297,7 @@ TEST_F(BadAsset, ARecordFileWithoutLineEndsOrOfTenMegabytesLoadsWholeAndSavesBac
         home_.Write(path.substr(home_.Path().size() + 1), text);
         Records::Release();
         Records::Create();
-        Records::Get().Init("records");
+        Records::Get().Init("records", FrontEnd::Get().GetTitle());
     };
     const std::string text = "planeSkin\t4\tvolume\t0.5\tshortestTime\t9";
     Load(text);

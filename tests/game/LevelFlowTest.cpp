@@ -6,6 +6,7 @@
 
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioSource.h"
+#include "engine/core/FrontEnd.h"
 #include "engine/graphics/Image.h"
 #include "engine/persistence/Records.h"
 #include "engine/scene/SceneManager.h"
@@ -263,7 +264,7 @@ TEST_F(LevelFlow, AWinUnlocksTheNextLevelAndKeepsTheBestTimeWhileALossStoresNoth
                         TestSupport::ReadText(TestSupport::RecordPath(home.Path()));
                     WriteRecords(saved + "\n" + bestKey + "\t" + row.storedLevelBest);
                     Records::Get().Clear();
-                    Records::Get().Init("records");
+                    Records::Get().Init("records", FrontEnd::Get().GetTitle());
                 }
                 Entity::Find("newshortesttime")->GetTransform().SetPosition(Vector2(1e8f, 0.0f));
                 Manager().currentLevel = row.level;

@@ -16,7 +16,6 @@
 #include <random>
 #include <sstream>
 
-#include "engine/core/FrontEnd.h"
 #include "engine/persistence/DataStore.h"
 #include "engine/persistence/RecordPaths.h"
 #include "engine/persistence/RecordText.h"
@@ -48,13 +47,11 @@ class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         UseHome(folder_.Path());
-        FrontEnd::Create();
         Records::Create();
     }
     void TearDown() override {
         Records::Release();
         DataStore::Release();
-        FrontEnd::Release();
     }
 
     void UseHome(const std::string& home) {
@@ -67,21 +64,25 @@ protected:
     void Restart() {
         Records::Release();
         Records::Create();
-        Records::Get().Init("records");
+        Records::Get().Init("records", RecordVersions::kTitle);
     }
     // A record file left by an earlier run, then that run's successor.
     void RestartWith(const std::string& text) {
-        folder_.Write("VelaEngine/data/records/.record", text);
+        folder_.Write(kRecordFile, text);
         Restart();
     }
-    std::string RecordPath() const { return folder_.File("VelaEngine/data/records/.record"); }
+    std::string RecordPath() const { return folder_.File(kRecordFile); }
+
+    // Named after the title handed to Records at start-up.
+    static inline const std::string kRecordFile =
+        std::string("VelaEngine/data/records/") + RecordVersions::kTitle + ".record";
 
     TestSupport::TempFolder folder_;
 };
 
 TEST_F(RecordsTest, TypedValuesSurviveASaveAndARestartInAWholeFileAndNoFileStartsEmpty) {
     testing::internal::CaptureStdout();
-    Records::Get().Init("records");
+    Records::Get().Init("records", RecordVersions::kTitle);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(Records::Get().GetFilePath(), RecordPath());
     Records& records = Records::Get();
@@ -175,11 +176,11 @@ TEST_F(RecordsTest, AFileThatCannotBeReadWholeIsNeverSavedOver) {
     } rows[] = {
         {"no read permission",
          [&] {
-             folder_.Write("VelaEngine/data/records/.record", "planeSkin\t2\nvolume\t0.2");
+             folder_.Write(kRecordFile, "planeSkin\t2\nvolume\t0.2");
              chmod(RecordPath().c_str(), 0);
          },
          "cannot open: Permission denied", 0},
-        {"over the size cap", [&] { folder_.Write("VelaEngine/data/records/.record", bigText); },
+        {"over the size cap", [&] { folder_.Write(kRecordFile, bigText); },
          "larger than 16777216 bytes", 3},
         {"a folder", [&] { fs::create_directories(RecordPath() + "/inside"); },
          "not a regular file", 0},
@@ -232,16 +233,19 @@ TEST_F(RecordsTest, AFileThatCannotBeReadWholeIsNeverSavedOver) {
 // not those of a save still running (which holds its file locked) nor other files.
 TEST_F(RecordsTest, ASaveRemovesTheTemporaryFilesOfSavesThatDied) {
     RestartWith("planeSkin\t1");
-    const std::string stale[] = {".record.a1B2c3", ".record.ZZZZZZ", ".record.000000"};
-    const std::string kept[] = {".record.bak", ".record.a1B2c", ".record.a1B2c34",
-                                "Other.record.a1B2c3", ".record.a-B2c3"};
+    const std::string stale[] = {"Fleetwing.record.a1B2c3", "Fleetwing.record.ZZZZZZ",
+                                 "Fleetwing.record.000000"};
+    const std::string kept[] = {"Fleetwing.record.bak", "Fleetwing.record.a1B2c",
+                                "Fleetwing.record.a1B2c34", "Other.record.a1B2c3",
+                                "Fleetwing.record.a-B2c3"};
     for (const std::string& name : stale) {
         folder_.Write("VelaEngine/data/records/" + name, "half a save");
     }
     for (const std::string& name : kept) {
         folder_.Write("VelaEngine/data/records/" + name, "not ours");
     }
-    const std::string running = folder_.Write("VelaEngine/data/records/.record.Run123", "saving");
+    const std::string running =
+        folder_.Write("VelaEngine/data/records/Fleetwing.record.Run123", "saving");
     const int held = open(running.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(held, 0);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
@@ -285,7 +289,7 @@ TEST_F(RecordsTest, AFailedSaveIsLoggedKeepsTheOldFileAndTheValuesAndTheGameGoes
     // A home that is a file: no folder can be made for the records.
     folder_.Write("blocker", "a regular file");
     UseHome(folder_.File("blocker"));
-    Records::Get().Init("records");
+    Records::Get().Init("records", RecordVersions::kTitle);
     Records::Get().SetInt("planeSkin", 3);
     testing::internal::CaptureStdout();
     EXPECT_FALSE(Records::Get().Save());
@@ -298,7 +302,7 @@ TEST_F(RecordsTest, AFailedSaveIsLoggedKeepsTheOldFileAndTheValuesAndTheGameGoes
 }
 
 TEST_F(RecordsTest, AKeyThatWouldSplitTheFileIsAProgrammingError) {
-    Records::Get().Init("records");
+    Records::Get().Init("records", RecordVersions::kTitle);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { Records::Get().SetInt("bad\tkey", 1); }),
               "Assertion failed in VEDebug.cpp line 22: Record key holds a tab or a line end: "
               "bad\tkey");

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/core/FrontEnd.h"
 #include "engine/persistence/DataStore.h"
 #include "engine/persistence/Records.h"
 #include "tests/engine/persistence/RecordVersions.h"
@@ -21,12 +20,11 @@ int main(int argc, char** argv) {
     const long first = std::atol(argv[1]);
     const int ready = std::atoi(argv[2]);
     using namespace VelaEngine;
-    FrontEnd::Create();
     DataStore::Create();
     DataStore::Get().Init("data");
     Records::Create();
     Records& records = Records::Get();
-    records.Init("records");
+    records.Init("records", RecordVersions::kTitle);
     if (write(ready, "r", 1) != 1) {
         return 3;
     }
