@@ -29,16 +29,13 @@ bool CircleCollider::ContainsPoint(const Point2& point, const Matrix3x3& world) 
     return radius_ * radius_ > local.x * local.x + local.y * local.y;
 }
 
-bool CircleCollider::TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
-                                   const Matrix3x3& world) const {
-    if (other == nullptr) {
-        return false;
-    }
-    switch (other->GetShape()) {
+bool CircleCollider::TestAgainst(const Collider& other, Vector2& newVelocity,
+                                 const Matrix3x3& world) const {
+    switch (other.GetShape()) {
         case Shape::Circle:
-            return TouchesCircle(static_cast<const CircleCollider&>(*other));
+            return TouchesCircle(static_cast<const CircleCollider&>(other));
         case Shape::Rect:
-            return TouchesRect(static_cast<const RectCollider&>(*other), newVelocity, world);
+            return TouchesRect(static_cast<const RectCollider&>(other), newVelocity, world);
     }
     return false;
 }

@@ -22,8 +22,8 @@ public:
     bool ContainsPoint(const Point2& point, const Matrix3x3& world) const override;
     // Against a circle: overlap, no new velocity. Against a rectangle: a bounce off a face
     // (the new velocity of this circle's body) or a stop. Anything else never touches.
-    bool TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
-                       const Matrix3x3& world) const override;
+    bool TestAgainst(const Collider& other, Vector2& newVelocity,
+                     const Matrix3x3& world) const override;
 
     float GetRadius() const { return radius_; }
     void SetRadius(float radius) {

@@ -24,7 +24,13 @@ public:
     // Whether the two shapes touch. `newVelocity` comes in as (0, 0) and is written only
     // when a circle bounces off a rectangle's face.
     virtual bool TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
-                               const Matrix3x3& world) const = 0;
+                               const Matrix3x3& world) const {
+        return other != nullptr && TestAgainst(*other, newVelocity, world);
+    }
+    // The same test on a collider the caller holds: the contact pass asks it for every pair
+    // of every frame, without sharing the other each time.
+    virtual bool TestAgainst(const Collider& other, Vector2& newVelocity,
+                             const Matrix3x3& world) const = 0;
 
     Shape GetShape() const { return shape_; }
     const Material& GetMaterial() const { return material_; }

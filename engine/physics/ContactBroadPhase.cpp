@@ -197,6 +197,9 @@ void ContactBroadPhase::TakeChanges() {
 void ContactBroadPhase::RefreshSubtree(Entity& entity) {
     for (std::uint32_t id = FirstEntryOf(&entity); id != kNone; id = entries_[id].nextSame) {
         Refresh(id);
+        if (asking_ != nullptr && id >= askingNext_ && &entity != asking_) {
+            laterChanged_ = true;
+        }
     }
     for (const auto& child : entity.GetChildren()) {
         RefreshSubtree(*child);
@@ -245,31 +248,48 @@ inline bool ContactBroadPhase::MightTouch(const Entry& entry, bool ownIsCircle, 
     return entry.collider->GetShape() == Collider::Shape::Rect && Overlaps(entry.bounds, 0.0f, own);
 }
 
+ContactBroadPhase::OwnQuery ContactBroadPhase::QueryOf(const Collider& ownCollider,
+                                                       const Matrix3x3& world) {
+    OwnQuery query;
+    query.circle = ownCollider.GetShape() == Collider::Shape::Circle;
+    if (query.circle) {
+        // Against rectangles the circle sits where the stack says, against circles where its
+        // transform says; the two may differ by rounding.
+        const Point2 stackCentre(world.m[0][2], world.m[1][2]);
+        const Point2 transformCentre = ownCollider.GetTransform()->GetWorldPosition();
+        query.bounds = CircleBounds(stackCentre, 0.0f);
+        if (transformCentre.x != stackCentre.x || transformCentre.y != stackCentre.y) {
+            query.bounds = Union(query.bounds, CircleBounds(transformCentre, 0.0f));
+        }
+        query.reach = std::fabs(static_cast<const CircleCollider&>(ownCollider).GetRadius());
+        query.bounds.bounded = query.bounds.bounded && std::isfinite(query.reach);
+    } else {
+        const auto& rect = static_cast<const RectCollider&>(ownCollider);
+        query.bounds = RectBounds(world, rect.GetWidth(), rect.GetHeight());
+    }
+    return query;
+}
+
 const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCollider,
                                                           const Matrix3x3& world,
                                                           std::size_t first) {
     TakeChanges();
     near_.clear();
     const std::size_t n = entries_.size();
-    ShapeBounds ownBounds;
-    float ownReach = 0.0f;
-    const bool circle = ownCollider.GetShape() == Collider::Shape::Circle;
-    if (circle) {
-        // Against rectangles the circle sits where the stack says, against circles where its
-        // transform says; the two may differ by rounding.
-        const Point2 stackCentre(world.m[0][2], world.m[1][2]);
-        const Point2 transformCentre = ownCollider.GetTransform()->GetWorldPosition();
-        ownBounds = CircleBounds(stackCentre, 0.0f);
-        if (transformCentre.x != stackCentre.x || transformCentre.y != stackCentre.y) {
-            ownBounds = Union(ownBounds, CircleBounds(transformCentre, 0.0f));
-        }
-        ownReach = std::fabs(static_cast<const CircleCollider&>(ownCollider).GetRadius());
-        ownBounds.bounded = ownBounds.bounded && std::isfinite(ownReach);
-    } else {
-        const auto& rect = static_cast<const RectCollider&>(ownCollider);
-        ownBounds = RectBounds(world, rect.GetWidth(), rect.GetHeight());
+    OwnQuery own = QueryOf(ownCollider, world);
+    if (own.circle && own.bounds.bounded) {
+        // A bounce moves the circle by about its velocity's change in a frame; a radius of
+        // room keeps most of them inside the list.
+        own.bounds.minX -= own.reach;
+        own.bounds.minY -= own.reach;
+        own.bounds.maxX += own.reach;
+        own.bounds.maxY += own.reach;
+        own.bounds.bounded = std::isfinite(own.bounds.minX) && std::isfinite(own.bounds.minY) &&
+                             std::isfinite(own.bounds.maxX) && std::isfinite(own.bounds.maxY);
     }
-    if (!ownBounds.bounded) {
+    queried_ = own;
+    queriedAll_ = !own.bounds.bounded;
+    if (queriedAll_) {
         for (std::size_t id = first; id < n; ++id) {
             near_.push_back(static_cast<std::uint32_t>(id));
         }
@@ -279,6 +299,9 @@ const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCol
         std::fill(seen_.begin(), seen_.end(), 0);
         stamp_ = 1;
     }
+    const ShapeBounds& ownBounds = own.bounds;
+    const float ownReach = own.reach;
+    const bool circle = own.circle;
     auto consider = [&](std::uint32_t id) {
         if (id < first || seen_[id] == stamp_) {
             return;
@@ -303,6 +326,27 @@ const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCol
     }
     std::sort(near_.begin(), near_.end());
     return near_;
+}
+
+bool ContactBroadPhase::StillNear(const Collider& ownCollider, const Matrix3x3& world,
+                                  std::size_t next) {
+    if (queriedAll_) {
+        // The list holds every candidate from its first on.
+        return true;
+    }
+    asking_ = ownCollider.GetOwner();
+    askingNext_ = next;
+    laterChanged_ = false;
+    TakeChanges();
+    asking_ = nullptr;
+    if (laterChanged_) {
+        return false;
+    }
+    const OwnQuery now = QueryOf(ownCollider, world);
+    const ShapeBounds& was = queried_.bounds;
+    return now.bounds.bounded && now.circle == queried_.circle && now.reach <= queried_.reach &&
+           was.minX <= now.bounds.minX && was.minY <= now.bounds.minY &&
+           now.bounds.maxX <= was.maxX && now.bounds.maxY <= was.maxY;
 }
 
 }  // namespace VelaEngine::Collision

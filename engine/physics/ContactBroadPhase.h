@@ -43,9 +43,15 @@ public:
 
     // Ascending indices, from `first` on, of the candidates that a body's collider (placed by
     // `world`, the matrix stack's top) might touch; the rest certainly do not.
-    // The list stays valid until the next call.
+    // The list stays valid until the next call. For a circle it also holds what lies a
+    // radius further, so that a bounce seldom calls for a new list.
     const std::vector<std::uint32_t>& Near(const Collider& ownCollider, const Matrix3x3& world,
                                            std::size_t first);
+    // After a contact, before testing the candidates from `next` on: whether the last list
+    // from Near still holds every one of them the collider might now touch. Not when a
+    // contact moved or reshaped one of them, or moved the body out of the region the list
+    // was made for; then Near must be asked again.
+    bool StillNear(const Collider& ownCollider, const Matrix3x3& world, std::size_t next);
 
 private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
@@ -76,6 +82,15 @@ private:
 
     bool SameList(const Events::CollisionEvent& event) const;
 
+    // Where a collider is looked for: its box (circles: the centre, to be grown by reaches)
+    // and, for a circle, its radius.
+    struct OwnQuery {
+        ShapeBounds bounds;
+        float reach = 0.0f;
+        bool circle = false;
+    };
+    static OwnQuery QueryOf(const Collider& ownCollider, const Matrix3x3& world);
+
     std::uint64_t serial_ = 0;
     std::uint64_t transformsMade_ = 0;
     const Entity* const* listData_ = nullptr;
@@ -91,6 +106,14 @@ private:
     std::uint32_t stamp_ = 0;
     std::vector<Transform*> changed_;
     std::vector<std::uint32_t> near_;
+    // What the last list was made for: all candidates from its first on, or those near this.
+    bool queriedAll_ = false;
+    OwnQuery queried_;
+    // While StillNear takes the changes: the body asking, its next candidate, and whether a
+    // later candidate of another entity was boxed again.
+    const Entity* asking_ = nullptr;
+    std::size_t askingNext_ = 0;
+    bool laterChanged_ = false;
 };
 
 }  // namespace Collision

@@ -15,14 +15,6 @@
 namespace VelaEngine {
 
 namespace {
-std::shared_ptr<Collision::Collider> SharedFirstCollider(Entity& entity) {
-    Collision::Collider* collider = FirstCollider(entity);
-    if (collider == nullptr) {
-        return nullptr;
-    }
-    return std::static_pointer_cast<Collision::Collider>(collider->shared_from_this());
-}
-
 const Events::CollisionEvent* AsCollisionEvent(const Events::EventBase& event) {
     // The scene only ever sends this exact type; the cast is for anything derived from it.
     if (&typeid(event) == &typeid(Events::CollisionEvent)) {
@@ -70,13 +62,15 @@ void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
 void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
                                        Collision::ContactBroadPhase& broadPhase,
                                        const Collision::Collider& ownCollider) {
+    MatrixStack& stack = MatrixStack::Get();
     std::size_t next = 0;
     while (next < event.candidates.size()) {
         const std::vector<std::uint32_t>& near =
-            broadPhase.Near(ownCollider, MatrixStack::Get().GetCurrent(), next);
+            broadPhase.Near(ownCollider, stack.GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {
-            if (TestCandidate(ownCollider, *event.candidates[index])) {
+            if (TestCandidate(ownCollider, *event.candidates[index]) &&
+                !broadPhase.StillNear(ownCollider, stack.GetCurrent(), index + 1)) {
                 next = index + 1;
                 break;
             }
@@ -89,9 +83,10 @@ bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity
     if (&other == &own) {
         return false;
     }
+    const Collision::Collider* otherCollider = FirstCollider(other);
     Vector2 newVelocity;
-    if (!ownCollider.TestCollision(SharedFirstCollider(other), newVelocity,
-                                   MatrixStack::Get().GetCurrent())) {
+    if (otherCollider == nullptr ||
+        !ownCollider.TestAgainst(*otherCollider, newVelocity, MatrixStack::Get().GetCurrent())) {
         return false;
     }
     Answer(own, other, newVelocity);

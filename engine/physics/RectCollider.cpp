@@ -56,12 +56,11 @@ bool RectCollider::ContainsPoint(const Point2& point, const Matrix3x3& world) co
     return true;
 }
 
-bool RectCollider::TestCollision(const std::shared_ptr<Collider>& other, Vector2&,
-                                 const Matrix3x3& world) const {
-    if (other == nullptr || other->GetShape() != Shape::Rect) {
+bool RectCollider::TestAgainst(const Collider& other, Vector2&, const Matrix3x3& world) const {
+    if (other.GetShape() != Shape::Rect) {
         return false;
     }
-    const auto* rect = static_cast<const RectCollider*>(other.get());
+    const auto* rect = static_cast<const RectCollider*>(&other);
     const RectFaces theirs =
         MakeRectFaces(rect->GetTransform()->GetWorldMatrix(), rect->w_, rect->h_);
     for (const Point2& probe :

@@ -19,8 +19,8 @@ public:
     bool ContainsPoint(const Point2& point, const Matrix3x3& world) const override;
     // Only against another rectangle: its centre or a face middle inside this one, or any
     // two edges crossing. Never writes a new velocity.
-    bool TestCollision(const std::shared_ptr<Collider>& other, Vector2& newVelocity,
-                       const Matrix3x3& world) const override;
+    bool TestAgainst(const Collider& other, Vector2& newVelocity,
+                     const Matrix3x3& world) const override;
 
     float GetWidth() const { return w_; }
     float GetHeight() const { return h_; }
