@@ -4,7 +4,8 @@
 // and draw root by root, end-of-frame removal); there is no window, so no clear, swap,
 // input, sound or frame-rate wait, and nothing to draw. Circles that leave the bottom are put
 // back on top by a behaviour (ours) or right after the step (Box2D), so both keep meeting
-// rectangles every frame and no Box2D body falls asleep.
+// rectangles every frame and no Box2D body falls asleep. FramePile times the worst case of
+// the contact pass, many bodies piled at one point.
 #include <benchmark/benchmark.h>
 #include <box2d/box2d.h>
 
@@ -111,6 +112,19 @@ void StartServices() {
     MatrixStack::Create();
 }
 
+// The scene's frame as the scene manager runs it, without a click.
+void RunFrame(EntityList& roots) {
+    Time::Get().FrameStart();
+    MatrixStack::Get().Reset();
+    std::vector<Entity*> candidates;
+    AwakeStartAndGather(roots, HasColliderAndBody, candidates);
+    Events::CollisionEvent event;
+    event.candidates = candidates;
+    RunRootPasses(roots, HasColliderAndBody, event);
+    RemoveDestroyed(roots);
+    Time::Get().FrameEnd();
+}
+
 class VelaScene {
 public:
     explicit VelaScene(int n) : layout_(n) {
@@ -130,18 +144,7 @@ public:
         }
     }
 
-    // The scene's frame as the scene manager runs it, without a click.
-    void Frame() {
-        Time::Get().FrameStart();
-        MatrixStack::Get().Reset();
-        std::vector<Entity*> candidates;
-        AwakeStartAndGather(roots_, HasColliderAndBody, candidates);
-        Events::CollisionEvent event;
-        event.candidates = candidates;
-        RunRootPasses(roots_, HasColliderAndBody, event);
-        RemoveDestroyed(roots_);
-        Time::Get().FrameEnd();
-    }
+    void Frame() { RunFrame(roots_); }
     int TakeContacts() {
         const int contacts = contacts_;
         contacts_ = 0;
@@ -224,6 +227,24 @@ void BM_Vela(benchmark::State& state, int n) {
         static_cast<double>(scene.TakeContacts()) / static_cast<double>(state.iterations()));
 }
 
+// Dynamic circles all at one point: every one touches every other. The first body answers a
+// contact with each of the others, which then stand resolved for the frame; all stop and fall
+// together, so the pile stays at one point frame after frame.
+void BM_Pile(benchmark::State& state, int n) {
+    StartServices();
+    EntityList roots;
+    for (int i = 0; i < n; ++i) {
+        auto ball = MakeRoot("Ball" + std::to_string(i), 0.0f, 0.0f, 0.0f);
+        ball->AddComponent<Collision::CircleCollider>()->SetRadius(kRadius);
+        ball->AddComponent<DynamicBody2D>();
+        roots.push_back(ball);
+    }
+    RunFrame(roots);
+    for (auto _ : state) {
+        RunFrame(roots);
+    }
+}
+
 void BM_Box2D(benchmark::State& state, int n) {
     Box2DScene scene(n);
     for (int i = 0; i < kWarmUpFrames; ++i) {
@@ -238,7 +259,7 @@ void BM_Box2D(benchmark::State& state, int n) {
 }
 
 void Register() {
-    for (int n : {100, 1000, 5000}) {
+    for (int n : {100, 1000, 5000, 20000}) {
         benchmark::RegisterBenchmark(("FrameCost/Vela/" + std::to_string(n)).c_str(), BM_Vela, n)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
@@ -246,6 +267,9 @@ void Register() {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
+    benchmark::RegisterBenchmark("FramePile/Vela/500", BM_Pile, 500)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 }  // namespace

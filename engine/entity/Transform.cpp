@@ -1,5 +1,8 @@
 #include "engine/entity/Transform.h"
 
+#include <cmath>
+#include <cstring>
+
 #include "engine/entity/Entity.h"
 #include "engine/scene/FieldMap.h"
 
@@ -18,6 +21,7 @@ void Transform::Deserialize(const FieldMap& fields) {
     rotation_ = fields.Get("r", 0.0f);
     scale_ = fields.Get("s", Vector2());
     changed_ = true;
+    turnedOrScaled_ = true;
     NoteChange();
 }
 
@@ -30,21 +34,44 @@ std::shared_ptr<Component> Transform::Clone(Entity* newOwner) const {
     return copy;
 }
 
+namespace {
+// To the bit: writing back what is there changes nothing, while -0 and 0 (or two NaNs) may.
+bool SameBits(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+bool SameBits(const Vector2& a, const Vector2& b) {
+    return SameBits(a.x, b.x) && SameBits(a.y, b.y);
+}
+}  // namespace
+
+// Setting what is already there marks nothing: a bounce puts a body back where it was
+// once per contact, and nothing derived from the placement needs working out again.
 void Transform::SetPosition(const Vector2& position) {
+    if (SameBits(position, position_)) {
+        return;
+    }
     position_ = position;
     changed_ = true;
     NoteChange();
 }
 
 void Transform::SetRotation(float degrees) {
+    if (SameBits(degrees, rotation_)) {
+        return;
+    }
     rotation_ = degrees;
     changed_ = true;
+    turnedOrScaled_ = true;
     NoteChange();
 }
 
 void Transform::SetScale(const Vector2& scale) {
+    if (SameBits(scale, scale_)) {
+        return;
+    }
     scale_ = scale;
     changed_ = true;
+    turnedOrScaled_ = true;
     NoteChange();
 }
 
@@ -52,10 +79,24 @@ void Transform::UpdateMatrix() {
     if (!changed_) {
         return;
     }
-    local_ = Matrix3x3::FromTRS(position_, rotation_, scale_);
+    if (turnedOrScaled_) {
+        local_ = Matrix3x3::FromTRS(position_, rotation_, scale_);
+        turnedOrScaled_ = false;
+        // Everything but the translation, which a move alone rewrites.
+        Matrix3x3 unmoved = local_;
+        unmoved.m[0][2] = 0.0f;
+        unmoved.m[1][2] = 0.0f;
+        unmovedIdentity_ = unmoved.IsNearIdentity(kIdentityTolerance);
+    } else {
+        // FromTRS puts the position in the translation as it is, beside the turn and scale.
+        local_.m[0][2] = position_.x;
+        local_.m[1][2] = position_.y;
+    }
     ++matrixVersion_;
     changed_ = false;
-    identity_ = local_.IsNearIdentity(kIdentityTolerance);
+    // Written so that a NaN never counts as near 0.
+    identity_ = unmovedIdentity_ && std::fabs(local_.m[0][2]) <= kIdentityTolerance &&
+                std::fabs(local_.m[1][2]) <= kIdentityTolerance;
 }
 
 const Matrix3x3& Transform::GetLocalMatrix() {
@@ -77,6 +118,10 @@ Matrix3x3 Transform::GetWorldMatrix() {
 }
 
 Point2 Transform::GetWorldPosition() {
+    if (parent_ == nullptr) {
+        UpdateMatrix();
+        return {local_.m[0][2], local_.m[1][2]};
+    }
     const Matrix3x3 world = GetWorldMatrix();
     return {world.m[0][2], world.m[1][2]};
 }

@@ -34,6 +34,7 @@ public:
     void SetScale(const Vector2& scale);
     void SetChanged() {
         changed_ = true;
+        turnedOrScaled_ = true;
         NoteChange();
     }
     // Also for changes that leave the matrix alone but move what the entity occupies (its
@@ -69,6 +70,10 @@ private:
     float rotation_ = 0.0f;
     Vector2 scale_;
     bool changed_ = false;
+    // Whether the next rebuild needs more than the position: a move alone only rewrites the
+    // translation. Set from the start, so the first change builds the whole matrix.
+    bool turnedOrScaled_ = true;
+    bool unmovedIdentity_ = true;
     Matrix3x3 local_;
     bool identity_ = true;
     Transform* parent_ = nullptr;
