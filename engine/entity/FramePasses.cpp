@@ -58,13 +58,13 @@ bool SameBits(const Matrix3x3& a, const Matrix3x3& b) {
 // the walk reaches gets `call` with its placement on the stack. A change of shape during a
 // call lays the plan out again and the walk goes on after the entity it was in.
 template <class Call>
-void Walk(PassPlan& plan, EntityList& roots, CandidateTest candidate, std::size_t r,
-          std::uint8_t kind, bool canvases, Call&& call) {
+void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest candidate,
+          std::size_t r, std::uint8_t kind, bool canvases, Call&& call) {
     plan.Refresh(roots, candidate);
-    if (r >= plan.roots.size()) {
+    if (r >= plan.roots.size() ||
+        (plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kind) == 0) {
         return;
     }
-    MatrixStack& stack = MatrixStack::Get();
     const Matrix3x3 base = stack.GetCurrent();
     const auto baseDepth = static_cast<std::uint32_t>(stack.GetDepth());
     if (plan.baseVersion == 0 || baseDepth != plan.baseDepth || !SameBits(base, plan.base)) {
@@ -121,9 +121,10 @@ void Gather(const PassPlan& plan, std::size_t r, std::vector<Entity*>& candidate
 void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
                          std::vector<Entity*>& candidates) {
     PassPlan& plan = FramePlan();
+    MatrixStack& stack = MatrixStack::Get();
     bool fired = false;
     for (std::size_t r = 0;; ++r) {
-        Walk(plan, roots, candidate, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
+        Walk(plan, stack, roots, candidate, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
             entity.GetAwakeListeners().Fire();
             entity.GetStartListeners().Fire();
             fired = true;
@@ -143,6 +144,7 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
 void RunRootPasses(EntityList& roots, CandidateTest candidate,
                    const Events::CollisionEvent& event) {
     PassPlan& plan = FramePlan();
+    MatrixStack& stack = MatrixStack::Get();
     for (std::size_t r = 0;; ++r) {
         plan.Refresh(roots, candidate);
         if (r >= plan.roots.size()) {
@@ -153,13 +155,13 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
         if ((plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kFrame) == 0) {
             continue;
         }
-        Walk(plan, roots, candidate, r, PassBits::kUpdate, false,
+        Walk(plan, stack, roots, candidate, r, PassBits::kUpdate, false,
              [](Entity& entity) { entity.GetUpdateListeners().Invoke(Events::EmptyEvent()); });
-        Walk(plan, roots, candidate, r, PassBits::kStep, false,
+        Walk(plan, stack, roots, candidate, r, PassBits::kStep, false,
              [](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(Events::EmptyEvent()); });
-        Walk(plan, roots, candidate, r, PassBits::kCollision, false,
+        Walk(plan, stack, roots, candidate, r, PassBits::kCollision, false,
              [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); });
-        Walk(plan, roots, candidate, r, PassBits::kDraw, true,
+        Walk(plan, stack, roots, candidate, r, PassBits::kDraw, true,
              [](Entity& entity) { entity.GetDrawListeners().Invoke(Events::EmptyEvent()); });
     }
 }

@@ -21,13 +21,13 @@ Matrix3x3 Matrix3x3::FromTRS(const Vector2& position, float rotationDegrees, con
 }
 
 Matrix3x3 Matrix3x3::operator*(const Matrix3x3& o) const {
-    Matrix3x3 r;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            r.m[i][j] = m[i][0] * o.m[0][j] + m[i][1] * o.m[1][j] + m[i][2] * o.m[2][j];
-        }
-    }
-    return r;
+    // Each element summed left to right, built in place: the passes multiply for every
+    // placed entity.
+    const auto at = [&](int i, int j) {
+        return m[i][0] * o.m[0][j] + m[i][1] * o.m[1][j] + m[i][2] * o.m[2][j];
+    };
+    return Matrix3x3(at(0, 0), at(0, 1), at(0, 2), at(1, 0), at(1, 1), at(1, 2), at(2, 0), at(2, 1),
+                     at(2, 2));
 }
 
 Point2 Matrix3x3::operator*(const Point2& p) const {

@@ -278,12 +278,13 @@ const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCol
     const std::size_t n = entries_.size();
     OwnQuery own = QueryOf(ownCollider, world);
     if (own.circle && own.bounds.bounded) {
-        // A bounce moves the circle by about its velocity's change in a frame; a radius of
-        // room keeps most of them inside the list.
-        own.bounds.minX -= own.reach;
-        own.bounds.minY -= own.reach;
-        own.bounds.maxX += own.reach;
-        own.bounds.maxY += own.reach;
+        // A bounce moves the circle by about its velocity's change in a frame; a quarter of
+        // a radius of room keeps most of them inside the list.
+        const float room = own.reach * 0.25f;
+        own.bounds.minX -= room;
+        own.bounds.minY -= room;
+        own.bounds.maxX += room;
+        own.bounds.maxY += room;
         own.bounds.bounded = std::isfinite(own.bounds.minX) && std::isfinite(own.bounds.minY) &&
                              std::isfinite(own.bounds.maxX) && std::isfinite(own.bounds.maxY);
     }

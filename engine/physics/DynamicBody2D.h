@@ -10,6 +10,7 @@
 namespace VelaEngine {
 
 class Entity;
+class Matrix3x3;
 
 namespace Events {
 class CollisionEvent;
@@ -66,7 +67,9 @@ private:
                             Collision::ContactBroadPhase& broadPhase,
                             const Collision::Collider& ownCollider);
     // True on a contact, which has then been answered.
-    bool TestCandidate(const Collision::Collider& ownCollider, Entity& other);
+    // `world`: the stack's top, where the own collider is.
+    bool TestCandidate(const Collision::Collider& ownCollider, Entity& other,
+                       const Matrix3x3& world);
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity);
 
     Point2 previousPosition_;

@@ -55,7 +55,7 @@ void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
     // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
     const std::vector<Entity*> candidates = event.candidates;
     for (Entity* other : candidates) {
-        TestCandidate(ownCollider, *other);
+        TestCandidate(ownCollider, *other, MatrixStack::Get().GetCurrent());
     }
 }
 
@@ -69,7 +69,7 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
             broadPhase.Near(ownCollider, stack.GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {
-            if (TestCandidate(ownCollider, *event.candidates[index]) &&
+            if (TestCandidate(ownCollider, *event.candidates[index], stack.GetCurrent()) &&
                 !broadPhase.StillNear(ownCollider, stack.GetCurrent(), index + 1)) {
                 next = index + 1;
                 break;
@@ -78,15 +78,15 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
     }
 }
 
-bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity& other) {
+bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity& other,
+                                  const Matrix3x3& world) {
     Entity& own = *GetOwner();
     if (&other == &own) {
         return false;
     }
     const Collision::Collider* otherCollider = FirstCollider(other);
     Vector2 newVelocity;
-    if (otherCollider == nullptr ||
-        !ownCollider.TestAgainst(*otherCollider, newVelocity, MatrixStack::Get().GetCurrent())) {
+    if (otherCollider == nullptr || !ownCollider.TestAgainst(*otherCollider, newVelocity, world)) {
         return false;
     }
     Answer(own, other, newVelocity);
