@@ -51,7 +51,7 @@ void Enter(PassPlan& plan, std::size_t at, bool canvases) {
 }
 
 bool SameBits(const Matrix3x3& a, const Matrix3x3& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return std::memcmp(a.m, b.m, sizeof a.m) == 0;
 }
 
 // One pass over the subtree of the plan's root `r`: every entity whose listeners of `kind`
