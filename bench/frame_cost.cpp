@@ -9,6 +9,8 @@
 #include <benchmark/benchmark.h>
 #include <box2d/box2d.h>
 
+#include <malloc.h>
+
 #include <cmath>
 #include <memory>
 #include <string>
@@ -214,10 +216,14 @@ private:
 };
 
 void BM_Vela(benchmark::State& state, int n) {
+    // The heap the scene holds once its frames run: entities, components, the frame's plan and
+    // the broad phase.
+    const std::size_t heapBefore = mallinfo2().uordblks;
     VelaScene scene(n);
     for (int i = 0; i < kWarmUpFrames; ++i) {
         scene.Frame();
     }
+    const std::size_t heapAfter = mallinfo2().uordblks;
     scene.TakeContacts();
     for (auto _ : state) {
         scene.Frame();
@@ -225,6 +231,8 @@ void BM_Vela(benchmark::State& state, int n) {
     // Each contact reaches both parties' hooks; only circles count them, once or twice.
     state.counters["contacts/frame"] = benchmark::Counter(
         static_cast<double>(scene.TakeContacts()) / static_cast<double>(state.iterations()));
+    state.counters["heap bytes/entity"] =
+        benchmark::Counter(static_cast<double>(heapAfter - heapBefore) / (2.0 * n));
 }
 
 // Dynamic circles all at one point: every one touches every other. The first body answers a
