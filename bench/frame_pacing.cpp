@@ -2,7 +2,9 @@
 // the engine's frame-rate cap, in one scene for a stretch of seconds. Reports the mean and
 // 99th-percentile interval between presented frames, and the process's processor time (all
 // threads, then the main thread and the others apart) as a share of one core over wall time.
-//   frame_pacing [--scene=scenes/menu] [--seconds=20] [--warmup=1] [benchmark flags]
+//   frame_pacing [--scene=scenes/menu] [--seconds=20] [--warmup=1] [--window] [benchmark flags]
+// --window starts windowed at the game's 1600x900 instead of full screen: a display smaller
+// than that (the offscreen driver's is 1024x768) would letterbox a smaller picture.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -26,6 +28,7 @@ struct Settings {
     std::string scene = "scenes/menu";
     double seconds = 20.0;
     double warmup = 1.0;
+    bool fullscreen = true;
 };
 
 // CPU seconds of the whole process or of the calling thread; the frame hooks run on the main
@@ -110,6 +113,8 @@ Settings ReadSettings(int argc, char** argv) {
             settings.seconds = std::atof(arg.c_str() + 10);
         } else if (arg.rfind("--warmup=", 0) == 0) {
             settings.warmup = std::atof(arg.c_str() + 9);
+        } else if (arg == "--window") {
+            settings.fullscreen = false;
         } else {
             std::cerr << "frame_pacing: unknown option " << arg << "\n";
             std::exit(2);
@@ -128,7 +133,7 @@ int main(int argc, char** argv) {
     std::streambuf* console = std::cout.rdbuf(nowhere.rdbuf());
     Game::StartOptions start;
     start.seed = static_cast<uint32_t>(std::time(nullptr));
-    start.fullscreen = true;
+    start.fullscreen = settings.fullscreen;
     start.firstScene = settings.scene;
     Game::StartGame(start);
 
