@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "engine/scene/ValueText.h"
+
 namespace VelaEngine {
 
 namespace {
@@ -27,7 +29,7 @@ const std::string* FieldMap::Find(const char* name) const {
 
 float FieldMap::Get(const char* name, float def) const {
     const std::string* text = Find(name);
-    return text == nullptr ? def : static_cast<float>(std::atof(text->c_str()));
+    return text == nullptr ? def : static_cast<float>(ReadAtof(*text));
 }
 
 int FieldMap::Get(const char* name, int def) const {
@@ -62,7 +64,7 @@ bool FieldMap::TryGet(const char* name, float& out) const {
     if (text == nullptr) {
         return false;
     }
-    out = static_cast<float>(std::atof(text->c_str()));
+    out = static_cast<float>(ReadAtof(*text));
     return true;
 }
 

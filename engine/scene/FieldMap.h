@@ -3,6 +3,7 @@
 // typed getters components read them through.
 #include <concepts>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "engine/scene/Object.h"
@@ -40,7 +41,9 @@ public:
     bool TryGet(const char* name, ISerializedField& out) const;
 
     // The last text given for a name wins.
-    void Set(const std::string& name, const std::string& text) { fields_[name] = text; }
+    void Set(std::string_view name, std::string_view text) {
+        fields_[std::string(name)].assign(text.data(), text.size());
+    }
     void Remove(const std::string& name) { fields_.erase(name); }
     void Clear() { fields_.clear(); }
     bool Empty() const { return fields_.empty(); }
