@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 
@@ -190,6 +191,8 @@ void EBGfxPrint(unsigned base, const char* format, int x, int y, float r, float 
     if (surface == nullptr) {
         return;
     }
+    // Its texture lives only for this call, so the text is drawn at once.
+    EBInternal::DrawNow();
     const int previousMode = EBGfxGetRenderMode();
     EBGfxSetRenderMode(2);
     EBGfxSetPosition(0.0f, 0.0f);
