@@ -5,6 +5,10 @@
 //   frame_pacing [--scene=scenes/menu] [--seconds=20] [--warmup=1] [--window] [benchmark flags]
 // --window starts windowed at the game's 1600x900 instead of full screen: a display smaller
 // than that (the offscreen driver's is 1024x768) would letterbox a smaller picture.
+// --bare-replay is the floor under a scene's frame: the game runs the warm-up only, then the
+// GL commands of its last frame (the same quads, shaders, textures and buffers) are drawn and
+// swapped every 1/60 s by a loop that does nothing else and sleeps between frames. It reports
+// the same figures, named FramePacing/bare/<scene>.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,10 +19,12 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/core/FrontEnd.h"
 #include "game/GameStart.h"
+#include "platform/EBGfxRecorder.h"
 
 namespace {
 
@@ -29,6 +35,7 @@ struct Settings {
     double seconds = 20.0;
     double warmup = 1.0;
     bool fullscreen = true;
+    bool bareReplay = false;
 };
 
 // CPU seconds of the whole process or of the calling thread; the frame hooks run on the main
@@ -43,6 +50,84 @@ double Percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
     const size_t index = static_cast<size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
     return values[index];
+}
+
+struct Figures {
+    std::vector<double> intervals;
+    double cpu = 0.0;
+    double mainCpu = 0.0;
+    double wall = 0.0;
+};
+
+void Report(benchmark::State& state, const Figures& f) {
+    double sum = 0.0;
+    for (double v : f.intervals) {
+        sum += v;
+    }
+    state.SetIterationTime(f.wall);
+    const double frames = static_cast<double>(f.intervals.size());
+    state.counters["frames"] = frames;
+    state.counters["mean_ms"] = sum / frames;
+    state.counters["p99_ms"] = Percentile(f.intervals, 0.99);
+    state.counters["max_ms"] = *std::max_element(f.intervals.begin(), f.intervals.end());
+    state.counters["cpu_pct"] = 100.0 * f.cpu / f.wall;
+    state.counters["cpu_ms_per_frame"] = 1000.0 * f.cpu / frames;
+    state.counters["main_thread_pct"] = 100.0 * f.mainCpu / f.wall;
+    state.counters["other_threads_pct"] = 100.0 * (f.cpu - f.mainCpu) / f.wall;
+}
+
+// The game through its warm-up, then its last frame's commands drawn again and again by a
+// loop that sleeps until one period after each frame's start.
+void BareReplay(benchmark::State& state, const Settings settings) {
+    for (auto _ : state) {
+        VelaEngine::FrameHooks hooks;
+        Clock::time_point started{};
+        hooks.afterPresent = [&](unsigned frame) {
+            const Clock::time_point now = Clock::now();
+            if (frame == 1) {
+                started = now;
+            }
+            if (std::chrono::duration<double>(now - started).count() >= settings.warmup) {
+                VelaEngine::FrontEnd::Get().Quit();
+            }
+        };
+        VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
+        VelaEngine::FrontEnd::Get().Run();
+        const std::vector<EBInternal::GlCommand> frame = EBInternal::ShownCommands();
+        if (frame.empty()) {
+            state.SkipWithError("the game drew no frame to replay");
+            return;
+        }
+        const auto period = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double, std::milli>(1000.0 / 60.0));
+        Figures f;
+        Clock::time_point lastSwap{};
+        const Clock::time_point windowStart = Clock::now();
+        const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double mainStart = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+        while (true) {
+            const Clock::time_point frameStart = Clock::now();
+            EBInternal::DrawAndShow(frame);
+            const Clock::time_point swapped = Clock::now();
+            if (lastSwap != Clock::time_point{}) {
+                f.intervals.push_back(
+                    std::chrono::duration<double, std::milli>(swapped - lastSwap).count());
+            }
+            lastSwap = swapped;
+            if (std::chrono::duration<double>(swapped - windowStart).count() >= settings.seconds) {
+                break;
+            }
+            std::this_thread::sleep_until(frameStart + period);
+        }
+        f.wall = std::chrono::duration<double>(lastSwap - windowStart).count();
+        f.cpu = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart;
+        f.mainCpu = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - mainStart;
+        if (f.intervals.empty()) {
+            state.SkipWithError("no frame was replayed");
+            return;
+        }
+        Report(state, f);
+    }
 }
 
 void CappedFrames(benchmark::State& state, const Settings settings) {
@@ -88,18 +173,7 @@ void CappedFrames(benchmark::State& state, const Settings settings) {
             state.SkipWithError("the loop ended before the measuring window");
             return;
         }
-        double sum = 0.0;
-        for (double v : intervals) {
-            sum += v;
-        }
-        state.SetIterationTime(wall);
-        state.counters["frames"] = static_cast<double>(intervals.size());
-        state.counters["mean_ms"] = sum / static_cast<double>(intervals.size());
-        state.counters["p99_ms"] = Percentile(intervals, 0.99);
-        state.counters["max_ms"] = *std::max_element(intervals.begin(), intervals.end());
-        state.counters["cpu_pct"] = 100.0 * cpu / wall;
-        state.counters["main_thread_pct"] = 100.0 * mainCpu / wall;
-        state.counters["other_threads_pct"] = 100.0 * (cpu - mainCpu) / wall;
+        Report(state, Figures{std::move(intervals), cpu, mainCpu, wall});
     }
 }
 
@@ -115,6 +189,8 @@ Settings ReadSettings(int argc, char** argv) {
             settings.warmup = std::atof(arg.c_str() + 9);
         } else if (arg == "--window") {
             settings.fullscreen = false;
+        } else if (arg == "--bare-replay") {
+            settings.bareReplay = true;
         } else {
             std::cerr << "frame_pacing: unknown option " << arg << "\n";
             std::exit(2);
@@ -138,7 +214,10 @@ int main(int argc, char** argv) {
     Game::StartGame(start);
 
     // One run: the loop can be quit only once per engine.
-    benchmark::RegisterBenchmark(("FramePacing/" + settings.scene).c_str(), CappedFrames, settings)
+    const std::string name =
+        (settings.bareReplay ? "FramePacing/bare/" : "FramePacing/") + settings.scene;
+    benchmark::RegisterBenchmark(name.c_str(), settings.bareReplay ? BareReplay : CappedFrames,
+                                 settings)
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kSecond);
