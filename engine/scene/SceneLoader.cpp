@@ -62,6 +62,24 @@ void SplitAtTabs(std::string_view line, std::vector<std::string_view>& pieces) {
     }
 }
 
+// The first two pieces that SplitAtTabs would give, without gathering the rest; false when
+// there are fewer.
+bool FirstTwoPieces(std::string_view line, std::string_view& first, std::string_view& second) {
+    const std::size_t firstStart = line.find_first_not_of('\t');
+    if (firstStart == std::string_view::npos) {
+        return false;
+    }
+    const std::size_t firstEnd = std::min(line.find('\t', firstStart), line.size());
+    const std::size_t secondStart = line.find_first_not_of('\t', firstEnd);
+    if (secondStart == std::string_view::npos) {
+        return false;
+    }
+    const std::size_t secondEnd = std::min(line.find('\t', secondStart), line.size());
+    first = line.substr(firstStart, firstEnd - firstStart);
+    second = line.substr(secondStart, secondEnd - secondStart);
+    return true;
+}
+
 // The whole file in one read; the loader's lines and pieces are views into it.
 std::string ReadWhole(std::ifstream& in) {
     std::string text;
@@ -258,11 +276,12 @@ private:
             if (!ReadLine(line_)) {
                 Fail("The scene ends before the three transform lines (t, r, s) of an Entity");
             }
-            SplitAtTabs(line_, pieces_);
-            if (pieces_.size() < 2) {
+            std::string_view key;
+            std::string_view value;
+            if (!FirstTwoPieces(line_, key, value)) {
                 Fail("A transform line needs a key, a tab and a value (t, r or s)");
             }
-            fields_.Set(pieces_[0], pieces_[1]);
+            fields_.Set(key, value);
         }
     }
 
