@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
@@ -46,6 +49,8 @@ struct EBSound {
 };
 
 namespace {
+constexpr int kDecoderNice = 10;
+
 // The mixer is process-wide state, so at most one system is open.
 EBSoundSystem* g_openSystem = nullptr;
 std::string g_lastError;
@@ -260,6 +265,9 @@ EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, 
         auto* decoding = new EBSound;
         decoding->path = path;
         decoding->decoding = std::async(std::launch::async, [file = std::string(path)] {
+            // The frame and the GL's threads come first: music only has to be ready before
+            // its fade-in is heard.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kDecoderNice);
             DecodedSound result;
             result.chunk = EBInternal::LoadSoundFile(file.c_str(), result.reason);
             return result;
