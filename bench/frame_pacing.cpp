@@ -5,10 +5,11 @@
 //   frame_pacing [--scene=scenes/menu] [--seconds=20] [--warmup=1] [--window] [benchmark flags]
 // --window starts windowed at the game's 1600x900 instead of full screen: a display smaller
 // than that (the offscreen driver's is 1024x768) would letterbox a smaller picture.
-// --bare-replay is the floor under a scene's frame: the game runs the warm-up only, then the
-// GL commands of its last frame (the same quads, shaders, textures and buffers) are drawn and
-// swapped every 1/60 s by a loop that does nothing else and sleeps between frames. It reports
-// the same figures, named FramePacing/bare/<scene>.
+// --bare-replay is the floor under a scene's frame: the game runs as measured, keeping the GL
+// commands of every frame it shows, then those frames (the same quads, shaders, textures and
+// buffers, in the same order) are drawn and swapped at most every 1/60 s by a loop that does
+// nothing else and sleeps between frames. It reports the same figures, named
+// FramePacing/bare/<scene>.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -76,25 +77,34 @@ void Report(benchmark::State& state, const Figures& f) {
     state.counters["other_threads_pct"] = 100.0 * (f.cpu - f.mainCpu) / f.wall;
 }
 
-// The game through its warm-up, then its last frame's commands drawn again and again by a
+// The game through its warm-up and the measured seconds, each shown frame's commands kept
+// (and the GPU objects they name kept alive); then those frames drawn again in order by a
 // loop that sleeps until one period after each frame's start.
 void BareReplay(benchmark::State& state, const Settings settings) {
     for (auto _ : state) {
         VelaEngine::FrameHooks hooks;
         Clock::time_point started{};
+        std::vector<std::vector<EBInternal::GlCommand>> frames;
+        unsigned shown = EBInternal::FramesShown();
+        EBInternal::KeepFreedObjects(true);
         hooks.afterPresent = [&](unsigned frame) {
             const Clock::time_point now = Clock::now();
             if (frame == 1) {
                 started = now;
             }
-            if (std::chrono::duration<double>(now - started).count() >= settings.warmup) {
+            const double sinceStart = std::chrono::duration<double>(now - started).count();
+            const bool drawn = EBInternal::FramesShown() != shown;
+            shown = EBInternal::FramesShown();
+            if (sinceStart >= settings.warmup && drawn) {
+                frames.push_back(EBInternal::ShownCommands());
+            }
+            if (sinceStart >= settings.warmup + settings.seconds) {
                 VelaEngine::FrontEnd::Get().Quit();
             }
         };
         VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
         VelaEngine::FrontEnd::Get().Run();
-        const std::vector<EBInternal::GlCommand> frame = EBInternal::ShownCommands();
-        if (frame.empty()) {
+        if (frames.empty()) {
             state.SkipWithError("the game drew no frame to replay");
             return;
         }
@@ -105,7 +115,7 @@ void BareReplay(benchmark::State& state, const Settings settings) {
         const Clock::time_point windowStart = Clock::now();
         const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
         const double mainStart = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-        while (true) {
+        for (const std::vector<EBInternal::GlCommand>& frame : frames) {
             const Clock::time_point frameStart = Clock::now();
             EBInternal::DrawAndShow(frame);
             const Clock::time_point swapped = Clock::now();
@@ -114,11 +124,9 @@ void BareReplay(benchmark::State& state, const Settings settings) {
                     std::chrono::duration<double, std::milli>(swapped - lastSwap).count());
             }
             lastSwap = swapped;
-            if (std::chrono::duration<double>(swapped - windowStart).count() >= settings.seconds) {
-                break;
-            }
             std::this_thread::sleep_until(frameStart + period);
         }
+        EBInternal::KeepFreedObjects(false);
         f.wall = std::chrono::duration<double>(lastSwap - windowStart).count();
         f.cpu = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart;
         f.mainCpu = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - mainStart;

@@ -105,7 +105,7 @@ void EBGfxMeshFree(EBGfxVertexList* list) {
     if (list == nullptr) {
         return;
     }
-    if (list->buffers != nullptr && Graphics().ready) {
+    if (list->buffers != nullptr && Graphics().ready && !EBInternal::KeepingFreedObjects()) {
         EBInternal::DrawNow();
         glDeleteBuffers(3, list->buffers);
     }

@@ -200,6 +200,15 @@ bool EndFrameRecord() {
 }
 
 unsigned g_framesShown = 0;
+bool g_keepFreedObjects = false;
+
+void KeepFreedObjects(bool keep) {
+    g_keepFreedObjects = keep;
+}
+
+bool KeepingFreedObjects() {
+    return g_keepFreedObjects;
+}
 
 unsigned FramesShown() {
     return g_framesShown;

@@ -57,6 +57,11 @@ void CountShownFrame();
 // The commands of the latest frame that ended, drawn at once or not (text and client arrays
 // drawn straight from memory are not among them).
 const std::vector<GlCommand>& ShownCommands();
+// While on, freed meshes and textures keep their GPU objects, so kept commands stay drawable
+// later (a benchmark's replay); nothing else turns it on.
+void KeepFreedObjects(bool keep);
+bool KeepingFreedObjects();
+
 // Runs the commands as one whole frame and swaps, whatever is on screen: what a bare program
 // drawing the same picture does.
 void DrawAndShow(const std::vector<GlCommand>& commands);

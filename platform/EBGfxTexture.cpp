@@ -158,7 +158,7 @@ void EBGfxTextureUnload(EBGfxTexture* texture) {
     if (texture == nullptr) {
         return;
     }
-    if (texture->name != nullptr && Graphics().ready) {
+    if (texture->name != nullptr && Graphics().ready && !EBInternal::KeepingFreedObjects()) {
         EBInternal::DrawNow();
         glDeleteTextures(1, texture->name);
     }

@@ -305,12 +305,13 @@ def pacing(table, build, home, seconds):
                           ratio_text(mine / floor), "<= 1.1x", mine <= 1.1 * floor)
     if len(displays) == 1:
         table.row("frame pacing under xvfb", "xvfb-run missing")
-    table.note("standing still and in play: the menu, whose frames repeat, must stay under 5%% "
+    table.note("standing still and in play: the menu, whose frames repeat, must stay under 5% "
                "of a core (a frame that repeats the picture on screen is neither drawn nor "
                "swapped); level 8 in play is compared per frame with frame_pacing "
-               "--bare-replay, which after the same warm-up draws the GL commands of the "
-               "game's last frame (the same quads, shaders, textures and buffers) every 1/60 s "
-               "and does nothing else: CPU per frame = process CPU time over frames presented.")
+               "--bare-replay, which keeps the GL commands of every frame the game shows in its "
+               "measured seconds and then draws those frames again in order (the same quads, "
+               "shaders, textures and buffers) at most every 1/60 s, doing nothing else: CPU "
+               "per frame = process CPU time over frames presented.")
     table.note("frame-rate cap: the game's own start (Game::StartGame; offscreen windowed at "
                "1600x900, xvfb full screen on a 1600x900 screen) straight into "
                "the scene, measured for %g s after 1 s of warm-up; intervals between buffer "
