@@ -59,7 +59,7 @@ void MusicPlayer::CrossfadeTo(const std::string& name) {
     if (name.empty()) {
         return;
     }
-    current_->Start(Resources::Get().Get<Audio::AudioClip>(name));
+    current_->Start(Resources::Get().GetMusic(name));
     current_->SetVolume(volume);
     current_->FadeTo(1.0f, crossfade);
 }

@@ -1,5 +1,6 @@
 #include <SDL2/SDL.h>
 
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBKeyMap.h"
 #include "platform/EBSystemState.h"
 
@@ -20,6 +21,11 @@ void HandleWindowEvent(const SDL_WindowEvent& event) {
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             System().windowActive = 0;
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // The window system may have lost what the window showed: the next frame draws.
+            ForgetShownFrame();
             break;
         default:
             break;

@@ -1,5 +1,6 @@
 #include <SDL2/SDL.h>
 
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBSystem.h"
 #include "platform/EBSystemState.h"
@@ -36,6 +37,8 @@ void FitPictureToWindow(bool always) {
     // Full screen or not, the picture goes on the surface the window really got: a desktop
     // may refuse the switch or size the window otherwise. At the start-up size it is unscaled.
     s.placement = EBPlacePicture(s.windowWidth, s.windowHeight, true, width, height);
+    // A new surface shows nothing of the pictures drawn before.
+    ForgetShownFrame();
     ReleaseProgram();
 }
 

@@ -1,10 +1,14 @@
 #include <GL/glew.h>
 
 #include "platform/EBGfxDebug.h"
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBMath.h"
 
+using EBInternal::Emit;
+using EBInternal::GlCommand;
+using EBInternal::GlOp;
 using EBInternal::Graphics;
 
 namespace {
@@ -15,10 +19,14 @@ void SetIdentity(float m[16]) {
 }
 
 void SetVec4(const char* name, float x, float y, float z, float w) {
-    const int location = EBInternal::UniformLocation(name);
-    if (location >= 0) {
-        glUniform4f(location, x, y, z, w);
-    }
+    GlCommand command;
+    command.op = GlOp::Uniform4f;
+    command.name = name;
+    command.f[0] = x;
+    command.f[1] = y;
+    command.f[2] = z;
+    command.f[3] = w;
+    Emit(command);
 }
 }  // namespace
 
@@ -31,7 +39,10 @@ void EBGfxSetRenderMode(int mode) {
         EBInternal::ReleaseProgram();
         return;
     }
-    glUseProgram(g.programs[mode]);
+    GlCommand use;
+    use.op = GlOp::UseProgram;
+    use.i[0] = static_cast<int32_t>(g.programs[mode]);
+    Emit(use);
     g.currentSlot = mode;
     EBInternal::SetProjectionAndViewMatrices();
 }
@@ -41,37 +52,31 @@ int EBGfxGetRenderMode() {
 }
 
 void EBGfxSetBlendMode(int mode) {
-    if (!Graphics().ready) {
+    if (!Graphics().ready || mode < 0 || mode > 2) {
         return;
     }
-    switch (mode) {
-        case 0:
-            glDisable(GL_BLEND);
-            break;
-        case 1:
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-            break;
-        case 2:
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-            break;
-        default:
-            break;
-    }
+    GlCommand command;
+    command.op = GlOp::Blend;
+    command.i[0] = mode;
+    Emit(command);
 }
 
 void EBGfxSetTransparency(float alpha) {
-    const int location = EBInternal::UniformLocation("uTransparencyValue");
-    if (location >= 0) {
-        glUniform1f(location, alpha);
-    }
+    GlCommand command;
+    command.op = GlOp::Uniform1f;
+    command.name = "uTransparencyValue";
+    command.f[0] = alpha;
+    Emit(command);
 }
 
 void EBGfxSetBlendColor(float r, float g, float b, float a) {
     SetVec4("uBlendColor", r, g, b, a);
     if (Graphics().ready) {
-        EBInternal::CheckGLError(1325, "EBGfxSetBlendColor");
+        GlCommand check;
+        check.op = GlOp::CheckErrors;
+        check.name = "EBGfxSetBlendColor";
+        check.i[0] = 1325;
+        Emit(check);
     }
 }
 

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 
@@ -16,8 +19,23 @@ using EBInternal::Graphics;
 namespace {
 constexpr size_t kPrintBufferSize = 256;
 
+// A face read from a file is shared by every id asking for the same file and height: opening
+// one costs more than the rest of a scene's loading.
+using SharedKey = std::pair<std::string, int>;
+
+struct OpenFont {
+    TTF_Font* font = nullptr;
+    SharedKey shared;  // empty path: the id's own face
+};
+
+struct SharedFont {
+    TTF_Font* font = nullptr;
+    int users = 0;
+};
+
 struct FontTable {
-    std::map<unsigned, TTF_Font*> fonts;
+    std::map<unsigned, OpenFont> fonts;
+    std::map<SharedKey, SharedFont> shared;
     unsigned nextId = 1;
 };
 
@@ -101,7 +119,7 @@ unsigned EBGfxCreateFont(const char* /*face*/, int height, bool bold, bool itali
     }
     TTF_SetFontStyle(font, (bold ? TTF_STYLE_BOLD : 0) | (italic ? TTF_STYLE_ITALIC : 0));
     const unsigned id = Fonts().nextId++;
-    Fonts().fonts[id] = font;
+    Fonts().fonts[id] = OpenFont{font, {}};
     return id;
 }
 
@@ -109,12 +127,18 @@ unsigned EBGfxFontOpen(const char* path, int pixelHeight) {
     if (path == nullptr || pixelHeight <= 0 || !StartFontEngine()) {
         return 0;
     }
-    TTF_Font* font = TTF_OpenFont(path, pixelHeight);
-    if (font == nullptr) {
-        return 0;
+    SharedKey key(path, pixelHeight);
+    SharedFont& shared = Fonts().shared[key];
+    if (shared.font == nullptr) {
+        shared.font = TTF_OpenFont(path, pixelHeight);
+        if (shared.font == nullptr) {
+            Fonts().shared.erase(key);
+            return 0;
+        }
     }
+    ++shared.users;
     const unsigned id = Fonts().nextId++;
-    Fonts().fonts[id] = font;
+    Fonts().fonts[id] = OpenFont{shared.font, std::move(key)};
     return id;
 }
 
@@ -123,7 +147,7 @@ EBGfxTexture* EBGfxTextTexture(unsigned font, const char* utf8, int* width, int*
     if (utf8 == nullptr || utf8[0] == '\0' || found == Fonts().fonts.end() || !Graphics().ready) {
         return nullptr;
     }
-    SDL_Surface* surface = RenderText(found->second, utf8);
+    SDL_Surface* surface = RenderText(found->second.font, utf8);
     if (surface == nullptr) {
         return nullptr;
     }
@@ -157,10 +181,19 @@ EBGfxTexture* EBGfxTextTexture(unsigned font, const char* utf8, int* width, int*
 
 void EBGfxDestroyFont(unsigned base) {
     auto found = Fonts().fonts.find(base);
-    if (found != Fonts().fonts.end()) {
-        TTF_CloseFont(found->second);
-        Fonts().fonts.erase(found);
+    if (found == Fonts().fonts.end()) {
+        return;
     }
+    if (found->second.shared.first.empty()) {
+        TTF_CloseFont(found->second.font);
+    } else {
+        auto shared = Fonts().shared.find(found->second.shared);
+        if (--shared->second.users == 0) {
+            TTF_CloseFont(shared->second.font);
+            Fonts().shared.erase(shared);
+        }
+    }
+    Fonts().fonts.erase(found);
 }
 
 void EBGfxPrint(unsigned base, const char* format, int x, int y, float r, float g, float b, ...) {
@@ -186,15 +219,17 @@ void EBGfxPrint(unsigned base, const char* format, int x, int y, float r, float 
     if (text[0] == '\0') {
         return;
     }
-    SDL_Surface* surface = RenderText(found->second, text);
+    SDL_Surface* surface = RenderText(found->second.font, text);
     if (surface == nullptr) {
         return;
     }
+    // Its texture lives only for this call, so the text is drawn at once.
+    EBInternal::DrawNow();
     const int previousMode = EBGfxGetRenderMode();
     EBGfxSetRenderMode(2);
     EBGfxSetPosition(0.0f, 0.0f);
     EBGfxSetBlendColor(r, g, b, 1.0f);
-    DrawTextQuad(found->second, surface, x, y);
+    DrawTextQuad(found->second.font, surface, x, y);
     EBGfxSetBlendColor(0.0f, 0.0f, 0.0f, 0.0f);
     EBGfxSetRenderMode(previousMode);
     SDL_FreeSurface(surface);
@@ -204,9 +239,15 @@ namespace EBInternal {
 
 void CloseFonts() {
     for (auto& entry : Fonts().fonts) {
-        TTF_CloseFont(entry.second);
+        if (entry.second.shared.first.empty()) {
+            TTF_CloseFont(entry.second.font);
+        }
+    }
+    for (auto& entry : Fonts().shared) {
+        TTF_CloseFont(entry.second.font);
     }
     Fonts().fonts.clear();
+    Fonts().shared.clear();
     if (TTF_WasInit() != 0) {
         TTF_Quit();
     }

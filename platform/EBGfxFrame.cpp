@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/EBGfxDebug.h"
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBSystemState.h"
@@ -89,19 +90,38 @@ void EBGfxStart() {
     }
     // A window manager may size the window at any time, late after a full-screen switch too.
     EBInternal::FitPictureToWindow(false);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, System().windowWidth, System().windowHeight);
+    EBInternal::BeginFrameRecord();
+    EBInternal::GlCommand clear;
+    clear.op = EBInternal::GlOp::Clear;
+    clear.i[0] = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT;
+    EBInternal::Emit(clear);
+    EBInternal::GlCommand viewport;
+    viewport.op = EBInternal::GlOp::Viewport;
+    viewport.i[2] = System().windowWidth;
+    viewport.i[3] = System().windowHeight;
+    EBInternal::Emit(viewport);
 }
 
 void EBGfxEnd() {
     if (!Graphics().ready) {
         return;
     }
-    EBInternal::CheckGLError(1002, "EBGfxEnd");
+    EBInternal::GlCommand check;
+    check.op = EBInternal::GlOp::CheckErrors;
+    check.name = "EBGfxEnd";
+    check.i[0] = 1002;
+    EBInternal::Emit(check);
     EBInternal::ReleaseProgram();
-    EBInternal::CheckGLError(1005, "EBGfxEnd");
+    check.i[0] = 1005;
+    EBInternal::Emit(check);
+    // The same commands as the picture on screen would draw that picture again: the window
+    // keeps showing it, and the back buffer (an older picture) stays unshown.
+    if (EBInternal::EndFrameRecord()) {
+        return;
+    }
     glFinish();
     SDL_GL_SwapWindow(System().window);
+    EBInternal::CountShownFrame();
 }
 
 void EBGfxExit() {
@@ -110,7 +130,13 @@ void EBGfxExit() {
 
 void EBGfxSetBackgroundColor(float r, float g, float b) {
     if (Graphics().ready) {
-        glClearColor(r, g, b, 1.0f);
+        EBInternal::GlCommand color;
+        color.op = EBInternal::GlOp::ClearColor;
+        color.f[0] = r;
+        color.f[1] = g;
+        color.f[2] = b;
+        color.f[3] = 1.0f;
+        EBInternal::Emit(color);
     }
 }
 
@@ -118,6 +144,9 @@ bool EBGfxReadPixels(int x, int y, int width, int height, unsigned char* rgba) {
     if (!Graphics().ready || rgba == nullptr || width <= 0 || height <= 0) {
         return false;
     }
+    // What the frame kept is drawn first, and the frame is then shown, so the pixels read are
+    // the ones the window gets.
+    EBInternal::DrawNow();
     // GL counts rows from the bottom of the surface; callers count from the top.
     const int surfaceHeight = System().placement.surfaceHeight;
     const size_t rowBytes = static_cast<size_t>(width) * 4;
@@ -136,6 +165,7 @@ namespace EBInternal {
 
 void ShutDownGraphics() {
     GraphicsState& g = Graphics();
+    ResetFrameRecord();
     if (g.ready) {
         CloseFonts();
         DestroyPrograms();

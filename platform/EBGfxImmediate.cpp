@@ -1,5 +1,6 @@
 #include <GL/glew.h>
 
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 
 namespace EBInternal {
@@ -28,6 +29,8 @@ void DrawClientArrays(unsigned glMode, const float* positions, const float* colo
     if (count <= 0 || (slot != 1 && slot != 2)) {
         return;
     }
+    // Client memory is gone after the call: these draw at once.
+    DrawNow();
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     const int position = BindClientArray("aPosition", 3, positions);
     const int extra = slot == 1 ? BindClientArray("aColor", 4, colors)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/EBGfxDebug.h"
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 
@@ -20,7 +21,6 @@ void Upload(GLuint buffer, const std::vector<float>& data) {
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(data.size() * sizeof(float)),
                  data.empty() ? nullptr : data.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glFinish();
 }
 
 bool DrawModeOf(unsigned mode, GLenum& glMode) {
@@ -32,23 +32,6 @@ bool DrawModeOf(unsigned mode, GLenum& glMode) {
     return true;
 }
 
-// Binds one GPU buffer to a named attribute; -1 when the program has no such attribute.
-int BindAttribute(const char* name, GLuint buffer, int size) {
-    const int location = EBInternal::AttributeLocation(name);
-    if (location < 0) {
-        return -1;
-    }
-    glEnableVertexAttribArray(static_cast<GLuint>(location));
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glVertexAttribPointer(static_cast<GLuint>(location), size, GL_FLOAT, GL_FALSE, 0, nullptr);
-    return location;
-}
-
-void Unbind(int location) {
-    if (location >= 0) {
-        glDisableVertexAttribArray(static_cast<GLuint>(location));
-    }
-}
 }  // namespace
 
 void EBGfxTriListInitialize(EBGfxVertexList** list) {
@@ -87,6 +70,7 @@ EBGfxVertexList* EBGfxMeshEnd() {
                                      Channel(v.color, 3)});
         coordinates.insert(coordinates.end(), {v.u, v.v});
     }
+    EBInternal::DrawNow();
     glGenBuffers(3, list->buffers);
     Upload(list->buffers[0], positions);
     Upload(list->buffers[1], colors);
@@ -106,20 +90,23 @@ void EBGfxMeshDraw(EBGfxVertexList* list, unsigned mode) {
     if (list == nullptr || list->buffers == nullptr || (slot != 1 && slot != 2)) {
         return;
     }
-    const int position = BindAttribute("aPosition", list->buffers[0], 3);
-    const int extra = slot == 1 ? BindAttribute("aColor", list->buffers[1], 4)
-                                : BindAttribute("aTextureCoordinate", list->buffers[2], 2);
-    glDrawArrays(glMode, 0, static_cast<GLsizei>(list->count));
-    Unbind(extra);
-    Unbind(position);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    EBInternal::GlCommand draw;
+    draw.op = EBInternal::GlOp::DrawBuffers;
+    for (int i = 0; i < 3; ++i) {
+        draw.i[i] = static_cast<int32_t>(list->buffers[i]);
+    }
+    draw.i[3] = static_cast<int32_t>(list->count);
+    draw.spare = static_cast<int32_t>(glMode);
+    draw.f[0] = static_cast<float>(slot);
+    EBInternal::Emit(draw);
 }
 
 void EBGfxMeshFree(EBGfxVertexList* list) {
     if (list == nullptr) {
         return;
     }
-    if (list->buffers != nullptr && Graphics().ready) {
+    if (list->buffers != nullptr && Graphics().ready && !EBInternal::KeepingFreedObjects()) {
+        EBInternal::DrawNow();
         glDeleteBuffers(3, list->buffers);
     }
     delete[] list->buffers;

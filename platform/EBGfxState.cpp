@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include "platform/EBGfxRecorder.h"
+
 namespace EBInternal {
 
 GraphicsState& Graphics() {
@@ -32,16 +34,21 @@ int AttributeLocation(const char* name) {
 }
 
 void UploadMatrix(const char* name, const float columnMajor[16]) {
-    const int location = UniformLocation(name);
-    if (location >= 0) {
-        glUniformMatrix4fv(location, 1, GL_FALSE, columnMajor);
+    GlCommand command;
+    command.op = GlOp::UniformMatrix;
+    command.name = name;
+    for (int i = 0; i < 16; ++i) {
+        command.f[i] = columnMajor[i];
     }
+    Emit(command);
 }
 
 void ReleaseProgram() {
     GraphicsState& g = Graphics();
     if (g.ready) {
-        glUseProgram(0);
+        GlCommand command;
+        command.op = GlOp::UseProgram;
+        Emit(command);
     }
     g.currentSlot = 0;
 }

@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "platform/EBGfxDebug.h"
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBPngDecode.h"
 
+using EBInternal::Emit;
+using EBInternal::GlCommand;
+using EBInternal::GlOp;
 using EBInternal::Graphics;
 
 namespace {
@@ -22,15 +26,19 @@ EBGfxTexture* NewRecord() {
     return texture;
 }
 
-GLuint CreateTexture(GLint internalFormat, int width, int height, const unsigned char* rgba) {
+GLuint CreateTexture(GLint internalFormat, int width, int height, const unsigned char* rgba,
+                     int pitch = 0) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    // Padded rows are read where they lie: the GL's copy is the only one.
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, pitch / 4);
     glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  rgba);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
     return name;
 }
@@ -45,10 +53,6 @@ int MaxTextureSide() {
     return driver > 0 ? std::min<int>(driver, kMaxTextureSide) : kMaxTextureSide;
 }
 
-// Sprites are PNG files of a size the GL takes.
-bool DecodeImage(const char* path, std::vector<unsigned char>& rgba, int& width, int& height) {
-    return EBInternal::DecodePngFile(path, MaxTextureSide(), rgba, width, height);
-}
 }  // namespace
 
 float EBGfxReduceTextureOffset(float offset) {
@@ -75,22 +79,30 @@ EBGfxTexture* EBGfxTextureLoad(const char* path) {
     if (path == nullptr || std::strlen(path) > kMaxPathLength || !Graphics().ready) {
         return nullptr;
     }
-    std::vector<unsigned char> rgba;
-    int width = 0;
-    int height = 0;
-    if (!DecodeImage(path, rgba, width, height)) {
+    // Sprites are PNG files of a size the GL takes; the decoder's rows go to the GL as they are.
+    EBInternal::DecodedPng picture;
+    if (!EBInternal::DecodePng(path, MaxTextureSide(), picture)) {
         return nullptr;
     }
+    EBInternal::DrawNow();
     EBGfxTexture* texture = NewRecord();
     std::strncpy(texture->fileName, path, sizeof(texture->fileName) - 1);
-    *texture->name = CreateTexture(GL_RGBA8, width, height, rgba.data());
+    *texture->name =
+        CreateTexture(GL_RGBA8, picture.width, picture.height, picture.pixels, picture.pitch);
+    EBInternal::FreeDecodedPng(picture);
     return texture;
+}
+
+bool EBGfxTextureFileUsable(const char* path) {
+    return path != nullptr && std::strlen(path) <= kMaxPathLength && Graphics().ready &&
+           EBInternal::IsUsablePngFile(path, MaxTextureSide());
 }
 
 EBGfxTexture* EBGfxTextureLoadFromMemory(const unsigned char* rgba, int width, int height) {
     if (rgba == nullptr || width <= 0 || height <= 0 || !Graphics().ready) {
         return nullptr;
     }
+    EBInternal::DrawNow();
     EBGfxTexture* texture = NewRecord();
     *texture->name = CreateTexture(GL_RGBA, width, height, rgba);
     return texture;
@@ -100,22 +112,32 @@ void EBGfxTextureSet(EBGfxTexture* texture, float u, float v) {
     if (!Graphics().ready) {
         return;
     }
+    GlCommand bind;
+    bind.op = GlOp::BindTexture;
     if (texture == nullptr) {
-        glBindTexture(GL_TEXTURE_2D, 0);
+        Emit(bind);
         return;
     }
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, *texture->name);
-    const int sampler = EBInternal::UniformLocation("uTexture");
-    if (sampler >= 0) {
-        glUniform1i(sampler, 0);
-    }
-    EBInternal::CheckGLError(2310, "EBGfxTextureSet");
-    const int offset = EBInternal::UniformLocation("uTextureOffset");
-    if (offset >= 0) {
-        glUniform2f(offset, EBGfxReduceTextureOffset(u), EBGfxReduceTextureOffset(v));
-    }
-    EBInternal::CheckGLError(2320, "EBGfxTextureSet");
+    bind.i[0] = static_cast<int32_t>(*texture->name);
+    bind.i[1] = 1;
+    Emit(bind);
+    GlCommand sampler;
+    sampler.op = GlOp::Uniform1i;
+    sampler.name = "uTexture";
+    Emit(sampler);
+    GlCommand check;
+    check.op = GlOp::CheckErrors;
+    check.name = "EBGfxTextureSet";
+    check.i[0] = 2310;
+    Emit(check);
+    GlCommand offset;
+    offset.op = GlOp::Uniform2f;
+    offset.name = "uTextureOffset";
+    offset.f[0] = EBGfxReduceTextureOffset(u);
+    offset.f[1] = EBGfxReduceTextureOffset(v);
+    Emit(offset);
+    check.i[0] = 2320;
+    Emit(check);
 }
 
 void EBGfxSetTextureMode(int mode) {
@@ -126,16 +148,18 @@ void EBGfxSetTextureMode(int mode) {
     if (!Graphics().ready) {
         return;
     }
-    const GLint filter = mode == 0 ? GL_NEAREST : GL_LINEAR;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    GlCommand filter;
+    filter.op = GlOp::TextureFilter;
+    filter.i[0] = mode == 0 ? GL_NEAREST : GL_LINEAR;
+    Emit(filter);
 }
 
 void EBGfxTextureUnload(EBGfxTexture* texture) {
     if (texture == nullptr) {
         return;
     }
-    if (texture->name != nullptr && Graphics().ready) {
+    if (texture->name != nullptr && Graphics().ready && !EBInternal::KeepingFreedObjects()) {
+        EBInternal::DrawNow();
         glDeleteTextures(1, texture->name);
     }
     delete texture->name;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/EBGfxDebug.h"
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBMath.h"
@@ -26,6 +27,14 @@ void SendProjection(int width, int height) {
     EBInternal::UploadMatrix("uPMatrix", projection.Transposed().m);
 }
 
+void EmitCheck(int line) {
+    EBInternal::GlCommand check;
+    check.op = EBInternal::GlOp::CheckErrors;
+    check.name = "SetProjectionAndViewMatrices";
+    check.i[0] = line;
+    EBInternal::Emit(check);
+}
+
 void SendView(float scaleX, float scaleY) {
     const EBInternal::GraphicsState& g = Graphics();
     Matrix4 view;
@@ -45,10 +54,16 @@ void SetProjectionAndViewMatrices() {
     const EBPicturePlacement& p = System().placement;
     SendProjection(p.width, p.height);
     // The picture sits between the black bars; GL counts its rows from the bottom.
-    glViewport(p.offsetX, p.surfaceHeight - p.offsetY - p.height, p.width, p.height);
-    CheckGLError(2601, "SetProjectionAndViewMatrices");
+    GlCommand viewport;
+    viewport.op = GlOp::Viewport;
+    viewport.i[0] = p.offsetX;
+    viewport.i[1] = p.surfaceHeight - p.offsetY - p.height;
+    viewport.i[2] = p.width;
+    viewport.i[3] = p.height;
+    Emit(viewport);
+    EmitCheck(2601);
     SendView(p.scaleX, p.scaleY);
-    CheckGLError(2650, "SetProjectionAndViewMatrices");
+    EmitCheck(2650);
 }
 
 void UpdateWindowBounds() {

@@ -63,6 +63,9 @@ void EBGfxTextureInitialize(EBGfxTexture** texture);
 // characters, a file that is no whole PNG (one cut short included) or cannot be decoded, and a
 // picture wider or taller than the GL takes (at most 8192 pixels a side).
 EBGfxTexture* EBGfxTextureLoad(const char* path);
+// Whether EBGfxTextureLoad would take the file as far as its structure tells (signature, size,
+// chunks that end inside it), without decoding it.
+bool EBGfxTextureFileUsable(const char* path);
 EBGfxTexture* EBGfxTextureLoadFromMemory(const unsigned char* rgba, int width, int height);
 void EBGfxTextureSet(EBGfxTexture* texture, float u, float v);
 // The offset sent for a texture: whole turns above 1 removed, negative offsets kept, and 0
@@ -103,6 +106,10 @@ void EBGfxSphere(float x, float y, float z, float radius, uint32_t color1, uint3
 void EBGfxAxis(float size);
 // Per channel, t clamped to 0..1.
 uint32_t EBGfxColInterp(uint32_t color0, uint32_t color1, float t);
+
+// On (the default), a frame whose GL commands equal those of the picture on screen is neither
+// drawn nor swapped: the window keeps showing that picture. Off, every frame draws and swaps.
+void EBGfxSetSkipUnchangedFrames(bool skip);
 
 // Reads the picture drawn so far this frame (before the swap) as RGBA rows, top row first.
 // (x, y) counts physical pixels from the surface's top-left corner (the screen's in full

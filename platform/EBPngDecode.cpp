@@ -59,8 +59,17 @@ bool IsWholePngOfUsableSize(SDL_RWops* file, int maxSide) {
 
 namespace EBInternal {
 
-bool DecodePngFile(const char* path, int maxSide, std::vector<unsigned char>& rgba, int& width,
-                   int& height) {
+bool IsUsablePngFile(const char* path, int maxSide) {
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool usable = IsWholePngOfUsableSize(file, maxSide);
+    SDL_RWclose(file);
+    return usable;
+}
+
+bool DecodePng(const char* path, int maxSide, DecodedPng& out) {
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
     if (file == nullptr) {
         return false;
@@ -80,18 +89,40 @@ bool DecodePngFile(const char* path, int maxSide, std::vector<unsigned char>& rg
             return false;
         }
     }
-    width = converted->w;
-    height = converted->h;
+    SDL_LockSurface(converted);
+    out.surface = converted;
+    out.pixels = static_cast<const unsigned char*>(converted->pixels);
+    out.width = converted->w;
+    out.height = converted->h;
+    out.pitch = converted->pitch;
+    return true;
+}
+
+void FreeDecodedPng(DecodedPng& picture) {
+    if (picture.surface != nullptr) {
+        auto* surface = static_cast<SDL_Surface*>(picture.surface);
+        SDL_UnlockSurface(surface);
+        SDL_FreeSurface(surface);
+    }
+    picture = DecodedPng{};
+}
+
+bool DecodePngFile(const char* path, int maxSide, std::vector<unsigned char>& rgba, int& width,
+                   int& height) {
+    DecodedPng picture;
+    if (!DecodePng(path, maxSide, picture)) {
+        return false;
+    }
+    width = picture.width;
+    height = picture.height;
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     rgba.resize(rowBytes * static_cast<size_t>(height));
-    SDL_LockSurface(converted);
     for (int row = 0; row < height; ++row) {
-        const auto* source = static_cast<const unsigned char*>(converted->pixels) +
-                             static_cast<size_t>(row) * static_cast<size_t>(converted->pitch);
-        std::memcpy(rgba.data() + rowBytes * static_cast<size_t>(row), source, rowBytes);
+        std::memcpy(rgba.data() + rowBytes * static_cast<size_t>(row),
+                    picture.pixels + static_cast<size_t>(row) * static_cast<size_t>(picture.pitch),
+                    rowBytes);
     }
-    SDL_UnlockSurface(converted);
-    SDL_FreeSurface(converted);
+    FreeDecodedPng(picture);
     return true;
 }
 

@@ -2,9 +2,15 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cmath>
+#include <future>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/EBAllocationBudget.h"
@@ -16,18 +22,35 @@ struct EBSoundChannel {
     int loopCount = -1;
     // What the mixer was told when the current sound started.
     int mixerLoops = 0;
+    // A sound asked to play while it still decodes: it starts when its decoding ends, and the
+    // channel counts as sounding meanwhile.
+    EBSound* waiting = nullptr;
+    bool waitingPaused = false;
 };
 
 struct EBSoundSystem {
     std::vector<EBSoundChannel> channels;
     bool initialised = false;
+    // "path (reason)" of background decodings that failed, until told.
+    std::vector<std::string> failedLoads;
+    std::string toldFailure;
+};
+
+struct DecodedSound {
+    Mix_Chunk* chunk = nullptr;
+    std::string reason;
 };
 
 struct EBSound {
     Mix_Chunk* chunk = nullptr;
+    std::string path;
+    // A large file decodes on its own thread; the chunk is taken once it is done.
+    std::future<DecodedSound> decoding;
 };
 
 namespace {
+constexpr int kDecoderNice = 10;
+
 // The mixer is process-wide state, so at most one system is open.
 EBSoundSystem* g_openSystem = nullptr;
 std::string g_lastError;
@@ -45,8 +68,38 @@ bool IsOpen(const EBSoundSystem* system) {
     return system != nullptr && system == g_openSystem;
 }
 
+// Takes the finished decoding's chunk; false while it still runs.
+bool Decoded(EBSound* sound) {
+    if (!sound->decoding.valid()) {
+        return true;
+    }
+    if (sound->decoding.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        return false;
+    }
+    DecodedSound result = sound->decoding.get();
+    sound->chunk = result.chunk;
+    if (sound->chunk == nullptr && g_openSystem != nullptr) {
+        g_openSystem->failedLoads.push_back(sound->path + " (" + result.reason + ")");
+    }
+    return true;
+}
+
 bool IsSounding(const EBSoundChannel* channel) {
-    return Mix_Playing(channel->index) != 0;
+    return channel->waiting != nullptr || Mix_Playing(channel->index) != 0;
+}
+
+// Starts on the channel the sound that waited for its decoding, as its settings now ask.
+void StartWaiting(EBSoundChannel* channel) {
+    EBSound* sound = channel->waiting;
+    channel->waiting = nullptr;
+    if (sound->chunk == nullptr) {
+        return;
+    }
+    channel->mixerLoops = channel->mode == EB_SOUND_LOOP_NORMAL ? channel->loopCount : 0;
+    if (Mix_PlayChannel(channel->index, sound->chunk, channel->mixerLoops) >= 0 &&
+        channel->waitingPaused) {
+        Mix_Pause(channel->index);
+    }
 }
 
 int EffectiveLoops(const EBSoundChannel* channel) {
@@ -57,7 +110,7 @@ int EffectiveLoops(const EBSoundChannel* channel) {
 // its volume and pause state.
 void ApplyLoops(EBSoundChannel* channel) {
     const int loops = EffectiveLoops(channel);
-    if (loops == channel->mixerLoops || !IsSounding(channel)) {
+    if (channel->waiting != nullptr || loops == channel->mixerLoops || !IsSounding(channel)) {
         return;
     }
     Mix_Chunk* chunk = Mix_GetChunk(channel->index);
@@ -155,8 +208,24 @@ EBSoundResult EBSoundSystemGetChannel(EBSoundSystem* system, int index, EBSoundC
 }
 
 EBSoundResult EBSoundSystemUpdate(EBSoundSystem* system) {
-    return IsOpen(system) ? EBSoundResult::Ok
-                          : Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    if (!IsOpen(system)) {
+        return Failure(EBSoundResult::InvalidHandle, "sound system not open");
+    }
+    for (EBSoundChannel& channel : system->channels) {
+        if (channel.waiting != nullptr && Decoded(channel.waiting)) {
+            StartWaiting(&channel);
+        }
+    }
+    return EBSoundResult::Ok;
+}
+
+const char* EBSoundSystemNextFailedLoad(EBSoundSystem* system) {
+    if (!IsOpen(system) || system->failedLoads.empty()) {
+        return nullptr;
+    }
+    system->toldFailure = std::move(system->failedLoads.front());
+    system->failedLoads.erase(system->failedLoads.begin());
+    return system->toldFailure.c_str();
 }
 
 EBSoundResult EBSoundSystemRelease(EBSoundSystem* system) {
@@ -164,6 +233,9 @@ EBSoundResult EBSoundSystemRelease(EBSoundSystem* system) {
         return Failure(EBSoundResult::InvalidHandle, "sound system not open");
     }
     Mix_HaltChannel(-1);
+    for (EBSoundChannel& channel : system->channels) {
+        channel.waiting = nullptr;
+    }
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -181,15 +253,36 @@ EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, 
     if (!IsOpen(system)) {
         return Failure(EBSoundResult::InvalidHandle, "sound system not open");
     }
-    if (mode != EB_SOUND_CREATESAMPLE) {
+    if ((mode & ~EB_SOUND_NONBLOCKING) != EB_SOUND_CREATESAMPLE) {
         return Failure(EBSoundResult::InvalidParameter, "sounds are only decoded whole");
+    }
+    if ((mode & EB_SOUND_NONBLOCKING) != 0) {
+        // What the file is and its size are told at once; only its decoding waits.
+        std::string reason;
+        if (!EBInternal::IsSoundFileOfUsableSize(path, reason)) {
+            return Failure(EBSoundResult::FileNotLoaded, reason);
+        }
+        auto* decoding = new EBSound;
+        decoding->path = path;
+        decoding->decoding = std::async(std::launch::async, [file = std::string(path)] {
+            // The frame and the GL's threads come first: music only has to be ready before
+            // its fade-in is heard.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kDecoderNice);
+            DecodedSound result;
+            result.chunk = EBInternal::LoadSoundFile(file.c_str(), result.reason);
+            return result;
+        });
+        *sound = decoding;
+        return EBSoundResult::Ok;
     }
     std::string reason;
     Mix_Chunk* chunk = EBInternal::LoadSoundFile(path, reason);
     if (chunk == nullptr) {
         return Failure(EBSoundResult::FileNotLoaded, reason);
     }
-    *sound = new EBSound{chunk};
+    *sound = new EBSound;
+    (*sound)->chunk = chunk;
+    (*sound)->path = path;
     return EBSoundResult::Ok;
 }
 
@@ -198,12 +291,22 @@ EBSoundResult EBSoundSystemPlaySound(EBSoundSystem* system, EBSound* sound, bool
     if (channel == nullptr || *channel == nullptr) {
         return Failure(EBSoundResult::InvalidParameter, "no channel to play on");
     }
-    if (!IsOpen(system) || sound == nullptr || sound->chunk == nullptr) {
+    if (!IsOpen(system) || sound == nullptr || (Decoded(sound) && sound->chunk == nullptr)) {
         return Failure(EBSoundResult::InvalidHandle, "no open system or no sound");
     }
     EBSoundChannel* target = *channel;
     // A new sound starts at full volume whatever the channel's last one was set to.
     Mix_Volume(target->index, MIX_MAX_VOLUME);
+    target->waiting = nullptr;
+    if (!Decoded(sound)) {
+        Mix_HaltChannel(target->index);
+        target->waiting = sound;
+        target->waitingPaused = paused;
+        target->mode = EB_SOUND_LOOP_OFF;
+        target->loopCount = -1;
+        target->mixerLoops = 0;
+        return EBSoundResult::Ok;
+    }
     if (Mix_PlayChannel(target->index, sound->chunk, 0) < 0) {
         return Failure(EBSoundResult::InvalidParameter, Mix_GetError());
     }
@@ -219,6 +322,16 @@ EBSoundResult EBSoundSystemPlaySound(EBSoundSystem* system, EBSound* sound, bool
 EBSoundResult EBSoundRelease(EBSound* sound) {
     if (sound == nullptr) {
         return Failure(EBSoundResult::InvalidHandle, "no sound");
+    }
+    if (g_openSystem != nullptr) {
+        for (EBSoundChannel& channel : g_openSystem->channels) {
+            if (channel.waiting == sound) {
+                channel.waiting = nullptr;
+            }
+        }
+    }
+    if (sound->decoding.valid()) {
+        sound->chunk = sound->decoding.get().chunk;
     }
     // Freeing a chunk halts every channel that plays it.
     Mix_FreeChunk(sound->chunk);
@@ -288,6 +401,7 @@ EBSoundResult EBSoundChannelSetPaused(EBSoundChannel* channel, bool paused) {
     if (channel == nullptr) {
         return Failure(EBSoundResult::InvalidHandle, "no channel");
     }
+    channel->waitingPaused = paused;
     if (paused) {
         Mix_Pause(channel->index);
     } else {
@@ -300,6 +414,7 @@ EBSoundResult EBSoundChannelStop(EBSoundChannel* channel) {
     if (channel == nullptr) {
         return Failure(EBSoundResult::InvalidHandle, "no channel");
     }
+    channel->waiting = nullptr;
     Mix_HaltChannel(channel->index);
     return EBSoundResult::Ok;
 }
@@ -312,7 +427,8 @@ EBSoundResult EBSoundChannelGetPaused(EBSoundChannel* channel, bool* paused) {
     if (channel == nullptr) {
         return Failure(EBSoundResult::InvalidHandle, "no channel");
     }
-    *paused = Mix_Paused(channel->index) != 0;
+    *paused =
+        channel->waiting != nullptr ? channel->waitingPaused : Mix_Paused(channel->index) != 0;
     return EBSoundResult::Ok;
 }
 

@@ -28,6 +28,7 @@ enum class EBSoundResult {
 constexpr unsigned EB_SOUND_LOOP_OFF = 0x1;
 constexpr unsigned EB_SOUND_LOOP_NORMAL = 0x2;
 constexpr unsigned EB_SOUND_CREATESAMPLE = 0x100;
+constexpr unsigned EB_SOUND_NONBLOCKING = 0x10000;
 
 // Opens the default output device. On failure `*system` is null and nothing stays open.
 EBSoundResult EBSoundSystemCreate(EBSoundSystem** system);
@@ -36,15 +37,20 @@ EBSoundResult EBSoundSystemGetNumDrivers(EBSoundSystem* system, int* count);
 // Makes `channelCount` channels (1 or more); channels start silent, at full volume.
 EBSoundResult EBSoundSystemInit(EBSoundSystem* system, int channelCount, unsigned flags);
 EBSoundResult EBSoundSystemGetChannel(EBSoundSystem* system, int index, EBSoundChannel** channel);
-// The mixer runs on its own thread, so the frame's update has nothing left to drive; it is
-// kept so callers keep one place for per-frame sound work.
+// Starts the plays that waited for their sound's decoding; call it once a frame.
 EBSoundResult EBSoundSystemUpdate(EBSoundSystem* system);
+// "path (reason)" of the next background decoding that failed, oldest first; null when none
+// is left untold. The text lives until the next call.
+const char* EBSoundSystemNextFailedLoad(EBSoundSystem* system);
 // Stops every channel and closes the device. Sounds stay valid and may be released later.
 EBSoundResult EBSoundSystemRelease(EBSoundSystem* system);
 
 // Decodes the whole file (WAV, MP3, OGG, FLAC). Only a regular file of at most 16 MiB that
 // decodes to at most 32 MiB is taken. On failure `*sound` is null and EBSoundGetLastError
-// tells why.
+// tells why. With EB_SOUND_NONBLOCKING added (music), only the file's kind and size are
+// checked at once and the decoding runs on a thread of its own: a play asked for meanwhile
+// starts at the first update after it ends (the channel counts as sounding until then), and a
+// failure is told by EBSoundSystemNextFailedLoad; the sound then stays silent.
 EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, unsigned mode,
                                        EBSound** sound);
 // Starts `sound` from its beginning on `*channel`, once, at full volume. `*channel` chooses the

@@ -45,6 +45,15 @@ SDL_RWops* OpenRegularFile(const char* path, std::string& reason) {
 
 }  // namespace
 
+bool IsSoundFileOfUsableSize(const char* path, std::string& reason) {
+    SDL_RWops* file = OpenRegularFile(path, reason);
+    if (file == nullptr) {
+        return false;
+    }
+    SDL_RWclose(file);
+    return true;
+}
+
 Mix_Chunk* LoadSoundFile(const char* path, std::string& reason) {
     SDL_RWops* file = OpenRegularFile(path, reason);
     if (file == nullptr) {

@@ -13,6 +13,9 @@ namespace EBInternal {
 constexpr long long kMaxSoundFileBytes = 16ll << 20;
 constexpr std::size_t kMaxDecodedSoundBytes = 32u << 20;
 
+// Whether the file is regular and within the file size ceiling; `reason` says why not.
+bool IsSoundFileOfUsableSize(const char* path, std::string& reason);
+
 // Decodes the whole file in the mixer's format. Null, with `reason` set, for a missing or
 // non-regular file, one past the size ceilings, or one the decoders do not know.
 Mix_Chunk* LoadSoundFile(const char* path, std::string& reason);

@@ -14,7 +14,7 @@ constexpr const char* kFormatMessage =
 constexpr std::size_t kPiecesPerKeyframe = 3;
 
 float ReadNumber(const std::string& piece) {
-    return static_cast<float>(std::atof(piece.c_str()));
+    return static_cast<float>(ReadAtof(piece));
 }
 }  // namespace
 

@@ -12,7 +12,10 @@ void ReportFailure(const std::string& path, const std::string& reason) {
 }
 }  // namespace
 
-AudioClip::AudioClip(const std::string& path) : path_(path) {
+AudioClip::AudioClip(const std::string& path, Decoding decoding)
+    : path_(path),
+      mode_(decoding == Decoding::InBackground ? EB_SOUND_CREATESAMPLE | EB_SOUND_NONBLOCKING
+                                               : EB_SOUND_CREATESAMPLE) {
     EBSoundSystem* system = AudioManager::Get().GetSystem();
     if (system == nullptr) {
         // Nothing can be decoded without a device, but a missing file is still worth telling;
@@ -22,8 +25,7 @@ AudioClip::AudioClip(const std::string& path) : path_(path) {
         }
         return;
     }
-    if (EBSoundSystemCreateSound(system, path.c_str(), EB_SOUND_CREATESAMPLE, &sound_) !=
-        EBSoundResult::Ok) {
+    if (EBSoundSystemCreateSound(system, path.c_str(), mode_, &sound_) != EBSoundResult::Ok) {
         ReportFailure(path, EBSoundGetLastError());
     }
 }
@@ -35,8 +37,7 @@ bool AudioClip::Reload() {
     }
     EBSound* fresh = nullptr;
     if (!IsRegularFile(path_) ||
-        EBSoundSystemCreateSound(system, path_.c_str(), EB_SOUND_CREATESAMPLE, &fresh) !=
-            EBSoundResult::Ok) {
+        EBSoundSystemCreateSound(system, path_.c_str(), mode_, &fresh) != EBSoundResult::Ok) {
         return false;
     }
     if (sound_ != nullptr) {

@@ -10,8 +10,11 @@ namespace VelaEngine::Audio {
 // the log and leaves the clip silent: playing it does nothing.
 class AudioClip : public IResource {
 public:
+    // Music decodes on a thread of its own, so the frame that asks for it is not held up; a
+    // play asked for meanwhile starts when it is ready.
+    enum class Decoding { Whole, InBackground };
     // Needs the AudioManager, whose sound system decodes the file.
-    explicit AudioClip(const std::string& path);
+    explicit AudioClip(const std::string& path, Decoding decoding = Decoding::Whole);
     ~AudioClip() override;
     AudioClip(const AudioClip&) = delete;
     AudioClip& operator=(const AudioClip&) = delete;
@@ -27,6 +30,7 @@ public:
 private:
     EBSound* sound_ = nullptr;
     std::string path_;
+    unsigned mode_ = EB_SOUND_CREATESAMPLE;
 };
 
 }  // namespace VelaEngine::Audio

@@ -49,6 +49,10 @@ void AudioManager::Init() {
 void AudioManager::Update() {
     if (system_ != nullptr) {
         EBSoundSystemUpdate(system_);
+        // Music decodes in the background; a file that turned out undecodable is told here.
+        while (const char* failed = EBSoundSystemNextFailedLoad(system_)) {
+            Log(std::string("Failed to load AudioClip: ") + failed);
+        }
     }
 }
 

@@ -15,12 +15,20 @@ constexpr int kTextureMode = 2;
 
 void DrawMesh(const Mesh& mesh, const Sprite* sprite, const Color& tint, float tintW,
               const Matrix3x3& world, float offsetU) {
+    // Blending by opacity leaves every pixel as it was under a fully transparent quad, so its
+    // picture need not be decoded yet.
+    if (tint.a == 0.0f) {
+        return;
+    }
     DrawTexturedMesh(mesh, sprite != nullptr ? sprite->GetTexture() : nullptr, tint, tintW, world,
                      offsetU);
 }
 
 void DrawTexturedMesh(const Mesh& mesh, EBGfxTexture* texture, const Color& tint, float tintW,
                       const Matrix3x3& world, float offsetU) {
+    if (tint.a == 0.0f) {
+        return;
+    }
     if (texture != nullptr) {
         EBGfxSetRenderMode(kTextureMode);
         EBGfxTextureSet(texture, offsetU, 0.0f);

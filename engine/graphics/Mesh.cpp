@@ -18,21 +18,24 @@ void Mesh::Build() {
                            triangle.uv[i].x, triangle.uv[i].y);
         }
     }
-    built_ = EBGfxMeshEnd();
-    Assert(built_ != nullptr, "Mesh cannot be built.");
+    EBGfxVertexList* built = EBGfxMeshEnd();
+    Assert(built != nullptr, "Mesh cannot be built.");
+    built_ = std::shared_ptr<EBGfxVertexList>(built, EBGfxMeshFree);
+}
+
+void Mesh::Adopt(std::shared_ptr<EBGfxVertexList> built) {
+    Assert(built_ == nullptr, "Mesh is already built.");
+    built_ = std::move(built);
 }
 
 void Mesh::Clear() {
     triangles_.clear();
-    if (built_ != nullptr) {
-        EBGfxMeshFree(built_);
-        built_ = nullptr;
-    }
+    built_.reset();
 }
 
 void Mesh::Draw() const {
     if (built_ != nullptr) {
-        EBGfxMeshDraw(built_, kTriangles);
+        EBGfxMeshDraw(built_.get(), kTriangles);
     }
 }
 

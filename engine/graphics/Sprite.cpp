@@ -6,13 +6,31 @@
 
 namespace VelaEngine::Graphics {
 
+namespace {
+bool g_decodeOnFirstDraw = true;
+}  // namespace
+
+void Sprite::SetDecodeOnFirstDraw(bool lazy) {
+    g_decodeOnFirstDraw = lazy;
+}
+
 Sprite::Sprite(const std::string& path) : path_(path) {
-    if (IsRegularFile(path)) {
-        texture_ = EBGfxTextureLoad(path.c_str());
-    }
-    if (texture_ == nullptr) {
+    if (!IsRegularFile(path) || !EBGfxTextureFileUsable(path.c_str())) {
         Fail("Sprite loading failed: " + path);
     }
+    if (!g_decodeOnFirstDraw) {
+        GetTexture();
+    }
+}
+
+EBGfxTexture* Sprite::GetTexture() const {
+    if (texture_ == nullptr) {
+        texture_ = EBGfxTextureLoad(path_.c_str());
+        if (texture_ == nullptr) {
+            Fail("Sprite loading failed: " + path_);
+        }
+    }
+    return texture_;
 }
 
 bool Sprite::Reload() {

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "engine/scene/ValueText.h"
+
 namespace VelaEngine {
 
 namespace {
@@ -20,14 +22,44 @@ int ReadInt(const std::string& text) {
 }
 }  // namespace
 
-const std::string* FieldMap::Find(const char* name) const {
+void FieldMap::Set(std::string_view name, std::string_view text) {
     auto found = fields_.find(name);
+    if (found != fields_.end()) {
+        found->second.assign(text);
+        return;
+    }
+    if (spare_.empty()) {
+        fields_.emplace(std::string(name), std::string(text));
+        return;
+    }
+    Map::node_type entry = std::move(spare_.back());
+    spare_.pop_back();
+    entry.key().assign(name);
+    entry.mapped().assign(text);
+    fields_.insert(std::move(entry));
+}
+
+void FieldMap::Remove(std::string_view name) {
+    auto found = fields_.find(name);
+    if (found != fields_.end()) {
+        fields_.erase(found);
+    }
+}
+
+void FieldMap::Clear() {
+    while (!fields_.empty()) {
+        spare_.push_back(fields_.extract(fields_.begin()));
+    }
+}
+
+const std::string* FieldMap::Find(const char* name) const {
+    auto found = fields_.find(std::string_view(name));
     return found == fields_.end() ? nullptr : &found->second;
 }
 
 float FieldMap::Get(const char* name, float def) const {
     const std::string* text = Find(name);
-    return text == nullptr ? def : static_cast<float>(std::atof(text->c_str()));
+    return text == nullptr ? def : static_cast<float>(ReadAtof(*text));
 }
 
 int FieldMap::Get(const char* name, int def) const {
@@ -62,7 +94,7 @@ bool FieldMap::TryGet(const char* name, float& out) const {
     if (text == nullptr) {
         return false;
     }
-    out = static_cast<float>(std::atof(text->c_str()));
+    out = static_cast<float>(ReadAtof(*text));
     return true;
 }
 

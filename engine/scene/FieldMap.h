@@ -2,8 +2,12 @@
 // The named text fields of one component, as a scene file or code hands them over, with the
 // typed getters components read them through.
 #include <concepts>
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "engine/scene/Object.h"
 
@@ -11,6 +15,25 @@ namespace VelaEngine {
 
 class FieldMap {
 public:
+    // Names are found as views, so a getter's literal name needs no string of its own.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    using Map = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
+
+    FieldMap() = default;
+    // Copies the fields; the spare entries stay with their map.
+    FieldMap(const FieldMap& other) : fields_(other.fields_) {}
+    FieldMap& operator=(const FieldMap& other) {
+        fields_ = other.fields_;
+        return *this;
+    }
+    FieldMap(FieldMap&&) = default;
+    FieldMap& operator=(FieldMap&&) = default;
+
     // Present: atof of the text; absent: the default.
     float Get(const char* name, float def) const;
     // Present: atoi of the text (out-of-range numbers clamp to the int range); absent: the
@@ -40,16 +63,19 @@ public:
     bool TryGet(const char* name, ISerializedField& out) const;
 
     // The last text given for a name wins.
-    void Set(const std::string& name, const std::string& text) { fields_[name] = text; }
-    void Remove(const std::string& name) { fields_.erase(name); }
-    void Clear() { fields_.clear(); }
+    void Set(std::string_view name, std::string_view text);
+    void Remove(std::string_view name);
+    // The entries are kept aside and reused by later Sets: the loader fills and clears one map
+    // for every component and transform of a scene.
+    void Clear();
     bool Empty() const { return fields_.empty(); }
-    const std::unordered_map<std::string, std::string>& Fields() const { return fields_; }
+    const Map& Fields() const { return fields_; }
 
 private:
     const std::string* Find(const char* name) const;
 
-    std::unordered_map<std::string, std::string> fields_;
+    Map fields_;
+    std::vector<Map::node_type> spare_;
 };
 
 }  // namespace VelaEngine

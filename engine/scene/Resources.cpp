@@ -20,16 +20,16 @@ struct CachedKind {
 constexpr CachedKind kSpriteKind{"sp", "png", "Sprite"};
 constexpr CachedKind kClipKind{"ac", "mp3", "AudioClip"};
 
-template <class T>
+template <class T, class... Options>
 std::shared_ptr<T> GetCached(std::unordered_map<std::string, std::shared_ptr<IResource>>& cache,
                              const std::string& assetPath, const CachedKind& kind,
-                             const std::string& name) {
+                             const std::string& name, Options... options) {
     const std::string path = assetPath + "/" + name + "." + kind.extension;
     const std::string key = kind.prefix + name;
     auto found = cache.find(key);
     if (found == cache.end()) {
         Log(std::string("Loading ") + kind.typeName + ": " + path);
-        auto resource = std::make_shared<T>(path);
+        auto resource = std::make_shared<T>(path, options...);
         cache[key] = resource;
         return resource;
     }
@@ -55,6 +55,11 @@ std::shared_ptr<Graphics::Sprite> Resources::Get<Graphics::Sprite>(const std::st
 template <>
 std::shared_ptr<Audio::AudioClip> Resources::Get<Audio::AudioClip>(const std::string& name) {
     return GetCached<Audio::AudioClip>(cache_, assetPath_, kClipKind, name);
+}
+
+std::shared_ptr<Audio::AudioClip> Resources::GetMusic(const std::string& name) {
+    return GetCached<Audio::AudioClip>(cache_, assetPath_, kClipKind, name,
+                                       Audio::AudioClip::Decoding::InBackground);
 }
 
 template <>

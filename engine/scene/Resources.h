@@ -35,6 +35,9 @@ public:
     template <class T>
     std::shared_ptr<T> Get(const std::string& name);
 
+    // A sound clip as Get<AudioClip> gives it, but one loaded here decodes in the background.
+    std::shared_ptr<Audio::AudioClip> GetMusic(const std::string& name);
+
     // Replaces whatever the cache held under the key.
     void Store(const std::string& key, std::shared_ptr<IResource> resource);
     // Drops every cached resource that nothing but the cache holds.

@@ -1,8 +1,8 @@
 #include "engine/scene/SceneLoader.h"
 
-#include <cstring>
-
+#include <algorithm>
 #include <fstream>
+#include <string_view>
 #include <vector>
 
 #include "engine/core/RegularFile.h"
@@ -16,38 +16,88 @@ namespace VelaEngine::SceneManagement {
 
 namespace {
 
-constexpr const char* kEntityKeyword = "Entity";
+constexpr std::string_view kEntityKeyword = "Entity";
 
 // A line is a comment only when "/" is its very first character, before any tab.
-bool IsSkipped(const std::string& line) {
+bool IsSkipped(std::string_view line) {
     return line.empty() || line[0] == '/';
 }
 
-// Removes the leading tabs and returns how many there were.
-int StripDepth(std::string& line) {
+int DepthOf(std::string_view line) {
     const std::size_t tabs = line.find_first_not_of('\t');
-    const std::size_t depth = tabs == std::string::npos ? line.size() : tabs;
-    line.erase(0, depth);
-    return static_cast<int>(depth);
+    return static_cast<int>(tabs == std::string_view::npos ? line.size() : tabs);
 }
 
-std::string FirstPiece(const std::string& line) {
+// Removes the leading tabs and returns how many there were.
+int StripDepth(std::string_view& line) {
+    const int depth = DepthOf(line);
+    line.remove_prefix(static_cast<std::size_t>(depth));
+    return depth;
+}
+
+std::string_view FirstPiece(std::string_view line) {
     return line.substr(0, line.find('\t'));
 }
 
 // What `line` holds after `key` and one tab; the whole line when it does not start so.
-std::string ValueAfterKey(const std::string& line, const std::string& key) {
-    if (line.compare(0, key.size(), key) == 0 && line.size() > key.size() &&
-        line[key.size()] == '\t') {
+std::string_view ValueAfterKey(std::string_view line, std::string_view key) {
+    if (line.size() > key.size() && line.substr(0, key.size()) == key && line[key.size()] == '\t') {
         return line.substr(key.size() + 1);
     }
     return line;
 }
 
+// The non-empty pieces between tabs, as views into `line`.
+void SplitAtTabs(std::string_view line, std::vector<std::string_view>& pieces) {
+    pieces.clear();
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        if (line[pos] == '\t') {
+            ++pos;
+            continue;
+        }
+        const std::size_t end = std::min(line.find('\t', pos), line.size());
+        pieces.push_back(line.substr(pos, end - pos));
+        pos = end;
+    }
+}
+
+// The first two pieces that SplitAtTabs would give, without gathering the rest; false when
+// there are fewer.
+bool FirstTwoPieces(std::string_view line, std::string_view& first, std::string_view& second) {
+    const std::size_t firstStart = line.find_first_not_of('\t');
+    if (firstStart == std::string_view::npos) {
+        return false;
+    }
+    const std::size_t firstEnd = std::min(line.find('\t', firstStart), line.size());
+    const std::size_t secondStart = line.find_first_not_of('\t', firstEnd);
+    if (secondStart == std::string_view::npos) {
+        return false;
+    }
+    const std::size_t secondEnd = std::min(line.find('\t', secondStart), line.size());
+    first = line.substr(firstStart, firstEnd - firstStart);
+    second = line.substr(secondStart, secondEnd - secondStart);
+    return true;
+}
+
+// The whole file in one read; the loader's lines and pieces are views into it.
+std::string ReadWhole(std::ifstream& in) {
+    std::string text;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        text.resize(static_cast<std::size_t>(size));
+        in.read(text.data(), size);
+        text.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    return text;
+}
+
 class Loader {
 public:
-    Loader(std::ifstream& in, const std::string& path, Scene& scene, LoadWatcher* watcher)
-        : in_(in), location_(path), scene_(scene), watcher_(watcher) {}
+    Loader(std::string_view text, const std::string& path, Scene& scene, LoadWatcher* watcher)
+        : text_(text), location_(path), scene_(scene), watcher_(watcher) {}
 
     void Run() {
         while (ReadLine(line_)) {
@@ -79,11 +129,6 @@ public:
     }
 
 private:
-    static int DepthOf(const std::string& line) {
-        const std::size_t tabs = line.find_first_not_of('\t');
-        return static_cast<int>(tabs == std::string::npos ? line.size() : tabs);
-    }
-
     // The game runs every step as it is; only a watcher catches failures.
     template <class F>
     bool Guarded(F&& step) {
@@ -106,19 +151,24 @@ private:
         fields_.Clear();
     }
 
-    bool ReadLine(std::string& line) {
-        if (!std::getline(in_, line)) {
+    // Lines end at a line feed, with a carriage return before it belonging to the end; the
+    // last line needs none.
+    bool ReadLine(std::string_view& line) {
+        if (next_ >= text_.size()) {
             return false;
         }
+        const std::size_t end = std::min(text_.find('\n', next_), text_.size());
+        line = text_.substr(next_, end - next_);
+        next_ = end + 1;
         ++lineNumber_;
         location_.SetLine(lineNumber_);
         if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         return true;
     }
 
-    void HandleLine(std::string& line) {
+    void HandleLine(std::string_view line) {
         if (IsSkipped(line)) {
             return;
         }
@@ -136,7 +186,7 @@ private:
         if (pending_ != nullptr && depth <= previousDepth_ && fields_.Empty()) {
             pending_ = nullptr;  // a component with no fields reads nothing
         }
-        const std::string first = FirstPiece(line);
+        const std::string_view first = FirstPiece(line);
         if (first == kEntityKeyword && pending_ != nullptr) {
             // Its transform lines would take the component's fields, or its own component
             // lines would be read as them.
@@ -169,7 +219,8 @@ private:
         }
     }
 
-    void HandleComponent(const std::string& type, int depth) {
+    void HandleComponent(std::string_view typeView, int depth) {
+        const std::string type(typeView);
         CutStack(depth);
         if (open_.empty()) {
             Fail("The component line \"" + type +
@@ -188,18 +239,19 @@ private:
         pendingLine_ = lineNumber_;
     }
 
-    void HandleEntity(const std::string& line, int depth) {
+    void HandleEntity(std::string_view line, int depth) {
         // The name and tags follow the keyword; a bare "Entity" line is its own name. The
         // pieces are read before the transform lines reuse their storage.
         SplitAtTabs(line, pieces_);
-        const std::vector<std::string>& all = pieces_;
-        const std::size_t first = line.size() > std::strlen(kEntityKeyword) ? 1 : 0;
+        const std::vector<std::string_view>& all = pieces_;
+        const std::size_t first = line.size() > kEntityKeyword.size() ? 1 : 0;
         CutStack(depth);
         if (depth > 0 && open_.empty()) {
             Fail("An indented Entity line has no entity above it to belong to");
         }
         const int headerLine = lineNumber_;
-        std::shared_ptr<Entity> entity = Entity::Create(all.size() > first ? all[first] : "");
+        std::shared_ptr<Entity> entity =
+            Entity::Create(std::string(all.size() > first ? all[first] : std::string_view()));
         Entity* raw = entity.get();
         if (depth == 0) {
             scene_.GetRoots().push_back(entity);
@@ -208,7 +260,7 @@ private:
             entity->GetTransform().SetParent(&open_.back()->GetTransform());
         }
         for (std::size_t i = first + 1; i < all.size(); ++i) {
-            raw->GetTags().insert(all[i]);
+            raw->GetTags().insert(std::string(all[i]));
         }
         ReadTransformLines();
         open_.push_back(raw);
@@ -224,15 +276,17 @@ private:
             if (!ReadLine(line_)) {
                 Fail("The scene ends before the three transform lines (t, r, s) of an Entity");
             }
-            SplitAtTabs(line_, pieces_);
-            if (pieces_.size() < 2) {
+            std::string_view key;
+            std::string_view value;
+            if (!FirstTwoPieces(line_, key, value)) {
                 Fail("A transform line needs a key, a tab and a value (t, r or s)");
             }
-            fields_.Set(pieces_[0], pieces_[1]);
+            fields_.Set(key, value);
         }
     }
 
-    std::ifstream& in_;
+    std::string_view text_;
+    std::size_t next_ = 0;
     ContentLocation location_;
     Scene& scene_;
     LoadWatcher* watcher_;
@@ -245,9 +299,9 @@ private:
     int pendingLine_ = 0;
     int previousDepth_ = 0;
     FieldMap fields_;
-    // Reused for every line: most of a scene is short lines, and their storage is the cost.
-    std::string line_;
-    std::vector<std::string> pieces_;
+    std::string_view line_;
+    // Reused for every header and transform line.
+    std::vector<std::string_view> pieces_;
 };
 
 }  // namespace
@@ -267,8 +321,9 @@ std::shared_ptr<Scene> LoadScene(const std::string& name, LoadWatcher* watcher) 
     }
     Assert(in.is_open() && in.good(), "Failed to load Scene " + name);
 
+    const std::string text = ReadWhole(in);
     auto scene = std::make_shared<Scene>();
-    Loader(in, path, *scene, watcher).Run();
+    Loader(text, path, *scene, watcher).Run();
     resources.Store("sc" + name, scene);
     Log("Scene successfully loaded\n");
     return scene;

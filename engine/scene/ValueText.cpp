@@ -1,8 +1,10 @@
 #include "engine/scene/ValueText.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <system_error>
 
 #include "engine/core/VEDebug.h"
 
@@ -42,6 +44,22 @@ void ForEachPiece(const std::string& text, const DelimiterSet& isDelimiter, F&& 
 }
 }  // namespace
 
+double ReadAtof(const char* text, const char* end) {
+    // from_chars agrees with strtod on what it reads, but knows no leading blanks, '+' or hex
+    // and reports what strtod would round to infinity or zero: those stay with atof.
+    const char* digits = text != end && *text == '-' ? text + 1 : text;
+    const bool plain = digits != end && ((*digits >= '0' && *digits <= '9') || *digits == '.') &&
+                       !(digits[0] == '0' && digits + 1 != end && (digits[1] | 0x20) == 'x');
+    if (plain) {
+        double value = 0.0;
+        const std::from_chars_result read = std::from_chars(text, end, value);
+        if (read.ec == std::errc()) {
+            return value;
+        }
+    }
+    return std::atof(text);
+}
+
 std::vector<std::string> SplitText(const std::string& text, const std::string& delimiters) {
     std::vector<std::string> pieces;
     ForEachPiece(text, DelimiterSet(delimiters), [&](std::size_t begin, std::size_t end) {
@@ -75,7 +93,7 @@ void ReadFloats(const std::string& text, float* out, std::size_t count, const ch
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        out[i] = static_cast<float>(std::atof(text.c_str() + starts[i]));
+        out[i] = static_cast<float>(ReadAtof(text.c_str() + starts[i], text.c_str() + text.size()));
     }
 }
 

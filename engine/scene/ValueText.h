@@ -12,6 +12,14 @@ std::vector<std::string> SplitText(const std::string& text, const std::string& d
 // SplitText at tabs into `pieces`, whose storage is reused: the loader splits every line.
 void SplitAtTabs(const std::string& text, std::vector<std::string>& pieces);
 
+// atof of the NUL-terminated `text`, to the bit. Plain decimal text (an optional '-', digits
+// and a point, an exponent) is read with from_chars; every other form (leading blanks or '+',
+// hex, inf, nan, out of range) goes to atof itself. `end` is where the string's NUL is.
+double ReadAtof(const char* text, const char* end);
+inline double ReadAtof(const std::string& text) {
+    return ReadAtof(text.c_str(), text.c_str() + text.size());
+}
+
 // Reads exactly `count` comma-separated numbers with atof semantics into `out`. Any other
 // count is a content error reported through Assert with `formatMessage`; `out` is then
 // untouched.

@@ -15,6 +15,7 @@
 #include "engine/entity/EntityPath.h"
 #include "engine/entity/SceneRoots.h"
 #include "engine/entity/VelaBehavior.h"
+#include "engine/graphics/Sprite.h"
 #include "engine/scene/FieldMap.h"
 #include "engine/scene/Resources.h"
 #include "engine/scene/SceneLoader.h"
@@ -236,7 +237,18 @@ std::vector<std::string> ScenesUnder(const std::string& assets) {
     return names;
 }
 
+// A check draws nothing, so sprites decode as they are read, or a picture that does not
+// decode would go unseen.
+class DecodeSpritesAtOnce {
+public:
+    DecodeSpritesAtOnce() { VelaEngine::Graphics::Sprite::SetDecodeOnFirstDraw(false); }
+    ~DecodeSpritesAtOnce() { VelaEngine::Graphics::Sprite::SetDecodeOnFirstDraw(true); }
+    DecodeSpritesAtOnce(const DecodeSpritesAtOnce&) = delete;
+    DecodeSpritesAtOnce& operator=(const DecodeSpritesAtOnce&) = delete;
+};
+
 std::vector<SceneProblem> CheckScenes(const RunOptions& options) {
+    const DecodeSpritesAtOnce decode;
     std::vector<SceneProblem> problems;
     const std::vector<std::string> scenes =
         options.checkScenes.empty() ? ScenesUnder(options.assets) : options.checkScenes;
@@ -260,6 +272,7 @@ std::vector<SceneProblem> CheckScenes(const RunOptions& options) {
 
 std::vector<SceneProblem> CheckRunningScene(const std::string& assets, const std::string& scene) {
     std::vector<SceneProblem> problems;
+    const DecodeSpritesAtOnce decode;
     QuietStreams quiet;
     const EBFatalHandler previous = EBSetFatalHandler(&ThrowFailure);
     Checker(assets, problems).Check(scene);

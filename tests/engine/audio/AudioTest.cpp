@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "engine/audio/AudioClip.h"
 #include "engine/audio/AudioManager.h"
@@ -213,6 +215,37 @@ TEST_F(AudioWorld, AForgottenOwnerIsNeverConsultedAgain) {
     // Nor does a null owner reach unowned sounds.
     Manager().SetOwnerVolume(nullptr, 1.0f);
     EXPECT_NEAR(Volume(Slot(0)), 0.125f, kMixerStep);
+}
+
+TEST_F(AudioWorld, MusicDecodesInTheBackgroundAndAPlayAskedMeanwhileStartsWhenItIsReady) {
+    AudioClip music(WriteToneWav(folder_.Write("sounds/music.wav", ""), 1600),
+                    AudioClip::Decoding::InBackground);
+    ASSERT_NE(music.GetSound(), nullptr) << "handed out before its decoding ends";
+    const auto asked = std::chrono::steady_clock::now();
+    ASSERT_EQ(Manager().Play(music, 1.0f, false, &owner_), 0);
+    EXPECT_TRUE(Playing(Slot(0))) << "a waiting play keeps its channel busy";
+    EXPECT_EQ(Manager().Play(*clip_, 1.0f, false, nullptr), 1);
+    // The tone really sounds once decoded: the one-shot channel frees itself only after it.
+    ASSERT_TRUE(WaitFor(
+        [] {
+            Manager().Update();
+            return !Playing(Slot(0));
+        },
+        10000));
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(1500));
+
+    // A large file that does not decode is told by the frame's update and plays nothing.
+    AudioClip broken(folder_.Write("sounds/broken.mp3", std::string(100000, 'x')),
+                     AudioClip::Decoding::InBackground);
+    ASSERT_EQ(Manager().Play(broken, 1.0f, true, &owner_), 0);
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(WaitFor([] {
+        Manager().Update();
+        return !Playing(Slot(0));
+    }));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find(
+                  "LOG: Failed to load AudioClip: " + folder_.Path() + "/sounds/broken.mp3 ("),
+              std::string::npos);
 }
 
 TEST(AudioManager, WithoutAnAudioDeviceTheGameRunsSilently) {

@@ -12,6 +12,8 @@
 #include "engine/entity/Entity.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ParticleSystem.h"
+#include "engine/graphics/Sprite.h"
+#include "platform/EBGfxRecorder.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBImageFile.h"
 #include "support/EngineRun.h"
@@ -267,6 +269,65 @@ TEST_F(Rendering, ParticlesFadeFrameByFrameAndLeaveAfterTheirLifetime) {
         emitAtFrameTwo);
     ASSERT_NE(sparks, nullptr);
     EXPECT_EQ(sparks->GetParticles().size(), 0u);
+}
+
+TEST_F(Rendering, AFadedOutPictureDecodesWhenFirstShownAndSameSizedQuadsShareTheirBuffers) {
+    WriteSprite("red", 4, 4, [](int, int) { return kRed; });
+    Start(Node(0, "Card", "0,0", "Image", "Sprite\tsprites/red;w\t200;h\t100;tint\t1,1,1,0") +
+          Node(0, "Twin", "300,0", "Image", "Sprite\tsprites/red;w\t200;h\t100") +
+          Node(0, "Mirror", "-300,0", "Image", "Sprite\tsprites/red;w\t200;h\t100;flipX\tt") +
+          Node(0, "Other", "0,300", "Image", "Sprite\tsprites/red;w\t20;h\t100;tint\t1,1,1,0"));
+    using VelaEngine::Graphics::Image;
+    Image* card = VelaEngine::Entity::Find("Card")->GetComponent<Image>();
+    Image* twin = VelaEngine::Entity::Find("Twin")->GetComponent<Image>();
+    Image* mirror = VelaEngine::Entity::Find("Mirror")->GetComponent<Image>();
+    EXPECT_EQ(card->GetMesh().Built(), twin->GetMesh().Built()) << "one size, one set of buffers";
+    EXPECT_NE(card->GetMesh().Built(), mirror->GetMesh().Built()) << "mirrored coordinates";
+    EXPECT_NE(card->GetMesh().Built(),
+              VelaEngine::Entity::Find("Other")->GetComponent<Image>()->GetMesh().Built());
+    EXPECT_FALSE(card->GetSprite()->IsDecoded()) << "nothing has been drawn yet";
+    Run(
+        2,
+        [&](unsigned frame, const Picture& picture) {
+            EXPECT_TRUE(Near(picture.At(300, 0), kRed)) << "the twin, frame " << frame;
+            EXPECT_TRUE(Near(picture.At(-300, 0), kRed)) << "the mirror, frame " << frame;
+            EXPECT_TRUE(Near(picture.At(0, 0), frame == 1 ? kBlack : kRed)) << frame;
+        },
+        [&](unsigned frame) {
+            if (frame == 2) {
+                card->SetTint(VelaEngine::Graphics::Color(1.0f, 1.0f, 1.0f, 1.0f));
+            }
+        });
+    EXPECT_TRUE(card->GetSprite()->IsDecoded());
+}
+
+TEST_F(Rendering, FramesThatRepeatThePictureAreNotShownAgainUntilSomethingChanges) {
+    Start(Node(0, "Block", "0,0", "Image", "w\t100;h\t100;tint\t0,0,1,1"));
+    std::vector<unsigned> shown;
+    VelaEngine::Graphics::Image* block = nullptr;
+    VelaEngine::FrameHooks hooks;
+    hooks.beforeFrame = [&](unsigned frame) {
+        block = VelaEngine::Entity::Find("Block")->GetComponent<VelaEngine::Graphics::Image>();
+        if (frame == 6) {
+            block->SetTint(VelaEngine::Graphics::Color(1.0f, 0.0f, 0.0f, 1.0f));
+        }
+    };
+    hooks.afterPresent = [&](unsigned frame) {
+        shown.push_back(EBInternal::FramesShown());
+        if (frame == 8) {
+            VelaEngine::FrontEnd::Get().Quit();
+        }
+    };
+    VelaEngine::FrontEnd::Get().SetFrameHooks(hooks);
+    VelaEngine::FrontEnd::Get().Run();
+    ASSERT_EQ(shown.size(), 8u);
+    // The first frame shows the loaded scene; from frame 3 at the latest the picture repeats,
+    // until frame 6 tints the block.
+    EXPECT_EQ(shown[3], shown[2]);
+    EXPECT_EQ(shown[4], shown[2]);
+    EXPECT_EQ(shown[5], shown[4] + 1) << "the new tint is shown";
+    EXPECT_EQ(shown[6], shown[5]);
+    EXPECT_EQ(shown[7], shown[5]);
 }
 
 }  // namespace

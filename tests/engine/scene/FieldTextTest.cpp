@@ -41,6 +41,30 @@ TEST(FieldMapGet, NumbersFollowAtofAndAtoiAndBoolsReadOnlyLowerCaseTAndF) {
     EXPECT_FALSE(map.Get("absent", false));
 }
 
+TEST(FieldMapSet, AClearedMapForgetsEveryFieldWhileItsEntriesAreReusedAndCopiesStandAlone) {
+    FieldMap map;
+    map.Set("t", "1,2");
+    map.Set("r", "90");
+    map.Set("a long field name past any short-string buffer", "and a long value past it too");
+    map.Clear();
+    EXPECT_TRUE(map.Empty());
+    map.Set("s", "3,4");
+    map.Set("t", "5,6");
+    EXPECT_EQ(map.Fields().size(), 2u);
+    EXPECT_EQ(map.Get("t", ""), "5,6");
+    EXPECT_EQ(map.Get("s", ""), "3,4");
+    EXPECT_EQ(map.Get("r", "absent"), "absent") << "a field of before the clear";
+    EXPECT_EQ(map.Get("a long field name past any short-string buffer", "absent"), "absent");
+    const FieldMap copy = map;
+    map.Clear();
+    map.Set("t", "7,8");
+    EXPECT_EQ(copy.Get("t", ""), "5,6");
+    EXPECT_EQ(copy.Fields().size(), 2u);
+    map.Remove("t");
+    map.Remove("never set");
+    EXPECT_TRUE(map.Empty());
+}
+
 TEST(Vector2Text, ReadsStrayCommasWritesSixDecimalsRoundTripsAndWrongCountsAreFatal) {
     for (const char* text : {"1.5,-2", "1.5, -2", ",1.5,-2,", "1.5,,-2"}) {
         Vector2 v;
