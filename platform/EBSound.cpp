@@ -270,6 +270,9 @@ EBSoundResult EBSoundSystemCreateSound(EBSoundSystem* system, const char* path, 
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kDecoderNice);
             DecodedSound result;
             result.chunk = EBInternal::LoadSoundFile(file.c_str(), result.reason);
+            // SDL keeps per-thread data (its error text) that only its own threads free
+            // when they end; this one is not SDL's.
+            SDL_TLSCleanup();
             return result;
         });
         *sound = decoding;
