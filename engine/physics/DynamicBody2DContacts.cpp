@@ -54,8 +54,9 @@ void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
                                       const Collision::Collider& ownCollider) {
     // Walked as a copy, so nothing a contact hook does can reach the list every body shares.
     const std::vector<Entity*> candidates = event.candidates;
+    const MatrixStack& stack = MatrixStack::Get();
     for (Entity* other : candidates) {
-        TestCandidate(ownCollider, *other, MatrixStack::Get().GetCurrent());
+        TestCandidate(ownCollider, *other, stack.GetCurrent());
     }
 }
 

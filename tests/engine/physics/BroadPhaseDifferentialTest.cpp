@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,6 +12,7 @@
 
 #include "PhysicsTestSupport.h"
 #include "engine/physics/ContactBroadPhase.h"
+#include "tools/vela-run/FrameHashes.h"
 
 namespace PhysicsTest {
 namespace {
@@ -253,13 +253,9 @@ TEST_F(BroadPhaseDifferential, SeededScenesKeepTheirRecordedFrames) {
         const std::vector<std::string> dumps =
             Simulate(s.seed, s.bodies, s.spread, s.frames, false);
         for (std::size_t frame = 0; frame < dumps.size(); ++frame) {
-            std::uint64_t hash = 0xcbf29ce484222325ull;
-            for (const char c : dumps[frame]) {
-                hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-            }
             char line[64];
             std::snprintf(line, sizeof line, "%u %zu %016llx\n", s.seed, frame,
-                          static_cast<unsigned long long>(hash));
+                          static_cast<unsigned long long>(VelaRun::Fnv1a64(dumps[frame])));
             lines << line;
         }
     }
