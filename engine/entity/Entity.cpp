@@ -6,11 +6,11 @@
 namespace VelaEngine {
 
 std::shared_ptr<Entity> Entity::Create(const std::string& name) {
-    return std::shared_ptr<Entity>(new Entity(name));
+    return MakePacked<Entity>(Key{}, name);
 }
 
-Entity::Entity(std::string name) : name_(std::move(name)) {
-    auto transform = std::make_shared<Transform>(this);
+Entity::Entity(Key, std::string name) : name_(std::move(name)) {
+    auto transform = MakePacked<Transform>(this);
     transform_ = transform.get();
     components_.push_back(std::move(transform));
 }

@@ -11,6 +11,7 @@
 
 #include "engine/entity/Component.h"
 #include "engine/entity/EntityList.h"
+#include "engine/entity/EntityStorage.h"
 #include "engine/entity/Listener.h"
 #include "engine/scene/IResource.h"
 #include "engine/scene/Object.h"
@@ -37,7 +38,7 @@ public:
     // Builds a T on this entity and adds it.
     template <class T, class... Args>
     T* AddComponent(Args&&... args) {
-        auto component = std::make_shared<T>(this, std::forward<Args>(args)...);
+        auto component = MakePacked<T>(this, std::forward<Args>(args)...);
         T* raw = component.get();
         AddComponent(std::move(component));
         return raw;
@@ -52,7 +53,9 @@ public:
         }
         return nullptr;
     }
-    const std::vector<std::shared_ptr<Component>>& GetComponents() const { return components_; }
+    using ComponentVector =
+        std::vector<std::shared_ptr<Component>, PackedAllocator<std::shared_ptr<Component>>>;
+    const ComponentVector& GetComponents() const { return components_; }
 
     Transform& GetTransform() const { return *transform_; }
     Transform* GetTransformPtr() const { return transform_; }
@@ -95,10 +98,17 @@ public:
     static std::vector<Entity*> FindWithTag(const std::string& tag);
 
 private:
-    explicit Entity(std::string name);
+    // Lets only Create build one, though the packed store needs a public constructor.
+    struct Key {
+        explicit Key() = default;
+    };
 
+public:
+    Entity(Key, std::string name);
+
+private:
     std::set<std::string> tags_;
-    std::vector<std::shared_ptr<Component>> components_;
+    ComponentVector components_;
     bool destroyed_ = false;
     bool persistent_ = false;
     std::int32_t passSlot_ = -1;

@@ -7,6 +7,8 @@
 #include <memory>
 #include <utility>
 
+#include "engine/entity/EntityStorage.h"
+
 namespace VelaEngine {
 
 class Entity;
@@ -23,7 +25,7 @@ inline std::uint64_t destroyRequests = 0;
 }  // namespace EntityTree
 
 class EntityList {
-    using Items = std::list<std::shared_ptr<Entity>>;
+    using Items = std::list<std::shared_ptr<Entity>, PackedAllocator<std::shared_ptr<Entity>>>;
 
 public:
     using value_type = Items::value_type;

@@ -8,7 +8,7 @@ namespace VelaEngine::Events {
 
 namespace {
 template <class T>
-void EraseAll(std::vector<T*>& items, const T* item) {
+void EraseAll(PackedVector<T*>& items, const T* item) {
     items.erase(std::remove(items.begin(), items.end(), item), items.end());
 }
 }  // namespace

@@ -4,11 +4,15 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/entity/EntityStorage.h"
 #include "engine/entity/EventBase.h"
 
 namespace VelaEngine::Events {
 
 class ListenerList;
+
+template <class T>
+using PackedVector = std::vector<T, PackedAllocator<T>>;
 
 class Listener {
 public:
@@ -20,11 +24,11 @@ public:
     virtual void Invoke(const EventBase& event) = 0;
 
     // One entry per registration, so a list appears as often as it holds this listener.
-    const std::vector<ListenerList*>& GetRegistrations() const { return registrations_; }
+    const PackedVector<ListenerList*>& GetRegistrations() const { return registrations_; }
 
 private:
     friend class ListenerList;
-    std::vector<ListenerList*> registrations_;
+    PackedVector<ListenerList*> registrations_;
 };
 
 // Calls one member function of one object; declared as a data member of that object so that
@@ -70,7 +74,7 @@ private:
     void Forget(Listener* listener);
     void Compact();
 
-    std::vector<Listener*> listeners_;
+    PackedVector<Listener*> listeners_;
     // Walks in progress; removals during a walk leave holes that are closed afterwards.
     int walks_ = 0;
     bool holes_ = false;

@@ -61,7 +61,7 @@ TEST(ListenerList, WalksSurviveChangesAndDestroyedListenersAndListsLeaveEachOthe
         gone.Register(after.listener);
         gone.Register(after.listener);
     }
-    EXPECT_EQ(after.listener.GetRegistrations(), (std::vector<ListenerList*>{&list, &updates}));
+    EXPECT_EQ(after.listener.GetRegistrations(), (PackedVector<ListenerList*>{&list, &updates}));
 }
 
 }  // namespace
