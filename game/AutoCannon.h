@@ -17,7 +17,7 @@ public:
     const char* GetTypeName() const override { return "AutoCannon"; }
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        auto copy = std::make_shared<AutoCannon>(newOwner);
+        auto copy = MakePacked<AutoCannon>(newOwner);
         copy->fireEvery = fireEvery;
         copy->range = range;
         return copy;

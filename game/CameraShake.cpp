@@ -26,7 +26,7 @@ void CameraShake::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> CameraShake::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<CameraShake>(newOwner);
+    auto copy = MakePacked<CameraShake>(newOwner);
     copy->duration = duration;
     copy->strength = strength;
     return copy;

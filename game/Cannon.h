@@ -19,7 +19,7 @@ public:
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     // Fresh: the angle comes with the copy's own fields.
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        auto copy = std::make_shared<Cannon>(newOwner);
+        auto copy = MakePacked<Cannon>(newOwner);
         copy->fireEvery = fireEvery;
         copy->range = range;
         return copy;

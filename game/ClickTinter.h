@@ -14,7 +14,7 @@ public:
 
     const char* GetTypeName() const override { return "ClickTinter"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<ClickTinter>(newOwner);
+        return MakePacked<ClickTinter>(newOwner);
     }
     void Start() override;
     void Update() override;

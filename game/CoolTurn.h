@@ -14,7 +14,7 @@ public:
     // "speed", degrees per second, default 0.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<CoolTurn>(newOwner);
+        return MakePacked<CoolTurn>(newOwner);
     }
     void Update() override;
 

@@ -15,7 +15,7 @@ void CreditsScroller::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> CreditsScroller::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<CreditsScroller>(newOwner);
+    auto copy = MakePacked<CreditsScroller>(newOwner);
     copy->speed = speed;
     copy->fastSpeed = fastSpeed;
     return copy;

@@ -14,7 +14,7 @@ public:
 
     const char* GetTypeName() const override { return "DestroyAfter"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<DestroyAfter>(newOwner);
+        return MakePacked<DestroyAfter>(newOwner);
     }
     void Update() override;
 

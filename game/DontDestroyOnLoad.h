@@ -12,7 +12,7 @@ public:
 
     const char* GetTypeName() const override { return "DontDestroyOnLoad"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<DontDestroyOnLoad>(newOwner);
+        return MakePacked<DontDestroyOnLoad>(newOwner);
     }
     void Awake() override;
 };

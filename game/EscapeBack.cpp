@@ -14,7 +14,7 @@ void EscapeBack::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> EscapeBack::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<EscapeBack>(newOwner);
+    auto copy = MakePacked<EscapeBack>(newOwner);
     copy->button = button;
     return copy;
 }

@@ -12,7 +12,7 @@ public:
 
     const char* GetTypeName() const override { return "Flasher"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<Flasher>(newOwner);
+        return MakePacked<Flasher>(newOwner);
     }
     void Update() override;
 

@@ -13,7 +13,7 @@ public:
 
     const char* GetTypeName() const override { return "FollowCursor"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<FollowCursor>(newOwner);
+        return MakePacked<FollowCursor>(newOwner);
     }
     void Start() override;
     void Update() override;

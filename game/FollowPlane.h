@@ -21,7 +21,7 @@ public:
     // "planeFinder": the plane entity's path; a missing one is logged.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<FollowPlane>(newOwner);
+        return MakePacked<FollowPlane>(newOwner);
     }
     void Update() override;
 

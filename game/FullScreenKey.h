@@ -12,7 +12,7 @@ public:
 
     const char* GetTypeName() const override { return "FullScreenKey"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<FullScreenKey>(newOwner);
+        return MakePacked<FullScreenKey>(newOwner);
     }
     void Update() override;
 };

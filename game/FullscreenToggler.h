@@ -14,7 +14,7 @@ public:
 
     const char* GetTypeName() const override { return "FullscreenToggler"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<FullscreenToggler>(newOwner);
+        return MakePacked<FullscreenToggler>(newOwner);
     }
     void Start() override;
     void Update() override;

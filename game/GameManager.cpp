@@ -37,7 +37,7 @@ void GameManager::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> GameManager::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<GameManager>(newOwner);
+    auto copy = MakePacked<GameManager>(newOwner);
     copy->currentLevel = currentLevel;
     return copy;
 }

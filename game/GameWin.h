@@ -12,7 +12,7 @@ public:
 
     const char* GetTypeName() const override { return "GameWin"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<GameWin>(newOwner);
+        return MakePacked<GameWin>(newOwner);
     }
     void OnCollision(VelaEngine::Entity* const& other) override;
 };

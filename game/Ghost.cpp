@@ -31,7 +31,7 @@ void Ghost::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Ghost::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Ghost>(newOwner);
+    auto copy = MakePacked<Ghost>(newOwner);
     copy->planeFinder_.Deserialize(planeFinder_.Serialize());
     copy->planeGiven_ = planeGiven_;
     copy->look_ = look_;

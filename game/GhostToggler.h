@@ -14,7 +14,7 @@ public:
 
     const char* GetTypeName() const override { return "GhostToggler"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<GhostToggler>(newOwner);
+        return MakePacked<GhostToggler>(newOwner);
     }
     void Start() override;
 

@@ -21,7 +21,7 @@ public:
 
     const char* GetTypeName() const override { return "HazardWind"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<HazardWind>(newOwner);
+        return MakePacked<HazardWind>(newOwner);
     }
     void Start() override;
     void Update() override;

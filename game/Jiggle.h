@@ -12,7 +12,7 @@ public:
 
     const char* GetTypeName() const override { return "Jiggle"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<Jiggle>(newOwner);
+        return MakePacked<Jiggle>(newOwner);
     }
     void Update() override;
 

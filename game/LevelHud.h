@@ -22,7 +22,7 @@ public:
 
     const char* GetTypeName() const override { return "LevelHud"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<LevelHud>(newOwner);
+        return MakePacked<LevelHud>(newOwner);
     }
     void Start() override;
     void Update() override;

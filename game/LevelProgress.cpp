@@ -20,7 +20,7 @@ void LevelProgress::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> LevelProgress::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<LevelProgress>(newOwner);
+    auto copy = MakePacked<LevelProgress>(newOwner);
     copy->level = level;
     return copy;
 }

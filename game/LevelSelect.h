@@ -19,7 +19,7 @@ public:
     // "Level1Button", "Level1Place" ... "Level8Place"; a missing one is logged.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<LevelSelect>(newOwner);
+        return MakePacked<LevelSelect>(newOwner);
     }
     void Start() override;
 

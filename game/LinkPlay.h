@@ -17,7 +17,7 @@ public:
     // "sceneName" and "waitOneFrame".
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<LinkPlay>(newOwner);
+        return MakePacked<LinkPlay>(newOwner);
     }
     void Start() override;
     void Update() override;

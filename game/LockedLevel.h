@@ -19,7 +19,7 @@ public:
 
     const char* GetTypeName() const override { return "LockedLevel"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<LockedLevel>(newOwner);
+        return MakePacked<LockedLevel>(newOwner);
     }
     void Start() override;
     void Update() override;

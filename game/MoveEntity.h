@@ -16,7 +16,7 @@ public:
     // "src" and "dst" (missing ones are logged) and "doOnStartInstead".
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<MoveEntity>(newOwner);
+        return MakePacked<MoveEntity>(newOwner);
     }
     void Start() override;
     void Move() const;

@@ -19,7 +19,7 @@ void MusicPlayer::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> MusicPlayer::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<MusicPlayer>(newOwner);
+    auto copy = MakePacked<MusicPlayer>(newOwner);
     copy->track = track;
     copy->volume = volume;
     copy->crossfade = crossfade;

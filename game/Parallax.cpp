@@ -77,7 +77,7 @@ void Parallax::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Parallax::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Parallax>(newOwner);
+    auto copy = MakePacked<Parallax>(newOwner);
     copy->factor = factor;
     copy->factorY = factorY;
     copy->repeatX = repeatX;

@@ -12,7 +12,7 @@ public:
 
     const char* GetTypeName() const override { return "Patrol"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        auto copy = std::make_shared<Patrol>(newOwner);
+        auto copy = MakePacked<Patrol>(newOwner);
         copy->speed = speed;
         return copy;
     }

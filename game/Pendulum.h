@@ -14,7 +14,7 @@ public:
     // "rotMin", "rotMax", "rotSpeedUp" and "rotSpeedDown" are all required.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<Pendulum>(newOwner);
+        return MakePacked<Pendulum>(newOwner);
     }
     void Update() override;
 

@@ -30,7 +30,7 @@ public:
 
     const char* GetTypeName() const override { return "PlaneRotator"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<PlaneRotator>(newOwner);
+        return MakePacked<PlaneRotator>(newOwner);
     }
     void Start() override;
     void Update() override;

@@ -18,7 +18,7 @@ public:
     // "firstSkin", "lastSkin", "prevSkin" and "nextSkin"; missing ones are logged.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<PlaneSkinSelect>(newOwner);
+        return MakePacked<PlaneSkinSelect>(newOwner);
     }
     void Start() override;
 

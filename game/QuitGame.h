@@ -13,7 +13,7 @@ public:
 
     const char* GetTypeName() const override { return "QuitGame"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<QuitGame>(newOwner);
+        return MakePacked<QuitGame>(newOwner);
     }
     void Start() override;
 

@@ -22,7 +22,7 @@ void RescueCue::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> RescueCue::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<RescueCue>(newOwner);
+    auto copy = MakePacked<RescueCue>(newOwner);
     copy->cueName = cueName;
     copy->cueAt = cueAt;
     copy->flashTime = flashTime;

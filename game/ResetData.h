@@ -13,7 +13,7 @@ public:
 
     const char* GetTypeName() const override { return "ResetData"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<ResetData>(newOwner);
+        return MakePacked<ResetData>(newOwner);
     }
     void Start() override;
 

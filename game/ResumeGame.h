@@ -15,7 +15,7 @@ public:
 
     const char* GetTypeName() const override { return "ResumeGame"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<ResumeGame>(newOwner);
+        return MakePacked<ResumeGame>(newOwner);
     }
     void Start() override;
     void Update() override;

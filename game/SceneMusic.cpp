@@ -9,7 +9,7 @@ void SceneMusic::Deserialize(const VelaEngine::FieldMap& fields) {
 }
 
 std::shared_ptr<VelaEngine::Component> SceneMusic::Clone(VelaEngine::Entity* newOwner) const {
-    auto copy = std::make_shared<SceneMusic>(newOwner);
+    auto copy = MakePacked<SceneMusic>(newOwner);
     copy->track = track;
     return copy;
 }

@@ -17,7 +17,7 @@ void SkinCaption::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> SkinCaption::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<SkinCaption>(newOwner);
+    auto copy = MakePacked<SkinCaption>(newOwner);
     copy->names = names;
     copy->count = count;
     return copy;

@@ -18,7 +18,7 @@ void SoundFalloff::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> SoundFalloff::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<SoundFalloff>(newOwner);
+    auto copy = MakePacked<SoundFalloff>(newOwner);
     copy->nearDistance = nearDistance;
     copy->farDistance = farDistance;
     copy->listenerName = listenerName;

@@ -15,7 +15,7 @@ public:
     // "fadeInStart", "fadeInEnd", "fadeOutStart", "fadeOutEnd", seconds, default 0.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<SplashFader>(newOwner);
+        return MakePacked<SplashFader>(newOwner);
     }
     void Update() override;
 

@@ -20,7 +20,7 @@ public:
     // "nextScene" and "duration"; the time left starts at the duration.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<SplashScript>(newOwner);
+        return MakePacked<SplashScript>(newOwner);
     }
     void Start() override;
     void Update() override;

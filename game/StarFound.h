@@ -15,7 +15,7 @@ public:
     // "id": level, underscore, star number, as in 3_2.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<StarFound>(newOwner);
+        return MakePacked<StarFound>(newOwner);
     }
     void Start() override;
 

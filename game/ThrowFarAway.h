@@ -13,7 +13,7 @@ public:
 
     const char* GetTypeName() const override { return "ThrowFarAway"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<ThrowFarAway>(newOwner);
+        return MakePacked<ThrowFarAway>(newOwner);
     }
     void Start() override;
 

@@ -14,7 +14,7 @@ public:
 
     const char* GetTypeName() const override { return "TimeScale"; }
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<TimeScale>(newOwner);
+        return MakePacked<TimeScale>(newOwner);
     }
     void Update() override;
 };

@@ -15,7 +15,7 @@ public:
     // "volChangePerClick", default 0.05; a negative step makes a lowering button.
     void Deserialize(const VelaEngine::FieldMap& fields) override;
     std::shared_ptr<VelaEngine::Component> Clone(VelaEngine::Entity* newOwner) const override {
-        return std::make_shared<VolumeChanger>(newOwner);
+        return MakePacked<VolumeChanger>(newOwner);
     }
     void Start() override;
 

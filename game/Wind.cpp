@@ -45,7 +45,7 @@ void Wind::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Wind::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Wind>(newOwner);
+    auto copy = MakePacked<Wind>(newOwner);
     copy->loopSound = loopSound;
     copy->loopVolume = loopVolume;
     copy->fadeIn = fadeIn;

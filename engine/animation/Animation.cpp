@@ -20,7 +20,7 @@ void Animation::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Animation::Clone(Entity* newOwner) const {
-    return std::make_shared<Animation>(newOwner);
+    return MakePacked<Animation>(newOwner);
 }
 
 void Animation::OnUpdate(const Events::EventBase&) {

@@ -42,7 +42,7 @@ void AudioSource::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> AudioSource::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<AudioSource>(newOwner);
+    auto copy = MakePacked<AudioSource>(newOwner);
     copy->playOnAwake_ = playOnAwake_;
     copy->clip_ = clip_;
     if (copy->playOnAwake_) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/entity/EntityStorage.h"
 #include "engine/entity/SharedFromThis.h"
 
 namespace VelaEngine {

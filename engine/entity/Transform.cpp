@@ -26,7 +26,7 @@ void Transform::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Transform::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Transform>(newOwner);
+    auto copy = MakePacked<Transform>(newOwner);
     copy->position_ = position_;
     copy->rotation_ = rotation_;
     copy->scale_ = scale_;

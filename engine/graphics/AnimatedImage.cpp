@@ -95,7 +95,7 @@ void AnimatedImage::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> AnimatedImage::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<AnimatedImage>(newOwner);
+    auto copy = MakePacked<AnimatedImage>(newOwner);
     copy->tint_ = tint_;
     copy->Set(cols_, rows_, initialFrame_, 1.0f, frameStart_, frameEnd_, width_, height_, sprite_,
               loop_, flipX_, flipY_);

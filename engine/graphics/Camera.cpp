@@ -19,7 +19,7 @@ Camera* FindCameraBelow(const Entity& entity) {
 }  // namespace
 
 std::shared_ptr<Component> Camera::Clone(Entity* newOwner) const {
-    return std::make_shared<Camera>(newOwner);
+    return MakePacked<Camera>(newOwner);
 }
 
 Camera* FindCamera(const EntityList& roots) {

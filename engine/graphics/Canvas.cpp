@@ -14,7 +14,7 @@ void Canvas::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Canvas::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Canvas>(newOwner);
+    auto copy = MakePacked<Canvas>(newOwner);
     copy->renderMode_ = renderMode_;
     return copy;
 }

@@ -72,7 +72,7 @@ void Image::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Image::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Image>(newOwner);
+    auto copy = MakePacked<Image>(newOwner);
     copy->Set(width_, height_, sprite_, tint_, flipX_, flipY_);
     copy->textureOffset_ = textureOffset_;
     return copy;

@@ -25,7 +25,7 @@ ParticleSystem::ParticleSystem(Entity* owner) : Component(owner) {
 }
 
 std::shared_ptr<Component> ParticleSystem::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<ParticleSystem>(newOwner);
+    auto copy = MakePacked<ParticleSystem>(newOwner);
     copy->particles_ = particles_;
     return copy;
 }

@@ -83,7 +83,7 @@ void Text::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> Text::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<Text>(newOwner);
+    auto copy = MakePacked<Text>(newOwner);
     copy->color_ = color_;
     copy->shadow_ = shadow_;
     copy->align_ = align_;

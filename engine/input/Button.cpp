@@ -68,7 +68,7 @@ void Button::Press() {
 }
 
 std::shared_ptr<Component> Button::Clone(Entity* newOwner) const {
-    return std::make_shared<Button>(newOwner);
+    return MakePacked<Button>(newOwner);
 }
 
 }  // namespace VelaEngine::UI

@@ -39,7 +39,7 @@ void ButtonLook::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> ButtonLook::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<ButtonLook>(newOwner);
+    auto copy = MakePacked<ButtonLook>(newOwner);
     copy->hoverTint = hoverTint;
     copy->pressedTint = pressedTint;
     copy->hoverScale = hoverScale;

@@ -17,7 +17,7 @@ void CircleCollider::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> CircleCollider::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<CircleCollider>(newOwner);
+    auto copy = MakePacked<CircleCollider>(newOwner);
     copy->radius_ = radius_;
     copy->material_ = material_;
     return copy;

@@ -34,7 +34,7 @@ void RectCollider::Deserialize(const FieldMap& fields) {
 }
 
 std::shared_ptr<Component> RectCollider::Clone(Entity* newOwner) const {
-    auto copy = std::make_shared<RectCollider>(newOwner);
+    auto copy = MakePacked<RectCollider>(newOwner);
     copy->w_ = w_;
     copy->h_ = h_;
     copy->material_ = material_;
