@@ -54,9 +54,22 @@ bool SameBits(const Matrix3x3& a, const Matrix3x3& b) {
     return std::memcmp(a.m, b.m, sizeof a.m) == 0;
 }
 
+// The stack's matrix and depth under the roots, as the walks find and leave it. Every walk
+// puts it back when it ends, so it holds for all the passes of a frame.
+void NoteBase(PassPlan& plan, const MatrixStack& stack) {
+    const Matrix3x3& base = stack.GetCurrent();
+    const auto baseDepth = static_cast<std::uint32_t>(stack.GetDepth());
+    if (plan.baseVersion == 0 || baseDepth != plan.baseDepth || !SameBits(base, plan.base)) {
+        plan.base = base;
+        plan.baseDepth = baseDepth;
+        plan.baseVersion = plan.NextVersion();
+    }
+}
+
 // One pass over the subtree of the plan's root `r`: every entity whose listeners of `kind`
 // the walk reaches gets `call` with its placement on the stack. A change of shape during a
-// call lays the plan out again and the walk goes on after the entity it was in.
+// call lays the plan out again and the walk goes on after the entity it was in. The stack
+// holds the base NoteBase saw.
 template <class Call>
 void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest candidate,
           std::size_t r, std::uint8_t kind, bool canvases, Call&& call) {
@@ -65,15 +78,14 @@ void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest c
         (plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kind) == 0) {
         return;
     }
-    const Matrix3x3 base = stack.GetCurrent();
-    const auto baseDepth = static_cast<std::uint32_t>(stack.GetDepth());
-    if (plan.baseVersion == 0 || baseDepth != plan.baseDepth || !SameBits(base, plan.base)) {
-        plan.base = base;
-        plan.baseDepth = baseDepth;
-        plan.baseVersion = plan.NextVersion();
+    // The walks leave the base's matrix as they found it; only a listener's unmatched push
+    // can have deepened the stack under it.
+    if (stack.GetDepth() != plan.baseDepth) {
+        NoteBase(plan, stack);
     }
     auto at = static_cast<std::size_t>(plan.roots[r]);
     std::size_t end = static_cast<std::size_t>(plan.entries[at].end);
+    bool loaded = false;
     while (at < end) {
         const PlanEntry& entry = plan.entries[at];
         if ((entry.below & kind) == 0) {
@@ -83,6 +95,7 @@ void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest c
         Enter(plan, at, canvases);
         if ((entry.own & kind) != 0) {
             stack.Load(plan.placements[at].world, plan.placements[at].depth);
+            loaded = true;
             const std::uint64_t shape = EntityTree::shapeChanges;
             call(*entry.entity);
             if (EntityTree::shapeChanges != shape) {
@@ -97,7 +110,9 @@ void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest c
         }
         ++at;
     }
-    stack.Load(base, baseDepth);
+    if (loaded) {
+        stack.Load(plan.base, plan.baseDepth);
+    }
 }
 
 void Gather(const PassPlan& plan, std::size_t r, std::vector<Entity*>& candidates) {
@@ -122,6 +137,7 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
                          std::vector<Entity*>& candidates) {
     PassPlan& plan = FramePlan();
     MatrixStack& stack = MatrixStack::Get();
+    NoteBase(plan, stack);
     bool fired = false;
     for (std::size_t r = 0;; ++r) {
         Walk(plan, stack, roots, candidate, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
@@ -145,6 +161,7 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
                    const Events::CollisionEvent& event) {
     PassPlan& plan = FramePlan();
     MatrixStack& stack = MatrixStack::Get();
+    NoteBase(plan, stack);
     for (std::size_t r = 0;; ++r) {
         plan.Refresh(roots, candidate);
         if (r >= plan.roots.size()) {

@@ -93,12 +93,12 @@ void ListenerList::Forget(Listener* listener) {
                      static_cast<Listener*>(nullptr));
         holes_ = true;
     } else {
-        EraseAll(listeners_, listener);
+        listeners_.RemoveAll(listener);
     }
 }
 
 void ListenerList::Compact() {
-    EraseAll(listeners_, static_cast<Listener*>(nullptr));
+    listeners_.RemoveAll(nullptr);
     holes_ = false;
 }
 

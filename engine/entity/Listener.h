@@ -6,6 +6,7 @@
 
 #include "engine/entity/EntityStorage.h"
 #include "engine/entity/EventBase.h"
+#include "engine/entity/SmallPointerList.h"
 
 namespace VelaEngine::Events {
 
@@ -74,7 +75,7 @@ private:
     void Forget(Listener* listener);
     void Compact();
 
-    PackedVector<Listener*> listeners_;
+    SmallPointerList<Listener, 2> listeners_;
     // Walks in progress; removals during a walk leave holes that are closed afterwards.
     int walks_ = 0;
     bool holes_ = false;

@@ -64,4 +64,28 @@ TEST(ListenerList, WalksSurviveChangesAndDestroyedListenersAndListsLeaveEachOthe
     EXPECT_EQ(after.listener.GetRegistrations(), (PackedVector<ListenerList*>{&list, &updates}));
 }
 
+TEST(ListenerList, ListenersRegisteredDuringAWalkAreReachedAsTheListOutgrowsItsRoom) {
+    Calls calls;
+    ListenerList list;
+    std::vector<std::unique_ptr<Recorder>> added;
+    Recorder first(&calls, "first");
+    first.action = [&] {
+        for (int i = 0; i < 9; ++i) {
+            added.push_back(std::make_unique<Recorder>(&calls, "added" + std::to_string(i)));
+            list.Register(added.back()->listener);
+        }
+    };
+    list.Register(first.listener);
+    list.Invoke(EmptyEvent());
+    ASSERT_EQ(calls.size(), 10u);
+    EXPECT_EQ(calls.back(), "added8");
+    // Dying ones leave, whether the list keeps them inside itself or outside.
+    added.erase(added.begin() + 1, added.end());
+    first.action = nullptr;
+    calls.clear();
+    list.Invoke(EmptyEvent());
+    EXPECT_EQ(calls, (Calls{"first", "added0"}));
+    EXPECT_EQ(list.Size(), 2u);
+}
+
 }  // namespace
