@@ -136,6 +136,12 @@ void Gather(const PassPlan& plan, std::size_t r, std::vector<Entity*>& candidate
 void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
                          std::vector<Entity*>& candidates) {
     PassPlan& plan = FramePlan();
+    plan.Refresh(roots, candidate);
+    if ((plan.rootsBelow & PassBits::kAwakeStart) == 0) {
+        // Nothing to fire: the gathering walk would find the plan's own list.
+        candidates.insert(candidates.end(), plan.candidates.begin(), plan.candidates.end());
+        return;
+    }
     MatrixStack& stack = MatrixStack::Get();
     NoteBase(plan, stack);
     bool fired = false;

@@ -57,6 +57,16 @@ void PassPlan::Build() {
         }
     }
     placements.assign(entries.size(), Placement{});
+    rootsBelow = 0;
+    for (const std::int32_t root : roots) {
+        rootsBelow |= entries[static_cast<std::size_t>(root)].below;
+    }
+    candidates.clear();
+    for (const PlanEntry& entry : entries) {
+        if ((entry.own & PassBits::kCandidate) != 0) {
+            candidates.push_back(entry.entity);
+        }
+    }
 }
 
 void PassPlan::Append(Entity& entity, std::int32_t parent) {

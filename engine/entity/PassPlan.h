@@ -61,6 +61,10 @@ public:
     std::vector<PlanEntry> entries;
     // The entry of each root, in list order.
     std::vector<std::int32_t> roots;
+    // What the roots' subtrees have between them (PassBits).
+    std::uint8_t rootsBelow = 0;
+    // The collision candidates, in plan order: what a gathering walk would find.
+    std::vector<Entity*> candidates;
     // Each entered entity's placement and stack depth, and what they were worked out from:
     // while neither its local matrix nor its parent's placement changes, it stays right.
     struct Placement {
