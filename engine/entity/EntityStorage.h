@@ -39,14 +39,17 @@ struct PackedAllocator {
     template <class U>
     PackedAllocator(const PackedAllocator<U>&) noexcept {}
 
+    // Containers of pointers are meant here: the store holds the pointers themselves.
+    static constexpr std::size_t kItemBytes = sizeof(T);  // NOLINT(bugprone-sizeof-expression)
+
     T* allocate(std::size_t n) {
-        if (n > SIZE_MAX / sizeof(T)) {
+        if (n > SIZE_MAX / kItemBytes) {
             throw std::bad_array_new_length();
         }
-        return static_cast<T*>(EntityStorage::Allocate(n * sizeof(T)));
+        return static_cast<T*>(EntityStorage::Allocate(n * kItemBytes));
     }
     void deallocate(T* block, std::size_t n) noexcept {
-        EntityStorage::Release(block, n * sizeof(T));
+        EntityStorage::Release(block, n * kItemBytes);
     }
 
     template <class U>
