@@ -25,10 +25,16 @@ Entity::~Entity() {
 }
 
 void Entity::AddComponent(std::shared_ptr<Component> component) {
+    ICanvasSpace* canvas =
+        canvasSpace_ == nullptr ? dynamic_cast<ICanvasSpace*>(component.get()) : nullptr;
+    Adopt(std::move(component), canvas);
+}
+
+void Entity::Adopt(std::shared_ptr<Component> component, ICanvasSpace* canvas) {
     // A new collider or body can make the entity a collision candidate.
     EntityTree::ShapeChanged();
     if (canvasSpace_ == nullptr) {
-        canvasSpace_ = dynamic_cast<ICanvasSpace*>(component.get());
+        canvasSpace_ = canvas;
     }
     components_.push_back(std::move(component));
 }

@@ -6,9 +6,11 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "engine/entity/CanvasSpace.h"
 #include "engine/entity/Component.h"
 #include "engine/entity/EntityList.h"
 #include "engine/entity/EntityStorage.h"
@@ -40,7 +42,12 @@ public:
     T* AddComponent(Args&&... args) {
         auto component = MakePacked<T>(this, std::forward<Args>(args)...);
         T* raw = component.get();
-        AddComponent(std::move(component));
+        // The type is known here, so the canvas test costs nothing at run time.
+        ICanvasSpace* canvas = nullptr;
+        if constexpr (std::is_base_of_v<ICanvasSpace, T>) {
+            canvas = raw;
+        }
+        Adopt(std::move(component), canvas);
         return raw;
     }
     // The first component, in list order, that is a T.
@@ -107,6 +114,9 @@ public:
     Entity(Key, std::string name);
 
 private:
+    // Adds a component whose canvas side, if any, is already known.
+    void Adopt(std::shared_ptr<Component> component, ICanvasSpace* canvas);
+
     std::set<std::string> tags_;
     ComponentVector components_;
     bool destroyed_ = false;

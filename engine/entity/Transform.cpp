@@ -20,9 +20,14 @@ void Transform::Deserialize(const FieldMap& fields) {
     position_ = fields.Get("t", Vector2());
     rotation_ = fields.Get("r", 0.0f);
     scale_ = fields.Get("s", Vector2());
-    changed_ = true;
-    turnedOrScaled_ = true;
-    NoteChange();
+    SetChanged();
+}
+
+void Transform::Place(const Vector2& position, float rotation, const Vector2& scale) {
+    position_ = position;
+    rotation_ = rotation;
+    scale_ = scale;
+    SetChanged();
 }
 
 std::shared_ptr<Component> Transform::Clone(Entity* newOwner) const {

@@ -18,6 +18,7 @@ public:
     Mesh& operator=(const Mesh&) = delete;
 
     void AddTriangle(const Triangle& triangle) { triangles_.push_back(triangle); }
+    void Reserve(std::size_t triangles) { triangles_.reserve(triangles); }
     // Uploads the triangles; building twice without a Clear is a fault.
     void Build();
     // Takes buffers built from the same triangles by another mesh instead of building them;

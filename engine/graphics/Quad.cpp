@@ -43,6 +43,7 @@ void BuildQuad(Mesh& mesh, float width, float height, const QuadCoordinates& uv)
     const Point2 uvBl(uv.uLeft, uv.vBottom), uvBr(uv.uRight, uv.vBottom);
     const Point2 uvTl(uv.uLeft, uv.vTop), uvTr(uv.uRight, uv.vTop);
     mesh.Clear();
+    mesh.Reserve(2);
     mesh.AddTriangle(Triangle(bl, uvBl, br, uvBr, tl, uvTl));
     mesh.AddTriangle(Triangle(br, uvBr, tr, uvTr, tl, uvTl));
     std::weak_ptr<EBGfxVertexList>& shared = BuiltQuads()[KeyOf(width, height, uv)];

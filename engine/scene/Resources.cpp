@@ -24,10 +24,13 @@ template <class T, class... Options>
 std::shared_ptr<T> GetCached(std::unordered_map<std::string, std::shared_ptr<IResource>>& cache,
                              const std::string& assetPath, const CachedKind& kind,
                              const std::string& name, Options... options) {
-    const std::string path = assetPath + "/" + name + "." + kind.extension;
-    const std::string key = kind.prefix + name;
+    // The path is made only when it is needed: a scene asks for the same sprite many times.
+    const auto pathOf = [&] { return assetPath + "/" + name + "." + kind.extension; };
+    std::string key = kind.prefix;
+    key += name;
     auto found = cache.find(key);
     if (found == cache.end()) {
+        const std::string path = pathOf();
         Log(std::string("Loading ") + kind.typeName + ": " + path);
         auto resource = std::make_shared<T>(path, options...);
         cache[key] = resource;
@@ -35,7 +38,7 @@ std::shared_ptr<T> GetCached(std::unordered_map<std::string, std::shared_ptr<IRe
     }
     auto resource = std::dynamic_pointer_cast<T>(found->second);
     if (resource == nullptr) {
-        Fail("Pre-loaded IResource \"" + path + "\" is not " + kind.typeName + " type");
+        Fail("Pre-loaded IResource \"" + pathOf() + "\" is not " + kind.typeName + " type");
     }
     return resource;
 }

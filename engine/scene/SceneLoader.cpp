@@ -264,6 +264,12 @@ private:
         }
         ReadTransformLines();
         open_.push_back(raw);
+        if (PlacePlainly(raw->GetTransform())) {
+            return;
+        }
+        for (int i = 0; i < 3; ++i) {
+            fields_.Set(transformKeys_[i], transformValues_[i]);
+        }
         location_.SetLine(headerLine);
         // A bad transform value spoils only this entity's place, not what it holds.
         Guarded([&] { raw->GetTransform().Deserialize(fields_); });
@@ -276,13 +282,34 @@ private:
             if (!ReadLine(line_)) {
                 Fail("The scene ends before the three transform lines (t, r, s) of an Entity");
             }
-            std::string_view key;
-            std::string_view value;
-            if (!FirstTwoPieces(line_, key, value)) {
+            if (!FirstTwoPieces(line_, transformKeys_[i], transformValues_[i])) {
                 Fail("A transform line needs a key, a tab and a value (t, r or s)");
             }
-            fields_.Set(key, value);
         }
+    }
+
+    // Nearly every entity's lines are "t", "r" and "s" with plain numbers: those are read
+    // straight into the transform, to the same bits as through its fields. Anything else
+    // (other keys, a repeat, a text that is not plain) goes through the fields.
+    bool PlacePlainly(Transform& transform) const {
+        const std::string_view* value[3] = {};
+        for (int i = 0; i < 3; ++i) {
+            const std::string_view key = transformKeys_[i];
+            const int slot = key == "t" ? 0 : key == "r" ? 1 : key == "s" ? 2 : -1;
+            if (slot < 0 || value[slot] != nullptr) {
+                return false;
+            }
+            value[slot] = &transformValues_[i];
+        }
+        float position[2];
+        float rotation = 0.0f;
+        float scale[2];
+        if (!ReadPlainFloats(*value[0], position, 2) || !ReadPlainFloats(*value[1], &rotation, 1) ||
+            !ReadPlainFloats(*value[2], scale, 2)) {
+            return false;
+        }
+        transform.Place(Vector2(position[0], position[1]), rotation, Vector2(scale[0], scale[1]));
+        return true;
     }
 
     std::string_view text_;
@@ -300,8 +327,10 @@ private:
     int previousDepth_ = 0;
     FieldMap fields_;
     std::string_view line_;
-    // Reused for every header and transform line.
+    // Reused for every header line.
     std::vector<std::string_view> pieces_;
+    std::string_view transformKeys_[3];
+    std::string_view transformValues_[3];
 };
 
 }  // namespace

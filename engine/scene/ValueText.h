@@ -2,6 +2,7 @@
 // The tokenising and number formats shared by every value text, scene line and clip.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace VelaEngine {
@@ -24,6 +25,12 @@ inline double ReadAtof(const std::string& text) {
 // count is a content error reported through Assert with `formatMessage`; `out` is then
 // untouched.
 void ReadFloats(const std::string& text, float* out, std::size_t count, const char* formatMessage);
+
+// Exactly `count` plain decimal numbers (as ReadAtof reads with from_chars) joined by single
+// commas, with nothing else: then `out` holds what ReadFloats and ReadAtof would read and the
+// result is true. Any other text gives false (with `out` partly written) and leaves the
+// reading to them.
+bool ReadPlainFloats(std::string_view text, float* out, std::size_t count);
 
 // One number in "%f" form (six decimals, no exponent).
 std::string FormatFloat(float value);

@@ -175,3 +175,29 @@ TEST(ReadAtof, ReadsOnlyUpToTheEndItIsGivenLikeAtofStoppingAtAComma) {
     EXPECT_EQ(ReadAtof(text.c_str() + 5, end), -300.0);
     EXPECT_EQ(ReadAtof(text.c_str() + 10, end), 16.0);
 }
+
+TEST(ReadPlainFloats, TakesOnlyExactPlainListsAndReadsThemAsReadFloatsDoes) {
+    const char* const taken[] = {"1,2",           "-0,0",
+                                 "12.5,-3e2",     ".5,-.25",
+                                 "1e-310,3.4e38", "1.000000059604644775390625,9007199254740993"};
+    for (const char* text : taken) {
+        float plain[2] = {};
+        float general[2] = {};
+        ASSERT_TRUE(VelaEngine::ReadPlainFloats(text, plain, 2)) << text;
+        VelaEngine::ReadFloats(text, general, 2, "format");
+        EXPECT_EQ(std::memcmp(plain, general, sizeof plain), 0) << text;
+    }
+    // What atof reads otherwise than from_chars would, or what the list rules bend
+    // (repeated, leading and trailing commas), is left to the general reading.
+    const char* const refused[] = {"",     "1",       "1,2,3", ",1,2", "1,,2", "1,2,",  " 1,2",
+                                   "+1,2", "0x1,2",   "1,0X2", "1,2x", "1e,2", "inf,1", "nan,1",
+                                   "1,-",  "1e999,1", "1\t,2", "1, 2", "1,2 "};
+    for (const char* text : refused) {
+        float out[2] = {};
+        EXPECT_FALSE(VelaEngine::ReadPlainFloats(text, out, 2)) << '"' << text << '"';
+    }
+    float one = 0.0f;
+    EXPECT_TRUE(VelaEngine::ReadPlainFloats("-90", &one, 1));
+    EXPECT_EQ(one, -90.0f);
+    EXPECT_FALSE(VelaEngine::ReadPlainFloats("90,", &one, 1));
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 
 #include "engine/entity/Entity.h"
@@ -105,6 +106,38 @@ TEST_F(SceneLoaderTest, BuildsTheTreeWithTagsAndFieldsReadingOddLinesAsTheyStand
               (Fields{{{"notab", "notab"}, {"lead", "\tx"}}}));
 
     EXPECT_NE(Resources::Get().Get<Scene>("scenes/test"), scene);
+}
+
+TEST_F(SceneLoaderTest, PlacesEveryEntityAsItsTransformReadsTheSameLinesAsFields) {
+    // Keys in every order, repeated or unknown, and values plain or in atof's other forms.
+    const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
+        {{"t", "1.5,-2"}, {"r", "90"}, {"s", "1,1"}},
+        {{"s", "3,4"}, {"t", "5,6"}, {"r", "-45.25"}},
+        {{"r", "1e2"}, {"s", ".5,-.5"}, {"t", "-0,0"}},
+        {{"t", "1,2"}, {"t", "3,4"}, {"s", "1,1"}},
+        {{"t", "1,2"}, {"x", "9"}, {"s", "2,2"}},
+        {{"t", "+1,2"}, {"r", " 30"}, {"s", "0x10,1"}},
+        {{"t", "1,2"}, {"r", "30deg"}, {"s", "1,,2"}},
+        {{"t", "1e999,2"}, {"r", "nan"}, {"s", ",1,2,"}},
+    };
+    for (const auto& lines : cases) {
+        std::string text = "Entity\tE\n";
+        FieldMap fields;
+        for (const auto& [key, value] : lines) {
+            text += "\t" + key + "\t" + value + "\n";
+            fields.Set(key, value);
+        }
+        auto scene = Load(text);
+        const std::shared_ptr<Entity> expected = Entity::Create("E");
+        expected->GetTransform().Deserialize(fields);
+        const Transform& read = scene->GetRoots().front()->GetTransform();
+        const Transform& want = expected->GetTransform();
+        const float got[5] = {read.GetPosition().x, read.GetPosition().y, read.GetRotation(),
+                              read.GetScale().x, read.GetScale().y};
+        const float wanted[5] = {want.GetPosition().x, want.GetPosition().y, want.GetRotation(),
+                                 want.GetScale().x, want.GetScale().y};
+        EXPECT_EQ(std::memcmp(got, wanted, sizeof got), 0) << text;
+    }
 }
 
 TEST_F(SceneLoaderTest, ContentErrorsNameTheProblemTheFileAndTheLineOrTheMissingScene) {
