@@ -39,6 +39,7 @@ void EBGfxSetRenderMode(int mode) {
         EBInternal::ReleaseProgram();
         return;
     }
+    EBInternal::EnsurePrograms();
     GlCommand use;
     use.op = GlOp::UseProgram;
     use.i[0] = static_cast<int32_t>(g.programs[mode]);
@@ -46,6 +47,35 @@ void EBGfxSetRenderMode(int mode) {
     g.currentSlot = mode;
     EBInternal::SetProjectionAndViewMatrices();
 }
+
+namespace EBInternal {
+void EnsurePrograms() {
+    GraphicsState& g = Graphics();
+    if (g.programsBuilt) {
+        return;
+    }
+    g.programsBuilt = true;
+    BuildPrograms();
+    // Both programs start untinted and opaque, so a texture drawn before any tint shows. This
+    // goes straight to the GL, around the frame's kept commands, so the frame that happens to
+    // build the programs holds the same commands as the next one.
+    GLint running = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &running);
+    for (const int slot : {2, 1}) {
+        glUseProgram(g.programs[slot]);
+        const GLint tint = glGetUniformLocation(g.programs[slot], "uTintColor");
+        if (tint >= 0) {
+            glUniform4f(tint, 1.0f, 1.0f, 1.0f, 1.0f);
+        }
+        const GLint transparency = glGetUniformLocation(g.programs[slot], "uTransparencyValue");
+        if (transparency >= 0) {
+            glUniform1f(transparency, 1.0f);
+        }
+    }
+    glUseProgram(static_cast<GLuint>(running));
+    CheckGLError(843, "EBGfxInit");
+}
+}  // namespace EBInternal
 
 int EBGfxGetRenderMode() {
     return Graphics().currentSlot;

@@ -64,17 +64,8 @@ int EBGfxInit(int width, int height) {
     g.staging.reserve(EBInternal::kInitialStagingVertices);
     g.camX = g.camY = 0.0f;
     EBInternal::UpdateWindowBounds();
-    EBInternal::BuildPrograms();
     g.ready = true;
     g.currentSlot = 0;
-
-    // Both programs start untinted and opaque, so a texture drawn before any tint shows.
-    EBGfxSetRenderMode(2);
-    EBGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
-    EBGfxSetTransparency(1.0f);
-    EBGfxSetRenderMode(1);
-    EBGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
-    EBGfxSetTransparency(1.0f);
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     EBInternal::CheckGLError(843, "EBGfxInit");
     return 1;

@@ -21,6 +21,9 @@ constexpr unsigned kInitialStagingVertices = 24576;
 struct GraphicsState {
     void* context = nullptr;  // the SDL GL context
     bool ready = false;       // context current and entry points loaded
+    // Built by the first switch to a program: a first frame that draws nothing waits for no
+    // shader compiler.
+    bool programsBuilt = false;
     unsigned programs[3] = {0, 0, 0};
     int currentSlot = 0;
     float camX = 0.0f;
@@ -44,6 +47,8 @@ int AttributeLocation(const char* name);
 void UploadMatrix(const char* name, const float columnMajor[16]);
 
 void BuildPrograms();
+// Builds the programs if they are not yet, leaving both untinted and opaque and slot 1 in use.
+void EnsurePrograms();
 void DestroyPrograms();
 // Stops using any program, so the next mode switch sends projection and view again.
 void ReleaseProgram();

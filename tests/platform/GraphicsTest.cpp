@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/EBGfxState.h"
 #include "platform/EBGraphics.h"
 #include "platform/EBImageFile.h"
 #include "platform/EBSystem.h"
@@ -134,4 +135,23 @@ TEST_F(GraphicsTexture, OnlyPngFilesOfASizeTheGlTakesAreDecoded) {
     }
     EXPECT_EQ(EBGfxTextureLoad(nullptr), nullptr);
     EXPECT_EQ(TestSupport::FatalMessageOf([] { EBSysFrameEnd(); }), "");
+}
+
+TEST_F(GraphicsDraw, ShadersAreBuiltByTheFirstDrawNotByAFirstFrameThatDrawsNothing) {
+    // A splash that fades in shows nothing at first: start-up need not wait for the compiler.
+    EBSysFrameEnd();
+    EBSysFrameStart();
+    EBSysFrameEnd();
+    EXPECT_FALSE(EBInternal::Graphics().programsBuilt);
+    EXPECT_EQ(EBInternal::Graphics().programs[1], 0u);
+    EBSysFrameStart();
+    EBGfxVertexList* square = Square(5.0f, kVertexWhite);
+    EBGfxSetRenderMode(1);
+    EXPECT_TRUE(EBInternal::Graphics().programsBuilt);
+    EXPECT_NE(EBInternal::Graphics().programs[1], 0u);
+    EXPECT_NE(EBInternal::Graphics().programs[2], 0u);
+    EBGfxSetPosition(0.0f, 0.0f);
+    EBGfxMeshDraw(square, 3);
+    EXPECT_EQ(Read().At(80, 45), kWhite) << "built untinted and opaque";
+    EBGfxMeshFree(square);
 }
