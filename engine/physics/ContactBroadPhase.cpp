@@ -5,7 +5,6 @@
 
 #include "engine/entity/Entity.h"
 #include "engine/entity/Transform.h"
-#include "engine/entity/TransformChangeLog.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/PhysicsComponents.h"
 #include "engine/physics/RectCollider.h"
@@ -15,11 +14,6 @@ namespace VelaEngine::Collision {
 namespace {
 bool allPairs = false;
 int openUses = 0;
-
-ContactBroadPhase& Instance() {
-    static ContactBroadPhase phase;
-    return phase;
-}
 
 ShapeBounds BoundsOf(const Entity* entity, const Collider* collider) {
     // A collider added to an entity it was not made for is placed by another transform,
@@ -34,6 +28,11 @@ ShapeBounds BoundsOf(const Entity* entity, const Collider* collider) {
     }
     const auto& rect = static_cast<const RectCollider&>(*collider);
     return RectBounds(transform.GetWorldMatrix(), rect.GetWidth(), rect.GetHeight());
+}
+
+bool SameBounds(const ShapeBounds& a, const ShapeBounds& b) {
+    return a.bounded == b.bounded && a.minX == b.minX && a.minY == b.minY && a.maxX == b.maxX &&
+           a.maxY == b.maxY && a.reach == b.reach;
 }
 
 // About the size of a typical shape, so that most cover one to four cells.
@@ -53,16 +52,11 @@ float CellSizeFor(const std::vector<ShapeBounds>& boxes) {
     std::nth_element(sizes.begin(), middle, sizes.end());
     return *middle;
 }
-
-std::size_t SlotOf(const Entity* entity, std::size_t mask) {
-    const auto bits = reinterpret_cast<std::uintptr_t>(entity);
-    return static_cast<std::size_t>((bits >> 4) * 0x9E3779B97F4A7C15ull >> 32) & mask;
-}
 }  // namespace
 
 ContactBroadPhase::Use::Use(const Events::CollisionEvent& event) {
     if (openUses++ == 0 && !allPairs) {
-        phase_ = &Instance();
+        phase_ = &Shared();
         phase_->Sync(event);
     }
 }
@@ -71,18 +65,28 @@ ContactBroadPhase::Use::~Use() {
     --openUses;
 }
 
+ContactBroadPhase& ContactBroadPhase::Shared() {
+    // Never destroyed: transforms owned by services may die after every static, and tell it.
+    static auto* phase = new ContactBroadPhase();
+    return *phase;
+}
+
+ContactBroadPhase::~ContactBroadPhase() {
+    Unwatch();
+}
+
 void ContactBroadPhase::SetAllPairs(bool value) {
     allPairs = value;
 }
 
 void ContactBroadPhase::Sync(const Events::CollisionEvent& event) {
     // Anything that changes an event's list in place changes its storage or its size.
-    if (event.GetSerial() == serial_ && event.candidates.data() == listData_ &&
+    if (!stale_ && event.GetSerial() == serial_ && event.candidates.data() == listData_ &&
         event.candidates.size() == listSize_) {
         return;
     }
     // The scene makes a new event every frame, mostly with the same entities as before.
-    if (SameList(event)) {
+    if (!stale_ && SameList(event)) {
         serial_ = event.GetSerial();
         listData_ = event.candidates.data();
         return;
@@ -91,7 +95,7 @@ void ContactBroadPhase::Sync(const Events::CollisionEvent& event) {
 }
 
 bool ContactBroadPhase::SameList(const Events::CollisionEvent& event) const {
-    if (TransformChangeLog::made != transformsMade_ || event.candidates.size() != entries_.size()) {
+    if (event.candidates.size() != entries_.size()) {
         return false;
     }
     for (std::size_t id = 0; id < entries_.size(); ++id) {
@@ -102,138 +106,253 @@ bool ContactBroadPhase::SameList(const Events::CollisionEvent& event) const {
     return true;
 }
 
+void ContactBroadPhase::Moved(Transform& transform) {
+    Watched& watched = watched_[transform.GetWatchTag()];
+    if (!watched.pending) {
+        watched.pending = true;
+        pending_.push_back(transform.GetWatchTag());
+    }
+}
+
+void ContactBroadPhase::Gone(Transform& transform) {
+    Watched& watched = watched_[transform.GetWatchTag()];
+    watched.transform = nullptr;
+    for (std::uint32_t id = watched.firstEntry; id != kNone; id = entries_[id].nextSame) {
+        Freeze(id);
+        // Its address may come back as another entity, under the same list.
+        stale_ = true;
+    }
+}
+
+void ContactBroadPhase::Unwatch() {
+    for (const Watched& watched : watched_) {
+        if (watched.transform != nullptr) {
+            watched.transform->Watch(nullptr, 0);
+        }
+    }
+    watched_.clear();
+    below_.clear();
+    pending_.clear();
+}
+
+std::uint32_t ContactBroadPhase::WatchOf(Transform& transform) {
+    if (transform.GetWatcher() == this) {
+        return transform.GetWatchTag();
+    }
+    const auto tag = static_cast<std::uint32_t>(watched_.size());
+    watched_.push_back({&transform});
+    transform.Watch(this, tag);
+    return tag;
+}
+
 void ContactBroadPhase::Rebuild(const Events::CollisionEvent& event) {
-    // Every box is made afresh below; earlier changes no longer matter.
-    TransformChangeLog::Start();
-    TransformChangeLog::Take(changed_);
     serial_ = event.GetSerial();
-    transformsMade_ = TransformChangeLog::made;
     listData_ = event.candidates.data();
     listSize_ = event.candidates.size();
-
+    ++layouts_;
     const std::size_t n = listSize_;
-    entries_.assign(n, Entry{});
-    std::size_t slotCount = 16;
-    while (slotCount < n * 2) {
-        slotCount *= 2;
+    // What moved under the last layout, or moves by itself, starts out among the moving.
+    std::vector<bool> moving(n, false);
+    for (std::size_t id = 0; id < n; ++id) {
+        const Entity* entity = event.candidates[id];
+        if (entity == nullptr || entity->GetTransformPtr() == nullptr) {
+            continue;
+        }
+        const Transform& transform = entity->GetTransform();
+        if (transform.GetWatcher() == this) {
+            const std::uint32_t was = watched_[transform.GetWatchTag()].firstEntry;
+            moving[id] = was != kNone && entries_[was].place == Place::Dynamic;
+        }
+        moving[id] = moving[id] || FirstDynamicBody(*entity) != nullptr;
     }
-    slots_.assign(slotCount, {nullptr, kNone});
-    std::vector<ShapeBounds> boxes(n);
+    Unwatch();
+    entries_.assign(n, Entry{});
+    // (watched transform, entry below it), in entry order.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> ancestry;
     for (std::uint32_t id = 0; id < n; ++id) {
         Entry& entry = entries_[id];
         entry.entity = event.candidates[id];
-        if (entry.entity != nullptr) {
-            entry.collider = FirstCollider(*entry.entity);
-            AddEntryOf(entry.entity, id);
+        if (entry.entity == nullptr || entry.entity->GetTransformPtr() == nullptr) {
+            continue;
         }
+        entry.collider = FirstCollider(*entry.entity);
+        Transform& transform = entry.entity->GetTransform();
+        entry.parent = transform.GetParent();
+        Watched& own = watched_[WatchOf(transform)];
+        if (own.firstEntry == kNone) {
+            own.firstEntry = id;
+        } else {
+            // Named again: chain it behind the earlier entries.
+            std::uint32_t last = own.firstEntry;
+            while (entries_[last].nextSame != kNone) {
+                last = entries_[last].nextSame;
+            }
+            entries_[last].nextSame = id;
+        }
+        for (Transform* up = entry.parent; up != nullptr; up = up->GetParent()) {
+            ancestry.emplace_back(WatchOf(*up), id);
+        }
+    }
+    ListBelow(ancestry);
+    LayOut(moving);
+}
+
+void ContactBroadPhase::ListBelow(
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>>& ancestry) {
+    for (const auto& [watch, id] : ancestry) {
+        ++watched_[watch].belowEnd;
+    }
+    std::uint32_t at = 0;
+    for (Watched& watched : watched_) {
+        watched.belowBegin = at;
+        at += watched.belowEnd;
+        watched.belowEnd = watched.belowBegin;
+    }
+    below_.assign(ancestry.size(), kNone);
+    for (const auto& [watch, id] : ancestry) {
+        below_[watched_[watch].belowEnd++] = id;
+    }
+}
+
+void ContactBroadPhase::LayOut(const std::vector<bool>& moving) {
+    const std::size_t n = entries_.size();
+    std::vector<ShapeBounds> boxes(n);
+    for (std::uint32_t id = 0; id < n; ++id) {
+        Entry& entry = entries_[id];
         entry.bounds = BoundsOf(entry.entity, entry.collider);
         boxes[id] = entry.bounds;
     }
-    grid_.Reset(CellSizeFor(boxes), n);
+    inverseCell_ = 1.0 / static_cast<double>(CellSizeFor(boxes));
+    dynamic_.Clear();
     outside_.clear();
     maxReach_ = 1.0f;
+    std::vector<StaticGrid::Member> still;
     for (std::uint32_t id = 0; id < n; ++id) {
-        Place(id);
+        Entry& entry = entries_[id];
+        if (!entry.bounds.bounded || !CellRangeOf(entry.bounds, 0.0f, inverseCell_, entry.cells)) {
+            entry.place = Place::Outside;
+            outside_.push_back(id);
+            continue;
+        }
+        maxReach_ = std::max(maxReach_, entry.bounds.reach);
+        if (moving[id]) {
+            entry.place = Place::Dynamic;
+            dynamic_.Insert(id, entry.cells);
+        } else {
+            entry.place = Place::Static;
+            still.push_back({id, entry.cells});
+        }
     }
-    grid_.Pack();
+    static_.Build(still);
     seen_.assign(n, 0);
     stamp_ = 0;
+    stale_ = false;
 }
 
-void ContactBroadPhase::Place(std::uint32_t id) {
+void ContactBroadPhase::Leave(std::uint32_t id) {
+    const Entry& entry = entries_[id];
+    switch (entry.place) {
+        case Place::Static:
+            static_.Remove(id, entry.cells);
+            break;
+        case Place::Dynamic:
+            dynamic_.Remove(id, entry.cells);
+            break;
+        case Place::Outside:
+            outside_.erase(std::lower_bound(outside_.begin(), outside_.end(), id));
+            break;
+    }
+}
+
+void ContactBroadPhase::Enter(std::uint32_t id) {
     Entry& entry = entries_[id];
-    entry.gridded = entry.bounds.bounded && grid_.RangeOf(entry.bounds, 0.0f, entry.cells);
-    if (entry.gridded) {
-        grid_.Insert(id, entry.cells);
+    CellRange cells;
+    if (!entry.frozen && entry.bounds.bounded &&
+        CellRangeOf(entry.bounds, 0.0f, inverseCell_, cells)) {
+        entry.place = Place::Dynamic;
+        entry.cells = cells;
+        dynamic_.Insert(id, cells);
         maxReach_ = std::max(maxReach_, entry.bounds.reach);
     } else {
-        outside_.push_back(id);
+        entry.place = Place::Outside;
+        outside_.insert(std::lower_bound(outside_.begin(), outside_.end(), id), id);
     }
+}
+
+void ContactBroadPhase::Freeze(std::uint32_t id) {
+    Entry& entry = entries_[id];
+    if (entry.frozen) {
+        return;
+    }
+    Leave(id);
+    entry.frozen = true;
+    entry.bounds = ShapeBounds{};
+    Enter(id);
 }
 
 void ContactBroadPhase::Refresh(std::uint32_t id) {
     Entry& entry = entries_[id];
-    entry.bounds = BoundsOf(entry.entity, entry.collider);
-    if (!entry.gridded) {
-        // Checked against its current box on every query anyway.
+    if (entry.frozen) {
         return;
     }
-    CellGrid::CellRange range;
-    if (!entry.bounds.bounded || !grid_.RangeOf(entry.bounds, 0.0f, range)) {
-        entry.gridded = false;
-        outside_.insert(std::lower_bound(outside_.begin(), outside_.end(), id), id);
+    if (entry.entity->GetTransform().GetParent() != entry.parent) {
+        // Its new ancestors are not watched: tested always, until the list is laid out again.
+        Freeze(id);
+        stale_ = true;
         return;
     }
-    maxReach_ = std::max(maxReach_, entry.bounds.reach);
-    if (!(range == entry.cells)) {
-        // The old cells still list it; queries check its current box.
-        entry.cells = range;
-        grid_.Insert(id, range);
-    }
-}
-
-void ContactBroadPhase::Regrid() {
-    grid_.Reset(grid_.CellSize(), entries_.size());
-    for (std::uint32_t id = 0; id < entries_.size(); ++id) {
-        if (entries_[id].gridded) {
-            grid_.Insert(id, entries_[id].cells);
+    const ShapeBounds bounds = BoundsOf(entry.entity, entry.collider);
+    if (entry.place == Place::Dynamic) {
+        CellRange cells;
+        entry.bounds = bounds;
+        if (!bounds.bounded || !CellRangeOf(bounds, 0.0f, inverseCell_, cells)) {
+            Leave(id);
+            Enter(id);
+        } else if (!(cells == entry.cells)) {
+            dynamic_.Remove(id, entry.cells);
+            entry.cells = cells;
+            dynamic_.Insert(id, cells);
+            maxReach_ = std::max(maxReach_, bounds.reach);
         }
+        return;
     }
-    grid_.Pack();
+    CellRange cells;
+    const bool fits = bounds.bounded && CellRangeOf(bounds, 0.0f, inverseCell_, cells);
+    if ((entry.place == Place::Static && SameBounds(bounds, entry.bounds)) ||
+        (entry.place == Place::Outside && !fits)) {
+        entry.bounds = bounds;
+        return;
+    }
+    // A still candidate that moved or resized joins the moving; one outside may come in.
+    Leave(id);
+    entry.bounds = bounds;
+    Enter(id);
 }
 
 void ContactBroadPhase::TakeChanges() {
-    TransformChangeLog::Take(changed_);
-    for (Transform* transform : changed_) {
-        RefreshSubtree(*transform->GetOwner());
-    }
-    // Stale cell listings pile up while the same list is used frame after frame, and
-    // chained ones are slower to read than packed ones.
-    if (grid_.LooseCount() > entries_.size() + 256) {
-        Regrid();
-    }
-}
-
-void ContactBroadPhase::RefreshSubtree(Entity& entity) {
-    for (std::uint32_t id = FirstEntryOf(&entity); id != kNone; id = entries_[id].nextSame) {
-        Refresh(id);
-        if (asking_ != nullptr && id >= askingNext_ && &entity != asking_) {
-            laterChanged_ = true;
+    // Boxing reads placements and never changes one, so this takes every change there is.
+    taking_.swap(pending_);
+    for (std::uint32_t tag : taking_) {
+        Watched& watched = watched_[tag];
+        watched.pending = false;
+        if (watched.transform == nullptr) {
+            continue;
+        }
+        for (std::uint32_t id = watched.firstEntry; id != kNone; id = entries_[id].nextSame) {
+            RefreshEntry(id);
+        }
+        for (std::uint32_t at = watched.belowBegin; at < watched.belowEnd; ++at) {
+            RefreshEntry(below_[at]);
         }
     }
-    for (const auto& child : entity.GetChildren()) {
-        RefreshSubtree(*child);
-    }
+    taking_.clear();
 }
 
-std::uint32_t ContactBroadPhase::FirstEntryOf(const Entity* entity) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = SlotOf(entity, mask);; slot = (slot + 1) & mask) {
-        if (slots_[slot].first == entity) {
-            return slots_[slot].second;
-        }
-        if (slots_[slot].first == nullptr) {
-            return kNone;
-        }
+void ContactBroadPhase::RefreshEntry(std::uint32_t id) {
+    Refresh(id);
+    if (asking_ != nullptr && id >= askingNext_ && entries_[id].entity != asking_) {
+        laterChanged_ = true;
     }
-}
-
-void ContactBroadPhase::AddEntryOf(const Entity* entity, std::uint32_t id) {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = SlotOf(entity, mask);
-    while (slots_[slot].first != nullptr && slots_[slot].first != entity) {
-        slot = (slot + 1) & mask;
-    }
-    if (slots_[slot].first == nullptr) {
-        slots_[slot] = {entity, id};
-        return;
-    }
-    // Named again: chain it behind the earlier entries.
-    std::uint32_t last = slots_[slot].second;
-    while (entries_[last].nextSame != kNone) {
-        last = entries_[last].nextSame;
-    }
-    entries_[last].nextSame = id;
 }
 
 inline bool ContactBroadPhase::MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
@@ -270,10 +389,10 @@ ContactBroadPhase::OwnQuery ContactBroadPhase::QueryOf(const Collider& ownCollid
     return query;
 }
 
-const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCollider,
-                                                          const Matrix3x3& world,
-                                                          std::size_t first) {
+std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollider,
+                                                       const Matrix3x3& world, std::size_t first) {
     TakeChanges();
+    ++queries_;
     near_.clear();
     const std::size_t n = entries_.size();
     OwnQuery own = QueryOf(ownCollider, world);
@@ -312,18 +431,20 @@ const std::vector<std::uint32_t>& ContactBroadPhase::Near(const Collider& ownCol
             near_.push_back(id);
         }
     };
-    CellGrid::CellRange range;
-    if (grid_.RangeOf(ownBounds, ownReach * maxReach_, range)) {
-        grid_.ForEach(range, consider);
+    CellRange range;
+    if (CellRangeOf(ownBounds, ownReach * maxReach_, inverseCell_, range)) {
+        static_.ForEach(range, consider);
+        dynamic_.ForEach(range, consider);
     } else {
-        for (std::uint32_t id = static_cast<std::uint32_t>(first); id < n; ++id) {
-            if (entries_[id].gridded) {
+        for (auto id = static_cast<std::uint32_t>(first); id < n; ++id) {
+            if (entries_[id].place != Place::Outside) {
                 consider(id);
             }
         }
     }
-    for (std::uint32_t id : outside_) {
-        consider(id);
+    for (auto at = std::lower_bound(outside_.begin(), outside_.end(), first); at != outside_.end();
+         ++at) {
+        consider(*at);
     }
     std::sort(near_.begin(), near_.end());
     return near_;
@@ -335,11 +456,16 @@ bool ContactBroadPhase::StillNear(const Collider& ownCollider, const Matrix3x3& 
         // The list holds every candidate from its first on.
         return true;
     }
-    asking_ = ownCollider.GetOwner();
-    askingNext_ = next;
-    laterChanged_ = false;
-    TakeChanges();
-    asking_ = nullptr;
+    if (pending_.empty()) {
+        // Nothing watched changed: only the body itself can have left its region.
+        laterChanged_ = false;
+    } else {
+        asking_ = ownCollider.GetOwner();
+        askingNext_ = next;
+        laterChanged_ = false;
+        TakeChanges();
+        asking_ = nullptr;
+    }
     if (laterChanged_) {
         return false;
     }
