@@ -253,11 +253,14 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
         if (!bounds.bounded || !CellRangeOf(bounds, 0.0f, inverseCell_, cells)) {
             Leave(id);
             Enter(id);
-        } else if (!(cells == entry.cells)) {
+            return;
+        }
+        // A turn or shear from a parent may lengthen the reach without leaving the cells.
+        maxReach_ = std::max(maxReach_, bounds.reach);
+        if (!(cells == entry.cells)) {
             dynamic_.Remove(id, entry.cells);
             entry.cells = cells;
             dynamic_.Insert(id, cells);
-            maxReach_ = std::max(maxReach_, bounds.reach);
         }
         return;
     }
