@@ -8,12 +8,12 @@
 
 namespace VelaEngine {
 
-Transform::Transform(Entity* owner) : Component(owner) {
-    ++TransformChangeLog::made;
-}
+Transform::Transform(Entity* owner) : Component(owner) {}
 
 Transform::~Transform() {
-    TransformChangeLog::Forget(*this);
+    if (watcher_ != nullptr) {
+        watcher_->Gone(*this);
+    }
 }
 
 void Transform::Deserialize(const FieldMap& fields) {

@@ -7,7 +7,7 @@
 
 #include "engine/entity/Component.h"
 #include "engine/entity/Matrix3x3.h"
-#include "engine/entity/TransformChangeLog.h"
+#include "engine/entity/TransformWatcher.h"
 #include "engine/scene/Vector2.h"
 
 namespace VelaEngine {
@@ -42,13 +42,18 @@ public:
     // Also for changes that leave the matrix alone but move what the entity occupies (its
     // collider's size).
     void NoteChange() {
-        if (TransformChangeLog::recording) {
-            TransformChangeLog::Note(*this);
+        if (watcher_ != nullptr) {
+            watcher_->Moved(*this);
         }
     }
-    // This transform's place in the change log, -1 while it is not listed there.
-    int GetChangeLogSlot() const { return changeLogSlot_; }
-    void SetChangeLogSlot(int slot) { changeLogSlot_ = slot; }
+    // The one watcher told of this transform's changes and death (null: none), with a tag of
+    // the watcher's choosing that it reads back to find its own record at once.
+    void Watch(TransformWatcher* watcher, std::uint32_t tag) {
+        watcher_ = watcher;
+        watchTag_ = tag;
+    }
+    TransformWatcher* GetWatcher() const { return watcher_; }
+    std::uint32_t GetWatchTag() const { return watchTag_; }
 
     // Rebuilds the local matrix and the identity flag after a change.
     void UpdateMatrix();
@@ -79,7 +84,8 @@ private:
     Matrix3x3 local_;
     bool identity_ = true;
     Transform* parent_ = nullptr;
-    int changeLogSlot_ = -1;
+    TransformWatcher* watcher_ = nullptr;
+    std::uint32_t watchTag_ = 0;
     std::uint64_t matrixVersion_ = 0;
 };
 

@@ -1,16 +1,20 @@
 #pragma once
 // Finds, for one dynamic body's collision handler, the candidates of the frame that its
 // collider could touch, so that the exact tests run only on those. Skipping a pair never
-// changes a result: boxes are conservative, and every entity moved or reshaped since the
-// boxes were made (by a step, a contact, a behaviour, a moving parent) is boxed again
-// before the next query.
+// changes a result: boxes are conservative, and every candidate whose transform, an ancestor's
+// transform or shape changed since its box was made is boxed again before the next query.
+// Candidates that have not moved since the list was laid out sit in a packed static grid,
+// moving ones in a dynamic grid, huge or unbounded ones outside both; each in one place.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Matrix3x3.h"
-#include "engine/physics/CellGrid.h"
+#include "engine/entity/TransformWatcher.h"
+#include "engine/physics/DynamicGrid.h"
 #include "engine/physics/ShapeBounds.h"
+#include "engine/physics/StaticGrid.h"
 
 namespace VelaEngine {
 
@@ -21,7 +25,7 @@ namespace Collision {
 
 class Collider;
 
-class ContactBroadPhase {
+class ContactBroadPhase final : public TransformWatcher {
 public:
     // The broad phase of this event, brought up to date; null while every pair is to be
     // tested (see SetAllPairs) and inside a contact hook that runs another body's handler.
@@ -43,15 +47,34 @@ public:
 
     // Ascending indices, from `first` on, of the candidates that a body's collider (placed by
     // `world`, the matrix stack's top) might touch; the rest certainly do not.
-    // The list stays valid until the next call. For a circle it also holds what lies a
+    // The span stays valid until the next call. For a circle it also holds what lies a
     // radius further, so that a bounce seldom calls for a new list.
-    const std::vector<std::uint32_t>& Near(const Collider& ownCollider, const Matrix3x3& world,
-                                           std::size_t first);
+    std::span<const std::uint32_t> Near(const Collider& ownCollider, const Matrix3x3& world,
+                                        std::size_t first);
     // After a contact, before testing the candidates from `next` on: whether the last list
     // from Near still holds every one of them the collider might now touch. Not when a
     // contact moved or reshaped one of them, or moved the body out of the region the list
     // was made for; then Near must be asked again.
     bool StillNear(const Collider& ownCollider, const Matrix3x3& world, std::size_t next);
+
+    void Moved(Transform& transform) override;
+    void Gone(Transform& transform) override;
+
+    // Where each candidate is kept, for tests of the layout.
+    enum class Place : std::uint8_t { Static, Dynamic, Outside };
+    Place PlaceOf(std::size_t index) const { return entries_[index].place; }
+    std::size_t CandidateCount() const { return entries_.size(); }
+    // Layouts made since the start: one per change of the candidate list.
+    std::uint64_t LayoutCount() const { return layouts_; }
+    // Lists made by Near since the start.
+    std::uint64_t QueryCount() const { return queries_; }
+    // The broad phase the collision handlers use.
+    static ContactBroadPhase& Shared();
+
+    ContactBroadPhase() = default;
+    ~ContactBroadPhase();
+    ContactBroadPhase(const ContactBroadPhase&) = delete;
+    ContactBroadPhase& operator=(const ContactBroadPhase&) = delete;
 
 private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
@@ -61,26 +84,45 @@ private:
         // The first collider when the list was made; none: always tested.
         const Collider* collider = nullptr;
         ShapeBounds bounds;
-        CellGrid::CellRange cells;
-        bool gridded = false;
+        CellRange cells;
+        // Its parent when the list was laid out: only those ancestors are watched.
+        Transform* parent = nullptr;
+        Place place = Place::Outside;
+        // Its entity died or changed parents: always tested, never boxed again.
+        bool frozen = false;
         // The next entry of the same entity, for lists that name one twice.
         std::uint32_t nextSame = kNone;
     };
 
+    // A transform this broad phase watches: a candidate's own, or an ancestor's.
+    struct Watched {
+        Transform* transform = nullptr;
+        // The transform's entity's entries, chained by nextSame.
+        std::uint32_t firstEntry = kNone;
+        // The entries of candidates below it: below_[belowBegin] up to below_[belowEnd].
+        std::uint32_t belowBegin = 0;
+        std::uint32_t belowEnd = 0;
+        bool pending = false;
+    };
+
     void Sync(const Events::CollisionEvent& event);
+    bool SameList(const Events::CollisionEvent& event) const;
     void Rebuild(const Events::CollisionEvent& event);
-    void Regrid();
-    void Place(std::uint32_t id);
+    void Unwatch();
+    std::uint32_t WatchOf(Transform& transform);
+    // Fills below_ from (watched transform, entry below it) pairs in entry order.
+    void ListBelow(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& ancestry);
+    void LayOut(const std::vector<bool>& moving);
     void Refresh(std::uint32_t id);
+    // Takes an entry out of its place; Enter puts it among the moving or outside by its box.
+    void Leave(std::uint32_t id);
+    void Enter(std::uint32_t id);
+    void Freeze(std::uint32_t id);
     // Boxes again every candidate at or below a changed transform.
     void TakeChanges();
-    void RefreshSubtree(Entity& entity);
-    std::uint32_t FirstEntryOf(const Entity* entity) const;
-    void AddEntryOf(const Entity* entity, std::uint32_t id);
+    void RefreshEntry(std::uint32_t id);
     bool MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
                     const ShapeBounds& own) const;
-
-    bool SameList(const Events::CollisionEvent& event) const;
 
     // Where a collider is looked for: its box (circles: the centre, to be grown by reaches)
     // and, for a circle, its radius.
@@ -92,19 +134,25 @@ private:
     static OwnQuery QueryOf(const Collider& ownCollider, const Matrix3x3& world);
 
     std::uint64_t serial_ = 0;
-    std::uint64_t transformsMade_ = 0;
     const Entity* const* listData_ = nullptr;
     std::size_t listSize_ = 0;
+    // A candidate died since the layout: its address may name a new entity.
+    bool stale_ = true;
+    std::uint64_t layouts_ = 0;
+    std::uint64_t queries_ = 0;
     std::vector<Entry> entries_;
-    // Entity → its first entry, open addressing.
-    std::vector<std::pair<const Entity*, std::uint32_t>> slots_;
-    CellGrid grid_;
-    // Entries kept outside the grid, ascending.
+    std::vector<Watched> watched_;
+    std::vector<std::uint32_t> below_;
+    std::vector<std::uint32_t> pending_;
+    std::vector<std::uint32_t> taking_;
+    double inverseCell_ = 1.0;
+    StaticGrid static_;
+    DynamicGrid dynamic_;
+    // Entries kept outside the grids, ascending.
     std::vector<std::uint32_t> outside_;
     float maxReach_ = 1.0f;
     std::vector<std::uint32_t> seen_;
     std::uint32_t stamp_ = 0;
-    std::vector<Transform*> changed_;
     std::vector<std::uint32_t> near_;
     // What the last list was made for: all candidates from its first on, or those near this.
     bool queriedAll_ = false;

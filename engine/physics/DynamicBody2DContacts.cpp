@@ -1,6 +1,7 @@
 // The collision handler of a dynamic body: its own collider against every candidate of the
 // frame, in the candidates' order. The broad phase leaves out only candidates it cannot
 // touch, and is asked again after every contact, since contact hooks may move anything.
+#include <span>
 #include <typeinfo>
 #include <vector>
 
@@ -66,7 +67,7 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
     MatrixStack& stack = MatrixStack::Get();
     std::size_t next = 0;
     while (next < event.candidates.size()) {
-        const std::vector<std::uint32_t>& near =
+        const std::span<const std::uint32_t> near =
             broadPhase.Near(ownCollider, stack.GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {

@@ -1,0 +1,159 @@
+// The contact broad phase follows every change that can bring a candidate into reach: a still
+// collider that moves or grows, a candidate removed, a moving parent, a contact hook moving a
+// later candidate in the middle of a body's tests. And a pile asks it once per body.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "PhysicsTestSupport.h"
+#include "engine/physics/ContactBroadPhase.h"
+
+namespace PhysicsTest {
+namespace {
+
+using Collision::ContactBroadPhase;
+using BroadPlace = ContactBroadPhase::Place;
+using Names = std::vector<std::string>;
+
+// Runs its hook on the first contact only.
+class OnFirstContact : public VelaBehavior {
+public:
+    OnFirstContact(Entity* owner, std::function<void()> hook)
+        : VelaBehavior(owner), hook_(std::move(hook)) {}
+    const char* GetTypeName() const override { return "OnFirstContact"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<OnFirstContact>(owner, hook_);
+    }
+    void OnCollision(Entity* const&) override {
+        if (hook_) {
+            std::exchange(hook_, nullptr)();
+        }
+    }
+
+private:
+    std::function<void()> hook_;
+};
+
+class BroadPhaseChanges : public PhysicsWorld {
+protected:
+    // A ball that drifts down by one unit a frame, recording its contacts.
+    Entity& AddBall(const std::string& name, Vector2 position) {
+        Entity& ball = AddRoot(name, position);
+        MakeCircle(ball, 10.0f);
+        DynamicBody2D& body = MakeDynamic(ball, {0.0f, -60.0f});
+        body.SetGravityScale(0.0f);
+        ball.AddComponent<ContactProbe>();
+        return ball;
+    }
+    static ContactBroadPhase& Phase() { return ContactBroadPhase::Shared(); }
+};
+
+TEST_F(BroadPhaseChanges, StillCollidersSitInTheStaticGridMovingOnesInTheDynamicHugeOnesOutside) {
+    AddBall("Ball", {0.0f, 100.0f});
+    AddWall("Wall", {500.0f, 0.0f}, 60.0f, 20.0f);
+    Entity& huge = AddWall("Huge", {0.0f, -5000.0f}, 100000.0f, 20.0f);
+    RunFrame();
+    ASSERT_EQ(Phase().CandidateCount(), 3u);
+    EXPECT_EQ(Phase().PlaceOf(0), BroadPlace::Dynamic);
+    EXPECT_EQ(Phase().PlaceOf(1), BroadPlace::Static);
+    EXPECT_EQ(Phase().PlaceOf(2), BroadPlace::Outside);
+    huge.GetComponent<RectCollider>()->SetSize(60.0f, 20.0f);
+    RunFrame();
+    EXPECT_EQ(Phase().PlaceOf(2), BroadPlace::Dynamic) << "shrunk to fit a few cells";
+    EXPECT_EQ(Phase().PlaceOf(1), BroadPlace::Static);
+}
+
+TEST_F(BroadPhaseChanges, AStillColliderThatMovesOrGrowsIsMetWhereItNowIs) {
+    Entity& ball = AddBall("Ball", {0.0f, 100.0f});
+    Entity& moved = AddWall("Moved", {1000.0f, 0.0f}, 100.0f, 20.0f);
+    AddBall("Other", {-1000.0f, 100.0f});
+    Entity& grown = AddWall("Grown", {-1000.0f, 40.0f}, 2.0f, 2.0f);
+    RunFrame();
+    ASSERT_EQ(Phase().PlaceOf(1), BroadPlace::Static);
+    ASSERT_EQ(Phase().PlaceOf(3), BroadPlace::Static);
+    const std::uint64_t layouts = Phase().LayoutCount();
+    moved.GetTransform().SetPosition({0.0f, 85.0f});
+    grown.GetComponent<RectCollider>()->SetSize(100.0f, 100.0f);
+    RunFrame();
+    EXPECT_EQ(ContactsOf(ball), Names{"Moved"});
+    EXPECT_EQ(ContactsOf(moved), Names{"Ball"});
+    EXPECT_EQ(ContactsOf(grown), Names{"Other"});
+    EXPECT_EQ(Phase().PlaceOf(1), BroadPlace::Dynamic);
+    EXPECT_EQ(Phase().PlaceOf(3), BroadPlace::Dynamic);
+    EXPECT_EQ(Phase().LayoutCount(), layouts) << "the same list needs no new layout";
+}
+
+TEST_F(BroadPhaseChanges, ARemovedCandidateIsNeitherMetNorLaidOutAgain) {
+    Entity& ball = AddBall("Ball", {0.0f, 30.0f});
+    Entity& gone = AddWall("Gone", {0.0f, 0.0f}, 100.0f, 20.0f);
+    Entity& floor = AddWall("Floor", {0.0f, -20.0f}, 100.0f, 20.0f);
+    RunFrame();
+    const std::uint64_t layouts = Phase().LayoutCount();
+    gone.Destroy();
+    RunFrame();
+    ASSERT_EQ(roots.size(), 2u);
+    // Down to the floor's top at -10 plus the radius, through where the removed wall was.
+    for (int frame = 0; frame < 35; ++frame) {
+        RunFrame();
+    }
+    EXPECT_EQ(Phase().LayoutCount(), layouts + 1);
+    EXPECT_EQ(Phase().CandidateCount(), 2u);
+    ASSERT_FALSE(ContactsOf(ball).empty());
+    EXPECT_EQ(ContactsOf(ball).front(), "Floor");
+    EXPECT_EQ(ContactsOf(floor).front(), "Ball");
+}
+
+TEST_F(BroadPhaseChanges, AColliderMovedByItsGrandparentIsMetWhereItNowIs) {
+    Entity& ball = AddBall("Ball", {0.0f, 100.0f});
+    Entity& group = AddRoot("Group", {1000.0f, 0.0f});
+    Entity& holder = AddChild(group, "Holder", {0.0f, 0.0f});
+    Entity& shelf = AddChild(holder, "Shelf", {0.0f, 0.0f});
+    shelf.AddComponent<StaticBody2D>();
+    MakeRect(shelf, 100.0f, 20.0f);
+    RunFrame();
+    ASSERT_TRUE(ContactsOf(ball).empty());
+    // Only the grandparent moves: the shelf's own transform stays as it was.
+    group.GetTransform().SetPosition({0.0f, 85.0f});
+    RunFrame();
+    EXPECT_EQ(ContactsOf(ball), Names{"Shelf"});
+}
+
+TEST_F(BroadPhaseChanges, AContactHookMovingALaterCandidateIntoReachIsMetInTheSameFrame) {
+    Entity& ball = AddBall("Ball", {0.0f, 20.5f});
+    Entity& ledge = AddWall("Ledge", {0.0f, 0.0f}, 100.0f, 20.0f);
+    Entity& block = AddWall("Block", {3000.0f, 0.0f}, 60.0f, 60.0f);
+    ledge.AddComponent<OnFirstContact>([&] { block.GetTransform().SetPosition({0.0f, 30.0f}); });
+    RunFrame();
+    EXPECT_EQ(ContactsOf(ball), (Names{"Ledge", "Block"}));
+    EXPECT_EQ(ContactsOf(block), Names{"Ball"});
+}
+
+// Each body's handler runs once a frame (the pile moves each one back after the earlier
+// ones resolve it) and meets every other body; none of those contacts moves a later body, so
+// no handler needs a second list.
+TEST_F(BroadPhaseChanges, APileAsksForOneListPerBodyAndFrame) {
+    constexpr int kBodies = 40;
+    for (int i = 0; i < kBodies; ++i) {
+        Entity& ball = AddRoot("Ball" + std::to_string(i));
+        MakeCircle(ball, 10.0f);
+        MakeDynamic(ball);
+        ball.AddComponent<ContactProbe>();
+    }
+    RunFrame();
+    const std::uint64_t queries = Phase().QueryCount();
+    RunFrame();
+    RunFrame();
+    const std::uint64_t asked = Phase().QueryCount() - queries;
+    std::size_t contacts = 0;
+    for (const auto& root : roots) {
+        contacts += ContactsOf(*root).size();
+    }
+    EXPECT_GE(contacts, static_cast<std::size_t>(kBodies * (kBodies - 1)))
+        << "every body meets the others";
+    EXPECT_LE(asked, static_cast<std::uint64_t>(2 * kBodies));
+    EXPECT_GT(asked, 0u);
+}
+
+}  // namespace
+}  // namespace PhysicsTest

@@ -1,0 +1,149 @@
+// The broad phase's two grids on their own: which ids a query over some cells visits, after
+// building, removing, inserting and moving.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "engine/physics/DynamicGrid.h"
+#include "engine/physics/GridCells.h"
+#include "engine/physics/StaticGrid.h"
+
+namespace {
+
+using VelaEngine::Collision::CellRange;
+using VelaEngine::Collision::CellRangeOf;
+using VelaEngine::Collision::DynamicGrid;
+using VelaEngine::Collision::ShapeBounds;
+using VelaEngine::Collision::StaticGrid;
+
+template <class Grid>
+std::vector<std::uint32_t> Visited(const Grid& grid, const CellRange& range) {
+    std::vector<std::uint32_t> ids;
+    grid.ForEach(range, [&](std::uint32_t id) { ids.push_back(id); });
+    return ids;
+}
+
+template <class Grid>
+std::vector<std::uint32_t> VisitedOnce(const Grid& grid, const CellRange& range) {
+    std::vector<std::uint32_t> ids = Visited(grid, range);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+ShapeBounds Box(float minX, float minY, float maxX, float maxY) {
+    ShapeBounds box;
+    box.minX = minX;
+    box.minY = minY;
+    box.maxX = maxX;
+    box.maxY = maxY;
+    box.bounded = true;
+    return box;
+}
+
+TEST(GridCells, BoxesMapToTheCellsTheyCoverAndHugeOrBrokenOnesToNone) {
+    CellRange range;
+    ASSERT_TRUE(CellRangeOf(Box(-5, 15, 25, 19), 0.0f, 0.1, range));
+    EXPECT_EQ(range, (CellRange{-1, 1, 2, 1}));
+    ASSERT_TRUE(CellRangeOf(Box(-5, 15, 25, 19), 6.0f, 0.1, range));
+    EXPECT_EQ(range, (CellRange{-2, 0, 3, 2}));
+    EXPECT_FALSE(CellRangeOf(Box(0, 0, 1000, 1), 0.0f, 0.1, range)) << "too many cells";
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(CellRangeOf(Box(nan, 0, 1, 1), 0.0f, 0.1, range));
+    EXPECT_FALSE(CellRangeOf(Box(3e9f, 0, 3e9f, 1), 0.0f, 1.0, range)) << "beyond the grid";
+}
+
+TEST(StaticGrid, ListsEachMemberInEveryCellOfItsRangeInAscendingOrder) {
+    StaticGrid grid;
+    const std::vector<StaticGrid::Member> members = {
+        {2, {0, 0, 1, 0}}, {5, {1, 0, 1, 1}}, {7, {3, 3, 3, 3}}, {9, {0, 0, 0, 0}}};
+    grid.Build(members);
+    ASSERT_TRUE(grid.IsDense());
+    EXPECT_EQ(grid.ListingCount(), 6u);
+    EXPECT_EQ(Visited(grid, {0, 0, 0, 0}), (std::vector<std::uint32_t>{2, 9}));
+    EXPECT_EQ(Visited(grid, {1, 0, 1, 0}), (std::vector<std::uint32_t>{2, 5}));
+    EXPECT_EQ(Visited(grid, {1, 1, 1, 1}), (std::vector<std::uint32_t>{5}));
+    EXPECT_EQ(VisitedOnce(grid, {-100, -100, 100, 100}), (std::vector<std::uint32_t>{2, 5, 7, 9}))
+        << "queries reaching past the members' cells";
+    EXPECT_TRUE(Visited(grid, {4, 4, 9, 9}).empty());
+    EXPECT_TRUE(Visited(grid, {2, 0, 2, 2}).empty());
+}
+
+TEST(StaticGrid, RemovedMembersLeaveEveryCellAndTheOthersStay) {
+    StaticGrid grid;
+    const std::vector<StaticGrid::Member> members = {{1, {0, 0, 1, 1}}, {4, {1, 1, 2, 2}}};
+    grid.Build(members);
+    grid.Remove(4, {1, 1, 2, 2});
+    EXPECT_EQ(VisitedOnce(grid, {0, 0, 2, 2}), (std::vector<std::uint32_t>{1}));
+    EXPECT_EQ(Visited(grid, {1, 1, 1, 1}), (std::vector<std::uint32_t>{1}));
+    grid.Build({});
+    EXPECT_TRUE(Visited(grid, {0, 0, 2, 2}).empty()) << "an empty grid after a new build";
+}
+
+TEST(StaticGrid, MembersFarApartAreFoundThroughHashedBuckets) {
+    StaticGrid grid;
+    const std::vector<StaticGrid::Member> members = {
+        {0, {-900000, 5, -900000, 5}}, {3, {0, 0, 1, 0}}, {6, {700000, -400000, 700001, -400000}}};
+    grid.Build(members);
+    ASSERT_FALSE(grid.IsDense());
+    EXPECT_EQ(VisitedOnce(grid, {-900000, 5, -900000, 5}), (std::vector<std::uint32_t>{0}));
+    EXPECT_EQ(VisitedOnce(grid, {700001, -400000, 700001, -400000}),
+              (std::vector<std::uint32_t>{6}));
+    const std::vector<std::uint32_t> middle = Visited(grid, {0, 0, 0, 0});
+    EXPECT_NE(std::find(middle.begin(), middle.end(), 3u), middle.end());
+    grid.Remove(3, {0, 0, 1, 0});
+    const std::vector<std::uint32_t> after = Visited(grid, {0, 0, 1, 0});
+    EXPECT_EQ(std::find(after.begin(), after.end(), 3u), after.end());
+}
+
+TEST(DynamicGrid, InsertedIdsAreFoundOnlyInTheirCellsAndLeaveWhenRemoved) {
+    DynamicGrid grid;
+    grid.Insert(3, {0, 0, 1, 0});
+    grid.Insert(8, {1, 0, 1, 1});
+    EXPECT_EQ(grid.ListingCount(), 4u);
+    EXPECT_EQ(VisitedOnce(grid, {0, 0, 0, 0}), (std::vector<std::uint32_t>{3}));
+    EXPECT_EQ(VisitedOnce(grid, {1, 0, 1, 0}), (std::vector<std::uint32_t>{3, 8}));
+    EXPECT_EQ(VisitedOnce(grid, {1, 1, 5, 5}), (std::vector<std::uint32_t>{8}));
+    EXPECT_TRUE(Visited(grid, {2, 2, 4, 4}).empty());
+    // Moved: out of the old cells, into the new ones.
+    grid.Remove(3, {0, 0, 1, 0});
+    grid.Insert(3, {4, 4, 4, 4});
+    EXPECT_EQ(VisitedOnce(grid, {0, 0, 1, 0}), (std::vector<std::uint32_t>{8}));
+    EXPECT_EQ(Visited(grid, {4, 4, 4, 4}), (std::vector<std::uint32_t>{3}));
+    EXPECT_EQ(grid.ListingCount(), 3u);
+    grid.Clear();
+    EXPECT_TRUE(Visited(grid, {0, 0, 4, 4}).empty());
+    EXPECT_EQ(grid.ListingCount(), 0u);
+}
+
+TEST(DynamicGrid, KeepsEveryIdThroughGrowthAndManyMoves) {
+    DynamicGrid grid;
+    std::vector<CellRange> where(500);
+    for (std::uint32_t id = 0; id < where.size(); ++id) {
+        const auto x = static_cast<std::int32_t>(id % 37);
+        const auto y = static_cast<std::int32_t>(id / 37);
+        where[id] = {x, y, x + static_cast<std::int32_t>(id % 2), y};
+        grid.Insert(id, where[id]);
+    }
+    for (int round = 0; round < 3; ++round) {
+        for (std::uint32_t id = 0; id < where.size(); id += 3) {
+            grid.Remove(id, where[id]);
+            where[id] = {where[id].x0 - 7, where[id].y0 + 2, where[id].x1 - 7, where[id].y1 + 2};
+            grid.Insert(id, where[id]);
+        }
+    }
+    std::size_t listings = 0;
+    for (std::uint32_t id = 0; id < where.size(); ++id) {
+        const std::vector<std::uint32_t> found = Visited(grid, where[id]);
+        const auto times = std::count(found.begin(), found.end(), id);
+        const CellRange& r = where[id];
+        EXPECT_EQ(times, (r.x1 - r.x0 + 1) * (r.y1 - r.y0 + 1)) << "id " << id;
+        listings += static_cast<std::size_t>(times);
+    }
+    EXPECT_EQ(grid.ListingCount(), listings);
+}
+
+}  // namespace
