@@ -22,8 +22,6 @@ namespace VelaEngine::EntityStorage {
 namespace {
 
 constexpr std::size_t kClasses = kLargestPacked / kAlignment;
-// Large enough that the system may back it with one huge page.
-constexpr std::size_t kChunkBytes = std::size_t{2} << 20;
 
 struct FreeBlock {
     FreeBlock* next;
@@ -42,6 +40,10 @@ Store& TheStore() {
     static Store* store = new Store();
     return *store;
 }
+
+#if !defined(VELA_STORAGE_FROM_HEAP)
+// Large enough that the system may back it with one huge page.
+constexpr std::size_t kChunkBytes = std::size_t{2} << 20;
 
 std::size_t ClassOf(std::size_t bytes) {
     return (bytes + kAlignment - 1) / kAlignment - 1;
@@ -74,6 +76,7 @@ char* NewChunk() {
     return static_cast<char*>(::operator new (kChunkBytes, std::align_val_t{kChunkBytes}));
 #endif
 }
+#endif
 
 }  // namespace
 
