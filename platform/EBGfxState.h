@@ -47,7 +47,8 @@ int AttributeLocation(const char* name);
 void UploadMatrix(const char* name, const float columnMajor[16]);
 
 void BuildPrograms();
-// Builds the programs if they are not yet, leaving both untinted and opaque and slot 1 in use.
+// Builds the programs if they are not yet, both untinted and opaque; the program in use and
+// the current slot stay as they were.
 void EnsurePrograms();
 void DestroyPrograms();
 // Stops using any program, so the next mode switch sends projection and view again.

@@ -51,6 +51,7 @@ float CellSizeFor(const std::vector<ShapeBounds>& boxes) {
     return *middle;
 }
 }  // namespace
+
 void ContactBroadPhase::Moved(Transform& transform) {
     Watched& watched = watched_[transform.GetWatchTag()];
     if (!watched.pending) {

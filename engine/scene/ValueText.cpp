@@ -43,9 +43,7 @@ void ForEachPiece(const std::string& text, const DelimiterSet& isDelimiter, F&& 
         pos = end;
     }
 }
-}  // namespace
 
-namespace {
 // from_chars agrees with strtod on what it reads, but knows no leading blanks, '+' or hex
 // and reports what strtod would round to infinity or zero: those stay with atof.
 bool StartsPlain(const char* text, const char* end) {
