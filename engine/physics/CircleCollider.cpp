@@ -5,6 +5,7 @@
 #include "engine/entity/Transform.h"
 #include "engine/physics/CircleRectContact.h"
 #include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/PhysicsComponents.h"
 #include "engine/physics/RectCollider.h"
 #include "engine/scene/FieldMap.h"
 
@@ -55,7 +56,7 @@ bool CircleCollider::TouchesRect(const RectCollider& other, Vector2& newVelocity
     const CircleRectContact contact = TestCircleAgainstRect(p, radius_, rect);
     if (contact.kind == ContactKind::Reflect) {
         // A circle without a moving body of its own has nothing to send back.
-        const DynamicBody2D* body = GetOwner()->GetComponent<DynamicBody2D>();
+        const DynamicBody2D* body = FirstDynamicBody(*GetOwner());
         const Vector2 velocity = body != nullptr ? body->GetVelocity() : Vector2();
         newVelocity =
             ReflectVelocity(velocity, contact.face, material_, Time::Get().GetDeltaTime());

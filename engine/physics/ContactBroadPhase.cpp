@@ -101,7 +101,7 @@ ContactBroadPhase::OwnQuery ContactBroadPhase::QueryOf(const Collider& ownCollid
 
 std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollider,
                                                        const Matrix3x3& world, std::size_t first) {
-    TakeChanges();
+    TakeChangesBut(OwnOnlyTag(ownCollider));
     ++queries_;
     near_.clear();
     const std::size_t n = entries_.size();
@@ -171,13 +171,19 @@ bool ContactBroadPhase::StillNear(const Collider& ownCollider, const Matrix3x3& 
         // list and the region it was made for still hold.
         return true;
     }
-    asking_ = ownCollider.GetOwner();
-    askingNext_ = next;
-    laterChanged_ = false;
-    TakeChanges();
-    asking_ = nullptr;
-    if (laterChanged_) {
-        return false;
+    const std::uint32_t own = OwnOnlyTag(ownCollider);
+    // Mostly the contact moved just the body itself: nothing in the list changed, and its
+    // own entries wait for the next body's query.
+    const bool onlyOwn = own != kNone && pending_.size() == 1 && pending_.front() == own;
+    if (!onlyOwn) {
+        asking_ = ownCollider.GetOwner();
+        askingNext_ = next;
+        laterChanged_ = false;
+        TakeChangesBut(own);
+        asking_ = nullptr;
+        if (laterChanged_) {
+            return false;
+        }
     }
     const OwnQuery now = QueryOf(ownCollider, world);
     const ShapeBounds& was = queried_.bounds;

@@ -56,6 +56,9 @@ public:
     // contact moved or reshaped one of them, or moved the body out of the region the list
     // was made for; then Near must be asked again.
     bool StillNear(const Collider& ownCollider, const Matrix3x3& world, std::size_t next);
+    // The collider a candidate had when the list was laid out: still its first, since
+    // components are never taken off. Null when it had none then.
+    const Collider* ColliderOf(std::size_t index) const { return entries_[index].collider; }
 
     void Moved(Transform& transform) override;
     void Gone(Transform& transform) override;
@@ -120,6 +123,12 @@ private:
     void Freeze(std::uint32_t id);
     // Boxes again every candidate at or below a changed transform.
     void TakeChanges();
+    // The tag of the asking body's transform when only its own entries hang on it: their
+    // boxes mean nothing to its own queries, so they may wait for the next body's. kNone
+    // otherwise.
+    std::uint32_t OwnOnlyTag(const Collider& ownCollider) const;
+    // TakeChanges, leaving the change of `kept` (a tag, or kNone) pending.
+    void TakeChangesBut(std::uint32_t kept);
     void RefreshEntry(std::uint32_t id);
     bool MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
                     const ShapeBounds& own) const;

@@ -279,10 +279,31 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
 }
 
 void ContactBroadPhase::TakeChanges() {
+    TakeChangesBut(kNone);
+}
+
+std::uint32_t ContactBroadPhase::OwnOnlyTag(const Collider& ownCollider) const {
+    const Transform& transform = *ownCollider.GetTransform();
+    if (stale_ || transform.GetWatcher() != this) {
+        return kNone;
+    }
+    const std::uint32_t tag = transform.GetWatchTag();
+    const Watched& watched = watched_[tag];
+    // Its entries are its entity's, the asking body's when the collider is its owner's own.
+    const bool ownEntity = watched.firstEntry != kNone &&
+                           entries_[watched.firstEntry].entity == ownCollider.GetOwner();
+    return ownEntity && watched.belowBegin == watched.belowEnd ? tag : kNone;
+}
+
+void ContactBroadPhase::TakeChangesBut(std::uint32_t kept) {
     // Boxing reads placements and never changes one, so this takes every change there is.
     taking_.swap(pending_);
     for (std::uint32_t tag : taking_) {
         Watched& watched = watched_[tag];
+        if (tag == kept) {
+            pending_.push_back(tag);
+            continue;
+        }
         watched.pending = false;
         if (watched.transform == nullptr) {
             continue;

@@ -70,6 +70,9 @@ private:
     // `world`: the stack's top, where the own collider is.
     bool TestCandidate(const Collision::Collider& ownCollider, Entity& other,
                        const Matrix3x3& world);
+    // The same, with the other's first collider known (null: it has none).
+    bool TestPair(const Collision::Collider& ownCollider, Entity& other,
+                  const Collision::Collider* otherCollider, const Matrix3x3& world);
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity);
 
     Point2 previousPosition_;

@@ -71,7 +71,11 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
             broadPhase.Near(ownCollider, stack.GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {
-            if (TestCandidate(ownCollider, *event.candidates[index], stack.GetCurrent()) &&
+            Entity& other = *event.candidates[index];
+            const Collision::Collider* otherCollider = broadPhase.ColliderOf(index);
+            if (TestPair(ownCollider, other,
+                         otherCollider != nullptr ? otherCollider : FirstCollider(other),
+                         stack.GetCurrent()) &&
                 !broadPhase.StillNear(ownCollider, stack.GetCurrent(), index + 1)) {
                 next = index + 1;
                 break;
@@ -82,11 +86,15 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
 
 bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity& other,
                                   const Matrix3x3& world) {
+    return &other != GetOwner() && TestPair(ownCollider, other, FirstCollider(other), world);
+}
+
+bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& other,
+                             const Collision::Collider* otherCollider, const Matrix3x3& world) {
     Entity& own = *GetOwner();
     if (&other == &own) {
         return false;
     }
-    const Collision::Collider* otherCollider = FirstCollider(other);
     Vector2 newVelocity;
     if (otherCollider == nullptr || !ownCollider.TestAgainst(*otherCollider, newVelocity, world)) {
         return false;
