@@ -99,27 +99,85 @@ ContactBroadPhase::OwnQuery ContactBroadPhase::QueryOf(const Collider& ownCollid
     return query;
 }
 
+namespace {
+bool Holds(const ShapeBounds& outer, const ShapeBounds& inner) {
+    return outer.minX <= inner.minX && outer.minY <= inner.minY && inner.maxX <= outer.maxX &&
+           inner.maxY <= outer.maxY;
+}
+
+void Grow(ShapeBounds& bounds, float by) {
+    bounds.minX -= by;
+    bounds.minY -= by;
+    bounds.maxX += by;
+    bounds.maxY += by;
+    bounds.bounded = std::isfinite(bounds.minX) && std::isfinite(bounds.minY) &&
+                     std::isfinite(bounds.maxX) && std::isfinite(bounds.maxY);
+}
+}  // namespace
+
 std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollider,
                                                        const Matrix3x3& world, std::size_t first) {
-    TakeChangesBut(OwnOnlyTag(ownCollider));
+    const std::uint32_t ownTag = OwnOnlyTag(ownCollider);
+    TakeChangesBut(ownTag);
     ++queries_;
-    near_.clear();
-    const std::size_t n = entries_.size();
     OwnQuery own = QueryOf(ownCollider, world);
     if (own.circle && own.bounds.bounded) {
         // A bounce moves the circle by about its velocity's change in a frame; a quarter of
         // a radius of room keeps most of them inside the list.
-        const float room = own.reach * 0.25f;
-        own.bounds.minX -= room;
-        own.bounds.minY -= room;
-        own.bounds.maxX += room;
-        own.bounds.maxY += room;
-        own.bounds.bounded = std::isfinite(own.bounds.minX) && std::isfinite(own.bounds.minY) &&
-                             std::isfinite(own.bounds.maxX) && std::isfinite(own.bounds.maxY);
+        Grow(own.bounds, own.reach * 0.25f);
     }
-    queried_ = own;
     queriedAll_ = !own.bounds.bounded;
     if (queriedAll_) {
+        queried_ = own;
+        near_.clear();
+        for (std::size_t id = first; id < entries_.size(); ++id) {
+            near_.push_back(static_cast<std::uint32_t>(id));
+        }
+        return near_;
+    }
+    NearCache* cache = ownTag == kNone ? nullptr : &caches_[watched_[ownTag].firstEntry];
+    if (cache != nullptr && cache->madeAt == fixedChanges_ && cache->region.circle == own.circle &&
+        own.reach <= cache->region.reach && Holds(cache->region.bounds, own.bounds) &&
+        dynamic_.LastChangeIn(cache->cells) <= cache->dynamicAt) {
+        // Nothing that could reach the region the list was made for came, went or moved.
+        queried_ = cache->region;
+        return From(std::span<const std::uint32_t>(cache->ids.data(), cache->count), first);
+    }
+    if (cache == nullptr) {
+        queried_ = own;
+        return Collect(own, first, false);
+    }
+    // Made for a wider region, so that it serves the next frames too while the body stays
+    // about where it is.
+    cache->madeAt = 0;
+    OwnQuery wide = own;
+    if (own.circle) {
+        Grow(wide.bounds, own.reach * kCacheRoom);
+    }
+    const std::span<const std::uint32_t> all = Collect(wide, 0, true);
+    queried_ = wide;
+    if (all.size() <= cache->ids.size() && wide.bounds.bounded &&
+        CellRangeOf(wide.bounds, wide.reach * maxReach_, inverseCell_, cache->cells)) {
+        cache->region = wide;
+        cache->count = static_cast<std::uint8_t>(all.size());
+        std::copy(all.begin(), all.end(), cache->ids.begin());
+        cache->madeAt = fixedChanges_;
+        cache->dynamicAt = dynamic_.LastChange();
+    }
+    return From(all, first);
+}
+
+std::span<const std::uint32_t> ContactBroadPhase::From(std::span<const std::uint32_t> list,
+                                                       std::size_t first) {
+    const auto* at = std::lower_bound(list.data(), list.data() + list.size(), first);
+    return list.subspan(static_cast<std::size_t>(at - list.data()));
+}
+
+std::span<const std::uint32_t> ContactBroadPhase::Collect(const OwnQuery& own, std::size_t first,
+                                                          bool allMoving) {
+    near_.clear();
+    const std::size_t n = entries_.size();
+    if (!own.bounds.bounded) {
         for (std::size_t id = first; id < n; ++id) {
             near_.push_back(static_cast<std::uint32_t>(id));
         }
@@ -144,7 +202,18 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
     CellRange range;
     if (CellRangeOf(ownBounds, ownReach * maxReach_, inverseCell_, range)) {
         static_.ForEach(range, consider);
-        dynamic_.ForEach(range, consider);
+        if (allMoving) {
+            // A list to be kept holds every moving candidate of its cells: one may move
+            // inside them, unseen, until it touches.
+            dynamic_.ForEach(range, [&](std::uint32_t id) {
+                if (id >= first && seen_[id] != stamp_) {
+                    seen_[id] = stamp_;
+                    near_.push_back(id);
+                }
+            });
+        } else {
+            dynamic_.ForEach(range, consider);
+        }
     } else {
         for (auto id = static_cast<std::uint32_t>(first); id < n; ++id) {
             if (entries_[id].place != Place::Outside) {

@@ -5,6 +5,7 @@
 // transform or shape changed since its box was made is boxed again before the next query.
 // Candidates that have not moved since the list was laid out sit in a packed static grid,
 // moving ones in a dynamic grid, huge or unbounded ones outside both; each in one place.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -121,6 +122,8 @@ private:
     void Leave(std::uint32_t id);
     void Enter(std::uint32_t id);
     void Freeze(std::uint32_t id);
+    // maxReach_ := max(maxReach_, reach).
+    void Lengthen(float reach);
     // Boxes again every candidate at or below a changed transform.
     void TakeChanges();
     // The tag of the asking body's transform when only its own entries hang on it: their
@@ -141,6 +144,31 @@ private:
         bool circle = false;
     };
     static OwnQuery QueryOf(const Collider& ownCollider, const Matrix3x3& world);
+    // The candidates from `first` on that might touch the query; with `allMoving`, every
+    // moving candidate of its cells, as a list to be kept must hold.
+    std::span<const std::uint32_t> Collect(const OwnQuery& own, std::size_t first, bool allMoving);
+    // The part of an ascending list from `first` on.
+    static std::span<const std::uint32_t> From(std::span<const std::uint32_t> list,
+                                               std::size_t first);
+
+    // A body's last list while it is short, made for a region wider than its query: it holds
+    // while the body's query stays inside the region, no moving candidate joined or left the
+    // region's cells, and nothing else changed (fixedChanges_).
+    static constexpr std::size_t kCachedIds = 6;
+    // How much further than its query a circle's kept list reaches, in radii.
+    static constexpr float kCacheRoom = 0.5f;
+    struct NearCache {
+        OwnQuery region;
+        CellRange cells;
+        std::uint64_t dynamicAt = 0;
+        // fixedChanges_ when it was made; 0: none kept.
+        std::uint64_t madeAt = 0;
+        std::uint8_t count = 0;
+        std::array<std::uint32_t, kCachedIds> ids{};
+    };
+    // Bumped by whatever a kept list can miss outside the dynamic grid's cells: a layout, a
+    // still or outside candidate changing, a longer reach.
+    void NoteFixedChange() { ++fixedChanges_; }
 
     std::uint64_t serial_ = 0;
     const Entity* const* listData_ = nullptr;
@@ -163,6 +191,9 @@ private:
     std::vector<std::uint32_t> seen_;
     std::uint32_t stamp_ = 0;
     std::vector<std::uint32_t> near_;
+    // By the entry of the asking body.
+    std::vector<NearCache> caches_;
+    std::uint64_t fixedChanges_ = 1;
     // What the last list was made for: all candidates from its first on, or those near this.
     bool queriedAll_ = false;
     OwnQuery queried_;

@@ -190,6 +190,8 @@ void ContactBroadPhase::LayOut(const std::vector<bool>& moving) {
         }
     }
     static_.Build(still);
+    caches_.assign(n, NearCache{});
+    NoteFixedChange();
     seen_.assign(n, 0);
     stamp_ = 0;
     stale_ = false;
@@ -200,12 +202,14 @@ void ContactBroadPhase::Leave(std::uint32_t id) {
     switch (entry.place) {
         case Place::Static:
             static_.Remove(id, entry.cells);
+            NoteFixedChange();
             break;
         case Place::Dynamic:
             dynamic_.Remove(id, entry.cells);
             break;
         case Place::Outside:
             outside_.erase(std::lower_bound(outside_.begin(), outside_.end(), id));
+            NoteFixedChange();
             break;
     }
 }
@@ -218,10 +222,18 @@ void ContactBroadPhase::Enter(std::uint32_t id) {
         entry.place = Place::Dynamic;
         entry.cells = cells;
         dynamic_.Insert(id, cells);
-        maxReach_ = std::max(maxReach_, entry.bounds.reach);
+        Lengthen(entry.bounds.reach);
     } else {
         entry.place = Place::Outside;
         outside_.insert(std::lower_bound(outside_.begin(), outside_.end(), id), id);
+        NoteFixedChange();
+    }
+}
+
+void ContactBroadPhase::Lengthen(float reach) {
+    if (reach > maxReach_) {
+        maxReach_ = reach;
+        NoteFixedChange();
     }
 }
 
@@ -257,7 +269,7 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
             return;
         }
         // A turn or shear from a parent may lengthen the reach without leaving the cells.
-        maxReach_ = std::max(maxReach_, bounds.reach);
+        Lengthen(bounds.reach);
         if (!(cells == entry.cells)) {
             dynamic_.Remove(id, entry.cells);
             entry.cells = cells;
@@ -269,6 +281,9 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
     const bool fits = bounds.bounded && CellRangeOf(bounds, 0.0f, inverseCell_, cells);
     if ((entry.place == Place::Static && SameBounds(bounds, entry.bounds)) ||
         (entry.place == Place::Outside && !fits)) {
+        if (!SameBounds(bounds, entry.bounds)) {
+            NoteFixedChange();
+        }
         entry.bounds = bounds;
         return;
     }

@@ -12,6 +12,7 @@ void DynamicGrid::Clear() {
         bucket.clear();
     }
     count_ = 0;
+    regrown_ = ++changes_;
 }
 
 void DynamicGrid::Insert(std::uint32_t id, const CellRange& cells) {
@@ -21,9 +22,12 @@ void DynamicGrid::Insert(std::uint32_t id, const CellRange& cells) {
         Grow();
     }
     const std::size_t mask = buckets_.size() - 1;
+    const std::uint64_t change = ++changes_;
     for (std::int32_t y = cells.y0; y <= cells.y1; ++y) {
         for (std::int32_t x = cells.x0; x <= cells.x1; ++x) {
-            buckets_[CellBucket(x, y, mask)].push_back({x, y, id});
+            const std::size_t bucket = CellBucket(x, y, mask);
+            buckets_[bucket].push_back({x, y, id});
+            changed_[bucket] = change;
         }
     }
     count_ += added;
@@ -31,9 +35,12 @@ void DynamicGrid::Insert(std::uint32_t id, const CellRange& cells) {
 
 void DynamicGrid::Remove(std::uint32_t id, const CellRange& cells) {
     const std::size_t mask = buckets_.size() - 1;
+    const std::uint64_t change = ++changes_;
     for (std::int32_t y = cells.y0; y <= cells.y1; ++y) {
         for (std::int32_t x = cells.x0; x <= cells.x1; ++x) {
-            std::vector<Listing>& bucket = buckets_[CellBucket(x, y, mask)];
+            const std::size_t at = CellBucket(x, y, mask);
+            changed_[at] = change;
+            std::vector<Listing>& bucket = buckets_[at];
             for (Listing& listing : bucket) {
                 if (listing.id == id && listing.x == x && listing.y == y) {
                     listing = bucket.back();
@@ -50,6 +57,8 @@ void DynamicGrid::Grow() {
     std::vector<std::vector<Listing>> old;
     old.swap(buckets_);
     buckets_.resize(old.empty() ? kFirstBuckets : old.size() * 2);
+    changed_.assign(buckets_.size(), 0);
+    regrown_ = ++changes_;
     const std::size_t mask = buckets_.size() - 1;
     for (const std::vector<Listing>& bucket : old) {
         for (const Listing& listing : bucket) {

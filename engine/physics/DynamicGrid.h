@@ -1,6 +1,7 @@
 #pragma once
 // The candidates that move, listed by cell and kept current one move at a time: an id leaves
 // the cells it left and joins the ones it entered, so no listing ever goes stale.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -34,6 +35,24 @@ public:
     }
     // Listings (an id once per cell).
     std::size_t ListingCount() const { return count_; }
+    // Changes are numbered 1, 2, ...: the number of the last one so far, and of the last one
+    // that touched the range's cells (an id joining or leaving one of them, or the grid being
+    // emptied or spread over more buckets). While the second stays at or below a number once
+    // taken from the first, the range's listings are what they were then.
+    std::uint64_t LastChange() const { return changes_; }
+    std::uint64_t LastChangeIn(const CellRange& range) const {
+        std::uint64_t last = regrown_;
+        if (buckets_.empty()) {
+            return last;
+        }
+        const std::size_t mask = buckets_.size() - 1;
+        for (std::int32_t y = range.y0; y <= range.y1; ++y) {
+            for (std::int32_t x = range.x0; x <= range.x1; ++x) {
+                last = std::max(last, changed_[CellBucket(x, y, mask)]);
+            }
+        }
+        return last;
+    }
 
 private:
     struct Listing {
@@ -45,6 +64,10 @@ private:
 
     // Cells that hash alike share a bucket; each listing says which cell it is in.
     std::vector<std::vector<Listing>> buckets_;
+    // The last change of each bucket, and the last emptying or regrowth, which change them all.
+    std::vector<std::uint64_t> changed_;
+    std::uint64_t regrown_ = 0;
+    std::uint64_t changes_ = 0;
     std::size_t count_ = 0;
 };
 
