@@ -1,5 +1,7 @@
 #include "engine/entity/VelaBehavior.h"
 
+#include <typeinfo>
+
 #include "engine/core/VEDebug.h"
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
@@ -38,7 +40,10 @@ void VelaBehavior::OnUpdateEvent(const Events::EventBase&) {
 }
 
 void VelaBehavior::OnContactEvent(const Events::EventBase& event) {
-    const auto* contact = dynamic_cast<const OnCollisionEvent*>(&event);
+    // Contacts come as exactly this type, every frame: the cast is for anything derived.
+    const auto* contact = &typeid(event) == &typeid(OnCollisionEvent)
+                              ? static_cast<const OnCollisionEvent*>(&event)
+                              : dynamic_cast<const OnCollisionEvent*>(&event);
     if (contact == nullptr) {
         Fail(std::string(GetTypeName()) + " received a contact that is not an OnCollisionEvent");
     }

@@ -5,37 +5,6 @@
 
 namespace VelaEngine::Collision {
 
-namespace {
-// Far below the 0.5 shear limit's effect on any box, yet well above the few units in the
-// last place by which the exact tests' single-precision sums differ from these.
-constexpr double kRelativeMargin = 1e-4;
-constexpr double kAbsoluteMargin = 1e-4;
-// Sides this far from square would need a box many times the rectangle's size.
-constexpr double kMinimumSine = 0.5;
-
-// Centre ± half extents, widened by the rounding margin; unbounded unless all finite.
-ShapeBounds Around(double cx, double cy, double hx, double hy, double reach) {
-    ShapeBounds bounds;
-    const double margin =
-        kAbsoluteMargin + kRelativeMargin * (std::max(std::fabs(cx), std::fabs(cy)) + hx + hy);
-    bounds.minX = static_cast<float>(cx - hx - margin);
-    bounds.maxX = static_cast<float>(cx + hx + margin);
-    bounds.minY = static_cast<float>(cy - hy - margin);
-    bounds.maxY = static_cast<float>(cy + hy + margin);
-    bounds.reach = static_cast<float>(reach * (1.0 + kRelativeMargin));
-    bounds.bounded = std::isfinite(bounds.minX) && std::isfinite(bounds.maxX) &&
-                     std::isfinite(bounds.minY) && std::isfinite(bounds.maxY) &&
-                     std::isfinite(bounds.reach);
-    return bounds;
-}
-}  // namespace
-
-ShapeBounds CircleBounds(const Point2& centre, float radius) {
-    // A negative radius still reaches |radius| through the squared comparisons.
-    const double r = std::fabs(static_cast<double>(radius));
-    return Around(centre.x, centre.y, r, r, 1.0);
-}
-
 ShapeBounds RectBounds(const Matrix3x3& world, float w, float h) {
     const double hw = static_cast<double>(w) * 0.5;
     const double hh = static_cast<double>(h) * 0.5;
@@ -54,7 +23,7 @@ ShapeBounds RectBounds(const Matrix3x3& world, float w, float h) {
         // with its sides across U and E, which equals the rectangle only when U ⟂ E.
         const double cross = ux * ey - uy * ex;
         const double sine = std::fabs(cross) / std::sqrt(uu * ee);
-        if (!(sine >= kMinimumSine)) {
+        if (!(sine >= BoundsDetail::kMinimumSine)) {
             return ShapeBounds();
         }
         const double ax = uu / cross * ey;
@@ -67,7 +36,7 @@ ShapeBounds RectBounds(const Matrix3x3& world, float w, float h) {
         // which meet it at this sine.
         reach = 1.0 / sine;
     }
-    return Around(world.m[0][2], world.m[1][2], hx, hy, reach);
+    return BoundsDetail::Around(world.m[0][2], world.m[1][2], hx, hy, reach);
 }
 
 ShapeBounds Union(const ShapeBounds& a, const ShapeBounds& b) {

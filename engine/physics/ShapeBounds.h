@@ -1,6 +1,9 @@
 #pragma once
 // Conservative world boxes for the contact tests: a pair whose boxes do not meet cannot
 // touch, whatever the exact tests decide, so the broad phase may skip it.
+#include <algorithm>
+#include <cmath>
+
 #include "engine/entity/Matrix3x3.h"
 #include "engine/scene/Vector2.h"
 
@@ -19,8 +22,39 @@ struct ShapeBounds {
     bool bounded = false;
 };
 
-// A circle's own contact tests measure from its centre with the radius unscaled.
-ShapeBounds CircleBounds(const Point2& centre, float radius);
+namespace BoundsDetail {
+// Far below the 0.5 shear limit's effect on any box, yet well above the few units in the
+// last place by which the exact tests' single-precision sums differ from these.
+constexpr double kRelativeMargin = 1e-4;
+constexpr double kAbsoluteMargin = 1e-4;
+// Sides this far from square would need a box many times the rectangle's size.
+constexpr double kMinimumSine = 0.5;
+
+// Centre ± half extents, widened by the rounding margin; unbounded unless all finite.
+inline ShapeBounds Around(double cx, double cy, double hx, double hy, double reach) {
+    ShapeBounds bounds;
+    const double margin =
+        kAbsoluteMargin + kRelativeMargin * (std::max(std::fabs(cx), std::fabs(cy)) + hx + hy);
+    bounds.minX = static_cast<float>(cx - hx - margin);
+    bounds.maxX = static_cast<float>(cx + hx + margin);
+    bounds.minY = static_cast<float>(cy - hy - margin);
+    bounds.maxY = static_cast<float>(cy + hy + margin);
+    bounds.reach = static_cast<float>(reach * (1.0 + kRelativeMargin));
+    bounds.bounded = std::isfinite(bounds.minX) && std::isfinite(bounds.maxX) &&
+                     std::isfinite(bounds.minY) && std::isfinite(bounds.maxY) &&
+                     std::isfinite(bounds.reach);
+    return bounds;
+}
+}  // namespace BoundsDetail
+
+// A circle's own contact tests measure from its centre with the radius unscaled. Inline:
+// every moving circle and every query asks for one each frame.
+inline ShapeBounds CircleBounds(const Point2& centre, float radius) {
+    // A negative radius still reaches |radius| through the squared comparisons.
+    const double r = std::fabs(static_cast<double>(radius));
+    return BoundsDetail::Around(centre.x, centre.y, r, r, 1.0);
+}
+
 // Everything a w × h rectangle placed by `world` can count as touching: its corners and the
 // region its face tests call inside, which a shear stretches beyond the corners.
 ShapeBounds RectBounds(const Matrix3x3& world, float w, float h);
