@@ -55,16 +55,11 @@ void ContactBroadPhase::Sync(const Events::CollisionEvent& event) {
 }
 
 bool ContactBroadPhase::SameList(const Events::CollisionEvent& event) const {
-    if (event.candidates.size() != entries_.size()) {
-        return false;
-    }
-    for (std::size_t id = 0; id < entries_.size(); ++id) {
-        if (entries_[id].entity != event.candidates[id]) {
-            return false;
-        }
-    }
-    return true;
+    // Compared as one packed block: the entries are far larger than the pointers.
+    return event.candidates.size() == listed_.size() &&
+           std::equal(listed_.begin(), listed_.end(), event.candidates.begin());
 }
+
 inline bool ContactBroadPhase::MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
                                           const ShapeBounds& own) const {
     if (!entry.bounds.bounded) {

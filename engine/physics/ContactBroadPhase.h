@@ -178,6 +178,8 @@ private:
     std::uint64_t layouts_ = 0;
     std::uint64_t queries_ = 0;
     std::vector<Entry> entries_;
+    // The candidate list the entries were laid out for.
+    std::vector<const Entity*> listed_;
     std::vector<Watched> watched_;
     std::vector<std::uint32_t> below_;
     std::vector<std::uint32_t> pending_;

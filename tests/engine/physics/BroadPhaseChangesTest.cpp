@@ -129,6 +129,43 @@ TEST_F(BroadPhaseChanges, AContactHookMovingALaterCandidateIntoReachIsMetInTheSa
     EXPECT_EQ(ContactsOf(block), Names{"Ball"});
 }
 
+// Moves its entity one unit to the left each frame, outside the physics.
+class SlideLeft : public VelaBehavior {
+public:
+    using VelaBehavior::VelaBehavior;
+    const char* GetTypeName() const override { return "SlideLeft"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<SlideLeft>(owner);
+    }
+    void Update() override {
+        const Vector2 at = GetTransform()->GetPosition();
+        GetTransform()->SetPosition({at.x - 1.0f, at.y});
+    }
+};
+
+// A body keeps its list from frame to frame while it stays put. A wall slid into its reach
+// inside the same cell, with no handler of its own to find the contact, must still be met.
+TEST_F(BroadPhaseChanges, AKeptListMeetsAWallThatSlidesIntoReachInsideItsCell) {
+    Entity& resting = AddRoot("Resting", {100.0f, 100.0f});
+    MakeCircle(resting, 10.0f);
+    MakeDynamic(resting).SetGravityScale(0.0f);
+    resting.AddComponent<ContactProbe>();
+    Entity& slider = AddWall("Slider", {160.0f, 100.0f}, 4.0f, 4.0f);
+    slider.AddComponent<SlideLeft>();
+    // Far-off big walls make the cells about 200 wide: both stay in one of them.
+    AddWall("WestWall", {-5000.0f, 0.0f}, 200.0f, 200.0f);
+    AddWall("EastWall", {5000.0f, 0.0f}, 200.0f, 200.0f);
+    // The gap between the circle and the slider's face closes by one a frame from 48.
+    for (int frame = 0; frame < 44; ++frame) {
+        RunFrame();
+    }
+    ASSERT_TRUE(ContactsOf(resting).empty());
+    for (int frame = 0; frame < 8 && ContactsOf(resting).empty(); ++frame) {
+        RunFrame();
+    }
+    EXPECT_EQ(ContactsOf(resting), Names{"Slider"});
+}
+
 // Each body's handler runs once a frame (the pile moves each one back after the earlier
 // ones resolve it) and meets every other body; none of those contacts moves a later body, so
 // no handler needs a second list.
