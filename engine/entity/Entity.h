@@ -117,22 +117,24 @@ private:
     // Adds a component whose canvas side, if any, is already known.
     void Adopt(std::shared_ptr<Component> component, ICanvasSpace* canvas);
 
-    std::set<std::string> tags_;
-    ComponentVector components_;
+    // What the frame's passes and contacts read of every entity, every frame, first and
+    // together: fewer cache lines a visit. The rest is read seldom.
+    Transform* transform_ = nullptr;
     bool destroyed_ = false;
     bool persistent_ = false;
     std::int32_t passSlot_ = -1;
-    EntityList children_;
-    Transform* transform_ = nullptr;
-    ICanvasSpace* canvasSpace_ = nullptr;
-    std::string name_;
-    Events::ListenerList awakeListeners_;
-    Events::ListenerList startListeners_;
     Events::ListenerList updateListeners_;
     Events::ListenerList physicsStepListeners_;
     Events::ListenerList collisionEventListeners_;
-    Events::ListenerList drawListeners_;
     Events::ListenerList contactListeners_;
+    ComponentVector components_;
+    Events::ListenerList drawListeners_;
+    ICanvasSpace* canvasSpace_ = nullptr;
+    EntityList children_;
+    Events::ListenerList awakeListeners_;
+    Events::ListenerList startListeners_;
+    std::string name_;
+    std::set<std::string> tags_;
 };
 
 }  // namespace VelaEngine
