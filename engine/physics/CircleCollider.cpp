@@ -50,9 +50,14 @@ bool CircleCollider::TouchesCircle(const CircleCollider& other) const {
 
 bool CircleCollider::TouchesRect(const RectCollider& other, Vector2& newVelocity,
                                  const Matrix3x3& world) const {
+    return TouchesFaces(
+        MakeRectFaces(other.GetTransform()->GetWorldMatrix(), other.GetWidth(), other.GetHeight()),
+        newVelocity, world);
+}
+
+bool CircleCollider::TouchesFaces(const RectFaces& rect, Vector2& newVelocity,
+                                  const Matrix3x3& world) const {
     const Point2 p(world.m[0][2], world.m[1][2]);
-    const RectFaces rect =
-        MakeRectFaces(other.GetTransform()->GetWorldMatrix(), other.GetWidth(), other.GetHeight());
     const CircleRectContact contact = TestCircleAgainstRect(p, radius_, rect);
     if (contact.kind == ContactKind::Reflect) {
         // A circle without a moving body of its own has nothing to send back.

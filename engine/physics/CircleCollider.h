@@ -6,6 +6,7 @@
 namespace VelaEngine::Collision {
 
 class RectCollider;
+struct RectFaces;
 
 // A circle centred on its entity. Contacts use the radius as it is; clicks see it scaled
 // with the entity.
@@ -24,6 +25,9 @@ public:
     // (the new velocity of this circle's body) or a stop. Anything else never touches.
     bool TestAgainst(const Collider& other, Vector2& newVelocity,
                      const Matrix3x3& world) const override;
+
+    // Against a rectangle already placed as faces: what TestAgainst says of that rectangle.
+    bool TouchesFaces(const RectFaces& rect, Vector2& newVelocity, const Matrix3x3& world) const;
 
     float GetRadius() const { return radius_; }
     void SetRadius(float radius) {

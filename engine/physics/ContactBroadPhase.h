@@ -14,11 +14,13 @@
 #include "engine/entity/Matrix3x3.h"
 #include "engine/entity/TransformWatcher.h"
 #include "engine/physics/DynamicGrid.h"
+#include "engine/physics/RectFaces.h"
 #include "engine/physics/ShapeBounds.h"
 #include "engine/physics/StaticGrid.h"
 
 namespace VelaEngine {
 
+class DynamicBody2D;
 class Entity;
 class Transform;
 
@@ -60,6 +62,12 @@ public:
     // The collider a candidate had when the list was laid out: still its first, since
     // components are never taken off. Null when it had none then.
     const Collider* ColliderOf(std::size_t index) const { return entries_[index].collider; }
+    // A candidate's rectangle placed as faces, worked out once after each change of its
+    // placement or size, so a contact test need not read the rectangle itself: only for a
+    // root entity whose first collider is a rectangle of its own, else null.
+    const RectFaces* FacesOf(std::size_t index);
+    // A candidate's first dynamic body, looked up again after any entity gained a component.
+    DynamicBody2D* BodyOf(std::size_t index);
 
     void Moved(Transform& transform) override;
     void Gone(Transform& transform) override;
@@ -94,8 +102,20 @@ private:
         Place place = Place::Outside;
         // Its entity died or changed parents: always tested, never boxed again.
         bool frozen = false;
+        // Its contact card's faces are worked out for its current placement and size.
+        bool facesKnown = false;
         // The next entry of the same entity, for lists that name one twice.
         std::uint32_t nextSame = kNone;
+    };
+
+    // What a contact with a candidate reads of it, kept apart from the entries, which the
+    // queries scan.
+    struct ContactCard {
+        RectFaces faces;
+        DynamicBody2D* body = nullptr;
+        // EntityTree::shapeChanges + 1 when the body was looked up; 0: not yet.
+        std::uint64_t bodyAt = 0;
+        bool rootRect = false;
     };
 
     // A transform this broad phase watches: a candidate's own, or an ancestor's.
@@ -178,6 +198,7 @@ private:
     std::uint64_t layouts_ = 0;
     std::uint64_t queries_ = 0;
     std::vector<Entry> entries_;
+    std::vector<ContactCard> cards_;
     // The candidate list the entries were laid out for.
     std::vector<const Entity*> listed_;
     std::vector<Watched> watched_;

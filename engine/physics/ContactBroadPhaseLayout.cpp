@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/entity/Entity.h"
+#include "engine/entity/EntityList.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/ContactBroadPhase.h"
@@ -192,6 +193,13 @@ void ContactBroadPhase::LayOut(const std::vector<bool>& moving) {
     }
     static_.Build(still);
     caches_.assign(n, NearCache{});
+    cards_.assign(n, ContactCard{});
+    for (std::uint32_t id = 0; id < n; ++id) {
+        const Entry& entry = entries_[id];
+        cards_[id].rootRect = entry.collider != nullptr &&
+                              entry.collider->GetShape() == Collider::Shape::Rect &&
+                              entry.collider->GetOwner() == entry.entity && entry.parent == nullptr;
+    }
     NoteFixedChange();
     seen_.assign(n, 0);
     stamp_ = 0;
@@ -245,12 +253,14 @@ void ContactBroadPhase::Freeze(std::uint32_t id) {
     }
     Leave(id);
     entry.frozen = true;
+    entry.facesKnown = false;
     entry.bounds = ShapeBounds{};
     Enter(id);
 }
 
 void ContactBroadPhase::Refresh(std::uint32_t id) {
     Entry& entry = entries_[id];
+    entry.facesKnown = false;
     if (entry.frozen) {
         return;
     }
@@ -292,6 +302,32 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
     Leave(id);
     entry.bounds = bounds;
     Enter(id);
+}
+
+const RectFaces* ContactBroadPhase::FacesOf(std::size_t index) {
+    ContactCard& card = cards_[index];
+    Entry& entry = entries_[index];
+    if (entry.facesKnown) {
+        return &card.faces;
+    }
+    // A reparented entry is frozen: its placement now hangs on transforms no one watches.
+    if (!card.rootRect || entry.frozen) {
+        return nullptr;
+    }
+    const auto& rect = static_cast<const RectCollider&>(*entry.collider);
+    card.faces =
+        MakeRectFaces(rect.GetTransform()->GetWorldMatrix(), rect.GetWidth(), rect.GetHeight());
+    entry.facesKnown = true;
+    return &card.faces;
+}
+
+DynamicBody2D* ContactBroadPhase::BodyOf(std::size_t index) {
+    ContactCard& card = cards_[index];
+    if (card.bodyAt != EntityTree::shapeChanges + 1) {
+        card.body = FirstDynamicBody(*entries_[index].entity);
+        card.bodyAt = EntityTree::shapeChanges + 1;
+    }
+    return card.body;
 }
 
 void ContactBroadPhase::TakeChanges() {

@@ -1,6 +1,7 @@
 #pragma once
 // A body that falls under the world's gravity, carries a velocity, takes impulses and is moved
 // once per frame; it also resolves its own contacts with the frame's collision candidates.
+#include <cstdint>
 #include <memory>
 
 #include "engine/entity/Listener.h"
@@ -73,7 +74,12 @@ private:
     // The same, with the other's first collider known (null: it has none).
     bool TestPair(const Collision::Collider& ownCollider, Entity& other,
                   const Collision::Collider* otherCollider, const Matrix3x3& world);
-    void Answer(Entity& own, Entity& other, const Vector2& newVelocity);
+    // A candidate of the broad phase's list, by its index there.
+    bool TestNear(const Collision::Collider& ownCollider, Entity& other, std::uint32_t index,
+                  Collision::ContactBroadPhase& broadPhase, const Matrix3x3& world);
+    // `broadPhase` and `index`: where the other is listed, if it is.
+    void Answer(Entity& own, Entity& other, const Vector2& newVelocity,
+                Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
 
     Point2 previousPosition_;
     Events::ClassListener<DynamicBody2D> collisionListener_;

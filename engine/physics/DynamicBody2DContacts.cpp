@@ -8,6 +8,7 @@
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
+#include "engine/physics/CircleCollider.h"
 #include "engine/physics/Collider.h"
 #include "engine/physics/ContactBroadPhase.h"
 #include "engine/physics/DynamicBody2D.h"
@@ -71,10 +72,7 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
             broadPhase.Near(ownCollider, stack.GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {
-            Entity& other = *event.candidates[index];
-            const Collision::Collider* otherCollider = broadPhase.ColliderOf(index);
-            if (TestPair(ownCollider, other,
-                         otherCollider != nullptr ? otherCollider : FirstCollider(other),
+            if (TestNear(ownCollider, *event.candidates[index], index, broadPhase,
                          stack.GetCurrent()) &&
                 !broadPhase.StillNear(ownCollider, stack.GetCurrent(), index + 1)) {
                 next = index + 1;
@@ -99,14 +97,50 @@ bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& oth
     if (otherCollider == nullptr || !ownCollider.TestAgainst(*otherCollider, newVelocity, world)) {
         return false;
     }
-    Answer(own, other, newVelocity);
+    Answer(own, other, newVelocity, nullptr, 0);
     return true;
 }
 
-void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity) {
+bool DynamicBody2D::TestNear(const Collision::Collider& ownCollider, Entity& other,
+                             std::uint32_t index, Collision::ContactBroadPhase& broadPhase,
+                             const Matrix3x3& world) {
+    Entity& own = *GetOwner();
+    if (&other == &own) {
+        return false;
+    }
+    // A plain circle against a rectangle the broad phase keeps as faces: the same test,
+    // without reading the rectangle.
+    const Collision::RectFaces* faces = &typeid(ownCollider) == &typeid(Collision::CircleCollider)
+                                            ? broadPhase.FacesOf(index)
+                                            : nullptr;
+    Vector2 newVelocity;
+    if (faces != nullptr) {
+        if (!static_cast<const Collision::CircleCollider&>(ownCollider)
+                 .TouchesFaces(*faces, newVelocity, world)) {
+            return false;
+        }
+    } else {
+        const Collision::Collider* otherCollider = broadPhase.ColliderOf(index);
+        if (otherCollider == nullptr) {
+            otherCollider = FirstCollider(other);
+        }
+        if (otherCollider == nullptr ||
+            !ownCollider.TestAgainst(*otherCollider, newVelocity, world)) {
+            return false;
+        }
+    }
+    Answer(own, other, newVelocity, &broadPhase, index);
+    return true;
+}
+
+void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity,
+                           Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
     ResolveVelocity(newVelocity);
     own.GetContactListeners().Invoke(OnCollisionEvent(&other));
-    if (DynamicBody2D* otherBody = FirstDynamicBody(other)) {
+    // Looked up after the hooks, which may have given the other a body.
+    DynamicBody2D* otherBody =
+        broadPhase != nullptr ? broadPhase->BodyOf(index) : FirstDynamicBody(other);
+    if (otherBody != nullptr) {
         otherBody->ResolveVelocity(-newVelocity);
     }
     other.GetContactListeners().Invoke(OnCollisionEvent(&own));

@@ -129,6 +129,49 @@ TEST_F(BroadPhaseChanges, AContactHookMovingALaterCandidateIntoReachIsMetInTheSa
     EXPECT_EQ(ContactsOf(block), Names{"Ball"});
 }
 
+// Runs its hook on every contact.
+class OnEveryContact : public VelaBehavior {
+public:
+    OnEveryContact(Entity* owner, std::function<void()> hook)
+        : VelaBehavior(owner), hook_(std::move(hook)) {}
+    const char* GetTypeName() const override { return "OnEveryContact"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<OnEveryContact>(owner, hook_);
+    }
+    void OnCollision(Entity* const&) override { hook_(); }
+
+private:
+    std::function<void()> hook_;
+};
+
+// The body's own contact hooks run before the other party is answered: a body they give the
+// other takes the other half of the contact, even where an earlier contact found none.
+TEST_F(BroadPhaseChanges, ABodyGivenToTheOtherPartyByAContactHookTakesItsHalf) {
+    // Bouncing between two walls: right, left, then right again.
+    Entity& ball = AddRoot("Ball", {0.0f, 0.0f});
+    MakeCircle(ball, 10.0f);
+    MakeDynamic(ball, {600.0f, 0.0f}).SetGravityScale(0.0f);
+    ball.AddComponent<ContactProbe>();
+    Entity& right = AddWall("Right", {40.0f, 0.0f}, 20.0f, 200.0f);
+    AddWall("Left", {-40.0f, 0.0f}, 20.0f, 200.0f);
+    int contacts = 0;
+    DynamicBody2D* given = nullptr;
+    ball.AddComponent<OnEveryContact>([&] {
+        if (++contacts == 3) {
+            given = right.AddComponent<DynamicBody2D>();
+            given->SetGravityScale(0.0f);
+        }
+    });
+    for (int frame = 0; frame < 120 && given == nullptr; ++frame) {
+        RunFrame();
+    }
+    ASSERT_EQ(ContactsOf(ball), (Names{"Right", "Left", "Right"}));
+    ASSERT_NE(given, nullptr);
+    const Vector2 bounce = ball.GetComponent<DynamicBody2D>()->GetVelocity();
+    EXPECT_LT(bounce.x, 0.0f);
+    EXPECT_EQ(given->GetVelocity().x, -bounce.x);
+}
+
 // Moves its entity one unit to the left each frame, outside the physics.
 class SlideLeft : public VelaBehavior {
 public:
