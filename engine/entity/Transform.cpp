@@ -80,13 +80,11 @@ void Transform::SetScale(const Vector2& scale) {
     NoteChange();
 }
 
-void Transform::UpdateMatrix() {
-    if (!changed_) {
-        return;
-    }
+void Transform::Rebuild() {
     if (turnedOrScaled_) {
         local_ = Matrix3x3::FromTRS(position_, rotation_, scale_);
         turnedOrScaled_ = false;
+        ++turnVersion_;
         // Everything but the translation, which a move alone rewrites.
         Matrix3x3 unmoved = local_;
         unmoved.m[0][2] = 0.0f;
@@ -102,16 +100,6 @@ void Transform::UpdateMatrix() {
     // Written so that a NaN never counts as near 0.
     identity_ = unmovedIdentity_ && std::fabs(local_.m[0][2]) <= kIdentityTolerance &&
                 std::fabs(local_.m[1][2]) <= kIdentityTolerance;
-}
-
-const Matrix3x3& Transform::GetLocalMatrix() {
-    UpdateMatrix();
-    return local_;
-}
-
-bool Transform::IsIdentity() {
-    UpdateMatrix();
-    return identity_;
 }
 
 Matrix3x3 Transform::GetWorldMatrix() {
