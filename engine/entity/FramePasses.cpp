@@ -13,10 +13,9 @@ namespace {
 
 // Works out the entry's placement from its parent's, as the stack would hold it inside the
 // entity: the parent's, times the local matrix unless it is the identity, times the camera's
-// inverse where a canvas asks for it in the draw pass. Kept from an earlier pass while
-// neither the local matrix nor the parent's placement changed; after a move alone only the
-// third column is worked out again, each element by the same sums as the whole product.
-void Enter(PassPlan& plan, std::size_t at, bool canvases) {
+// inverse where a canvas asks for it in the draw pass. After a move alone only the third
+// column is worked out again, each element by the same sums as the whole product.
+void Rework(PassPlan& plan, std::size_t at, bool canvases) {
     const PlanEntry& entry = plan.entries[at];
     PassPlan::Placement& placement = plan.placements[at];
     Transform& transform = *entry.transform;
@@ -28,16 +27,12 @@ void Enter(PassPlan& plan, std::size_t at, bool canvases) {
     const Matrix3x3& from = root ? plan.base : parent->world;
     const bool canvas = canvases && entry.canvas != nullptr;
     if (placement.version != 0 && !canvas && !placement.canvas &&
-        placement.parent == parentVersion) {
-        if (placement.local == transform.GetMatrixVersion()) {
-            return;
-        }
-        if (!identity && placement.multiplied && placement.turn == transform.GetTurnVersion()) {
-            Matrix3x3::MultiplyThirdColumnInto(from, transform.GetLocalMatrix(), placement.world);
-            placement.local = transform.GetMatrixVersion();
-            placement.version = plan.NextVersion();
-            return;
-        }
+        placement.parent == parentVersion && !identity && placement.multiplied &&
+        placement.turn == transform.GetTurnVersion()) {
+        Matrix3x3::MultiplyThirdColumnInto(from, transform.GetLocalMatrix(), placement.world);
+        placement.local = transform.GetMatrixVersion();
+        placement.version = plan.NextVersion();
+        return;
     }
     std::uint32_t depth = root ? plan.baseDepth : parent->depth;
     if (!identity) {
@@ -60,6 +55,22 @@ void Enter(PassPlan& plan, std::size_t at, bool canvases) {
     placement.turn = transform.GetTurnVersion();
     placement.parent = parentVersion;
     placement.version = plan.NextVersion();
+}
+
+// The placement is kept from an earlier pass while neither the local matrix nor the
+// parent's placement changed: most entries are met again so, and cost only this check.
+inline void Enter(PassPlan& plan, std::size_t at, bool canvases) {
+    const PlanEntry& entry = plan.entries[at];
+    const PassPlan::Placement& placement = plan.placements[at];
+    Transform& transform = *entry.transform;
+    transform.UpdateMatrix();
+    const std::uint64_t parentVersion =
+        entry.parent < 0 ? plan.baseVersion
+                         : plan.placements[static_cast<std::size_t>(entry.parent)].version;
+    if (placement.local != transform.GetMatrixVersion() || placement.parent != parentVersion ||
+        placement.version == 0 || placement.canvas || (canvases && entry.canvas != nullptr)) {
+        Rework(plan, at, canvases);
+    }
 }
 
 bool SameBits(const Matrix3x3& a, const Matrix3x3& b) {
@@ -89,7 +100,7 @@ struct Shown {
     std::uint64_t edits = 0;
 };
 
-void Show(MatrixStack& stack, const PassPlan::Placement& placement, Shown& shown) {
+inline void Show(MatrixStack& stack, const PassPlan::Placement& placement, Shown& shown) {
     if (shown.base || shown.version != placement.version || shown.edits != stack.GetEdits()) {
         stack.Load(placement.world, placement.depth);
         shown.base = false;
@@ -106,12 +117,12 @@ void ShowBase(const PassPlan& plan, MatrixStack& stack, Shown& shown) {
 
 // One pass over the subtree of the plan's root `r`: every entity whose listeners of `kind`
 // the walk reaches gets `call` with its placement on the stack. A change of shape during a
-// call lays the plan out again and the walk goes on after the entity it was in. The stack
-// holds the base NoteBase saw, or what `shown` says.
+// call lays the plan out again and the walk goes on after the entity it was in, so a plan
+// fresh when the walk starts is fresh when it ends. The stack holds the base NoteBase saw,
+// or what `shown` says.
 template <class Call>
-void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, EntityList& roots,
-          CandidateTest candidate, std::size_t r, std::uint8_t kind, bool canvases, Call&& call) {
-    plan.Refresh(roots, candidate);
+void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::uint8_t kind,
+          bool canvases, Call&& call) {
     if (r >= plan.roots.size() ||
         (plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kind) == 0) {
         return;
@@ -187,12 +198,11 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
     Shown shown;
     bool fired = false;
     for (std::size_t r = 0;; ++r) {
-        Walk(plan, stack, shown, roots, candidate, r, PassBits::kAwakeStart, false,
-             [&](Entity& entity) {
-                 entity.GetAwakeListeners().Fire();
-                 entity.GetStartListeners().Fire();
-                 fired = true;
-             });
+        Walk(plan, stack, shown, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
+            entity.GetAwakeListeners().Fire();
+            entity.GetStartListeners().Fire();
+            fired = true;
+        });
         plan.Refresh(roots, candidate);
         if (r >= plan.roots.size()) {
             break;
@@ -223,13 +233,13 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
         if ((plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kFrame) == 0) {
             continue;
         }
-        Walk(plan, stack, shown, roots, candidate, r, PassBits::kUpdate, false,
+        Walk(plan, stack, shown, r, PassBits::kUpdate, false,
              [&](Entity& entity) { entity.GetUpdateListeners().Invoke(empty); });
-        Walk(plan, stack, shown, roots, candidate, r, PassBits::kStep, false,
+        Walk(plan, stack, shown, r, PassBits::kStep, false,
              [&](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(empty); });
-        Walk(plan, stack, shown, roots, candidate, r, PassBits::kCollision, false,
+        Walk(plan, stack, shown, r, PassBits::kCollision, false,
              [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); });
-        Walk(plan, stack, shown, roots, candidate, r, PassBits::kDraw, true,
+        Walk(plan, stack, shown, r, PassBits::kDraw, true,
              [&](Entity& entity) { entity.GetDrawListeners().Invoke(empty); });
     }
     ShowBase(plan, stack, shown);

@@ -110,11 +110,7 @@ Matrix3x3 Transform::GetWorldMatrix() {
     return world;
 }
 
-Point2 Transform::GetWorldPosition() {
-    if (parent_ == nullptr) {
-        UpdateMatrix();
-        return {local_.m[0][2], local_.m[1][2]};
-    }
+Point2 Transform::WorldPositionUnderParent() {
     const Matrix3x3 world = GetWorldMatrix();
     return {world.m[0][2], world.m[1][2]};
 }

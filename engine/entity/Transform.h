@@ -76,7 +76,13 @@ public:
     }
     // The local matrix with every ancestor's applied, parent first.
     Matrix3x3 GetWorldMatrix();
-    Point2 GetWorldPosition();
+    // A root's is its position, which the matrix's translation only copies.
+    Point2 GetWorldPosition() {
+        if (parent_ == nullptr) {
+            return {position_.x, position_.y};
+        }
+        return WorldPositionUnderParent();
+    }
 
     // Also appends the owner to the parent entity's children; only for an entity that is in
     // no owning list yet.
@@ -87,6 +93,7 @@ public:
 
 private:
     void Rebuild();
+    Point2 WorldPositionUnderParent();
 
     Vector2 position_;
     float rotation_ = 0.0f;
