@@ -13,9 +13,9 @@ namespace {
 
 // Works out the entry's placement from its parent's, as the stack would hold it inside the
 // entity: the parent's, times the local matrix unless it is the identity, times the camera's
-// inverse where a canvas asks for it in the draw pass. Kept from an earlier pass while
-// neither the local matrix nor the parent's placement changed.
-void Enter(PassPlan& plan, std::size_t at, bool canvases) {
+// inverse where a canvas asks for it in the draw pass. After a move alone only the third
+// column is worked out again, each element by the same sums as the whole product.
+void Rework(PassPlan& plan, std::size_t at, bool canvases) {
     const PlanEntry& entry = plan.entries[at];
     PassPlan::Placement& placement = plan.placements[at];
     Transform& transform = *entry.transform;
@@ -24,30 +24,53 @@ void Enter(PassPlan& plan, std::size_t at, bool canvases) {
     const PassPlan::Placement* parent =
         root ? nullptr : &plan.placements[static_cast<std::size_t>(entry.parent)];
     const std::uint64_t parentVersion = root ? plan.baseVersion : parent->version;
+    const Matrix3x3& from = root ? plan.base : parent->world;
     const bool canvas = canvases && entry.canvas != nullptr;
     if (placement.version != 0 && !canvas && !placement.canvas &&
-        placement.local == transform.GetMatrixVersion() && placement.parent == parentVersion) {
+        placement.parent == parentVersion && !identity && placement.multiplied &&
+        placement.turn == transform.GetTurnVersion()) {
+        Matrix3x3::MultiplyThirdColumnInto(from, transform.GetLocalMatrix(), placement.world);
+        placement.local = transform.GetMatrixVersion();
+        placement.version = plan.NextVersion();
         return;
     }
-    Matrix3x3 world = root ? plan.base : parent->world;
     std::uint32_t depth = root ? plan.baseDepth : parent->depth;
     if (!identity) {
-        world = world * transform.GetLocalMatrix();
+        Matrix3x3::MultiplyInto(from, transform.GetLocalMatrix(), placement.world);
         ++depth;
+    } else {
+        placement.world = from;
     }
     if (canvas) {
         Matrix3x3 cameraInverse;
         if (entry.canvas->GetCameraInverse(cameraInverse)) {
-            world = world * cameraInverse;
+            placement.world = placement.world * cameraInverse;
             ++depth;
         }
     }
-    placement.world = world;
     placement.depth = depth;
     placement.canvas = canvas;
+    placement.multiplied = !identity;
     placement.local = transform.GetMatrixVersion();
+    placement.turn = transform.GetTurnVersion();
     placement.parent = parentVersion;
     placement.version = plan.NextVersion();
+}
+
+// The placement is kept from an earlier pass while neither the local matrix nor the
+// parent's placement changed: most entries are met again so, and cost only this check.
+inline void Enter(PassPlan& plan, std::size_t at, bool canvases) {
+    const PlanEntry& entry = plan.entries[at];
+    const PassPlan::Placement& placement = plan.placements[at];
+    Transform& transform = *entry.transform;
+    transform.UpdateMatrix();
+    const std::uint64_t parentVersion =
+        entry.parent < 0 ? plan.baseVersion
+                         : plan.placements[static_cast<std::size_t>(entry.parent)].version;
+    if (placement.local != transform.GetMatrixVersion() || placement.parent != parentVersion ||
+        placement.version == 0 || placement.canvas || (canvases && entry.canvas != nullptr)) {
+        Rework(plan, at, canvases);
+    }
 }
 
 bool SameBits(const Matrix3x3& a, const Matrix3x3& b) {
@@ -66,26 +89,54 @@ void NoteBase(PassPlan& plan, const MatrixStack& stack) {
     }
 }
 
+// What the walks left on the stack. Only listeners edit it between the walks' loads, so
+// while its edit count stays where it was when the base was last seen, a placement loaded
+// stays there for the next call that wants it, and the base goes back once, at the end.
+struct Shown {
+    bool base = true;
+    // When not the base: the placement's version.
+    std::uint64_t version = 0;
+    // The stack's edit count when the base was last seen.
+    std::uint64_t edits = 0;
+};
+
+inline void Show(MatrixStack& stack, const PassPlan::Placement& placement, Shown& shown) {
+    if (shown.base || shown.version != placement.version || shown.edits != stack.GetEdits()) {
+        stack.Load(placement.world, placement.depth);
+        shown.base = false;
+        shown.version = placement.version;
+    }
+}
+
+void ShowBase(const PassPlan& plan, MatrixStack& stack, Shown& shown) {
+    if (!shown.base) {
+        stack.Load(plan.base, plan.baseDepth);
+        shown.base = true;
+    }
+}
+
 // One pass over the subtree of the plan's root `r`: every entity whose listeners of `kind`
 // the walk reaches gets `call` with its placement on the stack. A change of shape during a
-// call lays the plan out again and the walk goes on after the entity it was in. The stack
-// holds the base NoteBase saw.
+// call lays the plan out again and the walk goes on after the entity it was in, so a plan
+// fresh when the walk starts is fresh when it ends. The stack holds the base NoteBase saw,
+// or what `shown` says.
 template <class Call>
-void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest candidate,
-          std::size_t r, std::uint8_t kind, bool canvases, Call&& call) {
-    plan.Refresh(roots, candidate);
+void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::uint8_t kind,
+          bool canvases, Call&& call) {
     if (r >= plan.roots.size() ||
         (plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kind) == 0) {
         return;
     }
     // The walks leave the base's matrix as they found it; only a listener's unmatched push
     // can have deepened the stack under it.
-    if (stack.GetDepth() != plan.baseDepth) {
-        NoteBase(plan, stack);
+    if (shown.base) {
+        if (stack.GetDepth() != plan.baseDepth) {
+            NoteBase(plan, stack);
+        }
+        shown.edits = stack.GetEdits();
     }
     auto at = static_cast<std::size_t>(plan.roots[r]);
     std::size_t end = static_cast<std::size_t>(plan.entries[at].end);
-    bool loaded = false;
     while (at < end) {
         const PlanEntry& entry = plan.entries[at];
         if ((entry.below & kind) == 0) {
@@ -94,8 +145,7 @@ void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest c
         }
         Enter(plan, at, canvases);
         if ((entry.own & kind) != 0) {
-            stack.Load(plan.placements[at].world, plan.placements[at].depth);
-            loaded = true;
+            Show(stack, plan.placements[at], shown);
             const std::uint64_t shape = EntityTree::shapeChanges;
             call(*entry.entity);
             if (EntityTree::shapeChanges != shape) {
@@ -110,8 +160,9 @@ void Walk(PassPlan& plan, MatrixStack& stack, EntityList& roots, CandidateTest c
         }
         ++at;
     }
-    if (loaded) {
-        stack.Load(plan.base, plan.baseDepth);
+    // A listener's edits may have moved the base: back to it now, to be seen again.
+    if (shown.edits != stack.GetEdits()) {
+        ShowBase(plan, stack, shown);
     }
 }
 
@@ -144,9 +195,10 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
     }
     MatrixStack& stack = MatrixStack::Get();
     NoteBase(plan, stack);
+    Shown shown;
     bool fired = false;
     for (std::size_t r = 0;; ++r) {
-        Walk(plan, stack, roots, candidate, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
+        Walk(plan, stack, shown, r, PassBits::kAwakeStart, false, [&](Entity& entity) {
             entity.GetAwakeListeners().Fire();
             entity.GetStartListeners().Fire();
             fired = true;
@@ -157,6 +209,7 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
         }
         Gather(plan, r, candidates);
     }
+    ShowBase(plan, stack, shown);
     if (fired) {
         // Fired hooks are gone: later frames need not stop where they were.
         plan.Invalidate();
@@ -167,7 +220,9 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
                    const Events::CollisionEvent& event) {
     PassPlan& plan = FramePlan();
     MatrixStack& stack = MatrixStack::Get();
+    const Events::EventBase& empty = Events::EmptyEvent();
     NoteBase(plan, stack);
+    Shown shown;
     for (std::size_t r = 0;; ++r) {
         plan.Refresh(roots, candidate);
         if (r >= plan.roots.size()) {
@@ -178,15 +233,16 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
         if ((plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kFrame) == 0) {
             continue;
         }
-        Walk(plan, stack, roots, candidate, r, PassBits::kUpdate, false,
-             [](Entity& entity) { entity.GetUpdateListeners().Invoke(Events::EmptyEvent()); });
-        Walk(plan, stack, roots, candidate, r, PassBits::kStep, false,
-             [](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(Events::EmptyEvent()); });
-        Walk(plan, stack, roots, candidate, r, PassBits::kCollision, false,
+        Walk(plan, stack, shown, r, PassBits::kUpdate, false,
+             [&](Entity& entity) { entity.GetUpdateListeners().Invoke(empty); });
+        Walk(plan, stack, shown, r, PassBits::kStep, false,
+             [&](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(empty); });
+        Walk(plan, stack, shown, r, PassBits::kCollision, false,
              [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); });
-        Walk(plan, stack, roots, candidate, r, PassBits::kDraw, true,
-             [](Entity& entity) { entity.GetDrawListeners().Invoke(Events::EmptyEvent()); });
+        Walk(plan, stack, shown, r, PassBits::kDraw, true,
+             [&](Entity& entity) { entity.GetDrawListeners().Invoke(empty); });
     }
+    ShowBase(plan, stack, shown);
 }
 
 }  // namespace VelaEngine

@@ -25,22 +25,6 @@ Listener::~Listener() {
     }
 }
 
-// Marks a walk over the list, also when a listener's call unwinds.
-class ListenerList::Walk {
-public:
-    explicit Walk(ListenerList& list) : list_(list) { ++list_.walks_; }
-    ~Walk() {
-        if (--list_.walks_ == 0 && list_.holes_) {
-            list_.Compact();
-        }
-    }
-    Walk(const Walk&) = delete;
-    Walk& operator=(const Walk&) = delete;
-
-private:
-    ListenerList& list_;
-};
-
 ListenerList::~ListenerList() {
     for (Listener* listener : listeners_) {
         if (listener != nullptr) {
@@ -54,16 +38,6 @@ void ListenerList::Register(Listener& listener) {
     EntityTree::ShapeChanged();
     listeners_.push_back(&listener);
     listener.registrations_.push_back(this);
-}
-
-void ListenerList::Invoke(const EventBase& event) {
-    Walk walk(*this);
-    // By index and re-reading the size: registrations during the walk append and are reached.
-    for (std::size_t i = 0; i < listeners_.size(); ++i) {
-        if (Listener* listener = listeners_[i]) {
-            listener->Invoke(event);
-        }
-    }
 }
 
 void ListenerList::Fire() {

@@ -58,8 +58,18 @@ public:
     ~ListenerList();
 
     void Register(Listener& listener);
-    // Every listener, in order; the list keeps them.
-    void Invoke(const EventBase& event);
+    // Every listener, in order; the list keeps them. Inline: the passes call it for every
+    // entity with something to call, mostly for one listener.
+    void Invoke(const EventBase& event) {
+        Walk walk(*this);
+        // By index and re-reading the size: registrations during the walk append and are
+        // reached.
+        for (std::size_t i = 0; i < listeners_.size(); ++i) {
+            if (Listener* listener = listeners_[i]) {
+                listener->Invoke(event);
+            }
+        }
+    }
     // One-shot: every listener with the empty event, then all of them leave the list.
     void Fire();
 
@@ -69,7 +79,22 @@ public:
 
 private:
     friend class Listener;
-    class Walk;
+
+    // Marks a walk over the list, also when a listener's call unwinds.
+    class Walk {
+    public:
+        explicit Walk(ListenerList& list) : list_(list) { ++list_.walks_; }
+        ~Walk() {
+            if (--list_.walks_ == 0 && list_.holes_) {
+                list_.Compact();
+            }
+        }
+        Walk(const Walk&) = delete;
+        Walk& operator=(const Walk&) = delete;
+
+    private:
+        ListenerList& list_;
+    };
 
     // Called by a dying listener.
     void Forget(Listener* listener);

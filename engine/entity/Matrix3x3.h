@@ -1,6 +1,7 @@
 #pragma once
 // The engine's 2D affine matrix: row-major, points are column vectors, translation in the
 // third column. Reads and writes its nine numbers as text.
+#include <cstring>
 #include <string>
 
 #include "engine/scene/Object.h"
@@ -14,6 +15,19 @@ public:
     float m[3][3] = {{1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.0f, 1.0f}};
 
     Matrix3x3() = default;
+    // The nine numbers in one block: the element-wise copy the compiler writes is a loop, and
+    // the passes copy a placement for every entity they enter.
+    Matrix3x3(const Matrix3x3& o) : Object(o), ISerializedField(o) { CopyElements(o); }
+    Matrix3x3(Matrix3x3&& o) noexcept : Object(o), ISerializedField(o) { CopyElements(o); }
+    Matrix3x3& operator=(const Matrix3x3& o) {
+        CopyElements(o);
+        return *this;
+    }
+    Matrix3x3& operator=(Matrix3x3&& o) noexcept {
+        CopyElements(o);
+        return *this;
+    }
+    ~Matrix3x3() override = default;
     Matrix3x3(float m00, float m01, float m02, float m10, float m11, float m12, float m20,
               float m21, float m22);
 
@@ -33,6 +47,22 @@ public:
     std::string ToString() const override;
     void Deserialize(const std::string& text) override;
     std::string Serialize() const override;
+
+    // out := a × b, with out neither a nor b: the product without a temporary to copy.
+    static void MultiplyInto(const Matrix3x3& a, const Matrix3x3& b, Matrix3x3& out);
+    // Only the third column of out := a × b, the rest left alone: where just b's third column
+    // changed since out was a × b, this makes it a × b again.
+    static void MultiplyThirdColumnInto(const Matrix3x3& a, const Matrix3x3& b, Matrix3x3& out);
+
+private:
+    void CopyElements(const Matrix3x3& o) {
+        if (this != &o) {
+            // Row by row: GCC 12 takes a block copy of the whole array for one of its rows.
+            std::memcpy(m[0], o.m[0], sizeof m[0]);
+            std::memcpy(m[1], o.m[1], sizeof m[1]);
+            std::memcpy(m[2], o.m[2], sizeof m[2]);
+        }
+    }
 };
 
 }  // namespace VelaEngine

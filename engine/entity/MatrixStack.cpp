@@ -3,6 +3,7 @@
 namespace VelaEngine {
 
 void MatrixStack::Push(const Matrix3x3& m) {
+    ++edits_;
     saved_.push_back(current_);
     current_ = current_ * m;
 }
@@ -12,11 +13,13 @@ void MatrixStack::Pop() {
     if (saved_.empty()) {
         Assert(false, "MatrixStack Pop without a matching Push");
     }
+    ++edits_;
     current_ = saved_.back();
     saved_.pop_back();
 }
 
 void MatrixStack::Reset() {
+    ++edits_;
     current_ = Matrix3x3::Identity();
     loaded_ = 0;
 }

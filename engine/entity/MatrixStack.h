@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "engine/core/Singleton.h"
@@ -28,12 +29,16 @@ public:
         loaded_ = depth >= saved_.size() ? depth - saved_.size() : 0;
     }
     std::size_t GetDepth() const { return saved_.size() + loaded_; }
+    // Counts the pushes, pops and resets: while it stays put, what the last Load showed is
+    // still there.
+    std::uint64_t GetEdits() const { return edits_; }
 
 private:
     Matrix3x3 current_;
     std::vector<Matrix3x3> saved_;
     // Depth shown by the last Load beyond the saved matrices.
     std::size_t loaded_ = 0;
+    std::uint64_t edits_ = 0;
 };
 
 }  // namespace VelaEngine

@@ -72,7 +72,11 @@ public:
         std::uint32_t depth = 0;
         // With the camera's inverse of a canvas in the draw pass: never reused.
         bool canvas = false;
+        // Times the local matrix, which was not the identity.
+        bool multiplied = false;
         std::uint64_t local = 0;
+        // The local matrix's turn and scale (Transform::GetTurnVersion).
+        std::uint64_t turn = 0;
         std::uint64_t parent = 0;
         // 0: not worked out yet.
         std::uint64_t version = 0;

@@ -80,13 +80,11 @@ void Transform::SetScale(const Vector2& scale) {
     NoteChange();
 }
 
-void Transform::UpdateMatrix() {
-    if (!changed_) {
-        return;
-    }
+void Transform::Rebuild() {
     if (turnedOrScaled_) {
         local_ = Matrix3x3::FromTRS(position_, rotation_, scale_);
         turnedOrScaled_ = false;
+        ++turnVersion_;
         // Everything but the translation, which a move alone rewrites.
         Matrix3x3 unmoved = local_;
         unmoved.m[0][2] = 0.0f;
@@ -104,16 +102,6 @@ void Transform::UpdateMatrix() {
                 std::fabs(local_.m[1][2]) <= kIdentityTolerance;
 }
 
-const Matrix3x3& Transform::GetLocalMatrix() {
-    UpdateMatrix();
-    return local_;
-}
-
-bool Transform::IsIdentity() {
-    UpdateMatrix();
-    return identity_;
-}
-
 Matrix3x3 Transform::GetWorldMatrix() {
     Matrix3x3 world = GetLocalMatrix();
     for (Transform* p = parent_; p != nullptr; p = p->parent_) {
@@ -122,11 +110,7 @@ Matrix3x3 Transform::GetWorldMatrix() {
     return world;
 }
 
-Point2 Transform::GetWorldPosition() {
-    if (parent_ == nullptr) {
-        UpdateMatrix();
-        return {local_.m[0][2], local_.m[1][2]};
-    }
+Point2 Transform::WorldPositionUnderParent() {
     const Matrix3x3 world = GetWorldMatrix();
     return {world.m[0][2], world.m[1][2]};
 }

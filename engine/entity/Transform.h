@@ -56,14 +56,33 @@ public:
     std::uint32_t GetWatchTag() const { return watchTag_; }
 
     // Rebuilds the local matrix and the identity flag after a change.
-    void UpdateMatrix();
+    void UpdateMatrix() {
+        if (changed_) {
+            Rebuild();
+        }
+    }
     // Counts the rebuilds of the local matrix: while it stays put, so does the matrix.
     std::uint64_t GetMatrixVersion() const { return matrixVersion_; }
-    const Matrix3x3& GetLocalMatrix();
-    bool IsIdentity();
+    // Counts the rebuilds of all but the translation: while it stays put, a rebuild changed
+    // the third column alone.
+    std::uint64_t GetTurnVersion() const { return turnVersion_; }
+    const Matrix3x3& GetLocalMatrix() {
+        UpdateMatrix();
+        return local_;
+    }
+    bool IsIdentity() {
+        UpdateMatrix();
+        return identity_;
+    }
     // The local matrix with every ancestor's applied, parent first.
     Matrix3x3 GetWorldMatrix();
-    Point2 GetWorldPosition();
+    // A root's is its position, which the matrix's translation only copies.
+    Point2 GetWorldPosition() {
+        if (parent_ == nullptr) {
+            return {position_.x, position_.y};
+        }
+        return WorldPositionUnderParent();
+    }
 
     // Also appends the owner to the parent entity's children; only for an entity that is in
     // no owning list yet.
@@ -73,6 +92,9 @@ public:
     Transform* FindChild(const std::string& path) const;
 
 private:
+    void Rebuild();
+    Point2 WorldPositionUnderParent();
+
     Vector2 position_;
     float rotation_ = 0.0f;
     Vector2 scale_;
@@ -87,6 +109,7 @@ private:
     TransformWatcher* watcher_ = nullptr;
     std::uint32_t watchTag_ = 0;
     std::uint64_t matrixVersion_ = 0;
+    std::uint64_t turnVersion_ = 0;
 };
 
 }  // namespace VelaEngine
