@@ -16,24 +16,29 @@ using Collision::ContactBroadPhase;
 using BroadPlace = ContactBroadPhase::Place;
 using Names = std::vector<std::string>;
 
-// Runs its hook on the first contact only.
-class OnFirstContact : public VelaBehavior {
+// Runs its hook on every contact.
+class OnEveryContact : public VelaBehavior {
 public:
-    OnFirstContact(Entity* owner, std::function<void()> hook)
+    OnEveryContact(Entity* owner, std::function<void()> hook)
         : VelaBehavior(owner), hook_(std::move(hook)) {}
-    const char* GetTypeName() const override { return "OnFirstContact"; }
+    const char* GetTypeName() const override { return "OnEveryContact"; }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<OnFirstContact>(owner, hook_);
+        return std::make_shared<OnEveryContact>(owner, hook_);
     }
-    void OnCollision(Entity* const&) override {
-        if (hook_) {
-            std::exchange(hook_, nullptr)();
-        }
-    }
+    void OnCollision(Entity* const&) override { hook_(); }
 
 private:
     std::function<void()> hook_;
 };
+
+// The hook, run the first time only.
+std::function<void()> Once(std::function<void()> hook) {
+    return [hook = std::move(hook)]() mutable {
+        if (hook) {
+            std::exchange(hook, nullptr)();
+        }
+    };
+}
 
 class BroadPhaseChanges : public PhysicsWorld {
 protected:
@@ -123,26 +128,13 @@ TEST_F(BroadPhaseChanges, AContactHookMovingALaterCandidateIntoReachIsMetInTheSa
     Entity& ball = AddBall("Ball", {0.0f, 20.5f});
     Entity& ledge = AddWall("Ledge", {0.0f, 0.0f}, 100.0f, 20.0f);
     Entity& block = AddWall("Block", {3000.0f, 0.0f}, 60.0f, 60.0f);
-    ledge.AddComponent<OnFirstContact>([&] { block.GetTransform().SetPosition({0.0f, 30.0f}); });
+    ledge.AddComponent<OnEveryContact>(Once([&] {
+        block.GetTransform().SetPosition({0.0f, 30.0f});
+    }));
     RunFrame();
     EXPECT_EQ(ContactsOf(ball), (Names{"Ledge", "Block"}));
     EXPECT_EQ(ContactsOf(block), Names{"Ball"});
 }
-
-// Runs its hook on every contact.
-class OnEveryContact : public VelaBehavior {
-public:
-    OnEveryContact(Entity* owner, std::function<void()> hook)
-        : VelaBehavior(owner), hook_(std::move(hook)) {}
-    const char* GetTypeName() const override { return "OnEveryContact"; }
-    std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<OnEveryContact>(owner, hook_);
-    }
-    void OnCollision(Entity* const&) override { hook_(); }
-
-private:
-    std::function<void()> hook_;
-};
 
 // The body's own contact hooks run before the other party is answered: a body they give the
 // other takes the other half of the contact, even where an earlier contact found none.
