@@ -94,12 +94,15 @@ ContactBroadPhase::OwnQuery ContactBroadPhase::QueryOf(const Collider& ownCollid
     return query;
 }
 
-namespace {
-bool Holds(const ShapeBounds& outer, const ShapeBounds& inner) {
-    return outer.minX <= inner.minX && outer.minY <= inner.minY && inner.maxX <= outer.maxX &&
+bool ContactBroadPhase::Covers(const OwnQuery& region, const OwnQuery& query) {
+    const ShapeBounds& outer = region.bounds;
+    const ShapeBounds& inner = query.bounds;
+    return inner.bounded && query.circle == region.circle && query.reach <= region.reach &&
+           outer.minX <= inner.minX && outer.minY <= inner.minY && inner.maxX <= outer.maxX &&
            inner.maxY <= outer.maxY;
 }
 
+namespace {
 void Grow(ShapeBounds& bounds, float by) {
     bounds.minX -= by;
     bounds.minY -= by;
@@ -131,8 +134,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
         return near_;
     }
     NearCache* cache = ownTag == kNone ? nullptr : &caches_[watched_[ownTag].firstEntry];
-    if (cache != nullptr && cache->madeAt == fixedChanges_ && cache->region.circle == own.circle &&
-        own.reach <= cache->region.reach && Holds(cache->region.bounds, own.bounds) &&
+    if (cache != nullptr && cache->madeAt == fixedChanges_ && Covers(cache->region, own) &&
         dynamic_.LastChangeIn(cache->cells) <= cache->dynamicAt) {
         // Nothing that could reach the region the list was made for came, went or moved.
         queried_ = cache->region;
@@ -249,11 +251,7 @@ bool ContactBroadPhase::StillNear(const Collider& ownCollider, const Matrix3x3& 
             return false;
         }
     }
-    const OwnQuery now = QueryOf(ownCollider, world);
-    const ShapeBounds& was = queried_.bounds;
-    return now.bounds.bounded && now.circle == queried_.circle && now.reach <= queried_.reach &&
-           was.minX <= now.bounds.minX && was.minY <= now.bounds.minY &&
-           now.bounds.maxX <= was.maxX && now.bounds.maxY <= was.maxY;
+    return Covers(queried_, QueryOf(ownCollider, world));
 }
 
 }  // namespace VelaEngine::Collision

@@ -164,6 +164,8 @@ private:
         bool circle = false;
     };
     static OwnQuery QueryOf(const Collider& ownCollider, const Matrix3x3& world);
+    // Whether a list made for `region` still holds everything `query` might touch.
+    static bool Covers(const OwnQuery& region, const OwnQuery& query);
     // The candidates from `first` on that might touch the query; with `allMoving`, every
     // moving candidate of its cells, as a list to be kept must hold.
     std::span<const std::uint32_t> Collect(const OwnQuery& own, std::size_t first, bool allMoving);

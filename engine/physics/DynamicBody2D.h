@@ -67,16 +67,12 @@ private:
     void TestNearCandidates(const Events::CollisionEvent& event,
                             Collision::ContactBroadPhase& broadPhase,
                             const Collision::Collider& ownCollider);
-    // True on a contact, which has then been answered.
-    // `world`: the stack's top, where the own collider is.
-    bool TestCandidate(const Collision::Collider& ownCollider, Entity& other,
-                       const Matrix3x3& world);
-    // The same, with the other's first collider known (null: it has none).
+    // True on a contact, which has then been answered. `world`: the stack's top, where the
+    // own collider is; `otherCollider`: the other's first (null: none); `broadPhase` and
+    // `index`: where the other is listed, if it is.
     bool TestPair(const Collision::Collider& ownCollider, Entity& other,
-                  const Collision::Collider* otherCollider, const Matrix3x3& world);
-    // A candidate of the broad phase's list, by its index there.
-    bool TestNear(const Collision::Collider& ownCollider, Entity& other, std::uint32_t index,
-                  Collision::ContactBroadPhase& broadPhase, const Matrix3x3& world);
+                  const Collision::Collider* otherCollider, const Matrix3x3& world,
+                  Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
     // `broadPhase` and `index`: where the other is listed, if it is.
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity,
                 Collision::ContactBroadPhase* broadPhase, std::uint32_t index);

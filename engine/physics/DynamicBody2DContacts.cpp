@@ -58,7 +58,7 @@ void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
     const std::vector<Entity*> candidates = event.candidates;
     const MatrixStack& stack = MatrixStack::Get();
     for (Entity* other : candidates) {
-        TestCandidate(ownCollider, *other, stack.GetCurrent());
+        TestPair(ownCollider, *other, FirstCollider(*other), stack.GetCurrent(), nullptr, 0);
     }
 }
 
@@ -72,8 +72,11 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
             broadPhase.Near(ownCollider, stack.GetCurrent(), next);
         next = event.candidates.size();
         for (std::uint32_t index : near) {
-            if (TestNear(ownCollider, *event.candidates[index], index, broadPhase,
-                         stack.GetCurrent()) &&
+            Entity& other = *event.candidates[index];
+            const Collision::Collider* otherCollider = broadPhase.ColliderOf(index);
+            if (TestPair(ownCollider, other,
+                         otherCollider != nullptr ? otherCollider : FirstCollider(other),
+                         stack.GetCurrent(), &broadPhase, index) &&
                 !broadPhase.StillNear(ownCollider, stack.GetCurrent(), index + 1)) {
                 next = index + 1;
                 break;
@@ -82,54 +85,29 @@ void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
     }
 }
 
-bool DynamicBody2D::TestCandidate(const Collision::Collider& ownCollider, Entity& other,
-                                  const Matrix3x3& world) {
-    return &other != GetOwner() && TestPair(ownCollider, other, FirstCollider(other), world);
-}
-
 bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& other,
-                             const Collision::Collider* otherCollider, const Matrix3x3& world) {
-    Entity& own = *GetOwner();
-    if (&other == &own) {
-        return false;
-    }
-    Vector2 newVelocity;
-    if (otherCollider == nullptr || !ownCollider.TestAgainst(*otherCollider, newVelocity, world)) {
-        return false;
-    }
-    Answer(own, other, newVelocity, nullptr, 0);
-    return true;
-}
-
-bool DynamicBody2D::TestNear(const Collision::Collider& ownCollider, Entity& other,
-                             std::uint32_t index, Collision::ContactBroadPhase& broadPhase,
-                             const Matrix3x3& world) {
+                             const Collision::Collider* otherCollider, const Matrix3x3& world,
+                             Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
     Entity& own = *GetOwner();
     if (&other == &own) {
         return false;
     }
     // A plain circle against a rectangle the broad phase keeps as faces: the same test,
     // without reading the rectangle.
-    const Collision::RectFaces* faces = &typeid(ownCollider) == &typeid(Collision::CircleCollider)
-                                            ? broadPhase.FacesOf(index)
-                                            : nullptr;
+    const Collision::RectFaces* faces =
+        broadPhase != nullptr && &typeid(ownCollider) == &typeid(Collision::CircleCollider)
+            ? broadPhase->FacesOf(index)
+            : nullptr;
     Vector2 newVelocity;
-    if (faces != nullptr) {
-        if (!static_cast<const Collision::CircleCollider&>(ownCollider)
-                 .TouchesFaces(*faces, newVelocity, world)) {
-            return false;
-        }
-    } else {
-        const Collision::Collider* otherCollider = broadPhase.ColliderOf(index);
-        if (otherCollider == nullptr) {
-            otherCollider = FirstCollider(other);
-        }
-        if (otherCollider == nullptr ||
-            !ownCollider.TestAgainst(*otherCollider, newVelocity, world)) {
-            return false;
-        }
+    const bool touches = faces != nullptr
+                             ? static_cast<const Collision::CircleCollider&>(ownCollider)
+                                   .TouchesFaces(*faces, newVelocity, world)
+                             : otherCollider != nullptr &&
+                                   ownCollider.TestAgainst(*otherCollider, newVelocity, world);
+    if (!touches) {
+        return false;
     }
-    Answer(own, other, newVelocity, &broadPhase, index);
+    Answer(own, other, newVelocity, broadPhase, index);
     return true;
 }
 
