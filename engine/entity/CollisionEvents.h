@@ -29,12 +29,15 @@ public:
     // Differs between any two events, copies included, so that data derived from one
     // event's list is never taken for another's.
     std::uint64_t GetSerial() const { return serial_; }
+    // The serial of the newest event made.
+    static std::uint64_t LatestSerial() { return Counter(); }
 
 private:
-    static std::uint64_t NextSerial() {
-        static std::uint64_t next = 0;
-        return ++next;
+    static std::uint64_t& Counter() {
+        static std::uint64_t latest = 0;
+        return latest;
     }
+    static std::uint64_t NextSerial() { return ++Counter(); }
 
     std::uint64_t serial_;
 };

@@ -216,8 +216,26 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
     }
 }
 
+namespace {
+bool rootPassesRunning = false;
+
+// Set while the root passes run, also when a listener's call unwinds.
+class RootPassesRunning {
+public:
+    RootPassesRunning() { rootPassesRunning = true; }
+    ~RootPassesRunning() { rootPassesRunning = false; }
+    RootPassesRunning(const RootPassesRunning&) = delete;
+    RootPassesRunning& operator=(const RootPassesRunning&) = delete;
+};
+}  // namespace
+
+std::uint64_t RootPassBaseVersion() {
+    return rootPassesRunning ? FramePlan().baseVersion : 0;
+}
+
 void RunRootPasses(EntityList& roots, CandidateTest candidate,
                    const Events::CollisionEvent& event) {
+    const RootPassesRunning running;
     PassPlan& plan = FramePlan();
     MatrixStack& stack = MatrixStack::Get();
     const Events::EventBase& empty = Events::EmptyEvent();

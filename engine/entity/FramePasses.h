@@ -2,6 +2,7 @@
 // The frame's passes over a whole root list, as the scene runs them: the same visits, order
 // and placements as the per-entity passes of EntityPasses.h, walked over the list's flat
 // plan so that entities with nothing to call cost nothing.
+#include <cstdint>
 #include <vector>
 
 #include "engine/entity/CollisionEvents.h"
@@ -19,5 +20,9 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
 // Root by root: update, physics step, collision and draw over the root's subtree, so an
 // earlier root is drawn before a later one updates.
 void RunRootPasses(EntityList& roots, CandidateTest candidate, const Events::CollisionEvent& event);
+
+// While RunRootPasses runs: a number that changes whenever the matrix under the roots does,
+// so that a root's placement follows from its own transform alone; 0 at any other time.
+std::uint64_t RootPassBaseVersion();
 
 }  // namespace VelaEngine

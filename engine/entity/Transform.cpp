@@ -1,10 +1,10 @@
 #include "engine/entity/Transform.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "engine/entity/Entity.h"
 #include "engine/scene/FieldMap.h"
+#include "engine/scene/SameBits.h"
 
 namespace VelaEngine {
 
@@ -39,20 +39,10 @@ std::shared_ptr<Component> Transform::Clone(Entity* newOwner) const {
     return copy;
 }
 
-namespace {
-// To the bit: writing back what is there changes nothing, while -0 and 0 (or two NaNs) may.
-bool SameBits(float a, float b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-bool SameBits(const Vector2& a, const Vector2& b) {
-    return SameBits(a.x, b.x) && SameBits(a.y, b.y);
-}
-}  // namespace
-
 // Setting what is already there marks nothing: a bounce puts a body back where it was
 // once per contact, and nothing derived from the placement needs working out again.
 void Transform::SetPosition(const Vector2& position) {
-    if (SameBits(position, position_)) {
+    if (SameBits2(position, position_)) {
         return;
     }
     position_ = position;
@@ -71,7 +61,7 @@ void Transform::SetRotation(float degrees) {
 }
 
 void Transform::SetScale(const Vector2& scale) {
-    if (SameBits(scale, scale_)) {
+    if (SameBits2(scale, scale_)) {
         return;
     }
     scale_ = scale;

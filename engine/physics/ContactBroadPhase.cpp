@@ -39,6 +39,65 @@ void ContactBroadPhase::SetAllPairs(bool value) {
     allPairs = value;
 }
 
+ContactBroadPhase* ContactBroadPhase::Current() {
+    if (allPairs || openUses != 0) {
+        return nullptr;
+    }
+    ContactBroadPhase& phase = Shared();
+    // Synced with an older event, the next Use may lay the list out again.
+    if (phase.stale_ || phase.serial_ != Events::CollisionEvent::LatestSerial()) {
+        return nullptr;
+    }
+    return &phase;
+}
+
+KeptListMark ContactBroadPhase::MarkKeptList(const Collider& ownCollider) const {
+    const std::uint32_t tag = OwnOnlyTag(ownCollider);
+    if (tag == kNone || lastKept_ == 0) {
+        return {};
+    }
+    const NearCache& cache = caches_[watched_[tag].firstEntry];
+    if (cache.serial != lastKept_ || cache.madeAt != fixedChanges_) {
+        return {};
+    }
+    return {cache.serial, stillChanges_, moves_};
+}
+
+bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptListMark& mark) {
+    const std::uint32_t tag = OwnOnlyTag(ownCollider);
+    if (tag == kNone) {
+        return false;
+    }
+    TakeChangesBut(tag);
+    const NearCache& cache = caches_[watched_[tag].firstEntry];
+    if (stale_ || cache.serial != mark.list || cache.madeAt != fixedChanges_ ||
+        stillChanges_ != mark.stillAt || dynamic_.LastChangeIn(cache.cells) > cache.dynamicAt) {
+        return false;
+    }
+    // A moving candidate may move inside the list's cells without leaving them.
+    if (moves_ != mark.movesAt) {
+        for (std::size_t i = 0; i < cache.count; ++i) {
+            const std::uint32_t id = cache.ids[i];
+            if (cards_[id].movedAt > mark.movesAt &&
+                entries_[id].entity != ownCollider.GetOwner()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool ContactBroadPhase::QuietBut(const Collider& ownCollider) const {
+    if (stale_) {
+        return false;
+    }
+    if (pending_.empty()) {
+        return true;
+    }
+    const std::uint32_t own = OwnOnlyTag(ownCollider);
+    return own != kNone && pending_.size() == 1 && pending_.front() == own;
+}
+
 void ContactBroadPhase::Sync(const Events::CollisionEvent& event) {
     // Anything that changes an event's list in place changes its storage or its size.
     if (!stale_ && event.GetSerial() == serial_ && event.candidates.data() == listData_ &&
@@ -125,6 +184,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
         Grow(own.bounds, own.reach * 0.25f);
     }
     queriedAll_ = !own.bounds.bounded;
+    lastKept_ = 0;
     if (queriedAll_) {
         queried_ = own;
         near_.clear();
@@ -138,6 +198,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
         dynamic_.LastChangeIn(cache->cells) <= cache->dynamicAt) {
         // Nothing that could reach the region the list was made for came, went or moved.
         queried_ = cache->region;
+        lastKept_ = cache->serial;
         return From(std::span<const std::uint32_t>(cache->ids.data(), cache->count), first);
     }
     if (cache == nullptr) {
@@ -160,6 +221,8 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
         std::copy(all.begin(), all.end(), cache->ids.begin());
         cache->madeAt = fixedChanges_;
         cache->dynamicAt = dynamic_.LastChange();
+        cache->serial = ++keptLists_;
+        lastKept_ = cache->serial;
     }
     return From(all, first);
 }

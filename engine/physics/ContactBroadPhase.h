@@ -14,6 +14,7 @@
 #include "engine/entity/Matrix3x3.h"
 #include "engine/entity/TransformWatcher.h"
 #include "engine/physics/DynamicGrid.h"
+#include "engine/physics/KeptListMark.h"
 #include "engine/physics/RectFaces.h"
 #include "engine/physics/ShapeBounds.h"
 #include "engine/physics/StaticGrid.h"
@@ -83,6 +84,22 @@ public:
     // The broad phase the collision handlers use.
     static ContactBroadPhase& Shared();
 
+    // For a body deciding, in its step, whether to repeat its last frame: the broad phase
+    // its collision handler will use, already brought up to date with the newest event;
+    // null when there will be none or it may still be laid out again.
+    static ContactBroadPhase* Current();
+    // The kept list the last Near answered the body of `ownCollider` from, as it stands now;
+    // none when it answered from no kept list.
+    KeptListMark MarkKeptList(const Collider& ownCollider) const;
+    // Whether that list still stands as it was marked: the same list, no candidate that is
+    // not moving changed, and no moving one in its cells but the body's own moved or
+    // reshaped since. Then the body's contacts with it would be found again. Takes the
+    // pending changes first, as Near would.
+    bool KeptListStands(const Collider& ownCollider, const KeptListMark& mark);
+    // No candidate died and no watched transform changed since the last query, but the
+    // asking body's own.
+    bool QuietBut(const Collider& ownCollider) const;
+
     ContactBroadPhase() = default;
     ~ContactBroadPhase();
     ContactBroadPhase(const ContactBroadPhase&) = delete;
@@ -115,6 +132,12 @@ private:
         DynamicBody2D* body = nullptr;
         // EntityTree::shapeChanges + 1 when the body was looked up; 0: not yet.
         std::uint64_t bodyAt = 0;
+        // moves_ when what a contact reads of a moving candidate last changed; for a circle
+        // of its own, that is its centre and radius, as they were then.
+        std::uint64_t movedAt = 0;
+        float x = 0.0f;
+        float y = 0.0f;
+        float radius = 0.0f;
         bool rootRect = false;
     };
 
@@ -153,6 +176,8 @@ private:
     // TakeChanges, leaving the change of `kept` (a tag, or kNone) pending.
     void TakeChangesBut(std::uint32_t kept);
     void RefreshEntry(std::uint32_t id);
+    // A moving entry was boxed again: counts a move unless it is a circle that stayed put.
+    void NoteMove(std::uint32_t id);
     bool MightTouch(const Entry& entry, bool ownIsCircle, float ownReach,
                     const ShapeBounds& own) const;
 
@@ -185,12 +210,17 @@ private:
         std::uint64_t dynamicAt = 0;
         // fixedChanges_ when it was made; 0: none kept.
         std::uint64_t madeAt = 0;
+        // Names this list apart from every other kept list.
+        std::uint64_t serial = 0;
         std::uint8_t count = 0;
         std::array<std::uint32_t, kCachedIds> ids{};
     };
     // Bumped by whatever a kept list can miss outside the dynamic grid's cells: a layout, a
     // still or outside candidate changing, a longer reach.
-    void NoteFixedChange() { ++fixedChanges_; }
+    void NoteFixedChange() {
+        ++fixedChanges_;
+        ++stillChanges_;
+    }
 
     std::uint64_t serial_ = 0;
     const Entity* const* listData_ = nullptr;
@@ -219,6 +249,11 @@ private:
     // By the entry of the asking body.
     std::vector<NearCache> caches_;
     std::uint64_t fixedChanges_ = 1;
+    std::uint64_t stillChanges_ = 1;
+    std::uint64_t moves_ = 1;
+    std::uint64_t keptLists_ = 0;
+    // The kept list the last Near answered from; 0: none.
+    std::uint64_t lastKept_ = 0;
     // What the last list was made for: all candidates from its first on, or those near this.
     bool queriedAll_ = false;
     OwnQuery queried_;

@@ -10,6 +10,7 @@
 #include "engine/physics/ContactBroadPhase.h"
 #include "engine/physics/PhysicsComponents.h"
 #include "engine/physics/RectCollider.h"
+#include "engine/scene/SameBits.h"
 
 namespace VelaEngine::Collision {
 
@@ -281,6 +282,7 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
         }
         // A turn or shear from a parent may lengthen the reach without leaving the cells.
         Lengthen(bounds.reach);
+        NoteMove(id);
         if (!(cells == entry.cells)) {
             dynamic_.Remove(id, entry.cells);
             entry.cells = cells;
@@ -288,6 +290,8 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
         }
         return;
     }
+    // Even a change that keeps the box may turn the faces a contact meets.
+    ++stillChanges_;
     CellRange cells;
     const bool fits = bounds.bounded && CellRangeOf(bounds, 0.0f, inverseCell_, cells);
     if ((entry.place == Place::Static && SameBounds(bounds, entry.bounds)) ||
@@ -302,6 +306,26 @@ void ContactBroadPhase::Refresh(std::uint32_t id) {
     Leave(id);
     entry.bounds = bounds;
     Enter(id);
+}
+
+void ContactBroadPhase::NoteMove(std::uint32_t id) {
+    const Entry& entry = entries_[id];
+    ContactCard& card = cards_[id];
+    const Collider* collider = entry.collider;
+    // A circle's contacts read its centre and radius only; anything else counts as moved.
+    if (collider != nullptr && collider->GetShape() == Collider::Shape::Circle &&
+        collider->GetOwner() == entry.entity) {
+        const Point2 centre = collider->GetTransform()->GetWorldPosition();
+        const float radius = static_cast<const CircleCollider&>(*collider).GetRadius();
+        if (SameBits(centre.x, card.x) && SameBits(centre.y, card.y) &&
+            SameBits(radius, card.radius) && card.movedAt != 0) {
+            return;
+        }
+        card.x = centre.x;
+        card.y = centre.y;
+        card.radius = radius;
+    }
+    card.movedAt = ++moves_;
 }
 
 const RectFaces* ContactBroadPhase::FacesOf(std::size_t index) {

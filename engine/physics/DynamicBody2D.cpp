@@ -62,17 +62,28 @@ void DynamicBody2D::ResolveVelocity(const Vector2& newVelocity) {
         return;
     }
     velocity_ = newVelocity;
-    const Point2 position = previousPosition_ + velocity_ * time.GetDeltaTime();
+    const Point2 position = ResolvedPosition(velocity_, time.GetDeltaTime());
     GetTransform()->SetPosition({position.x, position.y});
     resolvedThisFrame_ = true;
 }
 
 void DynamicBody2D::Step() {
+    rest_.drafting = false;
     const Time& time = Time::Get();
     if (time.IsPaused()) {
         return;
     }
     Transform& transform = *GetTransform();
+    if (RepeatsLastFrame(time, transform)) {
+        resolvedThisFrame_ = false;
+        stepWaiting_ = true;
+        return;
+    }
+    StartRecord(time, transform);
+    Integrate(time, transform);
+}
+
+void DynamicBody2D::Integrate(const Time& time, Transform& transform) {
     RememberPosition();
     previousVelocity_ = velocity_;
     velocity_ += Physics::Get().GetGravity() * gravityScale_ * time.GetDeltaTime();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/entity/Listener.h"
+#include "engine/physics/RestRecord.h"
 #include "engine/physics/RigidBody2D.h"
 #include "engine/scene/Vector2.h"
 
@@ -12,6 +13,8 @@ namespace VelaEngine {
 
 class Entity;
 class Matrix3x3;
+class Time;
+class Transform;
 
 namespace Events {
 class CollisionEvent;
@@ -54,6 +57,14 @@ public:
     const Point2& GetPreviousPosition() const { return previousPosition_; }
     const Vector2& GetPreviousVelocity() const { return previousVelocity_; }
 
+    // A body whose frame began where the last one began and ended, with the same velocity,
+    // among candidates that did not change, repeats the last frame's contacts and their hooks
+    // without working them out: the results are the same to the bit. On by default; off, every
+    // frame is worked out, for comparing the two.
+    static void SetRepeatAtRest(bool repeat);
+    // Frames repeated so, by all bodies, since the start.
+    static std::uint64_t RepeatedFrames();
+
 private:
     // A contact resolved before the body's first step replays from here, so the body must
     // start at its transform's position, not at its parent's origin.
@@ -66,7 +77,7 @@ private:
     // Only the candidates the broad phase cannot rule out, still in the list's order.
     void TestNearCandidates(const Events::CollisionEvent& event,
                             Collision::ContactBroadPhase& broadPhase,
-                            const Collision::Collider& ownCollider);
+                            const Collision::Collider& ownCollider, std::size_t next);
     // True on a contact, which has then been answered. `world`: the stack's top, where the
     // own collider is; `otherCollider`: the other's first (null: none); `broadPhase` and
     // `index`: where the other is listed, if it is.
@@ -76,6 +87,30 @@ private:
     // `broadPhase` and `index`: where the other is listed, if it is.
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity,
                 Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
+    // The step itself, once it is known not to repeat.
+    void Integrate(const Time& time, Transform& transform);
+    // Where a contact giving `velocity` puts the body.
+    Point2 ResolvedPosition(const Vector2& velocity, float dt) const {
+        return previousPosition_ + velocity * dt;
+    }
+
+    // Repeating a frame at rest (DynamicBody2DRest.cpp). In the step: whether this frame
+    // repeats the record, which leaves the step to the collision handler.
+    bool RepeatsLastFrame(const Time& time, const Transform& transform);
+    // Begins recording the frame that this step starts.
+    void StartRecord(const Time& time, const Transform& transform);
+    // Before the collision handler works out the contacts, and after.
+    void BeginPass(const Collision::ContactBroadPhase& broadPhase);
+    void FinishRecord(const Collision::ContactBroadPhase& broadPhase,
+                      const Collision::Collider& ownCollider);
+    // After a contact's hooks: whether everything the rest of the pass reads is as the
+    // contact left it.
+    bool Unperturbed(const Collision::ContactBroadPhase& broadPhase,
+                     const Collision::Collider& ownCollider, const Vector2& velocity) const;
+    void NoteContact(std::uint32_t index, const Vector2& velocity);
+    // The recorded contacts, hooks and all; on any change a hook made, the rest is worked out.
+    void Repeat(const Events::CollisionEvent& event, Collision::ContactBroadPhase& broadPhase,
+                const Collision::Collider& ownCollider);
 
     Point2 previousPosition_;
     Events::ClassListener<DynamicBody2D> collisionListener_;
@@ -85,9 +120,12 @@ private:
     float linearDrag_ = 0.0f;
     float mass_ = 1.0f;
     bool resolvedThisFrame_ = false;
+    // The step of this frame waits for the collision handler, which repeats the record.
+    bool stepWaiting_ = false;
     Vector2 velocity_;
     // The owner's first collider, once it has one.
     Collision::Collider* ownCollider_ = nullptr;
+    RestRecord rest_;
 };
 
 }  // namespace VelaEngine

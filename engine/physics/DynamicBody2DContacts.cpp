@@ -5,6 +5,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "engine/core/Time.h"
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
@@ -27,11 +28,23 @@ const Events::CollisionEvent* AsCollisionEvent(const Events::EventBase& event) {
 }  // namespace
 
 void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
+    const Events::CollisionEvent* collisions = AsCollisionEvent(event);
+    if (stepWaiting_) {
+        stepWaiting_ = false;
+        // The step checked that this handler comes next, with the broad phase it left.
+        const Collision::ContactBroadPhase::Use broadPhase(*collisions);
+        if (broadPhase.Get() != nullptr && ownCollider_ != nullptr) {
+            Repeat(*collisions, *broadPhase.Get(), *ownCollider_);
+            return;
+        }
+        // Never leave the step undone.
+        rest_.valid = false;
+        Integrate(Time::Get(), *GetTransform());
+    }
     // Already moved as the other party of a contact: that answer stands until the next step.
     if (resolvedThisFrame_) {
         return;
     }
-    const Events::CollisionEvent* collisions = AsCollisionEvent(event);
     if (collisions == nullptr) {
         return;
     }
@@ -46,8 +59,11 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     }
     const Collision::ContactBroadPhase::Use broadPhase(*collisions);
     if (broadPhase.Get() != nullptr) {
-        TestNearCandidates(*collisions, *broadPhase.Get(), *ownCollider);
+        BeginPass(*broadPhase.Get());
+        TestNearCandidates(*collisions, *broadPhase.Get(), *ownCollider, 0);
+        FinishRecord(*broadPhase.Get(), *ownCollider);
     } else {
+        rest_.drafting = false;
         TestAllCandidates(*collisions, *ownCollider);
     }
 }
@@ -64,12 +80,12 @@ void DynamicBody2D::TestAllCandidates(const Events::CollisionEvent& event,
 
 void DynamicBody2D::TestNearCandidates(const Events::CollisionEvent& event,
                                        Collision::ContactBroadPhase& broadPhase,
-                                       const Collision::Collider& ownCollider) {
+                                       const Collision::Collider& ownCollider, std::size_t next) {
     MatrixStack& stack = MatrixStack::Get();
-    std::size_t next = 0;
     while (next < event.candidates.size()) {
         const std::span<const std::uint32_t> near =
             broadPhase.Near(ownCollider, stack.GetCurrent(), next);
+        ++rest_.nearCalls;
         next = event.candidates.size();
         for (std::uint32_t index : near) {
             Entity& other = *event.candidates[index];
@@ -114,6 +130,9 @@ bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& oth
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity,
                            Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
     ResolveVelocity(newVelocity);
+    if (rest_.drafting) {
+        NoteContact(index, newVelocity);
+    }
     own.GetContactListeners().Invoke(OnCollisionEvent(&other));
     // Looked up after the hooks, which may have given the other a body.
     DynamicBody2D* otherBody =
@@ -122,6 +141,9 @@ void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocit
         otherBody->ResolveVelocity(-newVelocity);
     }
     other.GetContactListeners().Invoke(OnCollisionEvent(&own));
+    if (rest_.drafting && !Unperturbed(*broadPhase, *ownCollider_, newVelocity)) {
+        rest_.drafting = false;
+    }
 }
 
 }  // namespace VelaEngine

@@ -1,0 +1,191 @@
+// A body at rest repeats its last frame. The step and the contacts are pure functions of the
+// body's state, the frame time, gravity, the body's circle, the matrix it is placed by and
+// the candidates the broad phase keeps around it. When all of these are as they were at the
+// start of the last frame, and that frame ended where it began, this frame finds the same
+// contacts with the same answers: only the hooks need to run again, in the same order and
+// seeing the same state. Whatever a hook changes sends the rest of the pass back to the
+// maths.
+#include "engine/core/Time.h"
+#include "engine/entity/Entity.h"
+#include "engine/entity/EntityList.h"
+#include "engine/entity/FramePasses.h"
+#include "engine/entity/MatrixStack.h"
+#include "engine/entity/Transform.h"
+#include "engine/physics/CircleCollider.h"
+#include "engine/physics/ContactBroadPhase.h"
+#include "engine/physics/DynamicBody2D.h"
+#include "engine/physics/Physics.h"
+#include "engine/scene/SameBits.h"
+
+namespace VelaEngine {
+
+namespace {
+bool repeatAtRest = true;
+std::uint64_t repeatedFrames = 0;
+
+template <class Pair>
+RestPair Keep(const Pair& from) {
+    return {from.x, from.y};
+}
+
+// The circle's fields a contact reads, as the record holds them.
+bool SameCircle(const Collision::Collider& own, const RestRecord& rest) {
+    const auto& circle = static_cast<const Collision::CircleCollider&>(own);
+    const Collision::Material& material = own.GetMaterial();
+    return SameBits(circle.GetRadius(), rest.radius) && SameBits(material.bounce, rest.bounce) &&
+           SameBits(material.friction, rest.friction);
+}
+}  // namespace
+
+void DynamicBody2D::SetRepeatAtRest(bool repeat) {
+    repeatAtRest = repeat;
+}
+
+std::uint64_t DynamicBody2D::RepeatedFrames() {
+    return repeatedFrames;
+}
+
+bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transform) {
+    if (!rest_.valid || !repeatAtRest) {
+        return false;
+    }
+    const RestRecord& rest = rest_;
+    Entity& owner = *GetOwner();
+    // The handler must come right after this step, with nothing run in between that could
+    // see the step left undone: no children, no other step or collision listener.
+    if (transform.GetParent() != nullptr || !owner.GetChildren().empty() ||
+        owner.GetPhysicsStepListeners().Size() != 1 ||
+        owner.GetCollisionEventListeners().Size() != 1) {
+        return false;
+    }
+    const bool same = SameBits2(transform.GetPosition(), rest.position) &&
+                      SameBits2(velocity_, rest.velocity) &&
+                      SameBits2(previousPosition_, rest.position) &&
+                      SameBits2(previousVelocity_, rest.velocity) &&
+                      SameBits(transform.GetRotation(), rest.rotation) &&
+                      SameBits2(transform.GetScale(), rest.scale) &&
+                      SameBits2(Physics::Get().GetGravity(), rest.gravity) &&
+                      SameBits(gravityScale_, rest.gravityScale) &&
+                      SameBits(linearDrag_, rest.drag) && SameBits(time.GetDeltaTime(), rest.dt) &&
+                      SameCircle(*ownCollider_, rest) && RootPassBaseVersion() == rest.baseVersion;
+    if (!same) {
+        return false;
+    }
+    Collision::ContactBroadPhase* broadPhase = Collision::ContactBroadPhase::Current();
+    return broadPhase != nullptr && broadPhase->KeptListStands(*ownCollider_, rest.list);
+}
+
+void DynamicBody2D::StartRecord(const Time& time, const Transform& transform) {
+    rest_.valid = false;
+    // Only a body placed by the frame's own passes, with a circle of its own, is recorded.
+    const std::uint64_t base = RootPassBaseVersion();
+    rest_.drafting = repeatAtRest && base != 0 && ownCollider_ != nullptr &&
+                     ownCollider_->GetShape() == Collision::Collider::Shape::Circle &&
+                     ownCollider_->GetOwner() == GetOwner();
+    if (!rest_.drafting) {
+        return;
+    }
+    rest_.position = Keep(transform.GetPosition());
+    rest_.velocity = Keep(velocity_);
+    rest_.rotation = transform.GetRotation();
+    rest_.scale = Keep(transform.GetScale());
+    rest_.gravity = Keep(Physics::Get().GetGravity());
+    rest_.gravityScale = gravityScale_;
+    rest_.drag = linearDrag_;
+    rest_.dt = time.GetDeltaTime();
+    const auto& circle = static_cast<const Collision::CircleCollider&>(*ownCollider_);
+    rest_.radius = circle.GetRadius();
+    rest_.bounce = circle.GetMaterial().bounce;
+    rest_.friction = circle.GetMaterial().friction;
+    rest_.baseVersion = base;
+    rest_.count = 0;
+}
+
+void DynamicBody2D::BeginPass(const Collision::ContactBroadPhase&) {
+    rest_.nearCalls = 0;
+    if (!rest_.drafting) {
+        return;
+    }
+    const MatrixStack& stack = MatrixStack::Get();
+    rest_.world = stack.GetCurrent();
+    rest_.depth = static_cast<std::uint32_t>(stack.GetDepth());
+    rest_.edits = stack.GetEdits();
+    rest_.shapes = EntityTree::shapeChanges;
+}
+
+void DynamicBody2D::NoteContact(std::uint32_t index, const Vector2& velocity) {
+    if (rest_.count == RestRecord::kContacts) {
+        rest_.drafting = false;
+        return;
+    }
+    rest_.contacts[rest_.count++] = {index, Keep(velocity)};
+}
+
+bool DynamicBody2D::Unperturbed(const Collision::ContactBroadPhase& broadPhase,
+                                const Collision::Collider& ownCollider,
+                                const Vector2& velocity) const {
+    const Time& time = Time::Get();
+    const Transform& transform = *GetTransform();
+    return !time.IsPaused() && resolvedThisFrame_ && SameBits2(velocity_, velocity) &&
+           SameBits2(transform.GetPosition(), ResolvedPosition(velocity, time.GetDeltaTime())) &&
+           SameBits(transform.GetRotation(), rest_.rotation) &&
+           SameBits2(transform.GetScale(), rest_.scale) && transform.GetParent() == nullptr &&
+           SameCircle(ownCollider, rest_) && MatrixStack::Get().GetEdits() == rest_.edits &&
+           EntityTree::shapeChanges == rest_.shapes && broadPhase.QuietBut(ownCollider);
+}
+
+void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
+                                 const Collision::Collider& ownCollider) {
+    if (!rest_.drafting) {
+        return;
+    }
+    rest_.drafting = false;
+    // One list served the whole pass, nothing changed the stack or any entity's shape, and
+    // the frame ended where it began.
+    if (rest_.nearCalls != 1 || MatrixStack::Get().GetEdits() != rest_.edits ||
+        EntityTree::shapeChanges != rest_.shapes ||
+        !SameBits2(GetTransform()->GetPosition(), rest_.position) ||
+        !SameBits2(velocity_, rest_.velocity)) {
+        return;
+    }
+    rest_.list = broadPhase.MarkKeptList(ownCollider);
+    rest_.valid = rest_.list.list != 0;
+}
+
+void DynamicBody2D::Repeat(const Events::CollisionEvent& event,
+                           Collision::ContactBroadPhase& broadPhase,
+                           const Collision::Collider& ownCollider) {
+    // The hooks see the stack as the step would have left it: the body's stepped placement.
+    MatrixStack& stack = MatrixStack::Get();
+    const Matrix3x3 shown = stack.GetCurrent();
+    const std::size_t shownDepth = stack.GetDepth();
+    stack.Load(rest_.world, rest_.depth);
+    rest_.edits = stack.GetEdits();
+    rest_.shapes = EntityTree::shapeChanges;
+    Entity& owner = *GetOwner();
+    std::size_t next = 0;
+    bool whole = true;
+    for (std::size_t k = 0; k < rest_.count; ++k) {
+        const RestContact& contact = rest_.contacts[k];
+        const Vector2 velocity(contact.velocity.x, contact.velocity.y);
+        Answer(owner, *event.candidates[contact.index], velocity, &broadPhase, contact.index);
+        next = contact.index + 1;
+        if (!Unperturbed(broadPhase, ownCollider, velocity)) {
+            whole = false;
+            break;
+        }
+    }
+    if (whole) {
+        ++repeatedFrames;
+    } else {
+        rest_.valid = false;
+        TestNearCandidates(event, broadPhase, ownCollider, next);
+    }
+    // Nothing runs before the next pass shows the body's placement again, worked out from
+    // the transform as after any step; unless a hook moved the stack, it finds it as it was.
+    if (stack.GetEdits() == rest_.edits) {
+        stack.Load(shown, shownDepth);
+    }
+}
+
+}  // namespace VelaEngine

@@ -1,0 +1,60 @@
+#pragma once
+// What a dynamic body's last whole frame began from, read and found: a frame that begins the
+// same, among candidates that have not changed, finds the same contacts, so the body may
+// repeat them without working them out again (see DynamicBody2DRest.cpp).
+#include <array>
+#include <cstdint>
+
+#include "engine/entity/Matrix3x3.h"
+#include "engine/physics/KeptListMark.h"
+
+namespace VelaEngine {
+
+struct RestPair {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+struct RestContact {
+    // The other party's place in the frame's candidate list.
+    std::uint32_t index = 0;
+    // The velocity the contact gave the body.
+    RestPair velocity;
+};
+
+struct RestRecord {
+    static constexpr std::size_t kContacts = 4;
+
+    // Where the step began, and all it read: the frame ended here too.
+    RestPair position;
+    RestPair velocity;
+    float rotation = 0.0f;
+    RestPair scale;
+    RestPair gravity;
+    float gravityScale = 0.0f;
+    float drag = 0.0f;
+    float dt = 0.0f;
+    // The body's own circle.
+    float radius = 0.0f;
+    float bounce = 0.0f;
+    float friction = 0.0f;
+    // The matrix under the roots (RootPassBaseVersion), and the stack the contacts were
+    // found under.
+    std::uint64_t baseVersion = 0;
+    Matrix3x3 world;
+    std::uint32_t depth = 0;
+    // The broad phase's kept list the contacts came from, as it stood when they were done.
+    Collision::KeptListMark list;
+    std::array<RestContact, kContacts> contacts{};
+    std::uint8_t count = 0;
+    // The record is whole and may be repeated.
+    bool valid = false;
+
+    // While a frame is being recorded or repeated: what its collision pass began under.
+    bool drafting = false;
+    std::uint8_t nearCalls = 0;
+    std::uint64_t edits = 0;
+    std::uint64_t shapes = 0;
+};
+
+}  // namespace VelaEngine
