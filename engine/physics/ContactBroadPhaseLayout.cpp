@@ -372,6 +372,9 @@ std::uint32_t ContactBroadPhase::OwnOnlyTag(const Collider& ownCollider) const {
 }
 
 void ContactBroadPhase::TakeChangesBut(std::uint32_t kept) {
+    if (pending_.empty()) {
+        return;
+    }
     // Boxing reads placements and never changes one, so this takes every change there is.
     taking_.swap(pending_);
     for (std::uint32_t tag : taking_) {

@@ -10,6 +10,9 @@
 
 namespace VelaEngine {
 
+class MatrixStack;
+class Time;
+
 struct RestPair {
     float x = 0.0f;
     float y = 0.0f;
@@ -50,7 +53,10 @@ struct RestRecord {
     // The record is whole and may be repeated.
     bool valid = false;
 
-    // While a frame is being recorded or repeated: what its collision pass began under.
+    // While a frame is being recorded or repeated: what its collision pass began under, and
+    // the services it reads, looked up once.
+    const Time* time = nullptr;
+    const MatrixStack* stack = nullptr;
     bool drafting = false;
     std::uint8_t nearCalls = 0;
     std::uint64_t edits = 0;
