@@ -17,7 +17,12 @@
 namespace PhysicsTest {
 namespace {
 
+class RestRepeat;
+
 struct FieldRun {
+    RestRepeat* world = nullptr;
+    std::vector<Entity*> balls;
+    int spawned = 0;
     std::mt19937 random;
     std::string contacts;
     int perturbations = 0;
@@ -38,55 +43,25 @@ public:
         return std::make_shared<Settler>(owner, run_);
     }
     void Update() override {
+        Time::Get().SetPaused(false);
         Transform& t = *GetTransform();
         if (t.GetPosition().y < run_->bottom) {
             t.SetPosition({t.GetPosition().x, 150.0f});
             GetOwner()->GetComponent<DynamicBody2D>()->SetVelocity({});
         }
     }
-    void OnCollision(Entity* const& other) override {
-        FieldRun& run = *run_;
-        run.contacts += GetOwner()->GetName() + "<" + other->GetName() + " ";
-        if (run.Uniform(0, 1) > 0.004f) {
-            return;
-        }
-        ++run.perturbations;
-        auto* circle = GetOwner()->GetComponent<CircleCollider>();
-        switch (static_cast<int>(run.Uniform(0, 7))) {
-            case 0:
-                other->GetTransform().SetPosition(
-                    other->GetTransform().GetPosition() +
-                    Vector2(run.Uniform(-30, 30), run.Uniform(-30, 30)));
-                break;
-            case 1:
-                GetOwner()->GetComponent<DynamicBody2D>()->SetVelocity(
-                    {run.Uniform(-50, 50), run.Uniform(0, 80)});
-                break;
-            case 2:
-                circle->SetMaterial(Material(run.Uniform(0, 1), run.Uniform(0, 2)));
-                break;
-            case 3:
-                circle->SetRadius(run.Uniform(6, 45));
-                break;
-            case 4:
-                GetTransform()->SetRotation(run.Uniform(0, 360));
-                break;
-            case 5:
-                // Pushed and popped: the stack ends as it was, but was edited.
-                MatrixStack::Get().Push(Matrix3x3());
-                MatrixStack::Get().Pop();
-                break;
-            default:
-                other->AddComponent<ContactProbe>();
-                break;
-        }
-    }
+    void OnCollision(Entity* const& other) override;
 
 private:
     FieldRun* run_;
 };
 
 class RestRepeat : public PhysicsWorld {
+public:
+    Entity& AddRoot(const std::string& name, Vector2 position, float rotation = 0.0f) {
+        return PhysicsWorld::AddRoot(name, position, rotation);
+    }
+
 protected:
     void TearDown() override {
         DynamicBody2D::SetRepeatAtRest(true);
@@ -108,6 +83,7 @@ protected:
     std::vector<std::string> Simulate(bool repeat, int columns, int rows, int frames,
                                       FieldRun& run) {
         DynamicBody2D::SetRepeatAtRest(repeat);
+        run.world = this;
         run.random.seed(7);
         run.bottom = -100.0f * static_cast<float>(rows + 1);
         for (int i = 0; i < columns * rows; ++i) {
@@ -120,6 +96,7 @@ protected:
             ball.AddComponent<CircleCollider>()->SetRadius(10);
             ball.AddComponent<DynamicBody2D>();
             ball.AddComponent<Settler>(&run);
+            run.balls.push_back(&ball);
         }
         std::vector<std::string> dumps;
         for (int frame = 0; frame < frames; ++frame) {
@@ -144,6 +121,77 @@ protected:
         return dumps;
     }
 };
+
+void Settler::OnCollision(Entity* const& other) {
+    FieldRun& run = *run_;
+    run.contacts += GetOwner()->GetName() + "<" + other->GetName() + " ";
+    if (run.Uniform(0, 1) > 0.004f) {
+        return;
+    }
+    ++run.perturbations;
+    auto* circle = GetOwner()->GetComponent<CircleCollider>();
+    switch (static_cast<int>(run.Uniform(0, 12))) {
+        case 0:
+            other->GetTransform().SetPosition(other->GetTransform().GetPosition() +
+                                              Vector2(run.Uniform(-30, 30), run.Uniform(-30, 30)));
+            break;
+        case 1:
+            GetOwner()->GetComponent<DynamicBody2D>()->SetVelocity(
+                {run.Uniform(-50, 50), run.Uniform(0, 80)});
+            break;
+        case 2:
+            circle->SetMaterial(Material(run.Uniform(0, 1), run.Uniform(0, 2)));
+            break;
+        case 3:
+            circle->SetRadius(run.Uniform(6, 45));
+            break;
+        case 4:
+            GetTransform()->SetRotation(run.Uniform(0, 360));
+            break;
+        case 5:
+            // Pushed and popped: the stack ends as it was, but was edited.
+            MatrixStack::Get().Push(Matrix3x3());
+            MatrixStack::Get().Pop();
+            break;
+        case 6:
+            other->AddComponent<ContactProbe>();
+            break;
+        case 7:
+            // Paused for the rest of this frame's pass; the next update lifts it.
+            Time::Get().SetPaused(true);
+            break;
+        case 8:
+            if (run.spawned < 10) {
+                Entity& spawn = run.world->AddRoot(
+                    "S" + std::to_string(run.spawned++),
+                    GetTransform()->GetPosition() + Vector2(run.Uniform(-15, 15), 25));
+                spawn.AddComponent<CircleCollider>()->SetRadius(8);
+                spawn.AddComponent<DynamicBody2D>();
+                spawn.AddComponent<Settler>(run_);
+            }
+            break;
+        case 9:
+            // Rectangles only: the circles are named in the run.
+            if (other->GetComponent<RectCollider>() != nullptr) {
+                other->Destroy();
+            }
+            break;
+        case 10: {
+            // Another circle, which may be resting: its next frame must notice.
+            const auto pick =
+                static_cast<std::size_t>(run.Uniform(0, static_cast<float>(run.balls.size())));
+            Entity& ball = *run.balls[pick % run.balls.size()];
+            // Too small to reach the corner it rests on.
+            ball.GetComponent<CircleCollider>()->SetRadius(run.Uniform(2, 4));
+            break;
+        }
+        default:
+            if (auto* rect = other->GetComponent<RectCollider>()) {
+                rect->SetSize(run.Uniform(30, 90), run.Uniform(10, 30));
+            }
+            break;
+    }
+}
 
 TEST_F(RestRepeat, AFieldAtRestGivesTheSameFramesAsWorkingEveryFrameOut) {
     constexpr int kFrames = 400;
