@@ -45,6 +45,9 @@ const char* const kUsage =
     "                        hexadecimal, of that frame's --dump text (paths taken as relative\n"
     "                        to --assets); two runs that agree in every line left every\n"
     "                        frame's state the same, to the bit\n"
+    "  --work-every-frame    every body works its step and contacts out in every frame: none\n"
+    "                        repeats its last frame while it rests. The results are the same\n"
+    "                        to the bit; compare two runs' --frame-hashes to see it\n"
     "  --control             a pilot program plays: commands on standard input, one answer\n"
     "                        line each on standard output (engine log lines go to standard\n"
     "                        error): 'move X Y', 'down KEY', 'up KEY' as in --input scripts\n"
@@ -160,6 +163,8 @@ bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::s
             options.watch = true;
         } else if (arg == "--control") {
             options.control = true;
+        } else if (arg == "--work-every-frame") {
+            options.workEveryFrame = true;
         } else if (arg == "--window") {
             options.window = true;
         } else if (arg == "--assets") {

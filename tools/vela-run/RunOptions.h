@@ -36,8 +36,9 @@ struct RunOptions {
     bool window = false;
     bool control = false;  // a pilot program plays through standard input and output
     bool help = false;
-    bool watch = false;  // --watch: edits of the scene, its pictures and sounds show live
-    bool check = false;  // --check: report the scenes' problems, run nothing
+    bool watch = false;           // --watch: edits of the scene, its pictures and sounds show live
+    bool check = false;           // --check: report the scenes' problems, run nothing
+    bool workEveryFrame = false;  // --work-every-frame: no body repeats a frame at rest
     std::vector<std::string> checkScenes;  // the scenes --check names; empty: all of them
 };
 

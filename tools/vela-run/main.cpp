@@ -1,5 +1,7 @@
 #include <iostream>
 
+#include "engine/physics/DynamicBody2D.h"
+
 #include "tools/vela-run/ControlRunner.h"
 #include "tools/vela-run/RunOptions.h"
 #include "tools/vela-run/Runner.h"
@@ -19,5 +21,6 @@ int main(int argc, char** argv) {
     if (options.check) {
         return VelaRun::RunCheck(options);
     }
+    VelaEngine::DynamicBody2D::SetRepeatAtRest(!options.workEveryFrame);
     return options.control ? VelaRun::RunControl(options) : VelaRun::Run(options);
 }

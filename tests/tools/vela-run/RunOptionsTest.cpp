@@ -18,11 +18,12 @@ TEST(RunOptions, DefaultsEveryOptionAndPlayLegsInTheirOrder) {
     EXPECT_EQ(defaults.assets, "assets");
     EXPECT_EQ(defaults.scene, "scenes/splash");
     EXPECT_EQ(defaults.frames, 0u);
+    EXPECT_FALSE(defaults.workEveryFrame) << "bodies at rest repeat their frames by default";
 
     RunOptions options;
     ASSERT_TRUE(Parse({"--assets", "a", "--scene", "scenes/x", "--frames", "12", "--input", "in",
                        "--dump", "d.json", "--dump-at", "3:x.json", "--dump-at", "5:y:z.json",
-                       "--screenshot", "2:s.png", "--window"},
+                       "--screenshot", "2:s.png", "--window", "--work-every-frame"},
                       options, error))
         << error;
     // The rest is read back by the runner's own tests; a FILE may hold a colon.
@@ -32,6 +33,7 @@ TEST(RunOptions, DefaultsEveryOptionAndPlayLegsInTheirOrder) {
     ASSERT_EQ(options.screenshots.size(), 1u);
     EXPECT_EQ(options.screenshots[0].frame, 2u);
     EXPECT_TRUE(options.window);
+    EXPECT_TRUE(options.workEveryFrame);
 
     RunOptions legs;
     ASSERT_TRUE(Parse({"--play", "scenes/a:in:put.txt:30", "--play", "scenes/b::7", "--leg-dump",
