@@ -77,9 +77,12 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
 
 void DynamicBody2D::StartRecord(const Time& time, const Transform& transform) {
     rest_.valid = false;
+    if (!repeatAtRest) {
+        return;
+    }
     // Only a body placed by the frame's own passes, with a circle of its own, is recorded.
     const std::uint64_t base = RootPassBaseVersion();
-    rest_.drafting = repeatAtRest && base != 0 && ownCollider_ != nullptr &&
+    rest_.drafting = base != 0 && ownCollider_ != nullptr &&
                      ownCollider_->GetShape() == Collision::Collider::Shape::Circle &&
                      ownCollider_->GetOwner() == GetOwner();
     if (!rest_.drafting) {
