@@ -32,10 +32,12 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     if (stepWaiting_) {
         stepWaiting_ = false;
         // The step checked that this handler comes next, with the broad phase it left.
-        const Collision::ContactBroadPhase::Use broadPhase(*collisions);
-        if (broadPhase.Get() != nullptr && ownCollider_ != nullptr) {
-            Repeat(*collisions, *broadPhase.Get(), *ownCollider_);
-            return;
+        if (collisions != nullptr && ownCollider_ != nullptr) {
+            const Collision::ContactBroadPhase::Use broadPhase(*collisions);
+            if (broadPhase.Get() != nullptr) {
+                Repeat(*collisions, *broadPhase.Get(), *ownCollider_);
+                return;
+            }
         }
         // Never leave the step undone.
         rest_.valid = false;
