@@ -99,8 +99,10 @@ private:
     bool RepeatsLastFrame(const Time& time, const Transform& transform);
     // Begins recording the frame that this step starts.
     void StartRecord(const Time& time, const Transform& transform);
+    // What this step would begin from and read, now.
+    RestInputs InputsNow(const Time& time, const Transform& transform) const;
     // Before the collision handler works out the contacts, and after.
-    void BeginPass(const Collision::ContactBroadPhase& broadPhase);
+    void BeginPass();
     void FinishRecord(const Collision::ContactBroadPhase& broadPhase,
                       const Collision::Collider& ownCollider);
     // After a contact's hooks: whether everything the rest of the pass reads is as the

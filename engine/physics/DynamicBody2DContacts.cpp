@@ -61,7 +61,7 @@ void DynamicBody2D::OnCollisionCandidates(const Events::EventBase& event) {
     }
     const Collision::ContactBroadPhase::Use broadPhase(*collisions);
     if (broadPhase.Get() != nullptr) {
-        BeginPass(*broadPhase.Get());
+        BeginPass();
         TestNearCandidates(*collisions, *broadPhase.Get(), *ownCollider, 0);
         FinishRecord(*broadPhase.Get(), *ownCollider);
     } else {

@@ -5,6 +5,9 @@
 // contacts with the same answers: only the hooks need to run again, in the same order and
 // seeing the same state. Whatever a hook changes sends the rest of the pass back to the
 // maths.
+#include <cstddef>
+#include <cstring>
+
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/EntityList.h"
@@ -28,12 +31,22 @@ RestPair Keep(const Pair& from) {
     return {from.x, from.y};
 }
 
+// Every field from the first to the last, padding-free, as one block.
+constexpr std::size_t kInputBytes = offsetof(RestInputs, friction) + sizeof(float);
+static_assert(offsetof(RestInputs, position) == sizeof(std::uint64_t) &&
+                  kInputBytes == sizeof(std::uint64_t) + 15 * sizeof(float),
+              "RestInputs must be compared without padding");
+
+bool SameInputs(const RestInputs& a, const RestInputs& b) {
+    return std::memcmp(&a, &b, kInputBytes) == 0;
+}
+
 // The circle's fields a contact reads, as the record holds them.
-bool SameCircle(const Collision::Collider& own, const RestRecord& rest) {
+bool SameCircle(const Collision::Collider& own, const RestInputs& inputs) {
     const auto& circle = static_cast<const Collision::CircleCollider&>(own);
     const Collision::Material& material = own.GetMaterial();
-    return SameBits(circle.GetRadius(), rest.radius) && SameBits(material.bounce, rest.bounce) &&
-           SameBits(material.friction, rest.friction);
+    return SameBits(circle.GetRadius(), inputs.radius) &&
+           SameBits(material.bounce, inputs.bounce) && SameBits(material.friction, inputs.friction);
 }
 }  // namespace
 
@@ -58,21 +71,32 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
         owner.GetCollisionEventListeners().Size() != 1) {
         return false;
     }
-    const bool same = SameBits2(transform.GetPosition(), rest.position) &&
-                      SameBits2(velocity_, rest.velocity) &&
-                      SameBits2(previousPosition_, rest.position) &&
-                      SameBits2(previousVelocity_, rest.velocity) &&
-                      SameBits(transform.GetRotation(), rest.rotation) &&
-                      SameBits2(transform.GetScale(), rest.scale) &&
-                      SameBits2(Physics::Get().GetGravity(), rest.gravity) &&
-                      SameBits(gravityScale_, rest.gravityScale) &&
-                      SameBits(linearDrag_, rest.drag) && SameBits(time.GetDeltaTime(), rest.dt) &&
-                      SameCircle(*ownCollider_, rest) && RootPassBaseVersion() == rest.baseVersion;
+    const bool same = SameInputs(InputsNow(time, transform), rest.inputs) &&
+                      SameBits2(previousPosition_, rest.inputs.position) &&
+                      SameBits2(previousVelocity_, rest.inputs.velocity);
     if (!same) {
         return false;
     }
     Collision::ContactBroadPhase* broadPhase = Collision::ContactBroadPhase::Current();
     return broadPhase != nullptr && broadPhase->KeptListStands(*ownCollider_, rest.list);
+}
+
+RestInputs DynamicBody2D::InputsNow(const Time& time, const Transform& transform) const {
+    const auto& circle = static_cast<const Collision::CircleCollider&>(*ownCollider_);
+    RestInputs inputs;
+    inputs.baseVersion = RootPassBaseVersion();
+    inputs.position = Keep(transform.GetPosition());
+    inputs.velocity = Keep(velocity_);
+    inputs.rotation = transform.GetRotation();
+    inputs.scale = Keep(transform.GetScale());
+    inputs.gravity = Keep(Physics::Get().GetGravity());
+    inputs.gravityScale = gravityScale_;
+    inputs.drag = linearDrag_;
+    inputs.dt = time.GetDeltaTime();
+    inputs.radius = circle.GetRadius();
+    inputs.bounce = circle.GetMaterial().bounce;
+    inputs.friction = circle.GetMaterial().friction;
+    return inputs;
 }
 
 void DynamicBody2D::StartRecord(const Time& time, const Transform& transform) {
@@ -81,30 +105,17 @@ void DynamicBody2D::StartRecord(const Time& time, const Transform& transform) {
         return;
     }
     // Only a body placed by the frame's own passes, with a circle of its own, is recorded.
-    const std::uint64_t base = RootPassBaseVersion();
-    rest_.drafting = base != 0 && ownCollider_ != nullptr &&
+    rest_.drafting = RootPassBaseVersion() != 0 && ownCollider_ != nullptr &&
                      ownCollider_->GetShape() == Collision::Collider::Shape::Circle &&
                      ownCollider_->GetOwner() == GetOwner();
     if (!rest_.drafting) {
         return;
     }
-    rest_.position = Keep(transform.GetPosition());
-    rest_.velocity = Keep(velocity_);
-    rest_.rotation = transform.GetRotation();
-    rest_.scale = Keep(transform.GetScale());
-    rest_.gravity = Keep(Physics::Get().GetGravity());
-    rest_.gravityScale = gravityScale_;
-    rest_.drag = linearDrag_;
-    rest_.dt = time.GetDeltaTime();
-    const auto& circle = static_cast<const Collision::CircleCollider&>(*ownCollider_);
-    rest_.radius = circle.GetRadius();
-    rest_.bounce = circle.GetMaterial().bounce;
-    rest_.friction = circle.GetMaterial().friction;
-    rest_.baseVersion = base;
+    rest_.inputs = InputsNow(time, transform);
     rest_.count = 0;
 }
 
-void DynamicBody2D::BeginPass(const Collision::ContactBroadPhase&) {
+void DynamicBody2D::BeginPass() {
     rest_.nearCalls = 0;
     if (!rest_.drafting) {
         return;
@@ -133,10 +144,11 @@ bool DynamicBody2D::Unperturbed(const Collision::ContactBroadPhase& broadPhase,
     const Transform& transform = *GetTransform();
     return !time.IsPaused() && resolvedThisFrame_ && SameBits2(velocity_, velocity) &&
            SameBits2(transform.GetPosition(), ResolvedPosition(velocity, time.GetDeltaTime())) &&
-           SameBits(transform.GetRotation(), rest_.rotation) &&
-           SameBits2(transform.GetScale(), rest_.scale) && transform.GetParent() == nullptr &&
-           SameCircle(ownCollider, rest_) && rest_.stack->GetEdits() == rest_.edits &&
-           EntityTree::shapeChanges == rest_.shapes && broadPhase.QuietBut(ownCollider);
+           SameBits(transform.GetRotation(), rest_.inputs.rotation) &&
+           SameBits2(transform.GetScale(), rest_.inputs.scale) &&
+           transform.GetParent() == nullptr && SameCircle(ownCollider, rest_.inputs) &&
+           rest_.stack->GetEdits() == rest_.edits && EntityTree::shapeChanges == rest_.shapes &&
+           broadPhase.QuietBut(ownCollider);
 }
 
 void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
@@ -149,8 +161,8 @@ void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
     // the frame ended where it began.
     if (rest_.nearCalls != 1 || MatrixStack::Get().GetEdits() != rest_.edits ||
         EntityTree::shapeChanges != rest_.shapes ||
-        !SameBits2(GetTransform()->GetPosition(), rest_.position) ||
-        !SameBits2(velocity_, rest_.velocity)) {
+        !SameBits2(GetTransform()->GetPosition(), rest_.inputs.position) ||
+        !SameBits2(velocity_, rest_.inputs.velocity)) {
         return;
     }
     rest_.list = broadPhase.MarkKeptList(ownCollider);

@@ -25,10 +25,12 @@ struct RestContact {
     RestPair velocity;
 };
 
-struct RestRecord {
-    static constexpr std::size_t kContacts = 4;
-
-    // Where the step began, and all it read: the frame ended here too.
+// Everything a step and its contacts read of the body and the world: two frames that begin
+// with the same inputs, to the bit, find the same contacts. Compared as one block of bits, so
+// it holds no padding before its last field.
+struct RestInputs {
+    // The matrix under the roots (RootPassBaseVersion).
+    std::uint64_t baseVersion = 0;
     RestPair position;
     RestPair velocity;
     float rotation = 0.0f;
@@ -41,9 +43,14 @@ struct RestRecord {
     float radius = 0.0f;
     float bounce = 0.0f;
     float friction = 0.0f;
-    // The matrix under the roots (RootPassBaseVersion), and the stack the contacts were
-    // found under.
-    std::uint64_t baseVersion = 0;
+};
+
+struct RestRecord {
+    static constexpr std::size_t kContacts = 4;
+
+    // What the step began from and read: the frame ended where it began.
+    RestInputs inputs;
+    // The stack the contacts were found under.
     Matrix3x3 world;
     std::uint32_t depth = 0;
     // The broad phase's kept list the contacts came from, as it stood when they were done.
