@@ -143,7 +143,9 @@ void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocit
         otherBody->ResolveVelocity(-newVelocity);
     }
     other.GetContactListeners().Invoke(OnCollisionEvent(&own));
-    if (rest_.drafting && !Unperturbed(*broadPhase, *ownCollider_, newVelocity)) {
+    // Only a pass through the broad phase is recorded.
+    if (rest_.drafting &&
+        (broadPhase == nullptr || !Unperturbed(*broadPhase, *ownCollider_, newVelocity))) {
         rest_.drafting = false;
     }
 }
