@@ -25,11 +25,11 @@ public:
 
     // Every use of a service goes through here: no instance is fatal.
     static T& Get() {
-        T* instance = Holder().get();
-        if (instance == nullptr) {
+        // Read from the plain pointer: services are asked for in the innermost loops.
+        if (instance_ == nullptr) {
             Fail(std::string(T::kServiceName) + " not Instantiated");
         }
-        return *instance;
+        return *static_cast<T*>(const_cast<Singleton*>(instance_));
     }
 
     // Also right while the services are shut down one by one, when a component that outlives
@@ -37,7 +37,11 @@ public:
     static bool Exists() { return instance_ != nullptr; }
 
     // Ends the service early; tests and tools use it to start again in one process.
-    static void Release() { Holder().reset(); }
+    static void Release() {
+        // Gone for Get before the instance goes, so nothing its destructor calls finds it.
+        instance_ = nullptr;
+        Holder().reset();
+    }
 
 private:
     // Defined once per service in ServiceHolders.cpp, where the holders' order is fixed.

@@ -76,6 +76,13 @@ public:
     std::size_t Size() const;
     bool Empty() const { return Size() == 0; }
     bool Contains(const Listener& listener) const;
+    // Whether `listener` is the one listener here; inline, for checks made every frame.
+    bool HoldsOnly(const Listener& listener) const {
+        if (listeners_.size() == 1) {
+            return listeners_[0] == &listener;
+        }
+        return Size() == 1 && Contains(listener);
+    }
 
 private:
     friend class Listener;

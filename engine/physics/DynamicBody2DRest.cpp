@@ -67,8 +67,8 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
     // The handler must come right after this step, with nothing run in between that could
     // see the step left undone: no children, no other step or collision listener.
     if (transform.GetParent() != nullptr || !owner.GetChildren().empty() ||
-        owner.GetPhysicsStepListeners().Size() != 1 ||
-        owner.GetCollisionEventListeners().Size() != 1) {
+        !owner.GetPhysicsStepListeners().HoldsOnly(stepListener_) ||
+        !owner.GetCollisionEventListeners().HoldsOnly(collisionListener_)) {
         return false;
     }
     const bool same = SameInputs(InputsNow(time, transform), rest.inputs) &&
