@@ -1,9 +1,11 @@
 // Bodies that come to rest repeat their last frame instead of working it out again. Run through
 // the scene's own root passes, a field where most bodies rest must give the same placements,
 // velocities and contact reports, bit for bit, frame by frame, as with every frame worked out,
-// while contact hooks now and then move, reshape or re-aim things in the middle of a pass.
+// while contact hooks now and then move, reshape or re-aim things in the middle of a pass, and
+// behaviours change a resting body's step between two bodies' frames.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -44,6 +46,11 @@ public:
     }
     void Update() override {
         Time::Get().SetPaused(false);
+        // Now and then, between two bodies' frames, something reaches a resting one.
+        if (run_->Uniform(0, 1) < 0.002f) {
+            ++run_->perturbations;
+            NudgeAnotherBall(static_cast<int>(run_->Uniform(0, 4)));
+        }
         Transform& t = *GetTransform();
         if (t.GetPosition().y < run_->bottom) {
             t.SetPosition({t.GetPosition().x, 150.0f});
@@ -53,6 +60,8 @@ public:
     void OnCollision(Entity* const& other) override;
 
 private:
+    void NudgeAnotherBall(int what);
+
     FieldRun* run_;
 };
 
@@ -83,6 +92,9 @@ protected:
     std::vector<std::string> Simulate(bool repeat, int columns, int rows, int frames,
                                       FieldRun& run) {
         DynamicBody2D::SetRepeatAtRest(repeat);
+        // Hooks of an earlier run may have changed the world's gravity and time.
+        Physics::Get().SetGravity({0.0f, -200.0f});
+        Time::Get().SetTimeScale(1.0f);
         run.world = this;
         run.random.seed(7);
         run.bottom = -100.0f * static_cast<float>(rows + 1);
@@ -122,6 +134,33 @@ protected:
     }
 };
 
+// Changes one input of a random circle's step, which may be resting.
+void Settler::NudgeAnotherBall(int what) {
+    FieldRun& run = *run_;
+    const auto pick =
+        static_cast<std::size_t>(run.Uniform(0, static_cast<float>(run.balls.size())));
+    Entity& ball = *run.balls[pick % run.balls.size()];
+    auto* body = ball.GetComponent<DynamicBody2D>();
+    switch (what) {
+        case 0:
+            body->SetGravityScale(run.Uniform(-0.5f, 1.5f));
+            break;
+        case 1:
+            body->SetLinearDrag(run.Uniform(0.0f, 0.5f));
+            break;
+        case 2: {
+            // The smallest step there is: one unit in the last place.
+            Transform& t = ball.GetTransform();
+            t.SetPosition({std::nextafter(t.GetPosition().x, 1e9f), t.GetPosition().y});
+            break;
+        }
+        default:
+            body->SetMass(1.0f);
+            body->ApplyImpulse({run.Uniform(-5, 5), run.Uniform(-5, 5)});
+            break;
+    }
+}
+
 void Settler::OnCollision(Entity* const& other) {
     FieldRun& run = *run_;
     run.contacts += GetOwner()->GetName() + "<" + other->GetName() + " ";
@@ -130,7 +169,7 @@ void Settler::OnCollision(Entity* const& other) {
     }
     ++run.perturbations;
     auto* circle = GetOwner()->GetComponent<CircleCollider>();
-    switch (static_cast<int>(run.Uniform(0, 12))) {
+    switch (static_cast<int>(run.Uniform(0, 18))) {
         case 0:
             other->GetTransform().SetPosition(other->GetTransform().GetPosition() +
                                               Vector2(run.Uniform(-30, 30), run.Uniform(-30, 30)));
@@ -185,6 +224,28 @@ void Settler::OnCollision(Entity* const& other) {
             ball.GetComponent<CircleCollider>()->SetRadius(run.Uniform(2, 4));
             break;
         }
+        case 11:
+            // Slow motion, as the right mouse button asks for it: every later step's time.
+            Time::Get().SetTimeScale(run.Uniform(0.5f, 1.0f));
+            break;
+        case 12:
+            Physics::Get().SetGravity({run.Uniform(-20, 20), run.Uniform(-250, -150)});
+            break;
+        case 13: {
+            const float scale = run.Uniform(0.8f, 1.2f);
+            GetTransform()->SetScale({scale, scale});
+            break;
+        }
+        case 14:
+            // A circle's answer reads its own material only: this must change nothing.
+            if (auto* rect = other->GetComponent<RectCollider>()) {
+                rect->SetMaterial(Material(run.Uniform(0, 1), run.Uniform(0, 2)));
+            }
+            break;
+        case 15:
+        case 16:
+            NudgeAnotherBall(static_cast<int>(run.Uniform(0, 4)));
+            break;
         default:
             if (auto* rect = other->GetComponent<RectCollider>()) {
                 rect->SetSize(run.Uniform(30, 90), run.Uniform(10, 30));
