@@ -121,8 +121,6 @@ void DynamicBody2D::BeginPass() {
         return;
     }
     const MatrixStack& stack = MatrixStack::Get();
-    rest_.time = &Time::Get();
-    rest_.stack = &stack;
     rest_.world = stack.GetCurrent();
     rest_.depth = static_cast<std::uint32_t>(stack.GetDepth());
     rest_.edits = stack.GetEdits();
@@ -140,15 +138,15 @@ void DynamicBody2D::NoteContact(std::uint32_t index, const Vector2& velocity) {
 bool DynamicBody2D::Unperturbed(const Collision::ContactBroadPhase& broadPhase,
                                 const Collision::Collider& ownCollider,
                                 const Vector2& velocity) const {
-    const Time& time = *rest_.time;
+    const Time& time = Time::Get();
     const Transform& transform = *GetTransform();
     return !time.IsPaused() && resolvedThisFrame_ && SameBits2(velocity_, velocity) &&
            SameBits2(transform.GetPosition(), ResolvedPosition(velocity, time.GetDeltaTime())) &&
            SameBits(transform.GetRotation(), rest_.inputs.rotation) &&
            SameBits2(transform.GetScale(), rest_.inputs.scale) &&
            transform.GetParent() == nullptr && SameCircle(ownCollider, rest_.inputs) &&
-           rest_.stack->GetEdits() == rest_.edits && EntityTree::shapeChanges == rest_.shapes &&
-           broadPhase.QuietBut(ownCollider);
+           MatrixStack::Get().GetEdits() == rest_.edits &&
+           EntityTree::shapeChanges == rest_.shapes && broadPhase.QuietBut(ownCollider);
 }
 
 void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
@@ -174,8 +172,6 @@ void DynamicBody2D::Repeat(const Events::CollisionEvent& event,
                            const Collision::Collider& ownCollider) {
     // The hooks see the stack as the step would have left it: the body's stepped placement.
     MatrixStack& stack = MatrixStack::Get();
-    rest_.time = &Time::Get();
-    rest_.stack = &stack;
     const Matrix3x3 shown = stack.GetCurrent();
     const std::size_t shownDepth = stack.GetDepth();
     stack.Load(rest_.world, rest_.depth);

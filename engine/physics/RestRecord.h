@@ -10,9 +10,6 @@
 
 namespace VelaEngine {
 
-class MatrixStack;
-class Time;
-
 struct RestPair {
     float x = 0.0f;
     float y = 0.0f;
@@ -60,10 +57,7 @@ struct RestRecord {
     // The record is whole and may be repeated.
     bool valid = false;
 
-    // While a frame is being recorded or repeated: what its collision pass began under, and
-    // the services it reads, looked up once.
-    const Time* time = nullptr;
-    const MatrixStack* stack = nullptr;
+    // While a frame is being recorded or repeated: what its collision pass began under.
     bool drafting = false;
     std::uint8_t nearCalls = 0;
     std::uint64_t edits = 0;
