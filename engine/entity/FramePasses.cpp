@@ -216,27 +216,28 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
     }
 }
 
-namespace {
-bool rootPassesRunning = false;
+namespace FramePassState {
+const std::uint64_t* runningBase = nullptr;
+}  // namespace FramePassState
 
-// Set while the root passes run, also when a listener's call unwinds.
+namespace {
+// Points RootPassBaseVersion at the plan while the root passes run, also when a listener's
+// call unwinds.
 class RootPassesRunning {
 public:
-    RootPassesRunning() { rootPassesRunning = true; }
-    ~RootPassesRunning() { rootPassesRunning = false; }
+    explicit RootPassesRunning(const PassPlan& plan) {
+        FramePassState::runningBase = &plan.baseVersion;
+    }
+    ~RootPassesRunning() { FramePassState::runningBase = nullptr; }
     RootPassesRunning(const RootPassesRunning&) = delete;
     RootPassesRunning& operator=(const RootPassesRunning&) = delete;
 };
 }  // namespace
 
-std::uint64_t RootPassBaseVersion() {
-    return rootPassesRunning ? FramePlan().baseVersion : 0;
-}
-
 void RunRootPasses(EntityList& roots, CandidateTest candidate,
                    const Events::CollisionEvent& event) {
-    const RootPassesRunning running;
     PassPlan& plan = FramePlan();
+    const RootPassesRunning running(plan);
     MatrixStack& stack = MatrixStack::Get();
     const Events::EventBase& empty = Events::EmptyEvent();
     NoteBase(plan, stack);

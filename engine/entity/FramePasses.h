@@ -21,8 +21,16 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
 // earlier root is drawn before a later one updates.
 void RunRootPasses(EntityList& roots, CandidateTest candidate, const Events::CollisionEvent& event);
 
+namespace FramePassState {
+// The plan's base version while RunRootPasses runs, else null.
+extern const std::uint64_t* runningBase;
+}  // namespace FramePassState
+
 // While RunRootPasses runs: a number that changes whenever the matrix under the roots does,
 // so that a root's placement follows from its own transform alone; 0 at any other time.
-std::uint64_t RootPassBaseVersion();
+// Inline: every resting body asks twice a frame.
+inline std::uint64_t RootPassBaseVersion() {
+    return FramePassState::runningBase != nullptr ? *FramePassState::runningBase : 0;
+}
 
 }  // namespace VelaEngine
