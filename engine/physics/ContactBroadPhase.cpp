@@ -78,8 +78,7 @@ bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptLi
     if (moves_ != mark.movesAt) {
         for (std::size_t i = 0; i < cache.count; ++i) {
             const std::uint32_t id = cache.ids[i];
-            if (cards_[id].movedAt > mark.movesAt &&
-                entries_[id].entity != ownCollider.GetOwner()) {
+            if (movedAt_[id] > mark.movesAt && entries_[id].entity != ownCollider.GetOwner()) {
                 return false;
             }
         }

@@ -132,9 +132,7 @@ private:
         DynamicBody2D* body = nullptr;
         // EntityTree::shapeChanges + 1 when the body was looked up; 0: not yet.
         std::uint64_t bodyAt = 0;
-        // moves_ when what a contact reads of a moving candidate last changed; for a circle
-        // of its own, that is its centre and radius, as they were then.
-        std::uint64_t movedAt = 0;
+        // For a circle of its own: its centre and radius when movedAt_ last changed.
         float x = 0.0f;
         float y = 0.0f;
         float radius = 0.0f;
@@ -231,6 +229,9 @@ private:
     std::uint64_t queries_ = 0;
     std::vector<Entry> entries_;
     std::vector<ContactCard> cards_;
+    // By entry: moves_ when what a contact reads of a moving candidate last changed (0:
+    // never). Apart from the cards, so that a resting body's check reads a packed array.
+    std::vector<std::uint64_t> movedAt_;
     // The candidate list the entries were laid out for.
     std::vector<const Entity*> listed_;
     std::vector<Watched> watched_;

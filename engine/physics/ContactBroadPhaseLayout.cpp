@@ -195,6 +195,7 @@ void ContactBroadPhase::LayOut(const std::vector<bool>& moving) {
     static_.Build(still);
     caches_.assign(n, NearCache{});
     cards_.assign(n, ContactCard{});
+    movedAt_.assign(n, 0);
     for (std::uint32_t id = 0; id < n; ++id) {
         const Entry& entry = entries_[id];
         cards_[id].rootRect = entry.collider != nullptr &&
@@ -318,14 +319,14 @@ void ContactBroadPhase::NoteMove(std::uint32_t id) {
         const Point2 centre = collider->GetTransform()->GetWorldPosition();
         const float radius = static_cast<const CircleCollider&>(*collider).GetRadius();
         if (SameBits(centre.x, card.x) && SameBits(centre.y, card.y) &&
-            SameBits(radius, card.radius) && card.movedAt != 0) {
+            SameBits(radius, card.radius) && movedAt_[id] != 0) {
             return;
         }
         card.x = centre.x;
         card.y = centre.y;
         card.radius = radius;
     }
-    card.movedAt = ++moves_;
+    movedAt_[id] = ++moves_;
 }
 
 const RectFaces* ContactBroadPhase::FacesOf(std::size_t index) {
