@@ -127,10 +127,11 @@ private:
     Events::ListenerList physicsStepListeners_;
     Events::ListenerList collisionEventListeners_;
     Events::ListenerList contactListeners_;
+    // A resting body asks every frame whether its entity has children.
+    EntityList children_;
     ComponentVector components_;
     Events::ListenerList drawListeners_;
     ICanvasSpace* canvasSpace_ = nullptr;
-    EntityList children_;
     Events::ListenerList awakeListeners_;
     Events::ListenerList startListeners_;
     std::string name_;
