@@ -9,38 +9,16 @@
 
 namespace VelaEngine::Collision {
 
-namespace {
-bool allPairs = false;
-int openUses = 0;
-}  // namespace
-
-ContactBroadPhase::Use::Use(const Events::CollisionEvent& event) {
-    if (openUses++ == 0 && !allPairs) {
-        phase_ = &Shared();
-        phase_->Sync(event);
-    }
-}
-
-ContactBroadPhase::Use::~Use() {
-    --openUses;
-}
-
-ContactBroadPhase& ContactBroadPhase::Shared() {
-    // Never destroyed: transforms owned by services may die after every static, and tell it.
-    static auto* phase = new ContactBroadPhase();
-    return *phase;
-}
-
 ContactBroadPhase::~ContactBroadPhase() {
     Unwatch();
 }
 
 void ContactBroadPhase::SetAllPairs(bool value) {
-    allPairs = value;
+    allPairs_ = value;
 }
 
 ContactBroadPhase* ContactBroadPhase::Current() {
-    if (allPairs || openUses != 0) {
+    if (allPairs_ || openUses_ != 0) {
         return nullptr;
     }
     ContactBroadPhase& phase = Shared();
@@ -97,12 +75,7 @@ bool ContactBroadPhase::QuietBut(const Collider& ownCollider) const {
     return own != kNone && pending_.size() == 1 && pending_.front() == own;
 }
 
-void ContactBroadPhase::Sync(const Events::CollisionEvent& event) {
-    // Anything that changes an event's list in place changes its storage or its size.
-    if (!stale_ && event.GetSerial() == serial_ && event.candidates.data() == listData_ &&
-        event.candidates.size() == listSize_) {
-        return;
-    }
+void ContactBroadPhase::SyncList(const Events::CollisionEvent& event) {
     // The scene makes a new event every frame, mostly with the same entities as before.
     if (!stale_ && SameList(event)) {
         serial_ = event.GetSerial();

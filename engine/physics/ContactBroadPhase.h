@@ -34,10 +34,16 @@ public:
     // The broad phase of this event, brought up to date; null while every pair is to be
     // tested (see SetAllPairs) and inside a contact hook that runs another body's handler.
     // Only one use is open at a time.
+    // Inline, as is the check that the broad phase is in step: every body opens one a frame.
     class Use {
     public:
-        explicit Use(const Events::CollisionEvent& event);
-        ~Use();
+        explicit Use(const Events::CollisionEvent& event) {
+            if (openUses_++ == 0 && !allPairs_) {
+                phase_ = &Shared();
+                phase_->Sync(event);
+            }
+        }
+        ~Use() { --openUses_; }
         Use(const Use&) = delete;
         Use& operator=(const Use&) = delete;
         ContactBroadPhase* Get() const { return phase_; }
@@ -82,7 +88,14 @@ public:
     // Lists made by Near since the start.
     std::uint64_t QueryCount() const { return queries_; }
     // The broad phase the collision handlers use.
-    static ContactBroadPhase& Shared();
+    static ContactBroadPhase& Shared() {
+        // Never destroyed: transforms owned by services may die after every static, and
+        // tell it.
+        if (shared_ == nullptr) {
+            shared_ = new ContactBroadPhase();
+        }
+        return *shared_;
+    }
 
     // For a body deciding, in its step, whether to repeat its last frame: the broad phase
     // its collision handler will use, already brought up to date with the newest event;
@@ -150,7 +163,14 @@ private:
         bool pending = false;
     };
 
-    void Sync(const Events::CollisionEvent& event);
+    void Sync(const Events::CollisionEvent& event) {
+        // Anything that changes an event's list in place changes its storage or its size.
+        if (stale_ || event.GetSerial() != serial_ || event.candidates.data() != listData_ ||
+            event.candidates.size() != listSize_) {
+            SyncList(event);
+        }
+    }
+    void SyncList(const Events::CollisionEvent& event);
     bool SameList(const Events::CollisionEvent& event) const;
     void Rebuild(const Events::CollisionEvent& event);
     void Unwatch();
@@ -219,6 +239,10 @@ private:
         ++fixedChanges_;
         ++stillChanges_;
     }
+
+    static inline ContactBroadPhase* shared_ = nullptr;
+    static inline bool allPairs_ = false;
+    static inline int openUses_ = 0;
 
     std::uint64_t serial_ = 0;
     const Entity* const* listData_ = nullptr;
