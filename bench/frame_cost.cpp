@@ -16,6 +16,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/core/Clock.h"
@@ -124,7 +125,7 @@ void RunFrame(EntityList& roots) {
     std::vector<Entity*> candidates;
     AwakeStartAndGather(roots, HasColliderAndBody, candidates);
     Events::CollisionEvent event;
-    event.candidates = candidates;
+    event.candidates = std::move(candidates);
     RunRootPasses(roots, HasColliderAndBody, event);
     RemoveDestroyed(roots);
     Time::Get().FrameEnd();

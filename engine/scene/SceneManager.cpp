@@ -1,5 +1,6 @@
 #include "engine/scene/SceneManager.h"
 
+#include <utility>
 #include <vector>
 
 #include "engine/audio/AudioManager.h"
@@ -63,7 +64,7 @@ void SceneManager::RunSceneFrame(Scene& scene) {
         }
     }
     Events::CollisionEvent event;
-    event.candidates = candidates;
+    event.candidates = std::move(candidates);
     // Root by root: an earlier root is drawn before a later one updates.
     RunRootPasses(roots, HasColliderAndBody, event);
     RemoveDestroyed(roots);
