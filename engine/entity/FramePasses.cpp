@@ -98,13 +98,18 @@ struct Shown {
     std::uint64_t version = 0;
     // The stack's edit count when the base was last seen.
     std::uint64_t edits = 0;
+    // The stack's load count after the walks' last load: a listener may show a matrix of
+    // its own and leave it there for the walks to replace.
+    std::uint64_t loads = 0;
 };
 
 inline void Show(MatrixStack& stack, const PassPlan::Placement& placement, Shown& shown) {
-    if (shown.base || shown.version != placement.version || shown.edits != stack.GetEdits()) {
+    if (shown.base || shown.version != placement.version || shown.edits != stack.GetEdits() ||
+        shown.loads != stack.GetLoads()) {
         stack.Load(placement.world, placement.depth);
         shown.base = false;
         shown.version = placement.version;
+        shown.loads = stack.GetLoads();
     }
 }
 

@@ -27,11 +27,14 @@ public:
     void Load(const Matrix3x3& world, std::size_t depth) {
         current_ = world;
         loaded_ = depth >= saved_.size() ? depth - saved_.size() : 0;
+        ++loads_;
     }
     std::size_t GetDepth() const { return saved_.size() + loaded_; }
     // Counts the pushes, pops and resets: while it stays put, what the last Load showed is
     // still there.
     std::uint64_t GetEdits() const { return edits_; }
+    // Counts the loads: while it stays put, no one else has shown another matrix since.
+    std::uint64_t GetLoads() const { return loads_; }
 
 private:
     Matrix3x3 current_;
@@ -39,6 +42,7 @@ private:
     // Depth shown by the last Load beyond the saved matrices.
     std::size_t loaded_ = 0;
     std::uint64_t edits_ = 0;
+    std::uint64_t loads_ = 0;
 };
 
 }  // namespace VelaEngine

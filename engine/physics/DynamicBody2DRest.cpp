@@ -171,9 +171,8 @@ void DynamicBody2D::Repeat(const Events::CollisionEvent& event,
                            Collision::ContactBroadPhase& broadPhase,
                            const Collision::Collider& ownCollider) {
     // The hooks see the stack as the step would have left it: the body's stepped placement.
+    // The passes show the body's placement again before anything else reads the stack.
     MatrixStack& stack = MatrixStack::Get();
-    const Matrix3x3 shown = stack.GetCurrent();
-    const std::size_t shownDepth = stack.GetDepth();
     stack.Load(rest_.world, rest_.depth);
     rest_.edits = stack.GetEdits();
     rest_.shapes = EntityTree::shapeChanges;
@@ -195,11 +194,6 @@ void DynamicBody2D::Repeat(const Events::CollisionEvent& event,
     } else {
         rest_.valid = false;
         TestNearCandidates(event, broadPhase, ownCollider, next);
-    }
-    // Nothing runs before the next pass shows the body's placement again, worked out from
-    // the transform as after any step; unless a hook moved the stack, it finds it as it was.
-    if (stack.GetEdits() == rest_.edits) {
-        stack.Load(shown, shownDepth);
     }
 }
 
