@@ -252,43 +252,55 @@ TEST_F(FramePasses, CallTheSameListenersWithTheSameMatricesAsThePerEntityPasses)
     }
 }
 
-// Resets the stack in its entity's update, then notes what its entity's step finds there.
+// Resets the stack in its entity's update, or shows a matrix of its own there as a resting
+// body's repeat does, then notes what its entity's step finds there.
 class StackResetter : public Component {
 public:
-    explicit StackResetter(Entity* owner) : Component(owner) {
+    StackResetter(Entity* owner, bool load) : Component(owner), load_(load) {
         owner->GetUpdateListeners().Register(update_);
         owner->GetPhysicsStepListeners().Register(step_);
     }
     const char* GetTypeName() const override { return "StackResetter"; }
     std::shared_ptr<Component> Clone(Entity* owner) const override {
-        return std::make_shared<StackResetter>(owner);
+        return std::make_shared<StackResetter>(owner, load_);
     }
     Matrix3x3 stepMatrix;
     std::size_t stepDepth = 0;
 
 private:
-    void OnUpdate(const Events::EventBase&) { MatrixStack::Get().Reset(); }
+    void OnUpdate(const Events::EventBase&) {
+        if (load_) {
+            MatrixStack::Get().Load(Matrix3x3::FromTRS({7.0f, 9.0f}, 0.0f, {1.0f, 1.0f}), 3);
+        } else {
+            MatrixStack::Get().Reset();
+        }
+    }
     void OnStep(const Events::EventBase&) {
         stepMatrix = MatrixStack::Get().GetCurrent();
         stepDepth = MatrixStack::Get().GetDepth();
     }
+    bool load_;
     Events::ClassListener<StackResetter> update_{this, &StackResetter::OnUpdate};
     Events::ClassListener<StackResetter> step_{this, &StackResetter::OnStep};
 };
 
-TEST_F(FramePasses, AListenerThatResetsTheStackLeavesTheNextPassItsEntitysPlacement) {
-    Entity& root = Place(AddRoot("Root"), {30.0f, -12.0f}, 40.0f, {2.0f, 0.5f});
-    auto* resetter = root.AddComponent<StackResetter>();
-    for (int frame = 0; frame < 3; ++frame) {
-        SCOPED_TRACE("frame " + std::to_string(frame));
-        MatrixStack::Get().Reset();
-        Events::CollisionEvent event;
-        AwakeStartAndGather(roots, HasColliderAndBody, event.candidates);
-        RunRootPasses(roots, HasColliderAndBody, event);
-        EXPECT_EQ(Bits(resetter->stepMatrix), Bits(root.GetTransform().GetWorldMatrix()));
-        EXPECT_EQ(resetter->stepDepth, 1u);
-        EXPECT_EQ(Bits(MatrixStack::Get().GetCurrent()), Bits(Matrix3x3::Identity()));
-        EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
+TEST_F(FramePasses, AListenerThatResetsOrLoadsTheStackLeavesTheNextPassItsEntitysPlacement) {
+    for (const bool load : {false, true}) {
+        SCOPED_TRACE(load ? "load" : "reset");
+        Entity& root = Place(AddRoot("Root"), {30.0f, -12.0f}, 40.0f, {2.0f, 0.5f});
+        auto* resetter = root.AddComponent<StackResetter>(load);
+        for (int frame = 0; frame < 3; ++frame) {
+            SCOPED_TRACE("frame " + std::to_string(frame));
+            MatrixStack::Get().Reset();
+            Events::CollisionEvent event;
+            AwakeStartAndGather(roots, HasColliderAndBody, event.candidates);
+            RunRootPasses(roots, HasColliderAndBody, event);
+            EXPECT_EQ(Bits(resetter->stepMatrix), Bits(root.GetTransform().GetWorldMatrix()));
+            EXPECT_EQ(resetter->stepDepth, 1u);
+            EXPECT_EQ(Bits(MatrixStack::Get().GetCurrent()), Bits(Matrix3x3::Identity()));
+            EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
+        }
+        roots.clear();
     }
 }
 
