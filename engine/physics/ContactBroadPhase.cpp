@@ -49,7 +49,8 @@ bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptLi
     TakeChangesBut(tag);
     const NearCache& cache = caches_[watched_[tag].firstEntry];
     if (stale_ || cache.serial != mark.list || cache.madeAt != fixedChanges_ ||
-        stillChanges_ != mark.stillAt || dynamic_.LastChangeIn(cache.cells) > cache.dynamicAt) {
+        stillChanges_ != mark.stillAt ||
+        dynamic_.LastChangeIn(cache.cells, cache.buckets) > cache.dynamicAt) {
         return false;
     }
     // A moving candidate may move inside the list's cells without leaving them.
@@ -167,7 +168,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
     }
     NearCache* cache = ownTag == kNone ? nullptr : &caches_[watched_[ownTag].firstEntry];
     if (cache != nullptr && cache->madeAt == fixedChanges_ && Covers(cache->region, own) &&
-        dynamic_.LastChangeIn(cache->cells) <= cache->dynamicAt) {
+        dynamic_.LastChangeIn(cache->cells, cache->buckets) <= cache->dynamicAt) {
         // Nothing that could reach the region the list was made for came, went or moved.
         queried_ = cache->region;
         lastKept_ = cache->serial;
@@ -188,6 +189,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
     queried_ = wide;
     if (all.size() <= cache->ids.size() && wide.bounds.bounded &&
         CellRangeOf(wide.bounds, wide.reach * maxReach_, inverseCell_, cache->cells)) {
+        dynamic_.BucketsOf(cache->cells, cache->buckets);
         cache->region = wide;
         cache->count = static_cast<std::uint8_t>(all.size());
         std::copy(all.begin(), all.end(), cache->ids.begin());

@@ -225,6 +225,7 @@ private:
     struct NearCache {
         OwnQuery region;
         CellRange cells;
+        CellBuckets buckets;
         std::uint64_t dynamicAt = 0;
         // fixedChanges_ when it was made; 0: none kept.
         std::uint64_t madeAt = 0;

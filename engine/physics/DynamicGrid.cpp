@@ -53,6 +53,22 @@ void DynamicGrid::Remove(std::uint32_t id, const CellRange& cells) {
     }
 }
 
+void DynamicGrid::BucketsOf(const CellRange& range, CellBuckets& buckets) const {
+    buckets.count = 0;
+    const std::int64_t cells = (static_cast<std::int64_t>(range.x1) - range.x0 + 1) *
+                               (static_cast<std::int64_t>(range.y1) - range.y0 + 1);
+    buckets.known = cells <= static_cast<std::int64_t>(buckets.at.size());
+    if (!buckets.known || buckets_.empty()) {
+        return;
+    }
+    const std::size_t mask = buckets_.size() - 1;
+    for (std::int32_t y = range.y0; y <= range.y1; ++y) {
+        for (std::int32_t x = range.x0; x <= range.x1; ++x) {
+            buckets.at[buckets.count++] = static_cast<std::uint32_t>(CellBucket(x, y, mask));
+        }
+    }
+}
+
 void DynamicGrid::Grow() {
     std::vector<std::vector<Listing>> old;
     old.swap(buckets_);

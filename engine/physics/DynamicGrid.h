@@ -2,12 +2,21 @@
 // The candidates that move, listed by cell and kept current one move at a time: an id leaves
 // the cells it left and joins the ones it entered, so no listing ever goes stale.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "engine/physics/GridCells.h"
 
 namespace VelaEngine::Collision {
+
+// The buckets of a few cells, worked out once for a range that is checked again and again.
+struct CellBuckets {
+    std::array<std::uint32_t, 4> at{};
+    std::uint8_t count = 0;
+    // False: the range has more cells than fit here, and is checked cell by cell.
+    bool known = false;
+};
 
 class DynamicGrid {
 public:
@@ -40,6 +49,19 @@ public:
     // emptied or spread over more buckets). While the second stays at or below a number once
     // taken from the first, the range's listings are what they were then.
     std::uint64_t LastChange() const { return changes_; }
+    // The same for the range `buckets` were worked out for (BucketsOf): a regrowth spreads
+    // the cells anew, and the number it takes already says the range changed.
+    std::uint64_t LastChangeIn(const CellRange& range, const CellBuckets& buckets) const {
+        if (!buckets.known) {
+            return LastChangeIn(range);
+        }
+        std::uint64_t last = regrown_;
+        for (std::uint8_t i = 0; i < buckets.count; ++i) {
+            last = std::max(last, changed_[buckets.at[i]]);
+        }
+        return last;
+    }
+    void BucketsOf(const CellRange& range, CellBuckets& buckets) const;
     std::uint64_t LastChangeIn(const CellRange& range) const {
         std::uint64_t last = regrown_;
         if (buckets_.empty()) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "engine/physics/DynamicGrid.h"
@@ -13,6 +14,7 @@
 
 namespace {
 
+using VelaEngine::Collision::CellBuckets;
 using VelaEngine::Collision::CellRange;
 using VelaEngine::Collision::CellRangeOf;
 using VelaEngine::Collision::DynamicGrid;
@@ -144,6 +146,65 @@ TEST(DynamicGrid, KeepsEveryIdThroughGrowthAndManyMoves) {
         listings += static_cast<std::size_t>(times);
     }
     EXPECT_EQ(grid.ListingCount(), listings);
+}
+
+// A range's buckets worked out once must tell a change in its cells exactly as the range
+// itself does, through joins, leaves, emptying and the regrowths that spread the cells anew.
+TEST(DynamicGrid, ARangesBucketsSeeEveryChangeOfItsCellsAndNoOther) {
+    std::mt19937 random(7);
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    auto someRange = [&] {
+        const std::int32_t x = below(12) - 6;
+        const std::int32_t y = below(12) - 6;
+        return CellRange{x, y, x + below(3), y + below(3)};
+    };
+    DynamicGrid grid;
+    std::vector<CellRange> where(200);
+    std::vector<bool> listed(where.size(), false);
+    struct Watch {
+        CellRange range;
+        CellBuckets buckets;
+        std::uint64_t at = 0;
+    };
+    std::vector<Watch> watches;
+    int changed = 0;
+    int unchanged = 0;
+    for (int step = 0; step < 4000; ++step) {
+        const int what = below(100);
+        const auto id = static_cast<std::uint32_t>(below(static_cast<int>(where.size())));
+        if (what == 0) {
+            grid.Clear();
+            std::fill(listed.begin(), listed.end(), false);
+        } else if (what < 40) {
+            if (listed[id]) {
+                grid.Remove(id, where[id]);
+            }
+            where[id] = someRange();
+            grid.Insert(id, where[id]);
+            listed[id] = true;
+        } else if (what < 60 && listed[id]) {
+            grid.Remove(id, where[id]);
+            listed[id] = false;
+        } else {
+            Watch watch;
+            watch.range = someRange();
+            grid.BucketsOf(watch.range, watch.buckets);
+            watch.at = grid.LastChange();
+            watches.push_back(watch);
+        }
+        for (const Watch& watch : watches) {
+            const bool byRange = grid.LastChangeIn(watch.range) > watch.at;
+            ASSERT_EQ(grid.LastChangeIn(watch.range, watch.buckets) > watch.at, byRange)
+                << "step " << step;
+            ++(byRange ? changed : unchanged);
+        }
+        if (watches.size() > 30) {
+            watches.erase(watches.begin());
+        }
+    }
+    // Both answers came up often enough to prove something.
+    EXPECT_GT(changed, 1000);
+    EXPECT_GT(unchanged, 1000);
 }
 
 }  // namespace
