@@ -61,6 +61,11 @@ public:
     // Every listener, in order; the list keeps them. Inline: the passes call it for every
     // entity with something to call, mostly for one listener.
     void Invoke(const EventBase& event) {
+        // Nothing to call, so nothing can register during the walk: a contact's other party
+        // mostly has no contact listener.
+        if (listeners_.empty()) {
+            return;
+        }
         Walk walk(*this);
         // By index and re-reading the size: registrations during the walk append and are
         // reached.
