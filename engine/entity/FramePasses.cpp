@@ -1,6 +1,7 @@
 #include "engine/entity/FramePasses.h"
 
 #include <cstring>
+#include <utility>
 
 #include "engine/entity/CanvasSpace.h"
 #include "engine/entity/Entity.h"
@@ -120,28 +121,46 @@ void ShowBase(const PassPlan& plan, MatrixStack& stack, Shown& shown) {
     }
 }
 
-// One pass over the subtree of the plan's root `r`: every entity whose listeners of `kind`
-// the walk reaches gets `call` with its placement on the stack. A change of shape during a
-// call lays the plan out again and the walk goes on after the entity it was in, so a plan
-// fresh when the walk starts is fresh when it ends. The stack holds the base NoteBase saw,
-// or what `shown` says.
-template <class Call>
-void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::uint8_t kind,
-          bool canvases, Call&& call) {
-    if (r >= plan.roots.size() ||
-        (plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kind) == 0) {
-        return;
-    }
-    // The walks leave the base's matrix as they found it; only a listener's unmatched push
-    // can have deepened the stack under it.
+// Before a walk: while the stack shows the base, notes the edits it has seen. The walks
+// leave the base's matrix as they found it; only a listener's unmatched push can have
+// deepened the stack under it.
+inline void StartWalk(PassPlan& plan, MatrixStack& stack, Shown& shown) {
     if (shown.base) {
         if (stack.GetDepth() != plan.baseDepth) {
             NoteBase(plan, stack);
         }
         shown.edits = stack.GetEdits();
     }
-    auto at = static_cast<std::size_t>(plan.roots[r]);
-    std::size_t end = static_cast<std::size_t>(plan.entries[at].end);
+}
+
+// After a walk: a listener's edits may have moved the base; back to it now, to be seen again.
+inline void EndWalk(const PassPlan& plan, MatrixStack& stack, Shown& shown) {
+    if (shown.edits != stack.GetEdits()) {
+        ShowBase(plan, stack, shown);
+    }
+}
+
+// A change of shape during a call at entry `at`: lays the plan out again and returns where
+// the walk goes on, after the entity's new entry; -1 when it stops, with the entity or its
+// root gone. `end` becomes the root's new end.
+inline std::int64_t AfterShapeChange(PassPlan& plan, std::size_t r, std::size_t at,
+                                     std::size_t& end) {
+    const std::int32_t moved = plan.Relayout(static_cast<std::int32_t>(at));
+    if (moved < 0 || r >= plan.roots.size()) {
+        return -1;
+    }
+    end = static_cast<std::size_t>(plan.entries[static_cast<std::size_t>(plan.roots[r])].end);
+    return moved + 1;
+}
+
+// The loop of a walk over the subtree of the plan's root `r`, from entry `at` to `end`:
+// every entity whose listeners of `kind` it reaches gets `call` with its placement on the
+// stack. A change of shape during a call lays the plan out again and the walk goes on after
+// the entity it was in, so a plan fresh when the walk starts is fresh when it ends. The
+// stack holds the base NoteBase saw, or what `shown` says.
+template <class Call>
+void WalkFrom(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::uint8_t kind,
+              bool canvases, std::size_t at, std::size_t end, Call&& call) {
     while (at < end) {
         const PlanEntry& entry = plan.entries[at];
         if ((entry.below & kind) == 0) {
@@ -154,21 +173,57 @@ void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::
             const std::uint64_t shape = EntityTree::shapeChanges;
             call(*entry.entity);
             if (EntityTree::shapeChanges != shape) {
-                const std::int32_t moved = plan.Relayout(static_cast<std::int32_t>(at));
-                if (moved < 0 || r >= plan.roots.size()) {
+                const std::int64_t next = AfterShapeChange(plan, r, at, end);
+                if (next < 0) {
                     break;
                 }
-                at = static_cast<std::size_t>(moved);
-                end = static_cast<std::size_t>(
-                    plan.entries[static_cast<std::size_t>(plan.roots[r])].end);
+                at = static_cast<std::size_t>(next);
+                continue;
             }
         }
         ++at;
     }
-    // A listener's edits may have moved the base: back to it now, to be seen again.
-    if (shown.edits != stack.GetEdits()) {
-        ShowBase(plan, stack, shown);
+    EndWalk(plan, stack, shown);
+}
+
+// One pass over the subtree of the plan's root `r`.
+template <class Call>
+void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::uint8_t kind,
+          bool canvases, Call&& call) {
+    if (r >= plan.roots.size() ||
+        (plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kind) == 0) {
+        return;
     }
+    StartWalk(plan, stack, shown);
+    const auto at = static_cast<std::size_t>(plan.roots[r]);
+    WalkFrom(plan, stack, shown, r, kind, canvases, at,
+             static_cast<std::size_t>(plan.entries[at].end), std::forward<Call>(call));
+}
+
+// A walk over root `r` when it is the entry `at` alone, with listeners of `kind`: the most
+// common root, visited without the loop. False when the call changed the tree's shape; the
+// walk has then gone on over what the call added, and the root is no longer known to be alone.
+template <class Call>
+bool VisitAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::size_t at,
+                std::uint8_t kind, bool canvases, Call&& call) {
+    StartWalk(plan, stack, shown);
+    Enter(plan, at, canvases);
+    Show(stack, plan.placements[at], shown);
+    const std::uint64_t shape = EntityTree::shapeChanges;
+    call(*plan.entries[at].entity);
+    if (EntityTree::shapeChanges == shape) {
+        EndWalk(plan, stack, shown);
+        return true;
+    }
+    std::size_t end = 0;
+    const std::int64_t next = AfterShapeChange(plan, r, at, end);
+    if (next < 0) {
+        EndWalk(plan, stack, shown);
+    } else {
+        WalkFrom(plan, stack, shown, r, kind, canvases, static_cast<std::size_t>(next), end,
+                 std::forward<Call>(call));
+    }
+    return false;
 }
 
 void Gather(const PassPlan& plan, std::size_t r, std::vector<Entity*>& candidates) {
@@ -257,13 +312,25 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
         if ((plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kFrame) == 0) {
             continue;
         }
-        Walk(plan, stack, shown, r, PassBits::kUpdate, false,
+        // A root alone, with no children, takes its passes without a walk each, until a call
+        // changes the tree's shape.
+        const auto at = static_cast<std::size_t>(plan.roots[r]);
+        bool alone = plan.entries[at].end == static_cast<std::int32_t>(at) + 1;
+        const std::uint8_t own = plan.entries[at].own;
+        auto pass = [&](std::uint8_t kind, bool canvases, auto&& call) {
+            if (!alone) {
+                Walk(plan, stack, shown, r, kind, canvases, call);
+            } else if ((own & kind) != 0) {
+                alone = VisitAlone(plan, stack, shown, r, at, kind, canvases, call);
+            }
+        };
+        pass(PassBits::kUpdate, false,
              [&](Entity& entity) { entity.GetUpdateListeners().Invoke(empty); });
-        Walk(plan, stack, shown, r, PassBits::kStep, false,
+        pass(PassBits::kStep, false,
              [&](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(empty); });
-        Walk(plan, stack, shown, r, PassBits::kCollision, false,
+        pass(PassBits::kCollision, false,
              [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); });
-        Walk(plan, stack, shown, r, PassBits::kDraw, true,
+        pass(PassBits::kDraw, true,
              [&](Entity& entity) { entity.GetDrawListeners().Invoke(empty); });
     }
     ShowBase(plan, stack, shown);

@@ -218,6 +218,10 @@ protected:
                 Grow(run, run.Below(2) == 0 ? &root : &Anyone(run));
             }
         }
+        // Roots alone, which may gain children in their own calls.
+        for (int i = 0; i < 6; ++i) {
+            Grow(run, nullptr);
+        }
         for (int frame = 0; frame < frames; ++frame) {
             run.calm = frame >= frames / 2;
             run.log.push_back("frame " + std::to_string(frame));
