@@ -34,20 +34,24 @@ KeptListMark ContactBroadPhase::MarkKeptList(const Collider& ownCollider) const 
     if (tag == kNone || lastKept_ == 0) {
         return {};
     }
-    const NearCache& cache = caches_[watched_[tag].firstEntry];
+    const std::uint32_t entry = watched_[tag].firstEntry;
+    const NearCache& cache = caches_[entry];
     if (cache.serial != lastKept_ || cache.madeAt != fixedChanges_) {
         return {};
     }
-    return {cache.serial, stillChanges_, moves_};
+    return {cache.serial, stillChanges_, moves_, layouts_, tag, entry};
 }
 
 bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptListMark& mark) {
-    const std::uint32_t tag = OwnOnlyTag(ownCollider);
-    if (tag == kNone) {
+    // Under the layout the mark was made in, the body's tag is still its own alone, as
+    // OwnOnlyTag found it then, while this broad phase still watches its transform.
+    const Transform& transform = *ownCollider.GetTransform();
+    if (stale_ || mark.layout != layouts_ || transform.GetWatcher() != this ||
+        transform.GetWatchTag() != mark.tag) {
         return false;
     }
-    TakeChangesBut(tag);
-    const NearCache& cache = caches_[watched_[tag].firstEntry];
+    TakeChangesBut(mark.tag);
+    const NearCache& cache = caches_[mark.entry];
     if (stale_ || cache.serial != mark.list || cache.madeAt != fixedChanges_ ||
         stillChanges_ != mark.stillAt ||
         dynamic_.LastChangeIn(cache.cells, cache.buckets) > cache.dynamicAt) {

@@ -11,6 +11,11 @@ struct KeptListMark {
     // The broad phase's counts of changes of still candidates and of moves then.
     std::uint64_t stillAt = 0;
     std::uint64_t movesAt = 0;
+    // The layout it was made under, and there the body's own watch tag and first entry:
+    // both stand while the layout does.
+    std::uint64_t layout = 0;
+    std::uint32_t tag = 0;
+    std::uint32_t entry = 0;
 };
 
 }  // namespace VelaEngine::Collision
