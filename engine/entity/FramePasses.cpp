@@ -307,10 +307,10 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
         if (r >= plan.roots.size()) {
             break;
         }
-        constexpr std::uint8_t kFrame =
-            PassBits::kUpdate | PassBits::kStep | PassBits::kCollision | PassBits::kDraw;
-        if ((plan.entries[static_cast<std::size_t>(plan.roots[r])].below & kFrame) == 0) {
-            continue;
+        // Past the roots with nothing to call: no call, so no change of shape, between them.
+        r = static_cast<std::size_t>(plan.nextBusy[r]);
+        if (r >= plan.roots.size()) {
+            break;
         }
         // A root alone, with no children, takes its passes without a walk each, until a call
         // changes the tree's shape.

@@ -61,6 +61,12 @@ void PassPlan::Build() {
     for (const std::int32_t root : roots) {
         rootsBelow |= entries[static_cast<std::size_t>(root)].below;
     }
+    nextBusy.assign(roots.size() + 1, static_cast<std::int32_t>(roots.size()));
+    for (std::size_t r = roots.size(); r-- > 0;) {
+        const bool busy =
+            (entries[static_cast<std::size_t>(roots[r])].below & PassBits::kFrame) != 0;
+        nextBusy[r] = busy ? static_cast<std::int32_t>(r) : nextBusy[r + 1];
+    }
     candidates.clear();
     for (const PlanEntry& entry : entries) {
         if ((entry.own & PassBits::kCandidate) != 0) {

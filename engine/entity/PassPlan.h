@@ -24,6 +24,8 @@ inline constexpr std::uint8_t kStep = 4;
 inline constexpr std::uint8_t kCollision = 8;
 inline constexpr std::uint8_t kDraw = 16;
 inline constexpr std::uint8_t kCandidate = 32;
+// What the frame's root passes call.
+inline constexpr std::uint8_t kFrame = kUpdate | kStep | kCollision | kDraw;
 }  // namespace PassBits
 
 // Whether an entity is one of the frame's collision candidates (the physics layer says).
@@ -63,6 +65,9 @@ public:
     std::vector<std::int32_t> roots;
     // What the roots' subtrees have between them (PassBits).
     std::uint8_t rootsBelow = 0;
+    // By root, and one past the last: the first root from there on whose subtree has
+    // something for the frame's passes (PassBits::kFrame); roots.size() when none has.
+    std::vector<std::int32_t> nextBusy;
     // The collision candidates, in plan order: what a gathering walk would find.
     std::vector<Entity*> candidates;
     // Each entered entity's placement and stack depth, and what they were worked out from:
