@@ -46,7 +46,7 @@ bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptLi
     // Under the layout the mark was made in, the body's tag is still its own alone, as
     // OwnOnlyTag found it then, while this broad phase still watches its transform.
     const Transform& transform = *ownCollider.GetTransform();
-    if (stale_ || mark.layout != layouts_ || transform.GetWatcher() != this ||
+    if (mark.layout != layouts_ || transform.GetWatcher() != this ||
         transform.GetWatchTag() != mark.tag) {
         return false;
     }
