@@ -40,8 +40,9 @@ public:
         NoteChange();
     }
     // Also for changes that leave the matrix alone but move what the entity occupies (its
-    // collider's size).
+    // collider's size) or how it answers a contact (its collider's material).
     void NoteChange() {
+        ++edits_;
         if (watcher_ != nullptr) {
             watcher_->Moved(*this);
         }
@@ -61,6 +62,9 @@ public:
             Rebuild();
         }
     }
+    // Counts the changes noted: by the setters, a new parent, a collider's new size or
+    // material. While it stays put, all of these are the same to the bit.
+    std::uint64_t GetEdits() const { return edits_; }
     // Counts the rebuilds of the local matrix: while it stays put, so does the matrix.
     std::uint64_t GetMatrixVersion() const { return matrixVersion_; }
     // Counts the rebuilds of all but the translation: while it stays put, a rebuild changed
@@ -110,6 +114,7 @@ private:
     std::uint32_t watchTag_ = 0;
     std::uint64_t matrixVersion_ = 0;
     std::uint64_t turnVersion_ = 0;
+    std::uint64_t edits_ = 0;
 };
 
 }  // namespace VelaEngine

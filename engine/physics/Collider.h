@@ -34,7 +34,12 @@ public:
 
     Shape GetShape() const { return shape_; }
     const Material& GetMaterial() const { return material_; }
-    void SetMaterial(const Material& material) { material_ = material; }
+    // Counted as a change of shape: a body at rest repeats its contacts only while its
+    // transform notes no change.
+    void SetMaterial(const Material& material) {
+        material_ = material;
+        NoteShapeChange();
+    }
 
 protected:
     // What the entity occupies changed: the contact broad phase must look at it again.

@@ -42,10 +42,9 @@ KeptListMark ContactBroadPhase::MarkKeptList(const Collider& ownCollider) const 
     return {cache.serial, stillChanges_, moves_, layouts_, tag, entry};
 }
 
-bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptListMark& mark) {
+bool ContactBroadPhase::KeptListStands(const Transform& transform, const KeptListMark& mark) {
     // Under the layout the mark was made in, the body's tag is still its own alone, as
     // OwnOnlyTag found it then, while this broad phase still watches its transform.
-    const Transform& transform = *ownCollider.GetTransform();
     if (mark.layout != layouts_ || transform.GetWatcher() != this ||
         transform.GetWatchTag() != mark.tag) {
         return false;
@@ -61,7 +60,7 @@ bool ContactBroadPhase::KeptListStands(const Collider& ownCollider, const KeptLi
     if (moves_ != mark.movesAt) {
         for (std::size_t i = 0; i < cache.count; ++i) {
             const std::uint32_t id = cache.ids[i];
-            if (movedAt_[id] > mark.movesAt && entries_[id].entity != ownCollider.GetOwner()) {
+            if (movedAt_[id] > mark.movesAt && entries_[id].entity != transform.GetOwner()) {
                 return false;
             }
         }

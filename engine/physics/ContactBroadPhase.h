@@ -107,8 +107,8 @@ public:
     // Whether that list still stands as it was marked: the same list, no candidate that is
     // not moving changed, and no moving one in its cells but the body's own moved or
     // reshaped since. Then the body's contacts with it would be found again. Takes the
-    // pending changes first, as Near would.
-    bool KeptListStands(const Collider& ownCollider, const KeptListMark& mark);
+    // pending changes first, as Near would. `transform`: the one the body's collider shares.
+    bool KeptListStands(const Transform& transform, const KeptListMark& mark);
     // No candidate died and no watched transform changed since the last query, but the
     // asking body's own.
     bool QuietBut(const Collider& ownCollider) const;

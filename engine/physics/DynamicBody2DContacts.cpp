@@ -9,6 +9,7 @@
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
+#include "engine/entity/Transform.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/Collider.h"
 #include "engine/physics/ContactBroadPhase.h"
@@ -132,6 +133,7 @@ bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& oth
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity,
                            Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
     ResolveVelocity(newVelocity);
+    rest_.resolvedEdits = GetTransform()->GetEdits();
     if (rest_.drafting) {
         NoteContact(index, newVelocity);
     }

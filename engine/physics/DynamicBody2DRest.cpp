@@ -6,7 +6,6 @@
 // seeing the same state. Whatever a hook changes sends the rest of the pass back to the
 // maths.
 #include <cstddef>
-#include <cstring>
 
 #include "engine/core/Time.h"
 #include "engine/entity/Entity.h"
@@ -31,14 +30,13 @@ RestPair Keep(const Pair& from) {
     return {from.x, from.y};
 }
 
-// Every field from the first to the last, padding-free, as one block.
-constexpr std::size_t kInputBytes = offsetof(RestInputs, friction) + sizeof(float);
-static_assert(offsetof(RestInputs, position) == sizeof(std::uint64_t) &&
-                  kInputBytes == sizeof(std::uint64_t) + 15 * sizeof(float),
-              "RestInputs must be compared without padding");
-
-bool SameInputs(const RestInputs& a, const RestInputs& b) {
-    return std::memcmp(&a, &b, kInputBytes) == 0;
+// What a step reads beside the transform and the circle, now as when the record began.
+bool SameWorldAndBody(const RestInputs& inputs, const Time& time, const Vector2& velocity,
+                      float gravityScale, float drag) {
+    return SameBits2(velocity, inputs.velocity) && inputs.baseVersion == RootPassBaseVersion() &&
+           SameBits(time.GetDeltaTime(), inputs.dt) &&
+           SameBits2(Physics::Get().GetGravity(), inputs.gravity) &&
+           SameBits(gravityScale, inputs.gravityScale) && SameBits(drag, inputs.drag);
 }
 
 // The circle's fields a contact reads, as the record holds them.
@@ -71,14 +69,17 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
         !owner.GetCollisionEventListeners().HoldsOnly(collisionListener_)) {
         return false;
     }
-    const bool same = SameInputs(InputsNow(time, transform), rest.inputs) &&
+    // The position, rotation, scale and circle stand as the record ended with them, which
+    // were those it began from, while the transform notes no change.
+    const bool same = transform.GetEdits() == rest.transformEdits &&
+                      SameWorldAndBody(rest.inputs, time, velocity_, gravityScale_, linearDrag_) &&
                       SameBits2(previousPosition_, rest.inputs.position) &&
                       SameBits2(previousVelocity_, rest.inputs.velocity);
     if (!same) {
         return false;
     }
     Collision::ContactBroadPhase* broadPhase = Collision::ContactBroadPhase::Current();
-    return broadPhase != nullptr && broadPhase->KeptListStands(*ownCollider_, rest.list);
+    return broadPhase != nullptr && broadPhase->KeptListStands(transform, rest.list);
 }
 
 RestInputs DynamicBody2D::InputsNow(const Time& time, const Transform& transform) const {
@@ -138,13 +139,12 @@ void DynamicBody2D::NoteContact(std::uint32_t index, const Vector2& velocity) {
 bool DynamicBody2D::Unperturbed(const Collision::ContactBroadPhase& broadPhase,
                                 const Collision::Collider& ownCollider,
                                 const Vector2& velocity) const {
+    // Nothing noted a change of the transform or the circle since the contact placed the
+    // body; the frame time it was placed with stands.
     const Time& time = Time::Get();
-    const Transform& transform = *GetTransform();
     return !time.IsPaused() && resolvedThisFrame_ && SameBits2(velocity_, velocity) &&
-           SameBits2(transform.GetPosition(), ResolvedPosition(velocity, time.GetDeltaTime())) &&
-           SameBits(transform.GetRotation(), rest_.inputs.rotation) &&
-           SameBits2(transform.GetScale(), rest_.inputs.scale) &&
-           transform.GetParent() == nullptr && SameCircle(ownCollider, rest_.inputs) &&
+           GetTransform()->GetEdits() == rest_.resolvedEdits &&
+           SameBits(time.GetDeltaTime(), rest_.inputs.dt) &&
            MatrixStack::Get().GetEdits() == rest_.edits &&
            EntityTree::shapeChanges == rest_.shapes && broadPhase.QuietBut(ownCollider);
 }
@@ -156,13 +156,17 @@ void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
     }
     rest_.drafting = false;
     // One list served the whole pass, nothing changed the stack or any entity's shape, and
-    // the frame ended where it began.
+    // the frame ended where it began, transform and circle included.
+    const Transform& transform = *GetTransform();
     if (rest_.nearCalls != 1 || MatrixStack::Get().GetEdits() != rest_.edits ||
-        EntityTree::shapeChanges != rest_.shapes ||
-        !SameBits2(GetTransform()->GetPosition(), rest_.inputs.position) ||
-        !SameBits2(velocity_, rest_.inputs.velocity)) {
+        EntityTree::shapeChanges != rest_.shapes || transform.GetParent() != nullptr ||
+        !SameBits2(transform.GetPosition(), rest_.inputs.position) ||
+        !SameBits(transform.GetRotation(), rest_.inputs.rotation) ||
+        !SameBits2(transform.GetScale(), rest_.inputs.scale) ||
+        !SameCircle(ownCollider, rest_.inputs) || !SameBits2(velocity_, rest_.inputs.velocity)) {
         return;
     }
+    rest_.transformEdits = transform.GetEdits();
     rest_.list = broadPhase.MarkKeptList(ownCollider);
     rest_.valid = rest_.list.list != 0;
 }

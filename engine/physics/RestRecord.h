@@ -23,8 +23,7 @@ struct RestContact {
 };
 
 // Everything a step and its contacts read of the body and the world: two frames that begin
-// with the same inputs, to the bit, find the same contacts. Compared as one block of bits, so
-// it holds no padding before its last field.
+// with the same inputs, to the bit, find the same contacts.
 struct RestInputs {
     // The matrix under the roots (RootPassBaseVersion).
     std::uint64_t baseVersion = 0;
@@ -47,6 +46,9 @@ struct RestRecord {
 
     // What the step began from and read: the frame ended where it began.
     RestInputs inputs;
+    // The transform's edit count when the frame ended as it began: while it stands, so do the
+    // inputs the transform and the circle hold.
+    std::uint64_t transformEdits = 0;
     // The stack the contacts were found under.
     Matrix3x3 world;
     std::uint32_t depth = 0;
@@ -62,6 +64,8 @@ struct RestRecord {
     std::uint8_t nearCalls = 0;
     std::uint64_t edits = 0;
     std::uint64_t shapes = 0;
+    // The transform's edit count once the last contact had placed the body, before its hooks.
+    std::uint64_t resolvedEdits = 0;
 };
 
 }  // namespace VelaEngine

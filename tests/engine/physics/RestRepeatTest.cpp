@@ -29,6 +29,8 @@ struct FieldRun {
     std::string contacts;
     int perturbations = 0;
     float bottom = 0.0f;
+    // Frames repeated, frame by frame.
+    std::vector<std::uint64_t> repeats;
 
     float Uniform(float low, float high) {
         return std::uniform_real_distribution<float>(low, high)(random);
@@ -89,8 +91,8 @@ protected:
 
     // A staggered field of tilted rectangles with a circle dropped above each; most circles
     // end up caught at a corner. Per frame: the contact reports, then every root exactly.
-    std::vector<std::string> Simulate(bool repeat, int columns, int rows, int frames,
-                                      FieldRun& run) {
+    std::vector<std::string> Simulate(bool repeat, int columns, int rows, int frames, FieldRun& run,
+                                      int newMaterialAt = -1) {
         DynamicBody2D::SetRepeatAtRest(repeat);
         // Hooks of an earlier run may have changed the world's gravity and time.
         Physics::Get().SetGravity({0.0f, -200.0f});
@@ -112,7 +114,16 @@ protected:
         }
         std::vector<std::string> dumps;
         for (int frame = 0; frame < frames; ++frame) {
+            if (frame == newMaterialAt) {
+                for (const auto& root : roots) {
+                    if (auto* circle = root->GetComponent<CircleCollider>()) {
+                        circle->SetMaterial(Material(0.25f, 1.5f));
+                    }
+                }
+            }
+            const std::uint64_t before = DynamicBody2D::RepeatedFrames();
             SceneFrame();
+            run.repeats.push_back(DynamicBody2D::RepeatedFrames() - before);
             std::string dump = run.contacts + "\n";
             run.contacts.clear();
             for (const auto& root : roots) {
@@ -269,6 +280,17 @@ TEST_F(RestRepeat, AFieldAtRestGivesTheSameFramesAsWorkingEveryFrameOut) {
     // Without repeats, or without hooks meddling, the comparison proves nothing.
     EXPECT_GT(repeats, 48u * kFrames / 5) << "most bodies should rest and repeat";
     EXPECT_GT(workedRun.perturbations, 20);
+}
+
+// A circle's new material is read by its next frame: none repeats a frame recorded before.
+TEST_F(RestRepeat, ANewMaterialIsWorkedOutOnce) {
+    constexpr int kFrames = 260;
+    constexpr int kChange = 250;
+    FieldRun run;
+    Simulate(true, 8, 6, kFrames, run, kChange);
+    EXPECT_GT(run.repeats[kChange - 1], 12u) << "many bodies should rest";
+    EXPECT_EQ(run.repeats[kChange], 0u);
+    EXPECT_GT(run.repeats[kFrames - 1], 12u) << "and rest again";
 }
 
 }  // namespace
