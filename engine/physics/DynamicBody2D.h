@@ -87,6 +87,10 @@ private:
     // `broadPhase` and `index`: where the other is listed, if it is.
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity,
                 Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
+    // The rest of the answer once the body stands where the contact puts it: the hooks, and
+    // the other party's answer.
+    void AnswerPlaced(Entity& own, Entity& other, const Vector2& newVelocity,
+                      Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
     // The step itself, once it is known not to repeat.
     void Integrate(const Time& time, Transform& transform);
     // Where a contact giving `velocity` puts the body.

@@ -133,6 +133,11 @@ bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& oth
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity,
                            Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
     ResolveVelocity(newVelocity);
+    AnswerPlaced(own, other, newVelocity, broadPhase, index);
+}
+
+void DynamicBody2D::AnswerPlaced(Entity& own, Entity& other, const Vector2& newVelocity,
+                                 Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
     rest_.resolvedEdits = GetTransform()->GetEdits();
     if (rest_.drafting) {
         NoteContact(index, newVelocity);

@@ -186,7 +186,15 @@ void DynamicBody2D::Repeat(const Events::CollisionEvent& event,
     for (std::size_t k = 0; k < rest_.count; ++k) {
         const RestContact& contact = rest_.contacts[k];
         const Vector2 velocity(contact.velocity.x, contact.velocity.y);
-        Answer(owner, *event.candidates[contact.index], velocity, &broadPhase, contact.index);
+        Entity& other = *event.candidates[contact.index];
+        if (rest_.count == 1) {
+            // The one contact gives the velocity the frame began with and puts the body where
+            // it began, from the same previous position and time: where it stands.
+            resolvedThisFrame_ = true;
+            AnswerPlaced(owner, other, velocity, &broadPhase, contact.index);
+        } else {
+            Answer(owner, other, velocity, &broadPhase, contact.index);
+        }
         next = contact.index + 1;
         if (!Unperturbed(broadPhase, ownCollider, velocity)) {
             whole = false;
