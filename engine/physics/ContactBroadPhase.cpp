@@ -68,13 +68,7 @@ bool ContactBroadPhase::KeptListStands(const Transform& transform, const KeptLis
     return true;
 }
 
-bool ContactBroadPhase::QuietBut(const Collider& ownCollider) const {
-    if (stale_) {
-        return false;
-    }
-    if (pending_.empty()) {
-        return true;
-    }
+bool ContactBroadPhase::OnlyOwnPending(const Collider& ownCollider) const {
     const std::uint32_t own = OwnOnlyTag(ownCollider);
     return own != kNone && pending_.size() == 1 && pending_.front() == own;
 }

@@ -110,8 +110,11 @@ public:
     // pending changes first, as Near would. `transform`: the one the body's collider shares.
     bool KeptListStands(const Transform& transform, const KeptListMark& mark);
     // No candidate died and no watched transform changed since the last query, but the
-    // asking body's own.
-    bool QuietBut(const Collider& ownCollider) const;
+    // asking body's own. Inline: asked after every contact a resting body repeats, when
+    // nothing is pending.
+    bool QuietBut(const Collider& ownCollider) const {
+        return !stale_ && (pending_.empty() || OnlyOwnPending(ownCollider));
+    }
 
     ContactBroadPhase() = default;
     ~ContactBroadPhase();
@@ -191,6 +194,8 @@ private:
     // boxes mean nothing to its own queries, so they may wait for the next body's. kNone
     // otherwise.
     std::uint32_t OwnOnlyTag(const Collider& ownCollider) const;
+    // Whether the one pending change is the asking body's own.
+    bool OnlyOwnPending(const Collider& ownCollider) const;
     // TakeChanges, leaving the change of `kept` (a tag, or kNone) pending.
     void TakeChangesBut(std::uint32_t kept);
     void RefreshEntry(std::uint32_t id);
