@@ -207,7 +207,8 @@ def frame_cost(table, build, home):
     program = os.path.join(build, "bench", "frame_cost")
     counts = (100, 1000, 5000, 20000)
     table.note("frame cost: bench/frame_cost, FrameCost/Vela/N and FrameCost/Box2D/N (Box2D 2.4 "
-               "with sleeping on), real time per frame; growth is Vela's N=5000 time over its "
+               "with sleeping on), real time per frame over the same 1,000 frames after 120 of "
+               "warm-up for both; growth is Vela's N=5000 time over its "
                "N=1000 time (5x is linear); the pile is FramePile/Vela/500, 500 dynamic circles "
                "at one point.")
     if not os.access(program, os.X_OK):
