@@ -200,14 +200,27 @@ void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::
              static_cast<std::size_t>(plan.entries[at].end), std::forward<Call>(call));
 }
 
+// A root alone's placement as its last pass left it worked out, outside the draw pass: while
+// its transform notes no change and the base stays, the next pass finds it the same.
+struct Entered {
+    bool known = false;
+    std::uint64_t edits = 0;
+    std::uint64_t base = 0;
+};
+
 // A walk over root `r` when it is the entry `at` alone, with listeners of `kind`: the most
 // common root, visited without the loop. False when the call changed the tree's shape; the
 // walk has then gone on over what the call added, and the root is no longer known to be alone.
 template <class Call>
-bool VisitAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::size_t at,
-                std::uint8_t kind, bool canvases, Call&& call) {
+bool VisitAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, Entered& entered, std::size_t r,
+                std::size_t at, std::uint8_t kind, bool canvases, Call&& call) {
     StartWalk(plan, stack, shown);
-    Enter(plan, at, canvases);
+    const Transform& transform = *plan.entries[at].transform;
+    if (canvases || !entered.known || entered.edits != transform.GetEdits() ||
+        entered.base != plan.baseVersion) {
+        Enter(plan, at, canvases);
+        entered = {!canvases, transform.GetEdits(), plan.baseVersion};
+    }
     Show(stack, plan.placements[at], shown);
     const std::uint64_t shape = EntityTree::shapeChanges;
     call(*plan.entries[at].entity);
@@ -317,11 +330,12 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
         const auto at = static_cast<std::size_t>(plan.roots[r]);
         bool alone = plan.entries[at].end == static_cast<std::int32_t>(at) + 1;
         const std::uint8_t own = plan.entries[at].own;
+        Entered entered;
         auto pass = [&](std::uint8_t kind, bool canvases, auto&& call) {
             if (!alone) {
                 Walk(plan, stack, shown, r, kind, canvases, call);
             } else if ((own & kind) != 0) {
-                alone = VisitAlone(plan, stack, shown, r, at, kind, canvases, call);
+                alone = VisitAlone(plan, stack, shown, entered, r, at, kind, canvases, call);
             }
         };
         pass(PassBits::kUpdate, false,
