@@ -13,7 +13,11 @@
 
 #include <malloc.h>
 
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -275,6 +279,45 @@ void BM_Box2D(benchmark::State& state, int n) {
     state.counters["awake"] = benchmark::Counter(scene.AwakeBalls());
 }
 
+// The frames `--probe` times, as one function that callgrind can be told to count alone
+// (tools/frame-instructions.sh).
+[[gnu::noinline]] void ProbedFrames(VelaScene& scene, int frames) {
+    for (int i = 0; i < frames; ++i) {
+        scene.Frame();
+    }
+}
+
+// `--probe N [WARM [FRAMES]] [--no-repeat]`: our scene alone, WARM frames (300), then FRAMES
+// more (10) through ProbedFrames; prints their wall time per frame. `--no-repeat` works every
+// frame out.
+int Probe(int argc, char** argv) {
+    std::vector<int> numbers;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-repeat") == 0) {
+            DynamicBody2D::SetRepeatAtRest(false);
+        } else {
+            numbers.push_back(std::atoi(argv[i]));
+        }
+    }
+    const int n = numbers.empty() ? 0 : numbers[0];
+    const int warm = numbers.size() > 1 ? numbers[1] : 300;
+    const int frames = numbers.size() > 2 ? numbers[2] : 10;
+    if (n <= 0 || warm < 0 || frames <= 0 || numbers.size() > 3) {
+        std::fprintf(stderr, "usage: frame_cost --probe N [WARM [FRAMES]] [--no-repeat]\n");
+        return 2;
+    }
+    VelaScene scene(n);
+    for (int i = 0; i < warm; ++i) {
+        scene.Frame();
+    }
+    const auto start = std::chrono::steady_clock::now();
+    ProbedFrames(scene, frames);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    std::printf("N=%d frames %d-%d: %.4f ms a frame\n", n, warm, warm + frames - 1,
+                took.count() / frames);
+    return 0;
+}
+
 void Register() {
     for (int n : {100, 1000, 5000, 20000}) {
         benchmark::RegisterBenchmark(("FrameCost/Vela/" + std::to_string(n)).c_str(), BM_Vela, n)
@@ -294,6 +337,9 @@ void Register() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--probe") == 0) {
+        return Probe(argc, argv);
+    }
     Register();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
