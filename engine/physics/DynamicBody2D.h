@@ -101,6 +101,9 @@ private:
     // Repeating a frame at rest (DynamicBody2DRest.cpp). In the step: whether this frame
     // repeats the record, which leaves the step to the collision handler.
     bool RepeatsLastFrame(const Time& time, const Transform& transform);
+    // No parent, no children and no other step or collision listener: nothing can run
+    // between this step and the collision handler.
+    bool RunsAlone(const Transform& transform);
     // Begins recording the frame that this step starts.
     void StartRecord(const Time& time, const Transform& transform);
     // What this step would begin from and read, now.

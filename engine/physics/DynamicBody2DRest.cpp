@@ -61,13 +61,14 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
         return false;
     }
     const RestRecord& rest = rest_;
-    Entity& owner = *GetOwner();
     // The handler must come right after this step, with nothing run in between that could
-    // see the step left undone: no children, no other step or collision listener.
-    if (transform.GetParent() != nullptr || !owner.GetChildren().empty() ||
-        !owner.GetPhysicsStepListeners().HoldsOnly(stepListener_) ||
-        !owner.GetCollisionEventListeners().HoldsOnly(collisionListener_)) {
-        return false;
+    // see the step left undone: no children, no other step or collision listener. Only a
+    // change of the tree's shape can add either, so the answer stands until the next one.
+    if (rest.alonePast != EntityTree::shapeChanges + 1) {
+        if (!RunsAlone(transform)) {
+            return false;
+        }
+        rest_.alonePast = EntityTree::shapeChanges + 1;
     }
     // The position, rotation, scale and circle stand as the record ended with them, which
     // were those it began from, while the transform notes no change.
@@ -80,6 +81,13 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
     }
     Collision::ContactBroadPhase* broadPhase = Collision::ContactBroadPhase::Current();
     return broadPhase != nullptr && broadPhase->KeptListStands(transform, rest.list);
+}
+
+bool DynamicBody2D::RunsAlone(const Transform& transform) {
+    Entity& owner = *GetOwner();
+    return transform.GetParent() == nullptr && owner.GetChildren().empty() &&
+           owner.GetPhysicsStepListeners().HoldsOnly(stepListener_) &&
+           owner.GetCollisionEventListeners().HoldsOnly(collisionListener_);
 }
 
 RestInputs DynamicBody2D::InputsNow(const Time& time, const Transform& transform) const {
@@ -167,6 +175,7 @@ void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
         return;
     }
     rest_.transformEdits = transform.GetEdits();
+    rest_.alonePast = 0;
     rest_.list = broadPhase.MarkKeptList(ownCollider);
     rest_.valid = rest_.list.list != 0;
 }

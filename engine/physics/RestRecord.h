@@ -49,6 +49,10 @@ struct RestRecord {
     // The transform's edit count when the frame ended as it began: while it stands, so do the
     // inputs the transform and the circle hold.
     std::uint64_t transformEdits = 0;
+    // EntityTree::shapeChanges + 1 when the body was last found with no parent, no children
+    // and no other step or collision listener; 0: not since the record was made. A parent
+    // comes with a change the transform notes.
+    std::uint64_t alonePast = 0;
     // The stack the contacts were found under.
     Matrix3x3 world;
     std::uint32_t depth = 0;
