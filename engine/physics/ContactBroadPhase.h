@@ -196,8 +196,14 @@ private:
     std::uint32_t OwnOnlyTag(const Collider& ownCollider) const;
     // Whether the one pending change is the asking body's own.
     bool OnlyOwnPending(const Collider& ownCollider) const;
-    // TakeChanges, leaving the change of `kept` (a tag, or kNone) pending.
-    void TakeChangesBut(std::uint32_t kept);
+    // TakeChanges, leaving the change of `kept` (a tag, or kNone) pending. Inline for the
+    // common case, when nothing is pending: every resting body asks once a frame.
+    void TakeChangesBut(std::uint32_t kept) {
+        if (!pending_.empty()) {
+            TakePendingBut(kept);
+        }
+    }
+    void TakePendingBut(std::uint32_t kept);
     void RefreshEntry(std::uint32_t id);
     // A moving entry was boxed again: counts a move unless it is a circle that stayed put.
     void NoteMove(std::uint32_t id);

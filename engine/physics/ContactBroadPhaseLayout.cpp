@@ -372,10 +372,7 @@ std::uint32_t ContactBroadPhase::OwnOnlyTag(const Collider& ownCollider) const {
     return ownEntity && watched.belowBegin == watched.belowEnd ? tag : kNone;
 }
 
-void ContactBroadPhase::TakeChangesBut(std::uint32_t kept) {
-    if (pending_.empty()) {
-        return;
-    }
+void ContactBroadPhase::TakePendingBut(std::uint32_t kept) {
     // Boxing reads placements and never changes one, so this takes every change there is.
     taking_.swap(pending_);
     for (std::uint32_t tag : taking_) {
