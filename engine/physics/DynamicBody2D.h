@@ -84,13 +84,17 @@ private:
     bool TestPair(const Collision::Collider& ownCollider, Entity& other,
                   const Collision::Collider* otherCollider, const Matrix3x3& world,
                   Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
-    // `broadPhase` and `index`: where the other is listed, if it is.
+    // `broadPhase` and `index`: where the other is listed, if it is. `otherQuiet`: see
+    // AnswerPlaced.
     void Answer(Entity& own, Entity& other, const Vector2& newVelocity,
-                Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
+                Collision::ContactBroadPhase* broadPhase, std::uint32_t index,
+                std::uint64_t* otherQuiet = nullptr);
     // The rest of the answer once the body stands where the contact puts it: the hooks, and
-    // the other party's answer.
+    // the other party's answer. A repeated contact passes `otherQuiet`, its other party's
+    // RestContact::otherQuietPast: while it stands, the other has nothing to answer with.
     void AnswerPlaced(Entity& own, Entity& other, const Vector2& newVelocity,
-                      Collision::ContactBroadPhase* broadPhase, std::uint32_t index);
+                      Collision::ContactBroadPhase* broadPhase, std::uint32_t index,
+                      std::uint64_t* otherQuiet = nullptr);
     // The step itself, once it is known not to repeat.
     void Integrate(const Time& time, Transform& transform);
     // Where a contact giving `velocity` puts the body.
@@ -116,7 +120,7 @@ private:
     // contact left it.
     bool Unperturbed(const Collision::ContactBroadPhase& broadPhase,
                      const Collision::Collider& ownCollider, const Vector2& velocity) const;
-    void NoteContact(std::uint32_t index, const Vector2& velocity);
+    void NoteContact(Entity& other, std::uint32_t index, const Vector2& velocity);
     // The recorded contacts, hooks and all; on any change a hook made, the rest is worked out.
     void Repeat(const Events::CollisionEvent& event, Collision::ContactBroadPhase& broadPhase,
                 const Collision::Collider& ownCollider);

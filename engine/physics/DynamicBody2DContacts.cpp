@@ -1,6 +1,7 @@
 // The collision handler of a dynamic body: its own collider against every candidate of the
 // frame, in the candidates' order. The broad phase leaves out only candidates it cannot
 // touch, and is asked again after every contact, since contact hooks may move anything.
+#include <cstdint>
 #include <span>
 #include <typeinfo>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "engine/core/Time.h"
 #include "engine/entity/CollisionEvents.h"
 #include "engine/entity/Entity.h"
+#include "engine/entity/EntityList.h"
 #include "engine/entity/MatrixStack.h"
 #include "engine/entity/Transform.h"
 #include "engine/physics/CircleCollider.h"
@@ -131,25 +133,36 @@ bool DynamicBody2D::TestPair(const Collision::Collider& ownCollider, Entity& oth
 }
 
 void DynamicBody2D::Answer(Entity& own, Entity& other, const Vector2& newVelocity,
-                           Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
+                           Collision::ContactBroadPhase* broadPhase, std::uint32_t index,
+                           std::uint64_t* otherQuiet) {
     ResolveVelocity(newVelocity);
-    AnswerPlaced(own, other, newVelocity, broadPhase, index);
+    AnswerPlaced(own, other, newVelocity, broadPhase, index, otherQuiet);
 }
 
 void DynamicBody2D::AnswerPlaced(Entity& own, Entity& other, const Vector2& newVelocity,
-                                 Collision::ContactBroadPhase* broadPhase, std::uint32_t index) {
+                                 Collision::ContactBroadPhase* broadPhase, std::uint32_t index,
+                                 std::uint64_t* otherQuiet) {
     rest_.resolvedEdits = GetTransform()->GetEdits();
     if (rest_.drafting) {
-        NoteContact(index, newVelocity);
+        NoteContact(other, index, newVelocity);
     }
     own.GetContactListeners().Invoke(OnCollisionEvent(&other));
-    // Looked up after the hooks, which may have given the other a body.
-    DynamicBody2D* otherBody =
-        broadPhase != nullptr ? broadPhase->BodyOf(index) : FirstDynamicBody(other);
-    if (otherBody != nullptr) {
-        otherBody->ResolveVelocity(-newVelocity);
+    // A body or a contact listener comes to the other only with a change of the tree's
+    // shape: while there is none, the other stays as quiet as it was found.
+    const std::uint64_t shapesPast = EntityTree::shapeChanges + 1;
+    if (otherQuiet == nullptr || *otherQuiet != shapesPast) {
+        // Looked up after the hooks, which may have given the other a body.
+        DynamicBody2D* otherBody =
+            broadPhase != nullptr ? broadPhase->BodyOf(index) : FirstDynamicBody(other);
+        if (otherBody != nullptr) {
+            otherBody->ResolveVelocity(-newVelocity);
+        }
+        Events::ListenerList& otherHooks = other.GetContactListeners();
+        otherHooks.Invoke(OnCollisionEvent(&own));
+        if (otherQuiet != nullptr) {
+            *otherQuiet = otherBody == nullptr && otherHooks.Empty() ? shapesPast : 0;
+        }
     }
-    other.GetContactListeners().Invoke(OnCollisionEvent(&own));
     // Only a pass through the broad phase is recorded.
     if (rest_.drafting &&
         (broadPhase == nullptr || !Unperturbed(*broadPhase, *ownCollider_, newVelocity))) {

@@ -136,12 +136,12 @@ void DynamicBody2D::BeginPass() {
     rest_.shapes = EntityTree::shapeChanges;
 }
 
-void DynamicBody2D::NoteContact(std::uint32_t index, const Vector2& velocity) {
+void DynamicBody2D::NoteContact(Entity& other, std::uint32_t index, const Vector2& velocity) {
     if (rest_.count == RestRecord::kContacts) {
         rest_.drafting = false;
         return;
     }
-    rest_.contacts[rest_.count++] = {index, Keep(velocity)};
+    rest_.contacts[rest_.count++] = {&other, index, Keep(velocity), 0};
 }
 
 bool DynamicBody2D::Unperturbed(const Collision::ContactBroadPhase& broadPhase,
@@ -193,16 +193,17 @@ void DynamicBody2D::Repeat(const Events::CollisionEvent& event,
     std::size_t next = 0;
     bool whole = true;
     for (std::size_t k = 0; k < rest_.count; ++k) {
-        const RestContact& contact = rest_.contacts[k];
+        RestContact& contact = rest_.contacts[k];
         const Vector2 velocity(contact.velocity.x, contact.velocity.y);
-        Entity& other = *event.candidates[contact.index];
+        Entity& other = *contact.other;
         if (rest_.count == 1) {
             // The one contact gives the velocity the frame began with and puts the body where
             // it began, from the same previous position and time: where it stands.
             resolvedThisFrame_ = true;
-            AnswerPlaced(owner, other, velocity, &broadPhase, contact.index);
+            AnswerPlaced(owner, other, velocity, &broadPhase, contact.index,
+                         &contact.otherQuietPast);
         } else {
-            Answer(owner, other, velocity, &broadPhase, contact.index);
+            Answer(owner, other, velocity, &broadPhase, contact.index, &contact.otherQuietPast);
         }
         next = contact.index + 1;
         if (!Unperturbed(broadPhase, ownCollider, velocity)) {

@@ -10,16 +10,23 @@
 
 namespace VelaEngine {
 
+class Entity;
+
 struct RestPair {
     float x = 0.0f;
     float y = 0.0f;
 };
 
 struct RestContact {
-    // The other party's place in the frame's candidate list.
+    // The other party, and its place in the frame's candidate list: the list stands while the
+    // broad phase's layout does.
+    Entity* other = nullptr;
     std::uint32_t index = 0;
     // The velocity the contact gave the body.
     RestPair velocity;
+    // EntityTree::shapeChanges + 1 when the other party was last found with no body and no
+    // contact listener, after this body's hooks; 0: not since the contact was recorded.
+    std::uint64_t otherQuietPast = 0;
 };
 
 // Everything a step and its contacts read of the body and the world: two frames that begin

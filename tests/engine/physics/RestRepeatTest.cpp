@@ -67,6 +67,22 @@ private:
     FieldRun* run_;
 };
 
+// Logs the contacts its entity is told of with the run's own.
+class ContactLog : public VelaBehavior {
+public:
+    ContactLog(Entity* owner, FieldRun* run) : VelaBehavior(owner), run_(run) {}
+    const char* GetTypeName() const override { return "ContactLog"; }
+    std::shared_ptr<Component> Clone(Entity* owner) const override {
+        return std::make_shared<ContactLog>(owner, run_);
+    }
+    void OnCollision(Entity* const& other) override {
+        run_->contacts += GetOwner()->GetName() + "<" + other->GetName() + " ";
+    }
+
+private:
+    FieldRun* run_;
+};
+
 // A second step listener, after the body's: logs the velocity the body's step left.
 class StepWatcher : public Component {
 public:
@@ -234,7 +250,8 @@ void Settler::OnCollision(Entity* const& other) {
             MatrixStack::Get().Pop();
             break;
         case 6:
-            other->AddComponent<ContactProbe>();
+            // A resting circle's other party, quiet until now, must hear of every contact.
+            other->AddComponent<ContactLog>(run_);
             break;
         case 7:
             // Paused for the rest of this frame's pass; the next update lifts it.
