@@ -10,10 +10,10 @@ namespace VelaEngine {
 
 VelaBehavior::VelaBehavior(Entity* owner)
     : Component(owner),
-      awakeListener_(this, &VelaBehavior::OnAwakeEvent),
-      startListener_(this, &VelaBehavior::OnStartEvent),
       updateListener_(this, &VelaBehavior::OnUpdateEvent),
-      contactListener_(this, &VelaBehavior::OnContactEvent) {
+      contactListener_(this, &VelaBehavior::OnContactEvent),
+      awakeListener_(this, &VelaBehavior::OnAwakeEvent),
+      startListener_(this, &VelaBehavior::OnStartEvent) {
     owner->GetAwakeListeners().Register(awakeListener_);
     owner->GetStartListeners().Register(startListener_);
     owner->GetUpdateListeners().Register(updateListener_);

@@ -31,13 +31,15 @@ private:
     void OnUpdateEvent(const Events::EventBase& event);
     void OnContactEvent(const Events::EventBase& event);
 
+    // What every frame reads first, beside the component's own fields; what only the first
+    // frame reads after it.
+    bool awoken_ = false;
+    bool started_ = false;
+    Events::ClassListener<VelaBehavior> updateListener_;
+    Events::ClassListener<VelaBehavior> contactListener_;
     Events::ListenerList beforeAwakeListeners_;
     Events::ClassListener<VelaBehavior> awakeListener_;
     Events::ClassListener<VelaBehavior> startListener_;
-    Events::ClassListener<VelaBehavior> updateListener_;
-    Events::ClassListener<VelaBehavior> contactListener_;
-    bool awoken_ = false;
-    bool started_ = false;
 };
 
 }  // namespace VelaEngine

@@ -110,8 +110,8 @@ private:
     bool RunsAlone(const Transform& transform);
     // Begins recording the frame that this step starts.
     void StartRecord(const Time& time, const Transform& transform);
-    // What this step would begin from and read, now.
-    RestInputs InputsNow(const Time& time, const Transform& transform) const;
+    // Notes in the record what this step begins from and reads.
+    void NoteInputs(const Time& time, const Transform& transform);
     // Before the collision handler works out the contacts, and after.
     void BeginPass();
     void FinishRecord(const Collision::ContactBroadPhase& broadPhase,

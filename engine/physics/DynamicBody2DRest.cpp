@@ -40,11 +40,11 @@ bool SameWorldAndBody(const RestInputs& inputs, const Time& time, const Vector2&
 }
 
 // The circle's fields a contact reads, as the record holds them.
-bool SameCircle(const Collision::Collider& own, const RestInputs& inputs) {
+bool SameCircle(const Collision::Collider& own, const RestShape& shape) {
     const auto& circle = static_cast<const Collision::CircleCollider&>(own);
     const Collision::Material& material = own.GetMaterial();
-    return SameBits(circle.GetRadius(), inputs.radius) &&
-           SameBits(material.bounce, inputs.bounce) && SameBits(material.friction, inputs.friction);
+    return SameBits(circle.GetRadius(), shape.radius) && SameBits(material.bounce, shape.bounce) &&
+           SameBits(material.friction, shape.friction);
 }
 }  // namespace
 
@@ -90,22 +90,22 @@ bool DynamicBody2D::RunsAlone(const Transform& transform) {
            owner.GetCollisionEventListeners().HoldsOnly(collisionListener_);
 }
 
-RestInputs DynamicBody2D::InputsNow(const Time& time, const Transform& transform) const {
+void DynamicBody2D::NoteInputs(const Time& time, const Transform& transform) {
     const auto& circle = static_cast<const Collision::CircleCollider&>(*ownCollider_);
-    RestInputs inputs;
+    RestInputs& inputs = rest_.inputs;
     inputs.baseVersion = RootPassBaseVersion();
     inputs.position = Keep(transform.GetPosition());
     inputs.velocity = Keep(velocity_);
-    inputs.rotation = transform.GetRotation();
-    inputs.scale = Keep(transform.GetScale());
     inputs.gravity = Keep(Physics::Get().GetGravity());
     inputs.gravityScale = gravityScale_;
     inputs.drag = linearDrag_;
     inputs.dt = time.GetDeltaTime();
-    inputs.radius = circle.GetRadius();
-    inputs.bounce = circle.GetMaterial().bounce;
-    inputs.friction = circle.GetMaterial().friction;
-    return inputs;
+    RestShape& shape = rest_.shape;
+    shape.rotation = transform.GetRotation();
+    shape.scale = Keep(transform.GetScale());
+    shape.radius = circle.GetRadius();
+    shape.bounce = circle.GetMaterial().bounce;
+    shape.friction = circle.GetMaterial().friction;
 }
 
 void DynamicBody2D::StartRecord(const Time& time, const Transform& transform) {
@@ -120,7 +120,7 @@ void DynamicBody2D::StartRecord(const Time& time, const Transform& transform) {
     if (!rest_.drafting) {
         return;
     }
-    rest_.inputs = InputsNow(time, transform);
+    NoteInputs(time, transform);
     rest_.count = 0;
 }
 
@@ -169,9 +169,9 @@ void DynamicBody2D::FinishRecord(const Collision::ContactBroadPhase& broadPhase,
     if (rest_.nearCalls != 1 || MatrixStack::Get().GetEdits() != rest_.edits ||
         EntityTree::shapeChanges != rest_.shapes || transform.GetParent() != nullptr ||
         !SameBits2(transform.GetPosition(), rest_.inputs.position) ||
-        !SameBits(transform.GetRotation(), rest_.inputs.rotation) ||
-        !SameBits2(transform.GetScale(), rest_.inputs.scale) ||
-        !SameCircle(ownCollider, rest_.inputs) || !SameBits2(velocity_, rest_.inputs.velocity)) {
+        !SameBits(transform.GetRotation(), rest_.shape.rotation) ||
+        !SameBits2(transform.GetScale(), rest_.shape.scale) ||
+        !SameCircle(ownCollider, rest_.shape) || !SameBits2(velocity_, rest_.inputs.velocity)) {
         return;
     }
     rest_.transformEdits = transform.GetEdits();

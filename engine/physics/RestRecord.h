@@ -29,30 +29,44 @@ struct RestContact {
     std::uint64_t otherQuietPast = 0;
 };
 
-// Everything a step and its contacts read of the body and the world: two frames that begin
-// with the same inputs, to the bit, find the same contacts.
+// What a step and its contacts read of the body and the world besides the transform's turn
+// and scale and the circle: two frames that begin with the same inputs, to the bit, and the
+// same RestShape, find the same contacts.
 struct RestInputs {
     // The matrix under the roots (RootPassBaseVersion).
     std::uint64_t baseVersion = 0;
     RestPair position;
     RestPair velocity;
-    float rotation = 0.0f;
-    RestPair scale;
     RestPair gravity;
     float gravityScale = 0.0f;
     float drag = 0.0f;
     float dt = 0.0f;
+};
+
+// The rest of what the contacts read, which the record checks once, when the frame ends: from
+// then on the transform's edit count stands for it.
+struct RestShape {
+    float rotation = 0.0f;
+    RestPair scale;
     // The body's own circle.
     float radius = 0.0f;
     float bounce = 0.0f;
     float friction = 0.0f;
 };
 
+// Laid out by when a frame reads it: a repeated frame reads the fields up to the first
+// contact and nothing after it.
 struct RestRecord {
     static constexpr std::size_t kContacts = 4;
 
-    // What the step began from and read: the frame ended where it began.
-    RestInputs inputs;
+    // The record is whole and may be repeated.
+    bool valid = false;
+    std::uint8_t count = 0;
+    // While a frame is being recorded or repeated: what its collision pass began under.
+    bool drafting = false;
+    std::uint8_t nearCalls = 0;
+    // The depth of the stack the contacts were found under.
+    std::uint32_t depth = 0;
     // The transform's edit count when the frame ended as it began: while it stands, so do the
     // inputs the transform and the circle hold.
     std::uint64_t transformEdits = 0;
@@ -60,23 +74,18 @@ struct RestRecord {
     // and no other step or collision listener; 0: not since the record was made. A parent
     // comes with a change the transform notes.
     std::uint64_t alonePast = 0;
-    // The stack the contacts were found under.
-    Matrix3x3 world;
-    std::uint32_t depth = 0;
+    // What the step began from and read: the frame ended where it began.
+    RestInputs inputs;
     // The broad phase's kept list the contacts came from, as it stood when they were done.
     Collision::KeptListMark list;
-    std::array<RestContact, kContacts> contacts{};
-    std::uint8_t count = 0;
-    // The record is whole and may be repeated.
-    bool valid = false;
-
-    // While a frame is being recorded or repeated: what its collision pass began under.
-    bool drafting = false;
-    std::uint8_t nearCalls = 0;
     std::uint64_t edits = 0;
     std::uint64_t shapes = 0;
     // The transform's edit count once the last contact had placed the body, before its hooks.
     std::uint64_t resolvedEdits = 0;
+    // The stack's matrix the contacts were found under.
+    Matrix3x3 world;
+    std::array<RestContact, kContacts> contacts{};
+    RestShape shape;
 };
 
 }  // namespace VelaEngine
