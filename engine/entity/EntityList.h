@@ -20,6 +20,10 @@ inline std::uint64_t shapeChanges = 0;
 inline void ShapeChanged() {
     ++shapeChanges;
 }
+// The shape as a stamp that is never 0, so that a stamp kept as 0 means "not looked at yet".
+inline std::uint64_t ShapeStamp() {
+    return shapeChanges + 1;
+}
 // Grows with every entity marked for removal, so a frame without one skips the sweep.
 inline std::uint64_t destroyRequests = 0;
 }  // namespace EntityTree

@@ -146,7 +146,7 @@ private:
     struct ContactCard {
         RectFaces faces;
         DynamicBody2D* body = nullptr;
-        // EntityTree::shapeChanges + 1 when the body was looked up; 0: not yet.
+        // EntityTree::ShapeStamp() when the body was looked up; 0: not yet.
         std::uint64_t bodyAt = 0;
         // For a circle of its own: its centre and radius when movedAt_ last changed.
         float x = 0.0f;

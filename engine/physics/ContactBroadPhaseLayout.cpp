@@ -348,9 +348,9 @@ const RectFaces* ContactBroadPhase::FacesOf(std::size_t index) {
 
 DynamicBody2D* ContactBroadPhase::BodyOf(std::size_t index) {
     ContactCard& card = cards_[index];
-    if (card.bodyAt != EntityTree::shapeChanges + 1) {
+    if (card.bodyAt != EntityTree::ShapeStamp()) {
         card.body = FirstDynamicBody(*entries_[index].entity);
-        card.bodyAt = EntityTree::shapeChanges + 1;
+        card.bodyAt = EntityTree::ShapeStamp();
     }
     return card.body;
 }

@@ -149,8 +149,8 @@ void DynamicBody2D::AnswerPlaced(Entity& own, Entity& other, const Vector2& newV
     own.GetContactListeners().Invoke(OnCollisionEvent(&other));
     // A body or a contact listener comes to the other only with a change of the tree's
     // shape: while there is none, the other stays as quiet as it was found.
-    const std::uint64_t shapesPast = EntityTree::shapeChanges + 1;
-    if (otherQuiet == nullptr || *otherQuiet != shapesPast) {
+    const std::uint64_t shape = EntityTree::ShapeStamp();
+    if (otherQuiet == nullptr || *otherQuiet != shape) {
         // Looked up after the hooks, which may have given the other a body.
         DynamicBody2D* otherBody =
             broadPhase != nullptr ? broadPhase->BodyOf(index) : FirstDynamicBody(other);
@@ -160,7 +160,7 @@ void DynamicBody2D::AnswerPlaced(Entity& own, Entity& other, const Vector2& newV
         Events::ListenerList& otherHooks = other.GetContactListeners();
         otherHooks.Invoke(OnCollisionEvent(&own));
         if (otherQuiet != nullptr) {
-            *otherQuiet = otherBody == nullptr && otherHooks.Empty() ? shapesPast : 0;
+            *otherQuiet = otherBody == nullptr && otherHooks.Empty() ? shape : 0;
         }
     }
     // Only a pass through the broad phase is recorded.

@@ -64,11 +64,11 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
     // The handler must come right after this step, with nothing run in between that could
     // see the step left undone: no children, no other step or collision listener. Only a
     // change of the tree's shape can add either, so the answer stands until the next one.
-    if (rest.alonePast != EntityTree::shapeChanges + 1) {
+    if (rest.alonePast != EntityTree::ShapeStamp()) {
         if (!RunsAlone(transform)) {
             return false;
         }
-        rest_.alonePast = EntityTree::shapeChanges + 1;
+        rest_.alonePast = EntityTree::ShapeStamp();
     }
     // The position, rotation, scale and circle stand as the record ended with them, which
     // were those it began from, while the transform notes no change.

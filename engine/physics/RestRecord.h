@@ -24,7 +24,7 @@ struct RestContact {
     std::uint32_t index = 0;
     // The velocity the contact gave the body.
     RestPair velocity;
-    // EntityTree::shapeChanges + 1 when the other party was last found with no body and no
+    // EntityTree::ShapeStamp() when the other party was last found with no body and no
     // contact listener, after this body's hooks; 0: not since the contact was recorded.
     std::uint64_t otherQuietPast = 0;
 };
@@ -70,7 +70,7 @@ struct RestRecord {
     // The transform's edit count when the frame ended as it began: while it stands, so do the
     // inputs the transform and the circle hold.
     std::uint64_t transformEdits = 0;
-    // EntityTree::shapeChanges + 1 when the body was last found with no parent, no children
+    // EntityTree::ShapeStamp() when the body was last found with no parent, no children
     // and no other step or collision listener; 0: not since the record was made. A parent
     // comes with a change the transform notes.
     std::uint64_t alonePast = 0;
