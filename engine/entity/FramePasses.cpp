@@ -25,27 +25,30 @@ void Rework(PassPlan& plan, std::size_t at, bool canvases) {
     const PassPlan::Placement* parent =
         root ? nullptr : &plan.placements[static_cast<std::size_t>(entry.parent)];
     const std::uint64_t parentVersion = root ? plan.baseVersion : parent->version;
-    const Matrix3x3& from = root ? plan.base : parent->world;
+    const Matrix3x3::Elements& from = root ? plan.base.m : parent->world;
     const bool canvas = canvases && entry.canvas != nullptr;
+    std::uint64_t& turn = plan.turns[at];
     if (placement.version != 0 && !canvas && !placement.canvas &&
         placement.parent == parentVersion && !identity && placement.multiplied &&
-        placement.turn == transform.GetTurnVersion()) {
-        Matrix3x3::MultiplyThirdColumnInto(from, transform.GetLocalMatrix(), placement.world);
+        turn == transform.GetTurnVersion()) {
+        Matrix3x3::MultiplyThirdColumnInto(from, transform.GetLocalMatrix().m, placement.world);
         placement.local = transform.GetMatrixVersion();
         placement.version = plan.NextVersion();
         return;
     }
     std::uint32_t depth = root ? plan.baseDepth : parent->depth;
     if (!identity) {
-        Matrix3x3::MultiplyInto(from, transform.GetLocalMatrix(), placement.world);
+        Matrix3x3::MultiplyInto(from, transform.GetLocalMatrix().m, placement.world);
         ++depth;
     } else {
-        placement.world = from;
+        std::memcpy(placement.world, from, sizeof placement.world);
     }
     if (canvas) {
         Matrix3x3 cameraInverse;
         if (entry.canvas->GetCameraInverse(cameraInverse)) {
-            placement.world = placement.world * cameraInverse;
+            Matrix3x3 world;
+            std::memcpy(world.m, placement.world, sizeof world.m);
+            Matrix3x3::MultiplyInto(world.m, cameraInverse.m, placement.world);
             ++depth;
         }
     }
@@ -53,7 +56,7 @@ void Rework(PassPlan& plan, std::size_t at, bool canvases) {
     placement.canvas = canvas;
     placement.multiplied = !identity;
     placement.local = transform.GetMatrixVersion();
-    placement.turn = transform.GetTurnVersion();
+    turn = transform.GetTurnVersion();
     placement.parent = parentVersion;
     placement.version = plan.NextVersion();
 }

@@ -22,30 +22,30 @@ Matrix3x3 Matrix3x3::FromTRS(const Vector2& position, float rotationDegrees, con
 
 namespace {
 // Every product's element, summed left to right, so that all of them agree to the bit.
-inline float Element(const Matrix3x3& a, const Matrix3x3& b, int i, int j) {
-    return a.m[i][0] * b.m[0][j] + a.m[i][1] * b.m[1][j] + a.m[i][2] * b.m[2][j];
+inline float Element(const Matrix3x3::Elements& a, const Matrix3x3::Elements& b, int i, int j) {
+    return a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
 }
 }  // namespace
 
 Matrix3x3 Matrix3x3::operator*(const Matrix3x3& o) const {
     // Built in place: the passes multiply for every placed entity.
-    const auto at = [&](int i, int j) { return Element(*this, o, i, j); };
+    const auto at = [&](int i, int j) { return Element(m, o.m, i, j); };
     return Matrix3x3(at(0, 0), at(0, 1), at(0, 2), at(1, 0), at(1, 1), at(1, 2), at(2, 0), at(2, 1),
                      at(2, 2));
 }
 
-void Matrix3x3::MultiplyInto(const Matrix3x3& a, const Matrix3x3& b, Matrix3x3& out) {
+void Matrix3x3::MultiplyInto(const Elements& a, const Elements& b, Elements& out) {
     for (int i = 0; i < 3; ++i) {
-        out.m[i][0] = Element(a, b, i, 0);
-        out.m[i][1] = Element(a, b, i, 1);
-        out.m[i][2] = Element(a, b, i, 2);
+        out[i][0] = Element(a, b, i, 0);
+        out[i][1] = Element(a, b, i, 1);
+        out[i][2] = Element(a, b, i, 2);
     }
 }
 
-void Matrix3x3::MultiplyThirdColumnInto(const Matrix3x3& a, const Matrix3x3& b, Matrix3x3& out) {
-    out.m[0][2] = Element(a, b, 0, 2);
-    out.m[1][2] = Element(a, b, 1, 2);
-    out.m[2][2] = Element(a, b, 2, 2);
+void Matrix3x3::MultiplyThirdColumnInto(const Elements& a, const Elements& b, Elements& out) {
+    out[0][2] = Element(a, b, 0, 2);
+    out[1][2] = Element(a, b, 1, 2);
+    out[2][2] = Element(a, b, 2, 2);
 }
 
 Point2 Matrix3x3::operator*(const Point2& p) const {

@@ -11,6 +11,7 @@ namespace VelaEngine {
 
 class Matrix3x3 : public Object, public ISerializedField {
 public:
+    using Elements = float[3][3];
     // m[row][column]; starts as the identity.
     float m[3][3] = {{1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.0f, 1.0f}};
 
@@ -48,11 +49,12 @@ public:
     void Deserialize(const std::string& text) override;
     std::string Serialize() const override;
 
-    // out := a × b, with out neither a nor b: the product without a temporary to copy.
-    static void MultiplyInto(const Matrix3x3& a, const Matrix3x3& b, Matrix3x3& out);
+    // out := a × b, with out neither a nor b: the product without a temporary to copy. On
+    // the elements alone, so that tables of placements need not hold whole matrices.
+    static void MultiplyInto(const Elements& a, const Elements& b, Elements& out);
     // Only the third column of out := a × b, the rest left alone: where just b's third column
     // changed since out was a × b, this makes it a × b again.
-    static void MultiplyThirdColumnInto(const Matrix3x3& a, const Matrix3x3& b, Matrix3x3& out);
+    static void MultiplyThirdColumnInto(const Elements& a, const Elements& b, Elements& out);
 
 private:
     void CopyElements(const Matrix3x3& o) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "engine/core/Singleton.h"
@@ -24,8 +25,9 @@ public:
     void Reset();
     // What the pushes of a walk would have left: `world` on top, `depth` matrices deep. The
     // frame's passes work the placements out themselves and only show them here.
-    void Load(const Matrix3x3& world, std::size_t depth) {
-        current_ = world;
+    void Load(const Matrix3x3& world, std::size_t depth) { Load(world.m, depth); }
+    void Load(const Matrix3x3::Elements& world, std::size_t depth) {
+        std::memcpy(current_.m, world, sizeof current_.m);
         loaded_ = depth >= saved_.size() ? depth - saved_.size() : 0;
         ++loads_;
     }

@@ -57,6 +57,7 @@ void PassPlan::Build() {
         }
     }
     placements.assign(entries.size(), Placement{});
+    turns.assign(entries.size(), 0);
     rootsBelow = 0;
     for (const std::int32_t root : roots) {
         rootsBelow |= entries[static_cast<std::size_t>(root)].below;
@@ -96,11 +97,12 @@ std::int32_t PassPlan::Relayout(std::int32_t at) {
     struct Kept {
         Entity* entity;
         Placement placement;
+        std::uint64_t turn;
     };
     std::vector<Kept> kept;
     for (std::int32_t i = at; i >= 0; i = entries[static_cast<std::size_t>(i)].parent) {
         const auto slot = static_cast<std::size_t>(i);
-        kept.push_back({entries[slot].entity, placements[slot]});
+        kept.push_back({entries[slot].entity, placements[slot], turns[slot]});
     }
     Build();
     for (const Kept& k : kept) {
@@ -111,6 +113,7 @@ std::int32_t PassPlan::Relayout(std::int32_t at) {
             return -1;
         }
         placements[static_cast<std::size_t>(slot)] = k.placement;
+        turns[static_cast<std::size_t>(slot)] = k.turn;
     }
     return kept.front().entity->GetPassSlot();
 }

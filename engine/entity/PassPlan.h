@@ -71,22 +71,26 @@ public:
     // The collision candidates, in plan order: what a gathering walk would find.
     std::vector<Entity*> candidates;
     // Each entered entity's placement and stack depth, and what they were worked out from:
-    // while neither its local matrix nor its parent's placement changes, it stays right.
-    struct Placement {
-        Matrix3x3 world;
-        std::uint32_t depth = 0;
+    // while neither its local matrix nor its parent's placement changes, it stays right. One
+    // cache line, for the frame's passes enter every busy root.
+    struct alignas(64) Placement {
+        Matrix3x3::Elements world = {};
+        // A stack as deep as this bit field holds would need more entities than memory.
+        std::uint32_t depth : 30 = 0;
         // With the camera's inverse of a canvas in the draw pass: never reused.
-        bool canvas = false;
+        std::uint32_t canvas : 1 = 0;
         // Times the local matrix, which was not the identity.
-        bool multiplied = false;
+        std::uint32_t multiplied : 1 = 0;
         std::uint64_t local = 0;
-        // The local matrix's turn and scale (Transform::GetTurnVersion).
-        std::uint64_t turn = 0;
         std::uint64_t parent = 0;
         // 0: not worked out yet.
         std::uint64_t version = 0;
     };
+    static_assert(sizeof(Placement) == 64);
     std::vector<Placement> placements;
+    // By entry, the local matrix's turn and scale (Transform::GetTurnVersion) its placement
+    // was worked out with: read only when it is worked out again.
+    std::vector<std::uint64_t> turns;
     // The stack's matrix and depth under the roots, and their version.
     Matrix3x3 base;
     std::uint32_t baseDepth = 0;
