@@ -131,11 +131,15 @@ void StartServices() {
 void RunFrame(EntityList& roots) {
     Time::Get().FrameStart();
     MatrixStack::Get().Reset();
-    std::vector<Entity*> candidates;
-    AwakeStartAndGather(roots, HasColliderAndBody, candidates);
+    static std::vector<Entity*> candidates;
+    static std::uint64_t stamp = 0;
     Events::CollisionEvent event;
     event.candidates = std::move(candidates);
+    event.listStamp =
+        GatherFrameCandidates(roots, HasColliderAndBody, event.candidates, std::exchange(stamp, 0));
     RunRootPasses(roots, HasColliderAndBody, event);
+    candidates = std::move(event.candidates);
+    stamp = event.listStamp;
     RemoveDestroyed(roots);
     Time::Get().FrameEnd();
 }

@@ -17,14 +17,19 @@ class CollisionEvent : public EventBase {
 public:
     CollisionEvent() : serial_(NextSerial()) {}
     CollisionEvent(const CollisionEvent& other)
-        : candidates(other.candidates), serial_(NextSerial()) {}
+        : candidates(other.candidates), listStamp(other.listStamp), serial_(NextSerial()) {}
     CollisionEvent& operator=(const CollisionEvent& other) {
         candidates = other.candidates;
+        listStamp = other.listStamp;
         serial_ = NextSerial();
         return *this;
     }
 
     std::vector<Entity*> candidates;
+    // Nonzero: `candidates` is the very list of every event with this stamp. The scene's
+    // frame sets it for a list it kept from frame to frame (GatherFrameCandidates); 0 says
+    // nothing.
+    std::uint64_t listStamp = 0;
 
     // Differs between any two events, copies included, so that data derived from one
     // event's list is never taken for another's.

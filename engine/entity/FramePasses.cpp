@@ -292,6 +292,21 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
     }
 }
 
+std::uint64_t GatherFrameCandidates(EntityList& roots, CandidateTest candidate,
+                                    std::vector<Entity*>& candidates, std::uint64_t stamp) {
+    PassPlan& plan = FramePlan();
+    plan.Refresh(roots, candidate);
+    if ((plan.rootsBelow & PassBits::kAwakeStart) == 0) {
+        if (stamp == 0 || stamp != plan.GetStamp()) {
+            candidates.assign(plan.candidates.begin(), plan.candidates.end());
+        }
+        return plan.GetStamp();
+    }
+    candidates.clear();
+    AwakeStartAndGather(roots, candidate, candidates);
+    return 0;
+}
+
 namespace FramePassState {
 const std::uint64_t* runningBase = nullptr;
 }  // namespace FramePassState

@@ -17,6 +17,13 @@ class EntityList;
 void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
                          std::vector<Entity*>& candidates);
 
+// AwakeStartAndGather into a list kept from frame to frame, which holds the list this call
+// last returned `stamp` for. While no hook fires and the tree keeps the shape that list was
+// gathered from, the list stays as it is. Returns its stamp now: 0 when a walk that fired
+// hooks gathered it.
+std::uint64_t GatherFrameCandidates(EntityList& roots, CandidateTest candidate,
+                                    std::vector<Entity*>& candidates, std::uint64_t stamp);
+
 // Root by root: update, physics step, collision and draw over the root's subtree, so an
 // earlier root is drawn before a later one updates.
 void RunRootPasses(EntityList& roots, CandidateTest candidate, const Events::CollisionEvent& event);

@@ -42,6 +42,8 @@ void PassPlan::Layout(EntityList& roots, CandidateTest candidate) {
 }
 
 void PassPlan::Build() {
+    static std::uint64_t layouts = 0;
+    stamp_ = ++layouts;
     builtAt_ = EntityTree::shapeChanges;
     entries.clear();
     roots.clear();

@@ -96,6 +96,9 @@ public:
     std::uint32_t baseDepth = 0;
     std::uint64_t baseVersion = 0;
     std::uint64_t NextVersion() { return ++versions_; }
+    // Which layout this is, never the same twice in a run, nor 0: the candidates of two
+    // layouts with one stamp are the same.
+    std::uint64_t GetStamp() const { return stamp_; }
 
 private:
     static constexpr std::uint64_t kNever = ~std::uint64_t{0};
@@ -107,6 +110,7 @@ private:
     CandidateTest candidate_ = nullptr;
     std::uint64_t builtAt_ = kNever;
     std::uint64_t versions_ = 0;
+    std::uint64_t stamp_ = 0;
 };
 
 // The plan the scene's frame uses.

@@ -74,10 +74,12 @@ bool ContactBroadPhase::OnlyOwnPending(const Collider& ownCollider) const {
 }
 
 void ContactBroadPhase::SyncList(const Events::CollisionEvent& event) {
-    // The scene makes a new event every frame, mostly with the same entities as before.
-    if (!stale_ && SameList(event)) {
+    // The scene makes a new event every frame, mostly with the same entities as before, and
+    // mostly stamped so.
+    if (!stale_ && ((event.listStamp != 0 && event.listStamp == listedStamp_) || SameList(event))) {
         serial_ = event.GetSerial();
         listData_ = event.candidates.data();
+        listedStamp_ = event.listStamp;
         return;
     }
     Rebuild(event);

@@ -270,6 +270,8 @@ private:
     std::vector<std::uint64_t> movedAt_;
     // The candidate list the entries were laid out for.
     std::vector<const Entity*> listed_;
+    // The listStamp of the events listed_ came from or was found the same as; 0: none.
+    std::uint64_t listedStamp_ = 0;
     std::vector<Watched> watched_;
     std::vector<std::uint32_t> below_;
     std::vector<std::uint32_t> pending_;

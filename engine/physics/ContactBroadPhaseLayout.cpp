@@ -116,6 +116,7 @@ void ContactBroadPhase::Rebuild(const Events::CollisionEvent& event) {
     Unwatch();
     entries_.assign(n, Entry{});
     listed_.assign(event.candidates.begin(), event.candidates.end());
+    listedStamp_ = event.listStamp;
     // (watched transform, entry below it), in entry order.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> ancestry;
     for (std::uint32_t id = 0; id < n; ++id) {

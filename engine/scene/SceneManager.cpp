@@ -52,9 +52,12 @@ void SceneManager::Update() {
 
 void SceneManager::RunSceneFrame(Scene& scene) {
     EntityList& roots = scene.GetRoots();
-    std::vector<Entity*> candidates;
     // Every hook due this frame runs before any update; roots added meanwhile are reached.
-    AwakeStartAndGather(roots, HasColliderAndBody, candidates);
+    // The list is kept from the last frame, and its stamp only once the frame is through.
+    Events::CollisionEvent event;
+    event.candidates = std::move(candidates_);
+    event.listStamp = GatherFrameCandidates(roots, HasColliderAndBody, event.candidates,
+                                            std::exchange(candidatesStamp_, 0));
     UI::Button::UpdatePointer(roots);
     if (Input::Get().IsClicked()) {
         for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
@@ -63,10 +66,10 @@ void SceneManager::RunSceneFrame(Scene& scene) {
             }
         }
     }
-    Events::CollisionEvent event;
-    event.candidates = std::move(candidates);
     // Root by root: an earlier root is drawn before a later one updates.
     RunRootPasses(roots, HasColliderAndBody, event);
+    candidates_ = std::move(event.candidates);
+    candidatesStamp_ = event.listStamp;
     RemoveDestroyed(roots);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/core/Singleton.h"
 #include "engine/scene/Scene.h"
@@ -34,6 +36,9 @@ private:
     std::shared_ptr<Scene> current_;
     std::string requested_;
     std::string currentName_;
+    // The frame's collision candidates, kept for the next frame with their stamp.
+    std::vector<Entity*> candidates_;
+    std::uint64_t candidatesStamp_ = 0;
 };
 
 }  // namespace VelaEngine::SceneManagement

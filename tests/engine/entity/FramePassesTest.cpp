@@ -5,9 +5,12 @@
 // stack depth, frame after frame.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "EntityTestSupport.h"
 #include "engine/entity/CanvasSpace.h"
@@ -207,8 +210,11 @@ Entity& Grow(TreeRun& run, Entity* parent) {
 
 class FramePasses : public EntityWorld {
 protected:
-    // `plan` chooses the frame's passes over the plan, otherwise the per-entity passes.
+    // `plan` chooses the frame's passes over the plan, otherwise the per-entity passes. The
+    // plan's frames keep their candidate list from frame to frame, as the scene's do.
     Log Simulate(unsigned seed, int frames, bool plan) {
+        std::vector<Entity*> kept;
+        std::uint64_t stamp = 0;
         TreeRun run;
         run.random.seed(seed);
         run.roots = &roots;
@@ -228,8 +234,12 @@ protected:
             if (plan) {
                 MatrixStack::Get().Reset();
                 Events::CollisionEvent event;
-                AwakeStartAndGather(roots, HasColliderAndBody, event.candidates);
+                event.candidates = std::move(kept);
+                event.listStamp =
+                    GatherFrameCandidates(roots, HasColliderAndBody, event.candidates, stamp);
                 RunRootPasses(roots, HasColliderAndBody, event);
+                kept = std::move(event.candidates);
+                stamp = event.listStamp;
                 RemoveDestroyed(roots);
                 EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
             } else {
