@@ -99,22 +99,24 @@ private:
     void Rebuild();
     Point2 WorldPositionUnderParent();
 
+    // First what a resting entity's frame reads, beside the component's own fields: the
+    // position, whether the matrix is due, the counts and the watcher.
     Vector2 position_;
-    float rotation_ = 0.0f;
-    Vector2 scale_;
     bool changed_ = false;
     // Whether the next rebuild needs more than the position: a move alone only rewrites the
     // translation. Set from the start, so the first change builds the whole matrix.
     bool turnedOrScaled_ = true;
     bool unmovedIdentity_ = true;
-    Matrix3x3 local_;
     bool identity_ = true;
-    Transform* parent_ = nullptr;
-    TransformWatcher* watcher_ = nullptr;
     std::uint32_t watchTag_ = 0;
-    std::uint64_t matrixVersion_ = 0;
-    std::uint64_t turnVersion_ = 0;
     std::uint64_t edits_ = 0;
+    std::uint64_t matrixVersion_ = 0;
+    TransformWatcher* watcher_ = nullptr;
+    Transform* parent_ = nullptr;
+    float rotation_ = 0.0f;
+    Vector2 scale_;
+    Matrix3x3 local_;
+    std::uint64_t turnVersion_ = 0;
 };
 
 }  // namespace VelaEngine
