@@ -6,12 +6,40 @@
 
 namespace VelaEngine::Events {
 
-namespace {
-template <class T>
-void EraseAll(PackedVector<T*>& items, const T* item) {
-    items.erase(std::remove(items.begin(), items.end(), item), items.end());
+void Registrations::Add(ListenerList* list) {
+    static_assert(alignof(ListenerList) > 1, "the low bit of a list's address marks a block");
+    if (bits_ == 0) {
+        bits_ = reinterpret_cast<std::uintptr_t>(list);
+        return;
+    }
+    Block* many = Many();
+    if (many == nullptr) {
+        many = new Block{reinterpret_cast<ListenerList*>(bits_)};
+        bits_ = reinterpret_cast<std::uintptr_t>(many) + 1U;
+    }
+    many->push_back(list);
 }
-}  // namespace
+
+void Registrations::EraseAll(const ListenerList* list) {
+    Block* many = Many();
+    if (many == nullptr) {
+        if (bits_ == reinterpret_cast<std::uintptr_t>(list)) {
+            bits_ = 0;
+        }
+        return;
+    }
+    many->erase(std::remove(many->begin(), many->end(), list), many->end());
+    if (many->empty()) {
+        delete many;
+        bits_ = 0;
+    }
+}
+
+PackedVector<ListenerList*> Registrations::List() const {
+    PackedVector<ListenerList*> lists;
+    ForEach([&](ListenerList* list) { lists.push_back(list); });
+    return lists;
+}
 
 const EventBase& EmptyEvent() {
     static const EventBase empty;
@@ -20,15 +48,13 @@ const EventBase& EmptyEvent() {
 
 Listener::~Listener() {
     // Forget edits only the list's side, so walking our own registrations stays valid.
-    for (ListenerList* list : registrations_) {
-        list->Forget(this);
-    }
+    registrations_.ForEach([this](ListenerList* list) { list->Forget(this); });
 }
 
 ListenerList::~ListenerList() {
     for (Listener* listener : listeners_) {
         if (listener != nullptr) {
-            EraseAll(listener->registrations_, this);
+            listener->registrations_.EraseAll(this);
         }
     }
 }
@@ -37,7 +63,7 @@ void ListenerList::Register(Listener& listener) {
     // The passes skip entities with nothing to call; this one may now have something.
     EntityTree::ShapeChanged();
     listeners_.push_back(&listener);
-    listener.registrations_.push_back(this);
+    listener.registrations_.Add(this);
 }
 
 void ListenerList::Fire() {
@@ -45,7 +71,7 @@ void ListenerList::Fire() {
     Invoke(EmptyEvent());
     for (Listener*& listener : listeners_) {
         if (listener != nullptr) {
-            EraseAll(listener->registrations_, this);
+            listener->registrations_.EraseAll(this);
             listener = nullptr;
         }
     }

@@ -2,6 +2,7 @@
 // Listeners and the lists they are registered in. Both sides know each other, so whichever
 // is destroyed first leaves the other.
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "engine/entity/EntityStorage.h"
@@ -15,6 +16,42 @@ class ListenerList;
 template <class T>
 using PackedVector = std::vector<T, PackedAllocator<T>>;
 
+// The lists a listener is registered in, one entry per registration, in one word: mostly
+// one list, held in the word itself; with more, the word holds a block of them and its low
+// bit says so. Components keep their listeners inline, so this sets much of their size.
+class Registrations {
+public:
+    Registrations() = default;
+    Registrations(const Registrations&) = delete;
+    Registrations& operator=(const Registrations&) = delete;
+    ~Registrations() { delete Many(); }
+
+    void Add(ListenerList* list);
+    // Takes out every entry of `list`.
+    void EraseAll(const ListenerList* list);
+    // The entries, in registration order.
+    PackedVector<ListenerList*> List() const;
+    // Each entry, in registration order; `visit` may not add or take out any.
+    template <class Visit>
+    void ForEach(Visit&& visit) const {
+        if (Block* many = Many()) {
+            for (ListenerList* list : *many) {
+                visit(list);
+            }
+        } else if (bits_ != 0) {
+            visit(reinterpret_cast<ListenerList*>(bits_));
+        }
+    }
+
+private:
+    using Block = PackedVector<ListenerList*>;
+    Block* Many() const {
+        return (bits_ & 1U) != 0 ? reinterpret_cast<Block*>(bits_ - 1U) : nullptr;
+    }
+
+    std::uintptr_t bits_ = 0;
+};
+
 class Listener {
 public:
     Listener() = default;
@@ -25,11 +62,11 @@ public:
     virtual void Invoke(const EventBase& event) = 0;
 
     // One entry per registration, so a list appears as often as it holds this listener.
-    const PackedVector<ListenerList*>& GetRegistrations() const { return registrations_; }
+    PackedVector<ListenerList*> GetRegistrations() const { return registrations_.List(); }
 
 private:
     friend class ListenerList;
-    PackedVector<ListenerList*> registrations_;
+    Registrations registrations_;
 };
 
 // Calls one member function of one object; declared as a data member of that object so that

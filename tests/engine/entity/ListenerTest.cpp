@@ -62,6 +62,21 @@ TEST(ListenerList, WalksSurviveChangesAndDestroyedListenersAndListsLeaveEachOthe
         gone.Register(after.listener);
     }
     EXPECT_EQ(after.listener.GetRegistrations(), (PackedVector<ListenerList*>{&list, &updates}));
+
+    // From two lists back to one and to none as they die, then into one again.
+    Recorder once(&calls, "once");
+    {
+        ListenerList kept;
+        {
+            ListenerList brief;
+            kept.Register(once.listener);
+            brief.Register(once.listener);
+        }
+        EXPECT_EQ(once.listener.GetRegistrations(), PackedVector<ListenerList*>{&kept});
+    }
+    EXPECT_TRUE(once.listener.GetRegistrations().empty());
+    list.Register(once.listener);
+    EXPECT_EQ(once.listener.GetRegistrations(), PackedVector<ListenerList*>{&list});
 }
 
 TEST(ListenerList, ListenersRegisteredDuringAWalkAreReachedAsTheListOutgrowsItsRoom) {
