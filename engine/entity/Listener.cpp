@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/VEDebug.h"
 #include "engine/entity/EntityList.h"
 
 namespace VelaEngine::Events {
@@ -95,6 +96,14 @@ void ListenerList::Forget(Listener* listener) {
     } else {
         listeners_.RemoveAll(listener);
     }
+}
+
+// The walk count and the hole flag share the pointers' last eight bytes.
+static_assert(sizeof(ListenerList) == 32);
+
+void ListenerList::WalkedTooDeep() {
+    --walks_;
+    Fail("Listener list walked more than 65535 times inside itself");
 }
 
 void ListenerList::Compact() {

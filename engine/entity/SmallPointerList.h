@@ -18,7 +18,7 @@ public:
     SmallPointerList& operator=(const SmallPointerList&) = delete;
     ~SmallPointerList() {
         if (data_ != inline_) {
-            EntityStorage::Release(data_, capacity_ * sizeof(T*));
+            EntityStorage::Release(data_, Capacity() * sizeof(T*));
         }
     }
 
@@ -32,7 +32,7 @@ public:
     T* const* end() const { return data_ + size_; }
 
     void push_back(T* item) {
-        if (size_ == capacity_) {
+        if (size_ == Capacity()) {
             Grow();
         }
         data_[size_++] = item;
@@ -43,21 +43,24 @@ public:
     }
 
 private:
+    std::size_t Capacity() const { return std::size_t{Inline} << doublings_; }
     void Grow() {
-        const std::uint32_t capacity = capacity_ * 2;
+        const std::size_t capacity = Capacity() * 2;
         auto** grown = static_cast<T**>(EntityStorage::Allocate(capacity * sizeof(T*)));
         std::memcpy(grown, data_, size_ * sizeof(T*));
         if (data_ != inline_) {
-            EntityStorage::Release(data_, capacity_ * sizeof(T*));
+            EntityStorage::Release(data_, Capacity() * sizeof(T*));
         }
         data_ = grown;
-        capacity_ = capacity;
+        ++doublings_;
     }
 
+    // The size and the doublings of the room last, so that an owner holding the list as a
+    // [[no_unique_address]] member may keep three bytes of its own in the padding after.
     T** data_ = inline_;
-    std::uint32_t size_ = 0;
-    std::uint32_t capacity_ = Inline;
     T* inline_[Inline] = {};
+    std::uint32_t size_ = 0;
+    std::uint8_t doublings_ = 0;
 };
 
 }  // namespace VelaEngine
