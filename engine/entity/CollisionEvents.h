@@ -17,10 +17,10 @@ class CollisionEvent : public EventBase {
 public:
     CollisionEvent() : serial_(NextSerial()) {}
     CollisionEvent(const CollisionEvent& other)
-        : candidates(other.candidates), listStamp(other.listStamp), serial_(NextSerial()) {}
+        : candidates(other.candidates), serial_(NextSerial()) {}
     CollisionEvent& operator=(const CollisionEvent& other) {
         candidates = other.candidates;
-        listStamp = other.listStamp;
+        listStamp = 0;
         serial_ = NextSerial();
         return *this;
     }
@@ -28,7 +28,7 @@ public:
     std::vector<Entity*> candidates;
     // Nonzero: `candidates` is the very list of every event with this stamp. The scene's
     // frame sets it for a list it kept from frame to frame (GatherFrameCandidates); 0 says
-    // nothing.
+    // nothing. A copy starts at 0: its list is its owner's to change.
     std::uint64_t listStamp = 0;
 
     // Differs between any two events, copies included, so that data derived from one
