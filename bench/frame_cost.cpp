@@ -131,15 +131,11 @@ void StartServices() {
 void RunFrame(EntityList& roots) {
     Time::Get().FrameStart();
     MatrixStack::Get().Reset();
-    static std::vector<Entity*> candidates;
-    static std::uint64_t stamp = 0;
+    static FrameCandidates candidates;
     Events::CollisionEvent event;
-    event.candidates = std::move(candidates);
-    event.listStamp =
-        GatherFrameCandidates(roots, HasColliderAndBody, event.candidates, std::exchange(stamp, 0));
+    candidates.GatherInto(roots, HasColliderAndBody, event);
     RunRootPasses(roots, HasColliderAndBody, event);
-    candidates = std::move(event.candidates);
-    stamp = event.listStamp;
+    candidates.KeepFrom(event);
     RemoveDestroyed(roots);
     Time::Get().FrameEnd();
 }

@@ -292,19 +292,27 @@ void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
     }
 }
 
-std::uint64_t GatherFrameCandidates(EntityList& roots, CandidateTest candidate,
-                                    std::vector<Entity*>& candidates, std::uint64_t stamp) {
+void FrameCandidates::GatherInto(EntityList& roots, CandidateTest candidate,
+                                 Events::CollisionEvent& event) {
+    const std::uint64_t stamp = std::exchange(stamp_, 0);
+    event.candidates = std::move(list_);
     PassPlan& plan = FramePlan();
     plan.Refresh(roots, candidate);
     if ((plan.rootsBelow & PassBits::kAwakeStart) == 0) {
         if (stamp == 0 || stamp != plan.GetStamp()) {
-            candidates.assign(plan.candidates.begin(), plan.candidates.end());
+            event.candidates.assign(plan.candidates.begin(), plan.candidates.end());
         }
-        return plan.GetStamp();
+        event.listStamp = plan.GetStamp();
+        return;
     }
-    candidates.clear();
-    AwakeStartAndGather(roots, candidate, candidates);
-    return 0;
+    event.candidates.clear();
+    event.listStamp = 0;
+    AwakeStartAndGather(roots, candidate, event.candidates);
+}
+
+void FrameCandidates::KeepFrom(Events::CollisionEvent& event) {
+    list_ = std::move(event.candidates);
+    stamp_ = event.listStamp;
 }
 
 namespace FramePassState {

@@ -17,12 +17,21 @@ class EntityList;
 void AwakeStartAndGather(EntityList& roots, CandidateTest candidate,
                          std::vector<Entity*>& candidates);
 
-// AwakeStartAndGather into a list kept from frame to frame, which holds the list this call
-// last returned `stamp` for. While no hook fires and the tree keeps the shape that list was
-// gathered from, the list stays as it is. Returns its stamp now: 0 when a walk that fired
-// hooks gathered it.
-std::uint64_t GatherFrameCandidates(EntityList& roots, CandidateTest candidate,
-                                    std::vector<Entity*>& candidates, std::uint64_t stamp);
+// The frame's collision candidates, kept from one frame to the next. While no hook fires and
+// the tree keeps the shape the list was gathered from, the list stays as it is, and the
+// event's stamp (CollisionEvent::listStamp) tells the broad phase so.
+class FrameCandidates {
+public:
+    // AwakeStartAndGather into `event`, starting from the kept list.
+    void GatherInto(EntityList& roots, CandidateTest candidate, Events::CollisionEvent& event);
+    // Takes the list back once the frame's passes are through. Until then nothing is kept,
+    // so a frame that unwinds leaves no stale stamp behind.
+    void KeepFrom(Events::CollisionEvent& event);
+
+private:
+    std::vector<Entity*> list_;
+    std::uint64_t stamp_ = 0;
+};
 
 // Root by root: update, physics step, collision and draw over the root's subtree, so an
 // earlier root is drawn before a later one updates.

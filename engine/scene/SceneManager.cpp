@@ -53,11 +53,8 @@ void SceneManager::Update() {
 void SceneManager::RunSceneFrame(Scene& scene) {
     EntityList& roots = scene.GetRoots();
     // Every hook due this frame runs before any update; roots added meanwhile are reached.
-    // The list is kept from the last frame, and its stamp only once the frame is through.
     Events::CollisionEvent event;
-    event.candidates = std::move(candidates_);
-    event.listStamp = GatherFrameCandidates(roots, HasColliderAndBody, event.candidates,
-                                            std::exchange(candidatesStamp_, 0));
+    candidates_.GatherInto(roots, HasColliderAndBody, event);
     UI::Button::UpdatePointer(roots);
     if (Input::Get().IsClicked()) {
         for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
@@ -68,8 +65,7 @@ void SceneManager::RunSceneFrame(Scene& scene) {
     }
     // Root by root: an earlier root is drawn before a later one updates.
     RunRootPasses(roots, HasColliderAndBody, event);
-    candidates_ = std::move(event.candidates);
-    candidatesStamp_ = event.listStamp;
+    candidates_.KeepFrom(event);
     RemoveDestroyed(roots);
 }
 

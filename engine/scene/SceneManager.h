@@ -1,10 +1,9 @@
 #pragma once
-#include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "engine/core/Singleton.h"
+#include "engine/entity/FramePasses.h"
 #include "engine/scene/Scene.h"
 
 namespace VelaEngine::SceneManagement {
@@ -36,9 +35,7 @@ private:
     std::shared_ptr<Scene> current_;
     std::string requested_;
     std::string currentName_;
-    // The frame's collision candidates, kept for the next frame with their stamp.
-    std::vector<Entity*> candidates_;
-    std::uint64_t candidatesStamp_ = 0;
+    FrameCandidates candidates_;
 };
 
 }  // namespace VelaEngine::SceneManagement

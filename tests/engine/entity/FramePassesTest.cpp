@@ -213,8 +213,7 @@ protected:
     // `plan` chooses the frame's passes over the plan, otherwise the per-entity passes. The
     // plan's frames keep their candidate list from frame to frame, as the scene's do.
     Log Simulate(unsigned seed, int frames, bool plan) {
-        std::vector<Entity*> kept;
-        std::uint64_t stamp = 0;
+        FrameCandidates kept;
         TreeRun run;
         run.random.seed(seed);
         run.roots = &roots;
@@ -234,12 +233,9 @@ protected:
             if (plan) {
                 MatrixStack::Get().Reset();
                 Events::CollisionEvent event;
-                event.candidates = std::move(kept);
-                event.listStamp =
-                    GatherFrameCandidates(roots, HasColliderAndBody, event.candidates, stamp);
+                kept.GatherInto(roots, HasColliderAndBody, event);
                 RunRootPasses(roots, HasColliderAndBody, event);
-                kept = std::move(event.candidates);
-                stamp = event.listStamp;
+                kept.KeepFrom(event);
                 RemoveDestroyed(roots);
                 EXPECT_EQ(MatrixStack::Get().GetDepth(), 0u);
             } else {
