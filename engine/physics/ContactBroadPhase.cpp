@@ -125,6 +125,12 @@ ContactBroadPhase::OwnQuery ContactBroadPhase::QueryOf(const Collider& ownCollid
     return query;
 }
 
+void ContactBroadPhase::SetQueried(const OwnQuery& region) {
+    queried_ = region;
+    // Worked out when a contact first asks: most lists see none.
+    queriedInnerKnown_ = false;
+}
+
 bool ContactBroadPhase::Covers(const OwnQuery& region, const OwnQuery& query) {
     const ShapeBounds& outer = region.bounds;
     const ShapeBounds& inner = query.bounds;
@@ -150,6 +156,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
     TakeChangesBut(ownTag);
     ++queries_;
     OwnQuery own = QueryOf(ownCollider, world);
+    queriedCentre_ = Point2(world.m[0][2], world.m[1][2]);
     if (own.circle && own.bounds.bounded) {
         // A bounce moves the circle by about its velocity's change in a frame; a quarter of
         // a radius of room keeps most of them inside the list.
@@ -158,7 +165,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
     queriedAll_ = !own.bounds.bounded;
     lastKept_ = 0;
     if (queriedAll_) {
-        queried_ = own;
+        SetQueried(own);
         near_.clear();
         for (std::size_t id = first; id < entries_.size(); ++id) {
             near_.push_back(static_cast<std::uint32_t>(id));
@@ -169,12 +176,12 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
     if (cache != nullptr && cache->madeAt == fixedChanges_ && Covers(cache->region, own) &&
         dynamic_.LastChangeIn(cache->cells, cache->buckets) <= cache->dynamicAt) {
         // Nothing that could reach the region the list was made for came, went or moved.
-        queried_ = cache->region;
+        SetQueried(cache->region);
         lastKept_ = cache->serial;
         return From(std::span<const std::uint32_t>(cache->ids.data(), cache->count), first);
     }
     if (cache == nullptr) {
-        queried_ = own;
+        SetQueried(own);
         return Collect(own, first, false);
     }
     // Made for a wider region, so that it serves the next frames too while the body stays
@@ -185,7 +192,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Near(const Collider& ownCollid
         Grow(wide.bounds, own.reach * kCacheRoom);
     }
     const std::span<const std::uint32_t> all = Collect(wide, 0, true);
-    queried_ = wide;
+    SetQueried(wide);
     if (all.size() <= cache->ids.size() && wide.bounds.bounded &&
         CellRangeOf(wide.bounds, wide.reach * maxReach_, inverseCell_, cache->cells)) {
         dynamic_.BucketsOf(cache->cells, cache->buckets);
@@ -216,10 +223,7 @@ std::span<const std::uint32_t> ContactBroadPhase::Collect(const OwnQuery& own, s
         }
         return near_;
     }
-    if (++stamp_ == 0) {
-        std::fill(seen_.begin(), seen_.end(), 0);
-        stamp_ = 1;
-    }
+    NextStamp();
     const ShapeBounds& ownBounds = own.bounds;
     const float ownReach = own.reach;
     const bool circle = own.circle;
@@ -258,8 +262,35 @@ std::span<const std::uint32_t> ContactBroadPhase::Collect(const OwnQuery& own, s
          ++at) {
         consider(*at);
     }
-    std::sort(near_.begin(), near_.end());
+    SortNear(first);
     return near_;
+}
+
+void ContactBroadPhase::NextStamp() {
+    if (++stamp_ == 0) {
+        std::fill(seen_.begin(), seen_.end(), 0);
+        stamp_ = 1;
+    }
+}
+
+void ContactBroadPhase::SortNear(std::size_t first) {
+    const std::size_t span = entries_.size() - first;
+    // A list holding much of the span (a pile in one cell) is put in order by a scan of
+    // the span's marks, for less than a sort costs.
+    if (near_.size() < 64 || span > near_.size() * 8) {
+        std::sort(near_.begin(), near_.end());
+        return;
+    }
+    NextStamp();
+    for (std::uint32_t id : near_) {
+        seen_[id] = stamp_;
+    }
+    near_.clear();
+    for (std::size_t id = first; id < entries_.size(); ++id) {
+        if (seen_[id] == stamp_) {
+            near_.push_back(static_cast<std::uint32_t>(id));
+        }
+    }
 }
 
 bool ContactBroadPhase::StillNear(const Collider& ownCollider, const Matrix3x3& world,
@@ -287,7 +318,35 @@ bool ContactBroadPhase::StillNear(const Collider& ownCollider, const Matrix3x3& 
             return false;
         }
     }
+    if (queried_.circle && ownCollider.GetShape() == Collider::Shape::Circle &&
+        world.m[0][2] == queriedCentre_.x && world.m[1][2] == queriedCentre_.y) {
+        return CircleStillCovered(static_cast<const CircleCollider&>(ownCollider));
+    }
     return Covers(queried_, QueryOf(ownCollider, world));
+}
+
+bool ContactBroadPhase::CircleStillCovered(const CircleCollider& ownCircle) {
+    // The stack's centre is where the list was made for, so its box is inside the region;
+    // only the radius and the transform's centre, which a contact moves, are left to check.
+    const float reach = std::fabs(ownCircle.GetRadius());
+    if (!(reach <= queried_.reach) || !std::isfinite(reach)) {
+        return false;
+    }
+    const Point2 centre = ownCircle.GetTransform()->GetWorldPosition();
+    if (!queriedInnerKnown_) {
+        queriedInner_ = CentresInside(queried_.bounds);
+        queriedInnerKnown_ = true;
+    }
+    if ((centre.x == queriedCentre_.x && centre.y == queriedCentre_.y) ||
+        (queriedInner_.bounded && queriedInner_.minX <= centre.x &&
+         centre.x <= queriedInner_.maxX && queriedInner_.minY <= centre.y &&
+         centre.y <= queriedInner_.maxY)) {
+        return true;
+    }
+    const ShapeBounds box = CircleBounds(centre, 0.0f);
+    const ShapeBounds& region = queried_.bounds;
+    return box.bounded && region.minX <= box.minX && region.minY <= box.minY &&
+           box.maxX <= region.maxX && box.maxY <= region.maxY;
 }
 
 }  // namespace VelaEngine::Collision

@@ -27,6 +27,7 @@ class Transform;
 
 namespace Collision {
 
+class CircleCollider;
 class Collider;
 
 class ContactBroadPhase final : public TransformWatcher {
@@ -218,11 +219,19 @@ private:
         bool circle = false;
     };
     static OwnQuery QueryOf(const Collider& ownCollider, const Matrix3x3& world);
+    // Sets queried_; queriedInner_ is worked out again when next needed.
+    void SetQueried(const OwnQuery& region);
+    // Covers for the asking circle while the stack shows queriedCentre_.
+    bool CircleStillCovered(const CircleCollider& ownCircle);
     // Whether a list made for `region` still holds everything `query` might touch.
     static bool Covers(const OwnQuery& region, const OwnQuery& query);
     // The candidates from `first` on that might touch the query; with `allMoving`, every
     // moving candidate of its cells, as a list to be kept must hold.
     std::span<const std::uint32_t> Collect(const OwnQuery& own, std::size_t first, bool allMoving);
+    // A fresh mark for seen_.
+    void NextStamp();
+    // Puts near_, which holds ids from `first` on, each once, in ascending order.
+    void SortNear(std::size_t first);
     // The part of an ascending list from `first` on.
     static std::span<const std::uint32_t> From(std::span<const std::uint32_t> list,
                                                std::size_t first);
@@ -296,6 +305,12 @@ private:
     // What the last list was made for: all candidates from its first on, or those near this.
     bool queriedAll_ = false;
     OwnQuery queried_;
+    // The stack's centre the last list was asked for: a circle's query is in the region while
+    // the stack still shows it (StillNear).
+    Point2 queriedCentre_;
+    // Centres whose box is certainly inside queried_'s (CentresInside), once known.
+    ShapeBounds queriedInner_;
+    bool queriedInnerKnown_ = false;
     // While StillNear takes the changes: the body asking, its next candidate, and whether a
     // later candidate of another entity was boxed again.
     const Entity* asking_ = nullptr;

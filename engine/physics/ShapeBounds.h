@@ -55,6 +55,25 @@ inline ShapeBounds CircleBounds(const Point2& centre, float radius) {
     return BoundsDetail::Around(centre.x, centre.y, r, r, 1.0);
 }
 
+// Centres whose CircleBounds(centre, 0) certainly lie inside `region`: the region shrunk by
+// twice the largest margin any centre in it gets, which leaves room for every rounding.
+// Empty (min above max) when the region is too small; unbounded when it is.
+inline ShapeBounds CentresInside(const ShapeBounds& region) {
+    using namespace BoundsDetail;
+    const double largest = std::max(std::max(std::fabs(static_cast<double>(region.minX)),
+                                             std::fabs(static_cast<double>(region.maxX))),
+                                    std::max(std::fabs(static_cast<double>(region.minY)),
+                                             std::fabs(static_cast<double>(region.maxY))));
+    const double margin = 2.0 * (kAbsoluteMargin + kRelativeMargin * largest);
+    ShapeBounds inner;
+    inner.minX = static_cast<float>(region.minX + margin);
+    inner.maxX = static_cast<float>(region.maxX - margin);
+    inner.minY = static_cast<float>(region.minY + margin);
+    inner.maxY = static_cast<float>(region.maxY - margin);
+    inner.bounded = region.bounded && std::isfinite(margin);
+    return inner;
+}
+
 // Everything a w × h rectangle placed by `world` can count as touching: its corners and the
 // region its face tests call inside, which a shear stretches beyond the corners.
 ShapeBounds RectBounds(const Matrix3x3& world, float w, float h);

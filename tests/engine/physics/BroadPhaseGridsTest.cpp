@@ -10,6 +10,7 @@
 
 #include "engine/physics/DynamicGrid.h"
 #include "engine/physics/GridCells.h"
+#include "engine/physics/ShapeBounds.h"
 #include "engine/physics/StaticGrid.h"
 
 namespace {
@@ -17,6 +18,8 @@ namespace {
 using VelaEngine::Collision::CellBuckets;
 using VelaEngine::Collision::CellRange;
 using VelaEngine::Collision::CellRangeOf;
+using VelaEngine::Collision::CentresInside;
+using VelaEngine::Collision::CircleBounds;
 using VelaEngine::Collision::DynamicGrid;
 using VelaEngine::Collision::ShapeBounds;
 using VelaEngine::Collision::StaticGrid;
@@ -56,6 +59,42 @@ TEST(GridCells, BoxesMapToTheCellsTheyCoverAndHugeOrBrokenOnesToNone) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     EXPECT_FALSE(CellRangeOf(Box(nan, 0, 1, 1), 0.0f, 0.1, range));
     EXPECT_FALSE(CellRangeOf(Box(3e9f, 0, 3e9f, 1), 0.0f, 1.0, range)) << "beyond the grid";
+}
+
+TEST(ShapeBounds, EveryCentreInsideARegionsInnerBoxHasItsBoxInTheRegion) {
+    // Regions from a unit near the origin to a few units far out, where the rounding margin
+    // is largest, with centres drawn right up to the inner box's edges.
+    std::mt19937 random(7);
+    int inside = 0;
+    for (int trial = 0; trial < 2000; ++trial) {
+        const float far = std::ldexp(1.0f, static_cast<int>(random() % 40) - 10);
+        std::uniform_real_distribution<float> at(-far, far);
+        std::uniform_real_distribution<float> size(0.0f, far * 0.01f + 1.0f);
+        const float x = at(random);
+        const float y = at(random);
+        const ShapeBounds region = Box(x, y, x + size(random), y + size(random));
+        const ShapeBounds inner = CentresInside(region);
+        ASSERT_TRUE(inner.bounded);
+        for (const float fx : {0.0f, 1.0f, 0.5f}) {
+            for (const float fy : {0.0f, 1.0f, 0.3f}) {
+                const float cx = inner.minX + fx * (inner.maxX - inner.minX);
+                const float cy = inner.minY + fy * (inner.maxY - inner.minY);
+                if (!(inner.minX <= cx && cx <= inner.maxX && inner.minY <= cy &&
+                      cy <= inner.maxY)) {
+                    continue;
+                }
+                ++inside;
+                const ShapeBounds box = CircleBounds({cx, cy}, 0.0f);
+                ASSERT_TRUE(region.minX <= box.minX && box.maxX <= region.maxX &&
+                            region.minY <= box.minY && box.maxY <= region.maxY)
+                    << "centre " << cx << ", " << cy << " in a region from " << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_GT(inside, 1000) << "most regions leave room for centres";
+    EXPECT_FALSE(CentresInside(ShapeBounds{}).bounded);
+    const ShapeBounds point = CentresInside(Box(5, 5, 5, 5));
+    EXPECT_GT(point.minX, point.maxX) << "a point region holds no centre";
 }
 
 TEST(StaticGrid, ListsEachMemberInEveryCellOfItsRangeInAscendingOrder) {
