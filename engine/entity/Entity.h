@@ -22,6 +22,7 @@ namespace VelaEngine {
 
 class Entity;
 class ICanvasSpace;
+class RestShortcut;
 class Transform;
 
 class Entity : public Object, public IResource, public std::enable_shared_from_this<Entity> {
@@ -68,6 +69,14 @@ public:
     Transform* GetTransformPtr() const { return transform_; }
     // The first component that can put the subtree in camera space, if any.
     ICanvasSpace* GetCanvasSpace() const { return canvasSpace_; }
+    // The first component that offered to take the step and collision visits at rest, if
+    // any; offered from its constructor, so kept for the entity's life.
+    RestShortcut* GetRestShortcut() const { return restShortcut_; }
+    void OfferRestShortcut(RestShortcut* shortcut) {
+        if (restShortcut_ == nullptr) {
+            restShortcut_ = shortcut;
+        }
+    }
 
     EntityList& GetChildren() { return children_; }
     const EntityList& GetChildren() const { return children_; }
@@ -132,6 +141,7 @@ private:
     ComponentVector components_;
     Events::ListenerList drawListeners_;
     ICanvasSpace* canvasSpace_ = nullptr;
+    RestShortcut* restShortcut_ = nullptr;
     Events::ListenerList awakeListeners_;
     Events::ListenerList startListeners_;
     std::string name_;

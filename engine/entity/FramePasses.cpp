@@ -6,6 +6,7 @@
 #include "engine/entity/CanvasSpace.h"
 #include "engine/entity/Entity.h"
 #include "engine/entity/MatrixStack.h"
+#include "engine/entity/RestShortcut.h"
 #include "engine/entity/Transform.h"
 
 namespace VelaEngine {
@@ -242,6 +243,34 @@ bool VisitAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, Entered& enter
     return false;
 }
 
+// The step and collision visits of root `r`, alone at entry `at`, taken by its rest shortcut
+// in one call: false, with nothing done, when the shortcut declines. A shape change during
+// the call is met as in the collision visit: the walk goes on over what the call added, and
+// the root is no longer known to be alone.
+template <class Call>
+bool RepeatAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::size_t at,
+                 const Events::CollisionEvent& event, bool& alone, Call&& collisionCall) {
+    StartWalk(plan, stack, shown);
+    const std::uint64_t shape = EntityTree::shapeChanges;
+    if (!plan.entries[at].shortcut->RepeatStepAndCollision(event)) {
+        return false;
+    }
+    if (EntityTree::shapeChanges == shape) {
+        EndWalk(plan, stack, shown);
+        return true;
+    }
+    alone = false;
+    std::size_t end = 0;
+    const std::int64_t next = AfterShapeChange(plan, r, at, end);
+    if (next < 0) {
+        EndWalk(plan, stack, shown);
+    } else {
+        WalkFrom(plan, stack, shown, r, PassBits::kCollision, false, static_cast<std::size_t>(next),
+                 end, std::forward<Call>(collisionCall));
+    }
+    return true;
+}
+
 void Gather(const PassPlan& plan, std::size_t r, std::vector<Entity*>& candidates) {
     auto at = static_cast<std::size_t>(plan.roots[r]);
     const auto end = static_cast<std::size_t>(plan.entries[at].end);
@@ -364,12 +393,17 @@ void RunRootPasses(EntityList& roots, CandidateTest candidate,
                 alone = VisitAlone(plan, stack, shown, entered, r, at, kind, canvases, call);
             }
         };
+        auto collide = [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); };
         pass(PassBits::kUpdate, false,
              [&](Entity& entity) { entity.GetUpdateListeners().Invoke(empty); });
-        pass(PassBits::kStep, false,
-             [&](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(empty); });
-        pass(PassBits::kCollision, false,
-             [&](Entity& entity) { entity.GetCollisionEventListeners().Invoke(event); });
+        constexpr std::uint8_t kStepAndCollision = PassBits::kStep | PassBits::kCollision;
+        if (!alone || (own & kStepAndCollision) != kStepAndCollision ||
+            plan.entries[at].shortcut == nullptr ||
+            !RepeatAlone(plan, stack, shown, r, at, event, alone, collide)) {
+            pass(PassBits::kStep, false,
+                 [&](Entity& entity) { entity.GetPhysicsStepListeners().Invoke(empty); });
+            pass(PassBits::kCollision, false, collide);
+        }
         pass(PassBits::kDraw, true,
              [&](Entity& entity) { entity.GetDrawListeners().Invoke(empty); });
     }

@@ -85,6 +85,7 @@ void PassPlan::Append(Entity& entity, std::int32_t parent) {
     entry.entity = &entity;
     entry.transform = entity.GetTransformPtr();
     entry.canvas = entity.GetCanvasSpace();
+    entry.shortcut = entity.GetRestShortcut();
     entry.parent = parent;
     entry.own = OwnBits(entity, candidate_);
     entry.below = entry.own;

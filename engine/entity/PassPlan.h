@@ -14,6 +14,7 @@ namespace VelaEngine {
 
 class Entity;
 class ICanvasSpace;
+class RestShortcut;
 class Transform;
 
 // What a pass may find at an entity: bits of PlanEntry::own and PlanEntry::below.
@@ -35,6 +36,7 @@ struct PlanEntry {
     Entity* entity = nullptr;
     Transform* transform = nullptr;
     ICanvasSpace* canvas = nullptr;
+    RestShortcut* shortcut = nullptr;
     std::int32_t parent = -1;
     // One past the last entry of the subtree.
     std::int32_t end = 0;

@@ -48,6 +48,8 @@ public:
         Use(const Use&) = delete;
         Use& operator=(const Use&) = delete;
         ContactBroadPhase* Get() const { return phase_; }
+        // Whether a Use made now would get the shared broad phase.
+        static bool WouldGet() { return openUses_ == 0 && !allPairs_; }
 
     private:
         ContactBroadPhase* phase_ = nullptr;

@@ -15,6 +15,7 @@ DynamicBody2D::DynamicBody2D(Entity* owner)
       stepListener_(this, &DynamicBody2D::OnPhysicsStep) {
     owner->GetCollisionEventListeners().Register(collisionListener_);
     owner->GetPhysicsStepListeners().Register(stepListener_);
+    owner->OfferRestShortcut(this);
     RememberPosition();
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/entity/Listener.h"
+#include "engine/entity/RestShortcut.h"
 #include "engine/physics/RestRecord.h"
 #include "engine/physics/RigidBody2D.h"
 #include "engine/scene/Vector2.h"
@@ -25,7 +26,7 @@ class Collider;
 class ContactBroadPhase;
 }  // namespace Collision
 
-class DynamicBody2D : public RigidBody2D {
+class DynamicBody2D : public RigidBody2D, public RestShortcut {
 public:
     // Listens to the owner's collision events, then to its physics steps.
     explicit DynamicBody2D(Entity* owner);
@@ -64,6 +65,8 @@ public:
     static void SetRepeatAtRest(bool repeat);
     // Frames repeated so, by all bodies, since the start.
     static std::uint64_t RepeatedFrames();
+    // The step and the collision handler at once, when the frame repeats the record.
+    bool RepeatStepAndCollision(const Events::CollisionEvent& event) override;
 
 private:
     // A contact resolved before the body's first step replays from here, so the body must

@@ -83,6 +83,22 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
     return broadPhase != nullptr && broadPhase->KeptListStands(transform, rest.list);
 }
 
+bool DynamicBody2D::RepeatStepAndCollision(const Events::CollisionEvent& event) {
+    // The step, then the collision handler, as they run when the step repeats the record;
+    // anything else is left to them.
+    rest_.drafting = false;
+    const Time& time = Time::Get();
+    if (time.IsPaused() || ownCollider_ == nullptr ||
+        !Collision::ContactBroadPhase::Use::WouldGet() ||
+        !RepeatsLastFrame(time, *GetTransform())) {
+        return false;
+    }
+    resolvedThisFrame_ = false;
+    const Collision::ContactBroadPhase::Use broadPhase(event);
+    Repeat(event, *broadPhase.Get(), *ownCollider_);
+    return true;
+}
+
 bool DynamicBody2D::RunsAlone(const Transform& transform) {
     Entity& owner = *GetOwner();
     return transform.GetParent() == nullptr && owner.GetChildren().empty() &&
