@@ -102,7 +102,8 @@ public:
 
     // For a body deciding, in its step, whether to repeat its last frame: the broad phase
     // its collision handler will use, already brought up to date with the newest event;
-    // null when there will be none or it may still be laid out again.
+    // null when there will be none or it may still be laid out again. Inline, in
+    // ContactBroadPhaseRest.h, with KeptListStands.
     static ContactBroadPhase* Current();
     // The kept list the last Near answered the body of `ownCollider` from, as it stands now;
     // none when it answered from no kept list.

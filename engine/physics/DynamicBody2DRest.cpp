@@ -15,6 +15,7 @@
 #include "engine/entity/Transform.h"
 #include "engine/physics/CircleCollider.h"
 #include "engine/physics/ContactBroadPhase.h"
+#include "engine/physics/ContactBroadPhaseRest.h"
 #include "engine/physics/DynamicBody2D.h"
 #include "engine/physics/Physics.h"
 #include "engine/scene/SameBits.h"
@@ -83,7 +84,7 @@ bool DynamicBody2D::RepeatsLastFrame(const Time& time, const Transform& transfor
     return broadPhase != nullptr && broadPhase->KeptListStands(transform, rest.list);
 }
 
-bool DynamicBody2D::RepeatStepAndCollision(const Events::CollisionEvent& event) {
+[[gnu::flatten]] bool DynamicBody2D::RepeatStepAndCollision(const Events::CollisionEvent& event) {
     // The step, then the collision handler, as they run when the step repeats the record;
     // anything else is left to them.
     rest_.drafting = false;
