@@ -204,6 +204,27 @@ void Walk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::
              static_cast<std::size_t>(plan.entries[at].end), std::forward<Call>(call));
 }
 
+// The end of a walk over root `r` after a call at its lone entry `at`, made when the tree's
+// shape count was `shape`: true when the shape held; otherwise the walk of `kind` goes on over
+// what the call added, and the root is no longer known to be alone.
+template <class Call>
+bool EndAloneWalk(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r, std::size_t at,
+                  std::uint64_t shape, std::uint8_t kind, bool canvases, Call&& call) {
+    if (EntityTree::shapeChanges == shape) {
+        EndWalk(plan, stack, shown);
+        return true;
+    }
+    std::size_t end = 0;
+    const std::int64_t next = AfterShapeChange(plan, r, at, end);
+    if (next < 0) {
+        EndWalk(plan, stack, shown);
+    } else {
+        WalkFrom(plan, stack, shown, r, kind, canvases, static_cast<std::size_t>(next), end,
+                 std::forward<Call>(call));
+    }
+    return false;
+}
+
 // A root alone's placement as its last pass left it worked out, outside the draw pass: while
 // its transform notes no change and the base stays, the next pass finds it the same.
 struct Entered {
@@ -228,19 +249,7 @@ bool VisitAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, Entered& enter
     Show(stack, plan.placements[at], shown);
     const std::uint64_t shape = EntityTree::shapeChanges;
     call(*plan.entries[at].entity);
-    if (EntityTree::shapeChanges == shape) {
-        EndWalk(plan, stack, shown);
-        return true;
-    }
-    std::size_t end = 0;
-    const std::int64_t next = AfterShapeChange(plan, r, at, end);
-    if (next < 0) {
-        EndWalk(plan, stack, shown);
-    } else {
-        WalkFrom(plan, stack, shown, r, kind, canvases, static_cast<std::size_t>(next), end,
-                 std::forward<Call>(call));
-    }
-    return false;
+    return EndAloneWalk(plan, stack, shown, r, at, shape, kind, canvases, std::forward<Call>(call));
 }
 
 // The step and collision visits of root `r`, alone at entry `at`, taken by its rest shortcut
@@ -255,19 +264,8 @@ bool RepeatAlone(PassPlan& plan, MatrixStack& stack, Shown& shown, std::size_t r
     if (!plan.entries[at].shortcut->RepeatStepAndCollision(event)) {
         return false;
     }
-    if (EntityTree::shapeChanges == shape) {
-        EndWalk(plan, stack, shown);
-        return true;
-    }
-    alone = false;
-    std::size_t end = 0;
-    const std::int64_t next = AfterShapeChange(plan, r, at, end);
-    if (next < 0) {
-        EndWalk(plan, stack, shown);
-    } else {
-        WalkFrom(plan, stack, shown, r, PassBits::kCollision, false, static_cast<std::size_t>(next),
-                 end, std::forward<Call>(collisionCall));
-    }
+    alone = EndAloneWalk(plan, stack, shown, r, at, shape, PassBits::kCollision, false,
+                         std::forward<Call>(collisionCall));
     return true;
 }
 
